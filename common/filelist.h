@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDir>
+#include <QListView>
+
+class QStringListModel;
+
+// A list of the bare names of the files in one folder that match one pattern, like the file list
+// boxes of old Windows forms. The pattern matches regardless of letter case and the names are
+// sorted the same way. Backed by a plain string list, so folders of many thousand files stay light.
+class FileList : public QListView {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget* parent = nullptr);
+
+    // Lists `folder` (already resolved) with `pattern`, e.g. "*.stn". Clears the selection.
+    void setFolder(const QDir& folder, const QString& pattern);
+    // Lists nothing, e.g. when the folder does not exist.
+    void clearFolder();
+    // Keeps the folder, lists it again with another pattern.
+    void setPattern(const QString& pattern);
+
+    QString pattern() const { return m_pattern; }
+    QDir folder() const { return m_folder; }
+    QStringList names() const;
+    int count() const;
+
+    // The selected entry's bare name, or "" when none is selected.
+    QString selectedName() const;
+    void selectName(const QString& name);
+
+signals:
+    // An entry became the selected one, by mouse or keyboard.
+    void entryClicked(const QString& name);
+    void entryDoubleClicked(const QString& name);
+
+private:
+    void refill();
+
+    QStringListModel* m_model;
+    QDir m_folder;
+    QString m_pattern;
+    bool m_hasFolder = false;
+};

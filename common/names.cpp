@@ -1,0 +1,50 @@
+#include "names.h"
+
+#include <QRegularExpression>
+
+namespace qel::names {
+
+namespace {
+
+constexpr int maxNameLength = 255;
+
+// Windows keeps these names for devices, with or without an extension ("nul.qel" too).
+bool isDeviceName(const QString& name)
+{
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return device.match(name).hasMatch();
+}
+
+QString describe(QChar c)
+{
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        return QStringLiteral("a control character");
+    return QStringLiteral("\"%1\"").arg(c);
+}
+
+} // namespace
+
+QString bareNameProblem(const QString& name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("The name is empty.");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("\"%1\" names a folder, not a file.").arg(name);
+    if (name.size() > maxNameLength)
+        return QStringLiteral("The name is longer than %1 characters.").arg(maxNameLength);
+    static const QString refused = QStringLiteral("/\\:*?\"<>|");
+    for (QChar c : name) {
+        if (refused.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral("The name contains %1, which a file name cannot hold.")
+                .arg(describe(c));
+    }
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("The name ends with a dot or a blank, which Windows drops.");
+    if (isDeviceName(name))
+        return QStringLiteral("\"%1\" is reserved by Windows for a device.").arg(name);
+    return {};
+}
+
+} // namespace qel::names

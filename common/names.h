@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Rules for names that become paths. A typed or stored name is only ever used as a single plain
+// file name inside a known folder of the simulator.
+namespace qel::names {
+
+// The reason, in words fit for a message, why `name` cannot be used as a plain file name on
+// Windows or here; an empty string when it can.
+QString bareNameProblem(const QString& name);
+
+inline bool isBareName(const QString& name) { return bareNameProblem(name).isEmpty(); }
+
+} // namespace qel::names

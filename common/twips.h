@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+// The layout tables are in twips; at the usual screen setting 15 twips make one pixel.
+namespace qel::twips {
+
+constexpr int perPixel = 15;
+
+constexpr int toPixels(int twips)
+{
+    // Round half away from zero, so -15 → -1 and 7 → 0.
+    return twips >= 0 ? (twips + perPixel / 2) / perPixel : -((-twips + perPixel / 2) / perPixel);
+}
+
+constexpr QRect rect(int left, int top, int width, int height)
+{
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+constexpr QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+
+} // namespace qel::twips

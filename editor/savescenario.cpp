@@ -1,0 +1,59 @@
+#include "savescenario.h"
+
+#include "messages.h"
+#include "names.h"
+#include "paths.h"
+#include "safefile.h"
+
+#include <QDir>
+
+namespace {
+
+QString missingQelFolderText()
+{
+    return QStringLiteral("There is no \"qel\" folder in %1, so the scenario cannot be saved.\n\n"
+                          "QELedit must be started in your Flight Simulator folder, the one that "
+                          "holds the \"qel\" and \"pilots\" folders.")
+        .arg(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+} // namespace
+
+bool saveScenario(QWidget* parent, const scenario::Fields& fields)
+{
+    using namespace qel;
+    const QString& name = fields.fileName;
+    if (const QString problem = names::bareNameProblem(name); !problem.isEmpty()) {
+        messages::showFailure(parent, QStringLiteral("The scenario cannot be saved as \"%1\". %2\n\n"
+                                                     "Type a plain file name such as demo.qel into "
+                                                     "the \"Save File as...\" box.")
+                                          .arg(name, problem));
+        return false;
+    }
+    const auto qel = paths::simulatorFolder(paths::qelFolder);
+    if (!qel) {
+        messages::showFailure(parent, missingQelFolderText());
+        return false;
+    }
+    const scenario::Encoded encoded = scenario::encode(fields);
+    if (!encoded.error.isEmpty()) {
+        messages::showFailure(parent, QStringLiteral("The scenario cannot be saved. %1")
+                                          .arg(encoded.error));
+        return false;
+    }
+
+    const bool exists = paths::fileExists(*qel, name);
+    if (exists && !messages::askOverwrite(parent))
+        return false;
+
+    // An existing file whose name differs only in case is replaced under its own spelling.
+    const QString path = paths::filePath(*qel, name);
+    if (const QString error = files::replaceFile(path, encoded.bytes); !error.isEmpty()) {
+        messages::showFailure(parent, QStringLiteral("The scenario could not be saved as %1.\n%2")
+                                          .arg(QDir::toNativeSeparators(paths::shownPath(*qel, name)),
+                                               error));
+        return false;
+    }
+    messages::showSaved(parent, exists);
+    return true;
+}

@@ -1,0 +1,143 @@
+#include "scenariofile.h"
+
+#include "ansi.h"
+
+#include <QList>
+
+namespace scenario {
+
+namespace {
+
+const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+
+bool isLeadingSeparator(QChar c)
+{
+    // What the command interpreter skips before a label: blanks, tabs, @ ; , = and the two
+    // characters it also takes as blanks in the ANSI code page (no-break space and ÿ).
+    switch (c.unicode()) {
+    case ' ':
+    case '\t':
+    case '@':
+    case ';':
+    case ',':
+    case '=':
+    case 0x00A0:
+    case 0x00FF:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct NamedField {
+    const char* name;
+    const QString* text;
+};
+
+} // namespace
+
+bool isJumpLabel(const QString& line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && isLeadingSeparator(line[i]))
+        ++i;
+    if (i >= line.size() || line[i] != QLatin1Char(':'))
+        return false;
+    ++i;
+    while (i < line.size() && isLeadingSeparator(line[i]))
+        ++i;
+    if (line.mid(i, 4).compare(QLatin1String("next"), Qt::CaseInsensitive) != 0)
+        return false;
+    i += 4;
+    // The label ends where the word ends; "nextday" is another label, "next." or "next x" is not.
+    return i >= line.size() || !line[i].isLetterOrNumber();
+}
+
+Encoded encode(const Fields& f)
+{
+    const NamedField fields[] = {
+        {"description", &f.description}, {"file name", &f.fileName},
+        {"applet flag", &f.appletFlag},  {"picture", &f.picture},
+        {"flight", &f.flight},           {"cloud style code", &f.cloudStyle},
+        {"ground texture code", &f.groundTexture}, {"cloud set code", &f.cloudSet}};
+    for (const NamedField& field : fields) {
+        const QString& text = *field.text;
+        const qsizetype bad = qel::ansi::firstUnencodable(text);
+        if (bad >= 0) {
+            return {{},
+                    QStringLiteral("The %1 contains the character \"%2\", which a scenario file "
+                                   "cannot hold (it is written in the Windows ANSI code page).")
+                        .arg(QLatin1String(field.name), text.at(bad))};
+        }
+        if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+            return {{}, QStringLiteral("The %1 contains a line break.").arg(QLatin1String(field.name))};
+        if (isJumpLabel(text)) {
+            return {{},
+                    QStringLiteral("The %1 \"%2\" would be read by Windows as the label \":next\" "
+                                   "that the scenario script jumps to. Please change its beginning.")
+                        .arg(QLatin1String(field.name), text)};
+        }
+    }
+
+    const QString lines[lineCount] = {
+        QStringLiteral("@echo off"),
+        QStringLiteral("goto next"),
+        f.description,
+        f.fileName,
+        f.appletFlag,
+        f.picture,
+        f.flight,
+        f.fileName,
+        f.description,
+        f.cloudStyle,
+        f.groundTexture,
+        f.cloudSet,
+        f.appletFlag,
+        QStringLiteral(":next"),
+        QString(),
+        QStringLiteral("call qel.bat %1 %2 %3").arg(f.cloudStyle, f.groundTexture, f.cloudSet),
+        QString(),
+        QStringLiteral(":end"),
+        QStringLiteral("del qeltemp.bat >nul"),
+    };
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += qel::ansi::encode(line) + lineEnd;
+    return {bytes, {}};
+}
+
+Decoded decode(const QByteArray& bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size() && lines.size() < linesRead; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (lines.size() < linesRead && start < bytes.size())
+        lines.append(bytes.mid(start));
+    if (lines.size() < linesRead) {
+        return {{},
+                QStringLiteral("It has only %1 lines; a scenario file has %2.")
+                    .arg(lines.size())
+                    .arg(lineCount)};
+    }
+    auto line = [&lines](int number) { return qel::ansi::decode(lines.at(number - 1)); };
+    ReadBack r;
+    r.picture = line(6);
+    r.flight = line(7);
+    r.fileName = line(8);
+    r.description = line(9);
+    r.cloudStyle = line(10);
+    r.groundTexture = line(11);
+    r.cloudSet = line(12);
+    r.appletFlag = line(13);
+    return {r, {}};
+}
+
+} // namespace scenario

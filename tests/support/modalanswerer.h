@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+// Answers the modal windows (message boxes, dialogs) that the code under test opens, in order.
+// Each expectation is checked against the next modal window that appears; a window nobody
+// expected, or one left open by its handler, is closed after a timeout and reported, so a test
+// fails instead of hanging. Nested modal windows work: a handler may open the next one.
+class ModalAnswerer : public QObject {
+    Q_OBJECT
+public:
+    struct Message {
+        QString title;
+        QString text;            // whole text; see textContains
+        bool textContains = false;
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton; // NoButton: not checked
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButton press = QMessageBox::Ok;
+    };
+
+    explicit ModalAnswerer(int timeoutMs = 5000, QObject* parent = nullptr);
+    ~ModalAnswerer() override;
+
+    void expectMessage(const Message& message);
+    void expectOverwriteQuestion(QMessageBox::StandardButton press);
+    void expectSaved(bool afterQuestion);
+    // A failure box (warning icon, OK) whose text contains `part`.
+    void expectFailure(const QString& part = QString());
+    // The next modal window must have this objectName; `act` runs on it and must close it.
+    void expectWindow(const QString& objectName, std::function<void(QWidget*)> act);
+
+    int pending() const { return int(m_queue.size()); }
+    QStringList problems() const { return m_problems; }
+    // Everything expected came and matched, nothing unexpected came.
+    bool allAnswered() const { return m_queue.empty() && m_problems.isEmpty(); }
+    QString report() const;
+    // Waits (handling events) until every expectation is met or the timeout passes.
+    bool waitAllAnswered(int ms = 5000);
+
+private:
+    struct Expectation {
+        QString objectName; // empty for message boxes
+        std::function<void(QWidget*)> act;
+    };
+
+    void poll();
+    void handle(QWidget* window);
+    void closeStray(QWidget* window, const QString& why);
+
+    QTimer m_timer;
+    int m_timeoutMs;
+    std::deque<Expectation> m_queue;
+    QStringList m_problems;
+    QList<QPointer<QWidget>> m_handled;
+    QPointer<QWidget> m_current;
+    QDeadlineTimer m_currentDeadline;
+};

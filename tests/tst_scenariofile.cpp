@@ -1,0 +1,227 @@
+// The bytes of scenario files: expected files are written out by hand from the layout.
+#include "scenariofile.h"
+
+#include <QtTest>
+
+using scenario::Fields;
+
+class TestScenarioFile : public QObject {
+    Q_OBJECT
+private slots:
+    void typicalScenario();
+    void onlyAFlight();
+    void longDescriptionAndAppletOff();
+    void ansiCharactersRoundTrip();
+    void refusesWhatTheFileCannotHold_data();
+    void refusesWhatTheFileCannotHold();
+    void jumpLabel_data();
+    void jumpLabel();
+    void readsEveryLineEndStyle_data();
+    void readsEveryLineEndStyle();
+    void tooFewLinesIsReported_data();
+    void tooFewLinesIsReported();
+    void blankAndEmptyLinesDiffer();
+};
+
+void TestScenarioFile::typicalScenario()
+{
+    Fields f;
+    f.description = QStringLiteral("Gray evening over Meigs");
+    f.fileName = QStringLiteral("demo.qel");
+    f.appletFlag = QStringLiteral("app");
+    f.picture = QStringLiteral("meigs.bmp");
+    f.flight = QStringLiteral("Meigs Evening.stn");
+    f.cloudStyle = QStringLiteral("OG");
+    f.groundTexture = QStringLiteral("FSUM");
+    f.cloudSet = QStringLiteral("SET2");
+    const QByteArray expected = "@echo off\r\n"
+                                "goto next\r\n"
+                                "Gray evening over Meigs\r\n"
+                                "demo.qel\r\n"
+                                "app\r\n"
+                                "meigs.bmp\r\n"
+                                "Meigs Evening.stn\r\n"
+                                "demo.qel\r\n"
+                                "Gray evening over Meigs\r\n"
+                                "OG\r\n"
+                                "FSUM\r\n"
+                                "SET2\r\n"
+                                "app\r\n"
+                                ":next\r\n"
+                                "\r\n"
+                                "call qel.bat OG FSUM SET2\r\n"
+                                "\r\n"
+                                ":end\r\n"
+                                "del qeltemp.bat >nul\r\n";
+    const auto encoded = scenario::encode(f);
+    QCOMPARE(encoded.error, QString());
+    QCOMPARE(encoded.bytes, expected);
+}
+
+void TestScenarioFile::onlyAFlight()
+{
+    Fields f;
+    f.fileName = QStringLiteral("???.qel");
+    f.appletFlag = QStringLiteral("app");
+    f.picture = QStringLiteral(" ");
+    f.flight = QStringLiteral("CESSNA.STN");
+    const QByteArray expected = "@echo off\r\ngoto next\r\n\r\n???.qel\r\napp\r\n \r\nCESSNA.STN\r\n"
+                                "???.qel\r\n\r\n\r\n\r\n\r\napp\r\n:next\r\n\r\n"
+                                "call qel.bat   \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+    QCOMPARE(scenario::encode(f).bytes, expected);
+}
+
+void TestScenarioFile::longDescriptionAndAppletOff()
+{
+    Fields f;
+    f.description = QString(210, QLatin1Char('x'));
+    f.fileName = QStringLiteral("a.qel");
+    f.appletFlag = QStringLiteral(" ");
+    f.picture = QStringLiteral(" ");
+    f.flight = QStringLiteral(" ");
+    f.cloudStyle = QStringLiteral("CT");
+    const QByteArray d(210, 'x');
+    const QByteArray expected = "@echo off\r\ngoto next\r\n" + d + "\r\na.qel\r\n \r\n \r\n \r\n"
+                                "a.qel\r\n" + d + "\r\nCT\r\n\r\n\r\n \r\n:next\r\n\r\n"
+                                "call qel.bat CT  \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+    QCOMPARE(scenario::encode(f).bytes, expected);
+    QCOMPARE(expected.count("\r\n"), 19);
+}
+
+void TestScenarioFile::ansiCharactersRoundTrip()
+{
+    // Every byte but CR and LF on the description line comes back as the same byte.
+    QByteArray line;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            line.append(char(b));
+    }
+    QByteArray file = "@echo off\r\ngoto next\r\nx\r\nx\r\napp\r\n \r\n \r\nz.qel\r\n" + line +
+                      "\r\n\r\n\r\n\r\napp\r\n";
+    const auto decoded = scenario::decode(file);
+    QCOMPARE(decoded.error, QString());
+    QCOMPARE(decoded.fields.description.size(), 254);
+    QCOMPARE(decoded.fields.description.at(0x80 - 2), QChar(0x20AC)); // euro sign (CR and LF left out)
+    QCOMPARE(decoded.fields.description.at(0xE9 - 2), QChar(0xE9));
+
+    Fields f;
+    f.description = decoded.fields.description;
+    f.fileName = QStringLiteral("z.qel");
+    f.appletFlag = QStringLiteral("app");
+    f.picture = f.flight = QStringLiteral(" ");
+    const auto encoded = scenario::encode(f);
+    QCOMPARE(encoded.error, QString());
+    QVERIFY(encoded.bytes.contains("\r\n" + line + "\r\n"));
+}
+
+void TestScenarioFile::refusesWhatTheFileCannotHold_data()
+{
+    QTest::addColumn<QString>("flight");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("greek letter in flight") << QStringLiteral("Ωmega.stn") << QString() << "flight";
+    QTest::newRow("cjk in description") << QStringLiteral(" ") << QStringLiteral("雲") << "description";
+    QTest::newRow("jump label") << QStringLiteral(" ") << QStringLiteral(":next") << "description";
+    QTest::newRow("line break") << QStringLiteral(" ") << QStringLiteral("a\nb") << "description";
+}
+
+void TestScenarioFile::refusesWhatTheFileCannotHold()
+{
+    QFETCH(QString, flight);
+    QFETCH(QString, description);
+    QFETCH(QString, named);
+    Fields f;
+    f.flight = flight;
+    f.description = description;
+    f.fileName = QStringLiteral("a.qel");
+    const auto encoded = scenario::encode(f);
+    QVERIFY(encoded.bytes.isEmpty());
+    QVERIFY2(encoded.error.contains(named), qPrintable(encoded.error));
+}
+
+void TestScenarioFile::jumpLabel_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("isLabel");
+    QTest::newRow("plain") << ":next" << true;
+    QTest::newRow("blanks, upper case, more words") << "  : NEXT and more" << true;
+    QTest::newRow("at sign") << "@:next" << true;
+    QTest::newRow("separators") << "\t;,=:Next" << true;
+    QTest::newRow("no-break space and y-diaeresis") << QStringLiteral("\u00a0\u00ff:next") << true;
+    QTest::newRow("smiley") << ":-)" << false;
+    QTest::newRow("another label") << ":nextday" << false;
+    QTest::newRow("word first") << "go :next" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("colon only") << ":" << false;
+}
+
+void TestScenarioFile::jumpLabel()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, isLabel);
+    QCOMPARE(scenario::isJumpLabel(line), isLabel);
+}
+
+void TestScenarioFile::readsEveryLineEndStyle_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR") << QByteArray("\r");
+}
+
+void TestScenarioFile::readsEveryLineEndStyle()
+{
+    QFETCH(QByteArray, end);
+    const QList<QByteArray> lines = {"@echo off", "goto next", "d3",   "f4",  "app", "pic.bmp",
+                                     "Flight.stn", "name.qel", "desc", "TB",  "FWIN", "SET1",
+                                     " ",          ":next",    "",     "call qel.bat TB FWIN SET1",
+                                     "",           ":end",     "del qeltemp.bat >nul"};
+    const QByteArray file = lines.join(end) + end;
+    const auto decoded = scenario::decode(file);
+    QCOMPARE(decoded.error, QString());
+    QCOMPARE(decoded.fields.picture, QStringLiteral("pic.bmp"));
+    QCOMPARE(decoded.fields.flight, QStringLiteral("Flight.stn"));
+    QCOMPARE(decoded.fields.fileName, QStringLiteral("name.qel"));
+    QCOMPARE(decoded.fields.description, QStringLiteral("desc"));
+    QCOMPARE(decoded.fields.cloudStyle, QStringLiteral("TB"));
+    QCOMPARE(decoded.fields.groundTexture, QStringLiteral("FWIN"));
+    QCOMPARE(decoded.fields.cloudSet, QStringLiteral("SET1"));
+    QCOMPARE(decoded.fields.appletFlag, QStringLiteral(" "));
+}
+
+void TestScenarioFile::tooFewLinesIsReported_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("ok");
+    const QByteArray twelve = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n";
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("twelve lines") << twelve << false;
+    QTest::newRow("thirteenth without line end") << twelve + "app" << true;
+    QTest::newRow("thirteen lines") << twelve + "app\r\n" << true;
+}
+
+void TestScenarioFile::tooFewLinesIsReported()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, ok);
+    const auto decoded = scenario::decode(file);
+    QCOMPARE(decoded.error.isEmpty(), ok);
+    if (ok)
+        QCOMPARE(decoded.fields.appletFlag, QStringLiteral("app"));
+    else
+        QVERIFY(decoded.error.contains(QStringLiteral("19")));
+}
+
+void TestScenarioFile::blankAndEmptyLinesDiffer()
+{
+    const QByteArray file = "1\r\n2\r\n3\r\n4\r\n5\r\n \r\n\r\n8\r\n9\r\n\r\n\r\n\r\n\r\n";
+    const auto decoded = scenario::decode(file);
+    QCOMPARE(decoded.fields.picture, QStringLiteral(" "));
+    QCOMPARE(decoded.fields.flight, QString());
+    QVERIFY(!decoded.fields.flight.isNull() || decoded.fields.flight.isEmpty());
+    QCOMPARE(decoded.fields.appletFlag, QString());
+}
+
+QTEST_GUILESS_MAIN(TestScenarioFile)
+#include "tst_scenariofile.moc"
