@@ -13,7 +13,9 @@ QString targetProblem(const QString& path)
     const QFileInfo target(path);
     if (target.isDir())
         return QStringLiteral("A folder of that name is in the way.");
-    if (target.exists() && !target.isWritable())
+    // A file marked read-only is kept, also for an administrator who could write it anyway.
+    if (target.exists() &&
+        (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)))
         return QStringLiteral("The existing file is read-only.");
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
