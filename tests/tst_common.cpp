@@ -1,0 +1,200 @@
+// The shared layer: names, text encoding, case-insensitive paths, safe replacement, file lists.
+#include "ansi.h"
+#include "filelist.h"
+#include "names.h"
+#include "paths.h"
+#include "safefile.h"
+#include "simfolder.h"
+#include "twips.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestCommon : public QObject {
+    Q_OBJECT
+private slots:
+    void bareNames_data();
+    void bareNames();
+    void everyByteSurvivesDecodeAndEncode();
+    void charactersOutsideTheCodePage();
+    void pathsIgnoreLetterCase();
+    void missingFolderIsNotFound();
+    void replaceWritesAndReplaces();
+    void replaceFailuresKeepTheOldFile();
+    void replaceLeavesNoTemporaryFileWhenTheWriterFails();
+    void fileListMatchesAndSortsIgnoringCase();
+    void fileListSelection();
+    void twipsRound();
+};
+
+void TestCommon::bareNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("plain") << "demo.qel" << true;
+    QTest::newRow("blanks inside") << "my flight 2.qel" << true;
+    QTest::newRow("no extension") << "demo" << true;
+    QTest::newRow("ansi letters") << "Übung.qel" << true;
+    QTest::newRow("leading dot") << ".hidden.qel" << true;
+    QTest::newRow("255 characters") << QString(251, 'a') + ".qel" << true;
+    QTest::newRow("256 characters") << QString(252, 'a') + ".qel" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dot") << "." << false;
+    QTest::newRow("dot dot") << ".." << false;
+    QTest::newRow("slash") << "a/b.qel" << false;
+    QTest::newRow("backslash") << "a\\b.qel" << false;
+    QTest::newRow("colon") << "c:x.qel" << false;
+    QTest::newRow("star") << "*.qel" << false;
+    QTest::newRow("question mark") << "???.qel" << false;
+    QTest::newRow("quote") << "a\"b" << false;
+    QTest::newRow("angle brackets") << "<a>" << false;
+    QTest::newRow("pipe") << "a|b" << false;
+    QTest::newRow("tab") << "a\tb" << false;
+    QTest::newRow("nul") << QString("a") + QChar(0) << false;
+    QTest::newRow("trailing dot") << "demo." << false;
+    QTest::newRow("trailing blank") << "demo.qel " << false;
+    QTest::newRow("device") << "CON" << false;
+    QTest::newRow("device lower case with extension") << "nul.qel" << false;
+    QTest::newRow("com port") << "com1.bmp" << false;
+    QTest::newRow("lpt9") << "LPT9" << false;
+    QTest::newRow("com0 is no device") << "com0.bmp" << true;
+    QTest::newRow("console is no device") << "console.qel" << true;
+}
+
+void TestCommon::bareNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, ok);
+    const QString problem = qel::names::bareNameProblem(name);
+    QCOMPARE(problem.isEmpty(), ok);
+}
+
+void TestCommon::everyByteSurvivesDecodeAndEncode()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = qel::ansi::decode(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(qel::ansi::firstUnencodable(text), -1);
+    QCOMPARE(qel::ansi::encode(text), all);
+    QCOMPARE(text.at(0x80), QChar(0x20AC));
+    QCOMPARE(text.at(0x9F), QChar(0x0178));
+    QCOMPARE(text.at(0x81), QChar(0x0081));
+    QCOMPARE(text.at(0xFF), QChar(0x00FF));
+}
+
+void TestCommon::charactersOutsideTheCodePage()
+{
+    QCOMPARE(qel::ansi::firstUnencodable(QStringLiteral("abc€Ω")), 4);
+    QVERIFY(!qel::ansi::canEncode(QChar(0x3A9)));
+    QVERIFY(qel::ansi::canEncode(QChar(0x2122))); // ™ is 0x99
+    QCOMPARE(qel::ansi::encode(QStringLiteral("™")), QByteArray("\x99"));
+}
+
+void TestCommon::pathsIgnoreLetterCase()
+{
+    SimFolder sim(false, false);
+    sim.mkdir("QEL");
+    sim.write("QEL/Demo.QEL", "x");
+    sim.mkdir("QEL/sub.qel");
+    const auto qel = qel::paths::simulatorFolder("qel");
+    QVERIFY(qel);
+    QVERIFY(qel::paths::fileExists(*qel, "demo.qel"));
+    QVERIFY(!qel::paths::fileExists(*qel, "sub.qel")); // a folder is no file
+    QVERIFY(!qel::paths::fileExists(*qel, "other.qel"));
+    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "DEMO.qel")).fileName(), QStringLiteral("Demo.QEL"));
+    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "new.qel")).fileName(), QStringLiteral("new.qel"));
+    QCOMPARE(qel::paths::shownPath(*qel, "x.qel"), QStringLiteral("QEL/x.qel"));
+}
+
+void TestCommon::missingFolderIsNotFound()
+{
+    SimFolder sim(false, false);
+    sim.write("qel", "a file, not a folder");
+    QVERIFY(!qel::paths::simulatorFolder("qel"));
+    QVERIFY(!qel::paths::simulatorFolder("pilots"));
+}
+
+void TestCommon::replaceWritesAndReplaces()
+{
+    SimFolder sim;
+    const QString path = sim.filePath("qel/a.qel");
+    QCOMPARE(qel::files::replaceFile(path, QByteArray("first, longer content")), QString());
+    QCOMPARE(qel::files::replaceFile(path, QByteArray("second")), QString());
+    QCOMPARE(sim.read("qel/a.qel"), QByteArray("second"));
+    QCOMPARE(sim.entries("qel"), QStringList({"a.qel"}));
+}
+
+void TestCommon::replaceFailuresKeepTheOldFile()
+{
+    SimFolder sim;
+    sim.write("qel/ro.qel", "old");
+    QFile::setPermissions(sim.filePath("qel/ro.qel"), QFileDevice::ReadOwner);
+    sim.mkdir("qel/dir.qel");
+    QVERIFY(!qel::files::replaceFile(sim.filePath("qel/ro.qel"), QByteArray("new")).isEmpty());
+    QVERIFY(!qel::files::replaceFile(sim.filePath("qel/dir.qel"), QByteArray("new")).isEmpty());
+    QVERIFY(!qel::files::replaceFile(sim.filePath("missing/x.qel"), QByteArray("new")).isEmpty());
+    QCOMPARE(sim.read("qel/ro.qel"), QByteArray("old"));
+    QCOMPARE(sim.entries("qel"), QStringList({"dir.qel", "ro.qel"}));
+    QCOMPARE(sim.entries(), QStringList({"pilots", "qel"}));
+}
+
+void TestCommon::replaceLeavesNoTemporaryFileWhenTheWriterFails()
+{
+    SimFolder sim;
+    sim.write("qel/a.bmp", "old picture");
+    const QString error = qel::files::replaceFile(sim.filePath("qel/a.bmp"), [](QIODevice& out) {
+        out.write("half of the new pic");
+        return false;
+    });
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(sim.read("qel/a.bmp"), QByteArray("old picture"));
+    QCOMPARE(sim.entries("qel"), QStringList({"a.bmp"}));
+}
+
+void TestCommon::fileListMatchesAndSortsIgnoringCase()
+{
+    SimFolder sim;
+    for (const char* name : {"b.bmp", "A.BMP", "c.Bmp", "d.bmpx", "e.qel", "bmp"})
+        sim.write(QStringLiteral("qel/") + name, "x");
+    sim.mkdir("qel/f.bmp");
+    FileList list;
+    list.setFolder(QDir(sim.filePath("qel")), "*.bmp");
+    QCOMPARE(list.names(), QStringList({"A.BMP", "b.bmp", "c.Bmp"}));
+    list.setPattern("*.zxz");
+    QCOMPARE(list.count(), 0);
+    list.setPattern("e.qel");
+    QCOMPARE(list.names(), QStringList({"e.qel"}));
+    list.clearFolder();
+    QCOMPARE(list.count(), 0);
+}
+
+void TestCommon::fileListSelection()
+{
+    SimFolder sim;
+    sim.write("pilots/one.stn", "x");
+    sim.write("pilots/two.stn", "x");
+    FileList list;
+    list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
+    QSignalSpy clicked(&list, &FileList::entryClicked);
+    QCOMPARE(list.selectedName(), QString());
+    list.selectName("two.stn");
+    QCOMPARE(list.selectedName(), QStringLiteral("two.stn"));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("two.stn"));
+    list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
+    QCOMPARE(list.selectedName(), QString());
+}
+
+void TestCommon::twipsRound()
+{
+    static_assert(qel::twips::toPixels(15) == 1);
+    static_assert(qel::twips::toPixels(2415) == 161);
+    static_assert(qel::twips::toPixels(1815) == 121);
+    static_assert(qel::twips::toPixels(-15) == -1);
+    QCOMPARE(qel::twips::rect(105, 15, 4335, 1020), QRect(7, 1, 289, 68));
+}
+
+QTEST_MAIN(TestCommon)
+#include "tst_common.moc"
