@@ -8,11 +8,13 @@ namespace {
 
 constexpr int maxNameLength = 255;
 
-// Windows keeps these names for devices, with or without an extension ("nul.qel" too).
+// Windows keeps these names for devices, with or without an extension ("nul.qel" too, and
+// "nul .qel"); the ports include 0 and the superscript digits ¹ ² ³.
 bool isDeviceName(const QString& name)
 {
     static const QRegularExpression device(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[0-9\u00B9\u00B2\u00B3]|"
+                       "LPT[0-9\u00B9\u00B2\u00B3]) *(\\..*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     return device.match(name).hasMatch();
 }

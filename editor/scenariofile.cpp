@@ -12,11 +12,14 @@ const QByteArray lineEnd = QByteArrayLiteral("\r\n");
 
 bool isLeadingSeparator(QChar c)
 {
-    // What the command interpreter skips before a label: blanks, tabs, @ ; , = and the two
-    // characters it also takes as blanks in the ANSI code page (no-break space and ÿ).
+    // What the command interpreter skips before a label: blanks, tabs, vertical tabs, form feeds,
+    // @ ; , = and the two characters it also takes as blanks in the ANSI code page (no-break space
+    // and ÿ).
     switch (c.unicode()) {
     case ' ':
     case '\t':
+    case '\v':
+    case '\f':
     case '@':
     case ';':
     case ',':
@@ -49,8 +52,9 @@ bool isJumpLabel(const QString& line)
     if (line.mid(i, 4).compare(QLatin1String("next"), Qt::CaseInsensitive) != 0)
         return false;
     i += 4;
-    // The label ends where the word ends; "nextday" is another label, "next." or "next x" is not.
-    return i >= line.size() || !line[i].isLetterOrNumber();
+    // The label ends where the word ends; "nextday" is another label, "next." or "next x" is not,
+    // and neither is "nextÿ": the interpreter takes ÿ as a blank.
+    return i >= line.size() || !line[i].isLetterOrNumber() || isLeadingSeparator(line[i]);
 }
 
 Encoded encode(const Fields& f)

@@ -1,0 +1,55 @@
+// Pictures in the qel folder come from anywhere: the picker and the open dialog load whatever a
+// file holds. Any bytes must load as a picture within the size limit or give a reason.
+#include "fuzzcheck.h"
+#include "picture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QTemporaryDir* folder = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // The image format plugins need an application object; no window is ever shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    folder = new QTemporaryDir;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    // The first byte chooses the file's name: the picker lists only "*.bmp", while a scenario's
+    // picture line may name any file.
+    static const char* const names[] = {"pic.bmp", "pic.png", "pic.jpg", "pic.gif",
+                                        "pic.ico", "pic",     "pic.ppm", "pic.xpm"};
+    const QString path = folder->filePath(QString::fromLatin1(names[data[0] % 8]));
+    {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate),
+                   QStringLiteral("cannot write %1").arg(path));
+        file.write(reinterpret_cast<const char*>(data + 1), qint64(size - 1));
+    }
+    const qel::pictures::Loaded loaded = qel::pictures::load(path);
+    QFile::remove(path);
+    if (loaded.error.isEmpty()) {
+        FUZZ_CHECK(!loaded.image.isNull(), QStringLiteral("no picture and no reason"));
+        FUZZ_CHECK(qint64(loaded.image.width()) * loaded.image.height() <= qel::pictures::maxPixels,
+                   QStringLiteral("a %1 x %2 picture was loaded")
+                       .arg(loaded.image.width())
+                       .arg(loaded.image.height()));
+    } else {
+        FUZZ_CHECK(loaded.image.isNull(), QStringLiteral("a picture and a reason"));
+    }
+    return 0;
+}
