@@ -35,6 +35,47 @@ public:
 
     // --- Style choices (form1_styles.cpp) ---
     void connectStyleOptions();
+    void Option21_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option4_DblClick();
+    void Option5_Click();
+    void Option5_DblClick();
+    void Option6_Click();
+    void Option7_Click();
+    void Option7_DblClick();
+    void Option28_Click();
+    void Option8_Click();
+    void Option9_Click();
+    void Option10_Click();
+    void Option11_Click();
+    void Option26_Click();
+    void Option24_Click();
+    void Option25_Click();
+    // Each style dialog exists at most once: absent until first used, present until "OK" or the
+    // closing of its window unloads it. formN() is the present dialog or nullptr; useFormN()
+    // creates it hidden, with its preset choice, when it is absent.
+    class Form3* form3() const;
+    class Form6* form6() const;
+    class Form7* form7() const;
+    Form3* useForm3();
+    Form6* useForm6();
+    Form7* useForm7();
+    // The open dialog, shown modally by the small button beside " Edit File" (form1_open.cpp).
+    void Command11_Click();
+    class Form5* form5() const;
+
+private:
+    void showStyleDialog(class StyleDialog* dialog);
+    void connectOpenDialog();
+    QPointer<Form3> m_form3;
+    QPointer<Form6> m_form6;
+    QPointer<Form7> m_form7;
+    QPointer<Form5> m_form5;
+
+public:
 
     // --- Window commands and help line (form1_commands.cpp, form1_hover.cpp) ---
     void connectCommands();

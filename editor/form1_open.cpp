@@ -1,0 +1,36 @@
+#include "form1.h"
+
+#include "form5.h"
+#include "messages.h"
+#include "paths.h"
+
+#include <QDir>
+#include <QPushButton>
+
+// The small button beside " Edit File" opens a saved scenario. The open dialog restores the
+// style choices through their options, so it is wired together with them.
+void Form1::connectOpenDialog() {
+    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
+}
+
+void Form1::Command11_Click() {
+    if (m_form5)
+        return; // already shown; there is only ever one
+    if (!qel::paths::simulatorFolder(qel::paths::qelFolder)) {
+        qel::messages::showFailure(
+            this,
+            QStringLiteral("There is no \"qel\" folder in %1, so there are no scenarios to "
+                           "open.\n\nQELedit must be started in your Flight Simulator folder, "
+                           "the one that holds the \"qel\" and \"pilots\" folders.")
+                .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        return;
+    }
+    auto* dialog = new Form5(*this);
+    m_form5 = dialog;
+    dialog->exec();
+    delete m_form5.data();
+}
+
+Form5* Form1::form5() const {
+    return m_form5;
+}

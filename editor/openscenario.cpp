@@ -1,0 +1,44 @@
+#include "openscenario.h"
+
+#include "names.h"
+#include "paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace scenario {
+
+Decoded readFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, QStringLiteral("It does not exist (any more).")};
+    if (!info.isFile())
+        return {{}, QStringLiteral("It is not a regular file.")};
+    const QString tooLarge = QStringLiteral("It is larger than %1 KiB, far more than a scenario "
+                                            "file holds.")
+                                 .arg(maxFileSize / 1024);
+    if (info.size() > maxFileSize)
+        return {{}, tooLarge};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
+    // One byte more than allowed tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(maxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
+    if (bytes.size() > maxFileSize)
+        return {{}, tooLarge};
+    return decode(bytes);
+}
+
+qel::pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name) {
+    if (const QString problem = qel::names::bareNameProblem(name); !problem.isEmpty())
+        return {{},
+                QStringLiteral("It is not the plain name of a file in the \"qel\" folder. %1")
+                    .arg(problem)};
+    if (!qel::paths::fileExists(qelFolder, name))
+        return {{}, QStringLiteral("There is no such file in the \"qel\" folder.")};
+    return qel::pictures::load(qel::paths::filePath(qelFolder, name));
+}
+
+} // namespace scenario
