@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+
+namespace photo {
+
+// The picture the clipboard holds right now, in whatever image format its owner offers it
+// (bitmap, PNG, palette or transparent pictures alike); a null image when it holds none.
+QImage readClipboardPicture();
+
+} // namespace photo

@@ -1,0 +1,324 @@
+#include "form1.h"
+
+#include "autosave.h"
+#include "bmp.h"
+#include "clipboardpicture.h"
+#include "filelist.h"
+#include "imageview.h"
+#include "messages.h"
+#include "module1.h"
+#include "names.h"
+#include "paths.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
+
+namespace photo {
+
+namespace {
+
+const QColor navy(0, 0, 128);
+
+const QString label1Text = QStringLiteral(
+    "To save a screenshot for use with the QEL picture window,  make sure you captured your "
+    "screen using the \"Print Screen\" button while in flight. Then enter a name for your photo "
+    "and press the button to save. If a picture is in your Clipboard it will appear in the "
+    "window.");
+
+const QString label2Text = QStringLiteral(
+    "To save your screen capture as a  full screen bitmap enter the name and click the button "
+    "below.  The Photo will be saved in your Flight Simulator directory. Not for  use with Qel "
+    "Files.");
+
+QFont captionFont(const QFont& base, qreal points) {
+    QFont font = base;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), base.family()});
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+// Narrow buttons wrap their caption onto several lines, as the old forms' buttons did; the
+// caption itself stays one plain text.
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+        style()->drawItemText(&painter, rect().adjusted(margin, 1, -margin, -1),
+                              Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
+                              QPalette::ButtonText);
+    }
+};
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(qel::twips::rect(left, top, width, height));
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h) {
+    auto* label = place(new QLabel(text, parent), name, l, t, w, h);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    QPalette navyText = label->palette();
+    navyText.setColor(QPalette::WindowText, navy);
+    label->setPalette(navyText);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
+                    int h) {
+    return place(new CaptionButton(caption, parent), name, l, t, w, h);
+}
+
+ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h) {
+    auto* box = place(new ImageView(parent), name, l, t, w, h);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setStretch(false);
+    QPalette grey = box->palette();
+    grey.setColor(QPalette::Window, bmp::background);
+    box->setPalette(grey);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("QEL Photo Lab"));
+    setFixedSize(qel::twips::size(6960, 4740));
+    // The window's own font, which "Refresh Window" keeps; every other caption is bold.
+    QFont plain = font();
+    plain.setFamilies({QStringLiteral("MS Sans Serif"), plain.family()});
+    plain.setPointSizeF(8.25);
+    setFont(plain);
+
+    createLabels();
+    createNameBox();
+    createPictures();
+    createButtons();
+    createProbe();
+    setTabOrder();
+    connectCommands();
+    Command1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createLabels() {
+    const QFont bold = captionFont(font(), 8.25);
+    Label1 = label(this, "Label1", label1Text, 120, 120, 6735, 1095);
+    Label1->setFont(bold);
+    Label2 = label(this, "Label2", label2Text, 4440, 960, 2415, 1335);
+    Label2->setFont(bold);
+}
+
+void Form1::createNameBox() {
+    Text3 = place(new QLineEdit(QStringLiteral("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
+    Text3->setMaxLength(32767);
+    Text3->setFont(captionFont(font(), 9.75));
+    QPalette navyText = Text3->palette();
+    navyText.setColor(QPalette::Text, navy);
+    Text3->setPalette(navyText);
+}
+
+void Form1::createPictures() {
+    Picture1 = pictureBox(this, "Picture1", 1800, 2640, 2415, 1815);
+    // Image1 lies over the whole box; while it is empty it lets the box's own picture show.
+    Image1 = place(new ImageView(Picture1), "Image1", 0, 0, 2415, 1815);
+    Image1->setFrameShape(QFrame::NoFrame);
+    Image1->setStretch(true);
+    Picture2 = pictureBox(this, "Picture2", 4080, 0, 2415, 1815);
+    Picture2->hide();
+}
+
+void Form1::createButtons() {
+    const QFont bold = captionFont(font(), 8.25);
+    Command1 = button(this, "Command1", QStringLiteral("Save for use With QEL file"), 240, 1920,
+                      1335, 495);
+    Command8 = button(this, "Command8", QStringLiteral("Refresh Window"), 2520, 2040, 975, 495);
+    Command5 = button(this, "Command5", QStringLiteral("Save as full screen photo"), 4680, 2520,
+                      1335, 495);
+    Command7 = button(this, "Command7", QStringLiteral("AutoSave  "), 4680, 3240, 1335, 495);
+    Command6 = button(this, "Command6", QStringLiteral("Exit"), 4680, 3960, 1335, 495);
+    for (QPushButton* b : {Command1, Command5, Command7, Command6})
+        b->setFont(bold);
+}
+
+void Form1::createProbe() {
+    File2 = place(new FileList(this), "File2", 6360, 2640, 375, 285);
+    File2->setFolder(QDir::current(), QStringLiteral("*.zxz"));
+    File2->hide();
+}
+
+void Form1::setTabOrder() {
+    // Command1 (0), Text3 (3), Command5 (6), Command6 (9), Command7 (10), Command8 (13); the
+    // other stops are labels, pictures and hidden controls, which take no focus.
+    QWidget::setTabOrder(Command1, Text3);
+    QWidget::setTabOrder(Text3, Command5);
+    QWidget::setTabOrder(Command5, Command6);
+    QWidget::setTabOrder(Command6, Command7);
+    QWidget::setTabOrder(Command7, Command8);
+}
+
+void Form1::connectCommands() {
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_startupQueued)
+        return;
+    m_startupQueued = true;
+    // After show() has returned, so the window exists on the platform and can own the focus.
+    QTimer::singleShot(0, this, &Form1::startWhenClipboardReadable);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && m_waitingForFocus && isActiveWindow()) {
+        m_waitingForFocus = false;
+        Form_Load();
+    }
+}
+
+void Form1::startWhenClipboardReadable() {
+    // Wayland hands the clipboard only to a program that has the focus.
+    const bool needsFocus = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (needsFocus && !isActiveWindow()) {
+        m_waitingForFocus = true;
+        return;
+    }
+    Form_Load();
+}
+
+void Form1::Form_Load() {
+    Image1->setStretch(true);
+    // One decoded picture, shared by all three.
+    const QImage capture = readClipboardPicture();
+    Image1->setImage(capture);
+    Picture1->setImage(capture);
+    Picture2->setImage(capture);
+    m_startupDone = true;
+}
+
+void Form1::Command8_Click() {
+    Image1->setStretch(true);
+    Image1->setImage(readClipboardPicture());
+}
+
+void Form1::Command6_Click() {
+    QCoreApplication::exit(0);
+}
+
+bool Form1::checkName(const QString& name) {
+    const QString problem = qel::names::bareNameProblem(name);
+    if (problem.isEmpty())
+        return true;
+    qel::messages::showFailure(
+        this, QStringLiteral("\"%1\" cannot be used as a file name. %2\nType a plain name such as "
+                             "\"mypicture.bmp\" into the name box and press the button again.")
+                  .arg(name, problem));
+    return false;
+}
+
+void Form1::reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing) {
+    QString text =
+        QStringLiteral("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
+    if (replacing)
+        text += QStringLiteral("\nThe file that was there is unchanged.");
+    qel::messages::showFailure(this, text);
+}
+
+void Form1::Command1_Click() {
+    const QString name = Text3->text();
+    if (!checkName(name))
+        return;
+    if (!Image1->hasImage() && !Picture1->hasImage()) {
+        qel::messages::showFailure(
+            this, QStringLiteral("There is no picture to save: the clipboard held none. Capture "
+                                 "the screen with the \"Print Screen\" key, press \"Refresh "
+                                 "Window\" and save again."));
+        return;
+    }
+    const std::optional<QDir> qelDir = qel::paths::simulatorFolder(qel::paths::qelFolder);
+    if (!qelDir) {
+        qel::messages::showFailure(
+            this, QStringLiteral("There is no \"qel\" folder in the current folder (%1), so the "
+                                 "scenario picture has nowhere to go. Start the photo tool in "
+                                 "the simulator's folder, the one that holds the \"qel\" folder.")
+                      .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        return;
+    }
+    const bool exists = qel::paths::fileExists(*qelDir, name);
+    if (exists && !qel::messages::askOverwrite(this))
+        return;
+    Module1::CopyPreview(*this);
+    const QString reason = bmp::save(qel::paths::filePath(*qelDir, name), Picture2->image());
+    if (!reason.isEmpty()) {
+        reportSaveFailure(qel::paths::shownPath(*qelDir, name), reason, exists);
+        return;
+    }
+    qel::messages::showSaved(this, exists);
+}
+
+void Form1::Command5_Click() {
+    const QString name = Text3->text();
+    if (!checkName(name))
+        return;
+    if (!Image1->hasImage()) {
+        qel::messages::showFailure(
+            this, QStringLiteral("There is no picture to save: the clipboard held none when it "
+                                 "was last read. Capture the screen with the \"Print Screen\" "
+                                 "key, press \"Refresh Window\" and save again."));
+        return;
+    }
+    const QDir here = QDir::current();
+    const bool exists = qel::paths::fileExists(here, name);
+    if (exists && !qel::messages::askOverwrite(this))
+        return;
+    const QString reason = bmp::save(qel::paths::filePath(here, name), Image1->image());
+    if (!reason.isEmpty()) {
+        reportSaveFailure(qel::paths::shownPath(here, name), reason, exists);
+        return;
+    }
+    qel::messages::showSaved(this, exists);
+}
+
+void Form1::Command7_Click() {
+    Image1->setStretch(true);
+    const QImage capture = readClipboardPicture();
+    Image1->setImage(capture);
+    const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
+    if (!outcome.saved) {
+        qel::messages::showFailure(this, outcome.error);
+        return;
+    }
+    qel::messages::showSaved(this, false);
+}
+
+} // namespace photo
