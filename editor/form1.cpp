@@ -67,8 +67,13 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("QELedit 3.0 for Nubivar & Grundex"));
     setFixedSize(qel::twips::size(8400, 5265));
-    QFont small = font();
-    small.setPointSizeF(8.25);
+    // The layout was made for an 8-point "MS Sans Serif"; a sans serif of the same pixel height
+    // keeps every caption inside its control.
+    QFont small;
+    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                       QStringLiteral("Liberation Sans")});
+    small.setStyleHint(QFont::SansSerif);
+    small.setPixelSize(11);
     setFont(small);
 
     // Labels first: like the original's lightweight labels they lie under the buttons and boxes
