@@ -1,0 +1,451 @@
+// The photo tool's window: layout, start-up, "Refresh Window", the preview copy and the saves.
+#include "filelist.h"
+#include "form1.h"
+#include "imageview.h"
+#include "modalanswerer.h"
+#include "module1.h"
+#include "photo_bmpcheck.h"
+#include "simfolder.h"
+#include "twips.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using photo::Form1;
+
+namespace {
+
+// A picture whose every pixel differs, so shifts and scaling show.
+QImage pattern(int w, int h, int seed = 0) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb((x + seed) % 256, (y * 3 + seed) % 256, (x ^ y) % 256));
+    return image;
+}
+
+// Left half red, right half blue.
+QImage halves(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (int y = 0; y < h; ++y)
+        for (int x = w / 2; x < w; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 255));
+    return image;
+}
+
+void setClipboard(const QImage& image) {
+    if (image.isNull())
+        QGuiApplication::clipboard()->clear();
+    else
+        QGuiApplication::clipboard()->setImage(image);
+}
+
+std::unique_ptr<Form1> started(const QImage& clipboard) {
+    setClipboard(clipboard);
+    auto form = std::make_unique<Form1>();
+    form->show();
+    if (!QTest::qWaitFor([&] { return form->startupDone(); }))
+        qWarning("the window never read the clipboard");
+    return form;
+}
+
+bmpcheck::File readBmp(const SimFolder& sim, const QString& relative) {
+    return bmpcheck::read(sim.read(relative));
+}
+
+} // namespace
+
+class TestPhotoForm : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void layout_data();
+    void layout();
+    void captionsFontsAndFocus();
+    void startWithAPicture();
+    void startWithoutAPicture();
+    void refreshShowsNewCaptureOrStartupCaptureUnscaled();
+    void copyPreviewRendersWhatTheBoxShows();
+    void scenarioPictureNewName();
+    void scenarioPictureExistingName();
+    void fullScreenPhoto();
+    void fullScreenPhotoAsksOnlyAboutTheWorkingFolder();
+    void unusableNamesAreRefused_data();
+    void unusableNamesAreRefused();
+    void noPictureNothingWritten();
+    void noQelFolder();
+    void failedWriteIsReported();
+    void autoSaveReadsTheClipboardAfresh();
+    void autoSaveWithEmptyClipboardTouchesNothing();
+    void exitEndsTheProgram();
+};
+
+void TestPhotoForm::initTestCase() {
+    QApplication::setApplicationName(QStringLiteral("qelphoto"));
+}
+
+void TestPhotoForm::layout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("Label1") << "Label1" << QRect(120, 120, 6735, 1095) << true;
+    QTest::newRow("Text3") << "Text3" << QRect(240, 1320, 1575, 360) << true;
+    QTest::newRow("Command1") << "Command1" << QRect(240, 1920, 1335, 495) << true;
+    QTest::newRow("Command8") << "Command8" << QRect(2520, 2040, 975, 495) << true;
+    QTest::newRow("Picture1") << "Picture1" << QRect(1800, 2640, 2415, 1815) << true;
+    QTest::newRow("Image1") << "Image1" << QRect(0, 0, 2415, 1815) << true;
+    QTest::newRow("Label2") << "Label2" << QRect(4440, 960, 2415, 1335) << true;
+    QTest::newRow("Command5") << "Command5" << QRect(4680, 2520, 1335, 495) << true;
+    QTest::newRow("Command7") << "Command7" << QRect(4680, 3240, 1335, 495) << true;
+    QTest::newRow("Command6") << "Command6" << QRect(4680, 3960, 1335, 495) << true;
+    QTest::newRow("Picture2") << "Picture2" << QRect(4080, 0, 2415, 1815) << false;
+    QTest::newRow("File2") << "File2" << QRect(6360, 2640, 375, 285) << false;
+}
+
+void TestPhotoForm::layout() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(bool, shown);
+    setClipboard({});
+    Form1 form;
+    form.show();
+    QCOMPARE(form.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("QEL Photo Lab"));
+    QCOMPARE(form.size(), QSize(464, 316)); // 6960 × 4740 twips
+    auto* control = form.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(),
+             qel::twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->isVisible(), shown);
+}
+
+void TestPhotoForm::captionsFontsAndFocus() {
+    setClipboard({});
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(form.Command1->text(), QStringLiteral("Save for use With QEL file"));
+    QCOMPARE(form.Command8->text(), QStringLiteral("Refresh Window"));
+    QCOMPARE(form.Command5->text(), QStringLiteral("Save as full screen photo"));
+    QCOMPARE(form.Command7->text(), QStringLiteral("AutoSave  "));
+    QCOMPARE(form.Command6->text(), QStringLiteral("Exit"));
+    QCOMPARE(form.Text3->text(), QStringLiteral("???.bmp"));
+    QVERIFY(form.Label1->text().startsWith(
+        QStringLiteral("To save a screenshot for use with the QEL picture window,  make sure")));
+    QVERIFY(form.Label1->text().endsWith(
+        QStringLiteral("If a picture is in your Clipboard it will appear in the window.")));
+    QVERIFY(form.Label2->text().endsWith(
+        QStringLiteral("Flight Simulator directory. Not for  use with Qel Files.")));
+    QCOMPARE(form.File2->pattern(), QStringLiteral("*.zxz"));
+
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form.Label1, form.Label2, form.Command1, form.Command5,
+                                         form.Command6, form.Command7}) {
+        QVERIFY2(w->font().bold(), qPrintable(w->objectName()));
+        QCOMPARE(w->font().pointSizeF(), 8.25);
+    }
+    QVERIFY(!form.Command8->font().bold());
+    QVERIFY(form.Text3->font().bold());
+    QCOMPARE(form.Text3->font().pointSizeF(), 9.75);
+    const QColor navy(0, 0, 128);
+    QCOMPARE(form.Label1->palette().color(QPalette::WindowText), navy);
+    QCOMPARE(form.Label2->palette().color(QPalette::WindowText), navy);
+    QCOMPARE(form.Text3->palette().color(QPalette::Text), navy);
+    QCOMPARE(form.Picture2->palette().color(QPalette::Window), QColor(192, 192, 192));
+
+    // Command1 holds the focus at start; Tab goes through the controls in their order.
+    QTRY_COMPARE(QApplication::focusWidget(), form.Command1);
+    const QList<QWidget*> order{form.Text3,    form.Command5, form.Command6,
+                                form.Command7, form.Command8, form.Command1};
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestPhotoForm::startWithAPicture() {
+    const QImage capture = pattern(320, 200);
+    auto form = started(capture);
+    QVERIFY(form->startupDone());
+    QCOMPARE(form->Image1->image(), capture);
+    QVERIFY(form->Image1->stretch());
+    QVERIFY(!form->Picture1->stretch());
+    // One decoded copy, shared by the three pictures.
+    QCOMPARE(form->Picture1->image().constBits(), form->Image1->image().constBits());
+    QCOMPARE(form->Picture2->image().constBits(), form->Image1->image().constBits());
+    // Shown scaled over the whole box: the box's corners show the capture's corners.
+    const QImage shown = form->Picture1->grab().toImage();
+    QCOMPARE(shown.size(), QSize(161, 121));
+    QCOMPARE(QColor(shown.pixel(0, 0)), QColor(capture.pixel(0, 0)));
+    const QColor corner(shown.pixel(160, 120));
+    const QColor expected(capture.pixel(319, 199));
+    QVERIFY2(qAbs(corner.red() - expected.red()) < 8 && qAbs(corner.green() - expected.green()) < 8,
+             qPrintable(corner.name() + " vs " + expected.name()));
+}
+
+void TestPhotoForm::startWithoutAPicture() {
+    ModalAnswerer answerer; // expects nothing: an empty clipboard is no reason for a message
+    auto form = started({});
+    QTest::qWait(50);
+    QVERIFY(!form->Image1->hasImage());
+    QVERIFY(!form->Picture1->hasImage());
+    QVERIFY(!form->Picture2->hasImage());
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+}
+
+void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled() {
+    const QImage first = pattern(400, 300);
+    auto form = started(first);
+    const QImage second = pattern(200, 100, 77);
+    setClipboard(second);
+    form->Command8->click();
+    QCOMPARE(form->Image1->image(), second);
+    QCOMPARE(form->Picture1->image(), first);
+    QCOMPARE(form->Picture2->image(), first);
+
+    setClipboard({});
+    form->Command8->click();
+    QVERIFY(!form->Image1->hasImage());
+    QCOMPARE(form->Picture1->image(), first);
+    // The start-up capture shows through, unscaled from the top-left corner.
+    const QImage shown = form->Picture1->grab().toImage();
+    for (const QPoint p : {QPoint(0, 0), QPoint(160, 120), QPoint(37, 91)})
+        QCOMPARE(QColor(shown.pixel(p)), QColor(first.pixel(p)));
+}
+
+void TestPhotoForm::copyPreviewRendersWhatTheBoxShows() {
+    auto form = started(halves(3840, 2160));
+    photo::Module1::CopyPreview(*form);
+    QImage copy = form->Picture2->image();
+    QCOMPARE(copy.size(), QSize(161, 121));
+    QCOMPARE(QColor(copy.pixel(5, 60)), QColor(255, 0, 0));
+    QCOMPARE(QColor(copy.pixel(155, 60)), QColor(0, 0, 255));
+
+    // With Image1 emptied the box shows its own picture unscaled, and so does the copy.
+    const QImage small = pattern(100, 50);
+    form->Picture1->setImage(small);
+    setClipboard({});
+    form->Command8->click();
+    photo::Module1::CopyPreview(*form);
+    copy = form->Picture2->image();
+    QCOMPARE(copy.size(), QSize(161, 121));
+    QCOMPARE(QColor(copy.pixel(99, 49)), QColor(small.pixel(99, 49)));
+    QCOMPARE(QColor(copy.pixel(150, 100)), QColor(192, 192, 192)); // the buffer's grey
+}
+
+void TestPhotoForm::scenarioPictureNewName() {
+    SimFolder sim;
+    auto form = started(halves(1024, 768));
+    form->Text3->setText(QStringLiteral("meigs"));
+    ModalAnswerer answerer;
+    answerer.expectSaved(false);
+    form->Command1->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("meigs")});
+    const bmpcheck::File file = readBmp(sim, QStringLiteral("qel/meigs"));
+    QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
+    QCOMPARE(file.bytes.size(), 58618);
+    QCOMPARE(file.width, 161);
+    QCOMPARE(file.height, 121);
+    QCOMPARE(file.pixel(3, 3), QColor(255, 0, 0));
+    QCOMPARE(file.pixel(157, 117), QColor(0, 0, 255));
+    QCOMPARE(form->Text3->text(), QStringLiteral("meigs")); // the name box keeps its text
+    QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
+}
+
+void TestPhotoForm::scenarioPictureExistingName() {
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/View.BMP"), "old picture");
+    auto form = started(halves(640, 480));
+    form->Text3->setText(QStringLiteral("view.bmp"));
+
+    {
+        ModalAnswerer no;
+        no.expectOverwriteQuestion(QMessageBox::No);
+        form->Command1->click();
+        QVERIFY2(no.allAnswered(), qPrintable(no.report()));
+    }
+    QCOMPARE(sim.read(QStringLiteral("qel/View.BMP")), QByteArray("old picture"));
+    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("View.BMP")});
+
+    ModalAnswerer yes;
+    yes.expectOverwriteQuestion(QMessageBox::Yes);
+    yes.expectSaved(true);
+    form->Command1->click();
+    QVERIFY2(yes.allAnswered(), qPrintable(yes.report()));
+    // The file that was asked about is the one replaced; no second spelling appears.
+    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("View.BMP")});
+    const bmpcheck::File file = readBmp(sim, QStringLiteral("qel/View.BMP"));
+    QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
+    QCOMPARE(file.bytes.size(), 58618);
+}
+
+void TestPhotoForm::fullScreenPhoto() {
+    SimFolder sim;
+    const QImage capture = pattern(1920, 1080, 5);
+    auto form = started(capture);
+    const QImage bufferBefore = form->Picture2->image();
+    form->Text3->setText(QStringLiteral("shot.bmp"));
+    {
+        ModalAnswerer answerer;
+        answerer.expectSaved(false);
+        form->Command5->click();
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    }
+    const bmpcheck::File file = readBmp(sim, QStringLiteral("shot.bmp"));
+    QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
+    QCOMPARE(file.width, 1920);
+    QCOMPARE(file.height, 1080);
+    QCOMPARE(file.bytes.size(), 54 + 5760 * 1080);
+    for (int y = 0; y < 1080; y += 97)
+        for (int x = 0; x < 1920; x += 131)
+            QCOMPARE(file.pixel(x, y), QColor(capture.pixel(x, y)));
+    QCOMPARE(file.pixel(1919, 1079), QColor(capture.pixel(1919, 1079)));
+    QCOMPARE(form->Picture2->image(), bufferBefore); // no preview copy for this save
+
+    ModalAnswerer again;
+    again.expectOverwriteQuestion(QMessageBox::No);
+    setClipboard(pattern(10, 10));
+    form->Command8->click();
+    form->Command5->click();
+    QVERIFY2(again.allAnswered(), qPrintable(again.report()));
+    QCOMPARE(readBmp(sim, QStringLiteral("shot.bmp")).width, 1920);
+}
+
+void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder() {
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/photo.bmp"), "scenario picture");
+    auto form = started(pattern(64, 48));
+    form->Text3->setText(QStringLiteral("photo.bmp"));
+    {
+        ModalAnswerer first;
+        first.expectSaved(false);
+        form->Command5->click();
+        QVERIFY2(first.allAnswered(), qPrintable(first.report()));
+    }
+    QCOMPARE(sim.read(QStringLiteral("qel/photo.bmp")), QByteArray("scenario picture"));
+    QCOMPARE(readBmp(sim, QStringLiteral("photo.bmp")).bytes.size(), 54 + 192 * 48);
+
+    ModalAnswerer second;
+    second.expectOverwriteQuestion(QMessageBox::Yes);
+    second.expectSaved(true);
+    form->Command5->click();
+    QVERIFY2(second.allAnswered(), qPrintable(second.report()));
+}
+
+void TestPhotoForm::unusableNamesAreRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("scenario");
+    const QStringList names{QStringLiteral("???.bmp"), QString(), QStringLiteral("../x.bmp"),
+                            QStringLiteral("qel/x.bmp"), QStringLiteral("*.bmp")};
+    for (const QString& n : names) {
+        QTest::addRow("scenario picture \"%s\"", qPrintable(n)) << n << true;
+        QTest::addRow("full-screen photo \"%s\"", qPrintable(n)) << n << false;
+    }
+}
+
+void TestPhotoForm::unusableNamesAreRefused() {
+    QFETCH(QString, name);
+    QFETCH(bool, scenario);
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/x.bmp"), "keep");
+    auto form = started(pattern(50, 50));
+    form->Text3->setText(name);
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("cannot be used as a file name"));
+    (scenario ? form->Command1 : form->Command5)->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
+    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("x.bmp")});
+    QCOMPARE(sim.read(QStringLiteral("qel/x.bmp")), QByteArray("keep"));
+}
+
+void TestPhotoForm::noPictureNothingWritten() {
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/a.bmp"), "keep");
+    sim.write(QStringLiteral("a.bmp"), "keep too");
+    auto form = started({});
+    form->Text3->setText(QStringLiteral("a.bmp"));
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("no picture"));
+    answerer.expectFailure(QStringLiteral("no picture"));
+    form->Command1->click();
+    form->Command5->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(sim.read(QStringLiteral("qel/a.bmp")), QByteArray("keep"));
+    QCOMPARE(sim.read(QStringLiteral("a.bmp")), QByteArray("keep too"));
+}
+
+void TestPhotoForm::noQelFolder() {
+    SimFolder sim(true, false);
+    auto form = started(pattern(50, 50));
+    form->Text3->setText(QStringLiteral("a.bmp"));
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("simulator's folder"));
+    form->Command1->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(sim.entries(), QStringList{QStringLiteral("pilots")});
+}
+
+void TestPhotoForm::failedWriteIsReported() {
+    SimFolder sim;
+    sim.mkdir(QStringLiteral("taken.bmp"));
+    auto form = started(pattern(50, 50));
+    form->Text3->setText(QStringLiteral("taken.bmp"));
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("could not be saved as taken.bmp"));
+    form->Command5->click(); // no "File Saved!" follows
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(QFileInfo(sim.filePath(QStringLiteral("taken.bmp"))).isDir());
+}
+
+void TestPhotoForm::autoSaveReadsTheClipboardAfresh() {
+    SimFolder sim;
+    sim.write(QStringLiteral("1.bmp"), "older photo");
+    auto form = started(pattern(30, 20));
+    const QImage fresh = halves(800, 600);
+    setClipboard(fresh); // taken while the tool is open, no "Refresh Window"
+    ModalAnswerer answerer;
+    answerer.expectSaved(false);
+    form->Command7->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form->Image1->image(), fresh);
+    QCOMPARE(sim.read(QStringLiteral("2.bmp")), QByteArray("older photo"));
+    const bmpcheck::File file = readBmp(sim, QStringLiteral("1.bmp"));
+    QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
+    QCOMPARE(file.width, 800);
+    QCOMPARE(file.pixel(0, 599), QColor(255, 0, 0));
+    QCOMPARE(file.pixel(799, 0), QColor(0, 0, 255));
+}
+
+void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing() {
+    SimFolder sim;
+    for (int n = 1; n <= 10; ++n)
+        sim.write(QStringLiteral("%1.bmp").arg(n), QByteArray::number(n));
+    auto form = started(pattern(30, 20));
+    setClipboard({});
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("holds no picture"));
+    form->Command7->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(!form->Image1->hasImage());
+    for (int n = 1; n <= 10; ++n)
+        QCOMPARE(sim.read(QStringLiteral("%1.bmp").arg(n)), QByteArray::number(n));
+}
+
+void TestPhotoForm::exitEndsTheProgram() {
+    auto form = started(pattern(30, 20));
+    QEventLoop loop;
+    QTimer::singleShot(0, form->Command6, &QPushButton::click);
+    QTimer::singleShot(3000, &loop, [&loop] { loop.exit(1); });
+    QCOMPARE(loop.exec(), 0); // ended by "Exit", not by the time-out
+}
+
+QTEST_MAIN(TestPhotoForm)
+#include "tst_photoform.moc"
