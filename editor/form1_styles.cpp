@@ -162,32 +162,40 @@ void Form1::Option25_Click() {
     Text22->setText(QStringLiteral("SET2"));
 }
 
+namespace {
+
+// A dialog whose window was closed goes with the next turn of the event loop; from the moment of
+// closing it counts as absent.
+template <typename Dialog> Dialog* present(const QPointer<Dialog>& dialog) {
+    return dialog && !dialog->isUnloaded() ? dialog.data() : nullptr;
+}
+
+template <typename Dialog> Dialog* presentOrNew(QPointer<Dialog>& dialog, Form1& main) {
+    if (!present(dialog))
+        dialog = new Dialog(main);
+    return dialog;
+}
+
+} // namespace
+
 Form3* Form1::form3() const {
-    return m_form3;
+    return present(m_form3);
 }
 Form6* Form1::form6() const {
-    return m_form6;
+    return present(m_form6);
 }
 Form7* Form1::form7() const {
-    return m_form7;
+    return present(m_form7);
 }
 
 Form3* Form1::useForm3() {
-    if (!m_form3)
-        m_form3 = new Form3(*this);
-    return m_form3;
+    return presentOrNew(m_form3, *this);
 }
-
 Form6* Form1::useForm6() {
-    if (!m_form6)
-        m_form6 = new Form6(*this);
-    return m_form6;
+    return presentOrNew(m_form6, *this);
 }
-
 Form7* Form1::useForm7() {
-    if (!m_form7)
-        m_form7 = new Form7(*this);
-    return m_form7;
+    return presentOrNew(m_form7, *this);
 }
 
 void Form1::showStyleDialog(StyleDialog* dialog) {

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "twips.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +70,12 @@ void StyleDialog::finish(QRadioButton* preset, const QList<std::function<void()>
 
 void StyleDialog::Command1_Click() {
     close();
+}
+
+void StyleDialog::closeEvent(QCloseEvent* event) {
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        m_unloaded = true;
 }
 
 void StyleDialog::selectPreset() {

@@ -28,6 +28,8 @@ public:
     QRadioButton* presetChoice() const { return m_preset; }
     // The selected choice, or nullptr.
     QRadioButton* selectedChoice() const;
+    // Closed: the object goes soon, but counts as absent from now on.
+    bool isUnloaded() const { return m_unloaded; }
 
 protected:
     struct Layout {
@@ -46,9 +48,11 @@ protected:
     // runs `handlers[i]` when choice i becomes selected.
     void finish(QRadioButton* preset, const QList<std::function<void()>>& handlers);
     void writeCode(const QString& code);
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     Form1& m_main;
     QList<QRadioButton*> m_choices;
     QRadioButton* m_preset = nullptr;
+    bool m_unloaded = false;
 };

@@ -1,0 +1,507 @@
+// The style choices of the main window and the three style dialogs: which code each choice
+// writes, and when a dialog exists, shows, and forgets its choice.
+#include "form1.h"
+#include "form3.h"
+#include "form6.h"
+#include "form7.h"
+#include "modalanswerer.h"
+#include "simfolder.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+QRadioButton* option(QWidget* w, const QString& name) {
+    auto* found = w->findChild<QRadioButton*>(name);
+    if (!found)
+        qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
+    return found;
+}
+
+QString checkedIn(QWidget* frame) {
+    for (QRadioButton* b : frame->findChildren<QRadioButton*>()) {
+        if (b->isChecked())
+            return b->objectName();
+    }
+    return QStringLiteral("(none)");
+}
+
+void pressOk(QWidget* dialog) {
+    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+}
+
+// Answers the next style dialog: records what it showed, clicks `choices` in turn, then "OK".
+void answerDialog(ModalAnswerer& answerer, const QString& dialog, const QStringList& choices = {},
+                  QString* shownChoice = nullptr, QString* codeWhenShown = nullptr,
+                  Form1* form = nullptr) {
+    answerer.expectWindow(dialog, [=](QWidget* w) {
+        if (shownChoice)
+            *shownChoice = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
+        if (codeWhenShown && form)
+            *codeWhenShown = form->Text2->text();
+        for (const QString& choice : choices)
+            option(w, choice)->click();
+        pressOk(w);
+    });
+}
+
+} // namespace
+
+class TestStyles : public QObject {
+    Q_OBJECT
+private slots:
+    void startState();
+    void plainOptionsWriteTheirCodes_data();
+    void plainOptionsWriteTheirCodes();
+    void noChangesWritesTheEmptyString_data();
+    void noChangesWritesTheEmptyString();
+    void variantStyles_data();
+    void variantStyles();
+    void selectingTheSelectedOptionRunsNothing();
+    void doubleClickAfterOkStartsFromPreset();
+    void enterReopensTheDialogOfTheSelectedStyle();
+    void closingByTheFrameKeepsTheLastChoice();
+    void hiddenDialogKeepsItsChoiceUntilShown();
+    void selectingAgainShowsThePresetOfTheCodeWritten();
+    void dialogLayout_data();
+    void dialogLayout();
+};
+
+void TestStyles::startState() {
+    SimFolder sim;
+    Form1 form;
+    QCOMPARE(form.Frame1->title(), QStringLiteral("Select Cloud Style"));
+    QCOMPARE(form.Frame2->title(), QStringLiteral("Select Ground Texture"));
+    QCOMPARE(form.Frame6->title(), QStringLiteral("Cloud Sets"));
+    QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option21"));
+    QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option28"));
+    QCOMPARE(checkedIn(form.Frame6), QStringLiteral("Option26"));
+    QCOMPARE(form.Text2->text(), QString());
+    QCOMPARE(form.Text5->text(), QString());
+    QCOMPARE(form.Text22->text(), QString());
+    QVERIFY(!form.form3() && !form.form6() && !form.form7());
+
+    // Columns as laid out: left column top to bottom, then the right one.
+    const struct {
+        QGroupBox* frame;
+        QStringList left, right;
+    } frames[] = {
+        {form.Frame1,
+         {"Light", "Medium", "Dense", "Overcast"},
+         {"Weather Front", "Multi-texture", "Cirrus/Jet Trails", "No Changes"}},
+        {form.Frame2, {"Summer", "Dry Summer", "Winter"}, {"Default", "No Changes"}},
+        {form.Frame6, {"Set1", "Set2", "No changes"}, {}},
+    };
+    for (const auto& f : frames) {
+        QList<QRadioButton*> buttons = f.frame->findChildren<QRadioButton*>();
+        QCOMPARE(buttons.size(), f.left.size() + f.right.size());
+        std::sort(buttons.begin(), buttons.end(), [](QRadioButton* a, QRadioButton* b) {
+            return a->x() != b->x() ? a->x() < b->x() : a->y() < b->y();
+        });
+        QStringList captions;
+        for (QRadioButton* b : buttons)
+            captions << b->text();
+        QCOMPARE(captions, f.left + f.right);
+        if (!f.right.isEmpty())
+            QVERIFY(buttons.first()->x() < buttons.last()->x());
+    }
+}
+
+void TestStyles::plainOptionsWriteTheirCodes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("Light") << "Option1"
+                           << "Text2"
+                           << "L";
+    QTest::newRow("Medium") << "Option2"
+                            << "Text2"
+                            << "M";
+    QTest::newRow("Dense") << "Option3"
+                           << "Text2"
+                           << "D";
+    QTest::newRow("Multi-texture") << "Option6"
+                                   << "Text2"
+                                   << "S";
+    QTest::newRow("Summer") << "Option8"
+                            << "Text5"
+                            << "FSUM";
+    QTest::newRow("Dry Summer") << "Option9"
+                                << "Text5"
+                                << "FSUMD";
+    QTest::newRow("Winter") << "Option10"
+                            << "Text5"
+                            << "FWIN";
+    QTest::newRow("Default") << "Option11"
+                             << "Text5"
+                             << "FDEF";
+    QTest::newRow("Set1") << "Option24"
+                          << "Text22"
+                          << "SET1";
+    QTest::newRow("Set2") << "Option25"
+                          << "Text22"
+                          << "SET2";
+}
+
+void TestStyles::plainOptionsWriteTheirCodes() {
+    QFETCH(QString, name);
+    QFETCH(QString, field);
+    QFETCH(QString, code);
+    SimFolder sim;
+    Form1 form;
+    ModalAnswerer answerer;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QRadioButton* b = option(&form, name);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    QVERIFY(b->isChecked());
+    for (const QString& f :
+         {QStringLiteral("Text2"), QStringLiteral("Text5"), QStringLiteral("Text22")}) {
+        const QString text = form.findChild<QLineEdit*>(f)->text();
+        QCOMPARE(text, f == field ? code : QString());
+    }
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+}
+
+void TestStyles::noChangesWritesTheEmptyString_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("noChanges");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("cloud style") << "Option3"
+                                 << "Option21"
+                                 << "Text2";
+    QTest::newRow("ground texture") << "Option10"
+                                    << "Option28"
+                                    << "Text5";
+    QTest::newRow("cloud set") << "Option25"
+                               << "Option26"
+                               << "Text22";
+}
+
+void TestStyles::noChangesWritesTheEmptyString() {
+    QFETCH(QString, first);
+    QFETCH(QString, noChanges);
+    QFETCH(QString, field);
+    SimFolder sim;
+    Form1 form;
+    auto* text = form.findChild<QLineEdit*>(field);
+    option(&form, first)->click();
+    QVERIFY(!text->text().isEmpty());
+    option(&form, noChanges)->click();
+    QCOMPARE(text->text(), QString());
+    QVERIFY(text->text() != QStringLiteral(" "));
+}
+
+void TestStyles::variantStyles_data() {
+    QTest::addColumn<QString>("mainOption");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("presetCode");
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("Overcast, OK at once") << "Option4"
+                                          << "Form6"
+                                          << "O"
+                                          << "Option1" << QStringList{} << "O";
+    QTest::newRow("Overcast, Gray") << "Option4"
+                                    << "Form6"
+                                    << "O"
+                                    << "Option1" << QStringList{"Option2"} << "OG";
+    QTest::newRow("Overcast, Gray then Wind Swept")
+        << "Option4"
+        << "Form6"
+        << "O"
+        << "Option1" << QStringList{"Option2", "Option3"} << "WS";
+    QTest::newRow("Overcast, Gray then Bright")
+        << "Option4"
+        << "Form6"
+        << "O"
+        << "Option1" << QStringList{"Option2", "Option1"} << "O";
+    QTest::newRow("Front, OK at once") << "Option5"
+                                       << "Form7"
+                                       << "UB"
+                                       << "Option1" << QStringList{} << "UB";
+    QTest::newRow("Front, Broken Bands") << "Option5"
+                                         << "Form7"
+                                         << "UB"
+                                         << "Option1" << QStringList{"Option2"} << "BB";
+    QTest::newRow("Front, Turbulent") << "Option5"
+                                      << "Form7"
+                                      << "UB"
+                                      << "Option1" << QStringList{"Option3"} << "TB";
+    QTest::newRow("Cirrus, OK at once is Dense") << "Option7"
+                                                 << "Form3"
+                                                 << "CD"
+                                                 << "Option2" << QStringList{} << "CD";
+    QTest::newRow("Cirrus, Light") << "Option7"
+                                   << "Form3"
+                                   << "CD"
+                                   << "Option2" << QStringList{"Option1"} << "CL";
+    QTest::newRow("Cirrus, Cirro-Cumulous") << "Option7"
+                                            << "Form3"
+                                            << "CD"
+                                            << "Option2" << QStringList{"Option3"} << "CC";
+    QTest::newRow("Cirrus, Jet Trails") << "Option7"
+                                        << "Form3"
+                                        << "CD"
+                                        << "Option2" << QStringList{"Option4"} << "CT";
+}
+
+void TestStyles::variantStyles() {
+    QFETCH(QString, mainOption);
+    QFETCH(QString, dialog);
+    QFETCH(QString, presetCode);
+    QFETCH(QString, preset);
+    QFETCH(QStringList, choices);
+    QFETCH(QString, code);
+    SimFolder sim;
+    Form1 form;
+    option(&form, QStringLiteral("Option8"))->click();
+    option(&form, QStringLiteral("Option24"))->click();
+    ModalAnswerer answerer;
+    QString shown, codeWhenShown;
+    answerDialog(answerer, dialog, choices, &shown, &codeWhenShown, &form);
+    option(&form, mainOption)->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(shown, preset);
+    QCOMPARE(codeWhenShown, presetCode);
+    QCOMPARE(form.Text2->text(), code);
+    QCOMPARE(form.Text5->text(), QStringLiteral("FSUM"));
+    QCOMPARE(form.Text22->text(), QStringLiteral("SET1"));
+    // "OK" unloaded it.
+    QVERIFY(!form.form3() && !form.form6() && !form.form7());
+    QVERIFY(!form.findChild<QDialog*>(dialog));
+}
+
+void TestStyles::selectingTheSelectedOptionRunsNothing() {
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ModalAnswerer answerer;
+    answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
+    form.Option4->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+
+    // No dialog may come now; the answerer reports any that does.
+    form.Option4->click();
+    form.Option4->setChecked(true);
+    QTest::mouseClick(form.Option4, Qt::LeftButton, {}, QPoint(6, form.Option4->height() / 2));
+    QTest::qWait(50);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+}
+
+void TestStyles::doubleClickAfterOkStartsFromPreset() {
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ModalAnswerer answerer;
+    answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
+    form.Option4->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+
+    QString shown, codeWhenShown;
+    answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
+    QTest::mouseDClick(form.Option4, Qt::LeftButton, {}, QPoint(6, form.Option4->height() / 2));
+    QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(shown, QStringLiteral("Option1"));
+    QCOMPARE(codeWhenShown, QStringLiteral("OG"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QVERIFY(form.Option4->isChecked());
+    QVERIFY(!form.form6());
+
+    // Each double-click shows it again, and a choice made there stands.
+    answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option3")});
+    form.Option4_DblClick();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form.Text2->text(), QStringLiteral("WS"));
+
+    // The other two styles alike.
+    answerDialog(answerer, QStringLiteral("Form3"), {QStringLiteral("Option4")});
+    form.Option7->click();
+    answerDialog(answerer, QStringLiteral("Form3"), {}, &shown);
+    form.Option7_DblClick();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(shown, QStringLiteral("Option2"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("CT"));
+    answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
+    form.Option5->click();
+    answerDialog(answerer, QStringLiteral("Form7"), {}, &shown);
+    form.Option5_DblClick();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(shown, QStringLiteral("Option1"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
+}
+
+void TestStyles::enterReopensTheDialogOfTheSelectedStyle() {
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ModalAnswerer answerer;
+    answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option2")});
+    form.Option5->click();
+    answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
+    form.Option5->setFocus();
+    QTest::keyClick(form.Option5, Qt::Key_Return);
+    QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
+}
+
+void TestStyles::closingByTheFrameKeepsTheLastChoice() {
+    SimFolder sim;
+    Form1 form;
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form6"), [](QWidget* w) {
+        option(w, QStringLiteral("Option2"))->click();
+        option(w, QStringLiteral("Option3"))->click();
+        w->close();
+    });
+    form.Option4->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form.Text2->text(), QStringLiteral("WS"));
+    QVERIFY(!form.form6());
+    answerer.expectWindow(QStringLiteral("Form3"), [](QWidget* w) {
+        option(w, QStringLiteral("Option1"))->click();
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    form.Option7->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form.Text2->text(), QStringLiteral("CL"));
+    QVERIFY(!form.form3());
+}
+
+void TestStyles::hiddenDialogKeepsItsChoiceUntilShown() {
+    SimFolder sim;
+    Form1 form;
+    ModalAnswerer answerer;
+    answerDialog(answerer, QStringLiteral("Form6"));
+    form.Option4->click();
+    QCOMPARE(form.Text2->text(), QStringLiteral("O"));
+
+    // Setting a choice of an absent dialog creates it without showing it.
+    Form6* hidden = form.useForm6();
+    QVERIFY(hidden->Option1->isChecked());
+    QCOMPARE(form.Text2->text(), QStringLiteral("O")); // creating it wrote nothing
+    hidden->Option2->setChecked(true);
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QVERIFY(!hidden->isVisible());
+    QCOMPARE(form.form6(), hidden);
+    QCOMPARE(form.useForm6(), hidden);
+
+    QString shown;
+    answerDialog(answerer, QStringLiteral("Form6"), {}, &shown);
+    form.Option4_DblClick();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(shown, QStringLiteral("Option2"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QVERIFY(!form.form6());
+
+    // "OK" on the hidden dialog unloads it too.
+    form.useForm7()->Option3->setChecked(true);
+    QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
+    QPointer<Form7> front = form.form7();
+    front->Command1_Click();
+    QVERIFY(!form.form7());
+    QTRY_VERIFY(!front);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+}
+
+// A dialog left hidden with a variant must not show that variant when its style is selected
+// anew: the selection has just written the preset's code, and "OK" keeps that code.
+void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten() {
+    SimFolder sim;
+    Form1 form;
+    ModalAnswerer answerer;
+    answerDialog(answerer, QStringLiteral("Form6"));
+    form.Option4->click();
+    form.useForm6()->Option2->setChecked(true);
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    form.Option1->click();
+    QCOMPARE(form.Text2->text(), QStringLiteral("L"));
+
+    QString shown, codeWhenShown;
+    answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
+    form.Option4->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(codeWhenShown, QStringLiteral("O"));
+    QCOMPARE(shown, QStringLiteral("Option1"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("O"));
+}
+
+void TestStyles::dialogLayout_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QStringList>("captions"); // top to bottom
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("Form3") << "Form3"
+                           << "Cirrus"
+                           << "Cirrus Style"
+                           << QStringList{"Light", "Dense", "Cirro-Cumulous", "Jet Trails"}
+                           << QStringList{"Option1", "Option2", "Option3", "Option4"}
+                           << QSize(128, 112);
+    QTest::newRow("Form6") << "Form6"
+                           << "Overcast"
+                           << "Overcast Style" << QStringList{"Bright", "Wind Swept", "Gray"}
+                           << QStringList{"Option1", "Option3", "Option2"} << QSize(153, 140);
+    QTest::newRow("Form7") << "Form7"
+                           << "Front"
+                           << "Select Weather Front"
+                           << QStringList{"Unbroken Band", "Broken Bands", "Turbulent"}
+                           << QStringList{"Option1", "Option2", "Option3"} << QSize(129, 105);
+}
+
+void TestStyles::dialogLayout() {
+    QFETCH(QString, dialog);
+    QFETCH(QString, title);
+    QFETCH(QString, frame);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, names);
+    QFETCH(QSize, client);
+    SimFolder sim;
+    Form1 form;
+    StyleDialog* d = dialog == QLatin1String("Form3") ? static_cast<StyleDialog*>(form.useForm3())
+                     : dialog == QLatin1String("Form6")
+                         ? static_cast<StyleDialog*>(form.useForm6())
+                         : static_cast<StyleDialog*>(form.useForm7());
+    QCOMPARE(d->objectName(), dialog);
+    QCOMPARE(d->windowTitle(), title);
+    QCOMPARE(d->size(), client);
+    QCOMPARE(d->Frame1->title(), frame);
+    QCOMPARE(d->Command1->text(), QStringLiteral("OK"));
+    QCOMPARE(d->Command1->objectName(), QStringLiteral("Command1"));
+    // The OK button lies over the frame and is not hidden by it.
+    QVERIFY(d->Frame1->geometry().intersects(d->Command1->geometry()));
+    QCOMPARE(d->childAt(d->Command1->geometry().center()), d->Command1);
+
+    QList<QRadioButton*> choices = d->Frame1->findChildren<QRadioButton*>();
+    std::sort(choices.begin(), choices.end(),
+              [](QRadioButton* a, QRadioButton* b) { return a->y() < b->y(); });
+    QStringList shownCaptions, shownNames;
+    for (QRadioButton* c : choices) {
+        shownCaptions << c->text();
+        shownNames << c->objectName();
+    }
+    QCOMPARE(shownCaptions, captions);
+    QCOMPARE(shownNames, names);
+    if (dialog == QLatin1String("Form6")) {
+        auto* note = d->findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(note);
+        QCOMPARE(note->text(), QStringLiteral("Use a flight with a 7/8 coverage setting for Bright "
+                                              "and use a flight set to \"Overcast\" for Gray."));
+        QVERIFY(note->y() >= d->Frame1->geometry().bottom());
+    }
+}
+
+QTEST_MAIN(TestStyles)
+#include "tst_styles.moc"
