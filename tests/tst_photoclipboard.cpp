@@ -1,0 +1,149 @@
+// The photo tool against a real clipboard: on an X display, another program (xclip) owns a PNG
+// picture, and what the tool shows and saves must be exactly that picture's pixels. Runs under
+// xvfb-run through photo_clipboard.cmake.
+#include "form1.h"
+#include "imageview.h"
+#include "modalanswerer.h"
+#include "photo_bmpcheck.h"
+#include "simfolder.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QImage knownPicture() {
+    QImage image(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            image.setPixel(x, y, qRgb(x % 256, (y * 5) % 256, (x * y) % 251));
+    return image;
+}
+
+// Every pixel of the file against the picture; the first difference, or "".
+QString differences(const bmpcheck::File& file, const QImage& expected) {
+    if (!file.problem.isEmpty())
+        return file.problem;
+    if (file.width != expected.width() || file.height != expected.height())
+        return QStringLiteral("size %1 × %2").arg(file.width).arg(file.height);
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (file.pixel(x, y) != QColor(expected.pixel(x, y)))
+                return QStringLiteral("pixel %1,%2 is %3")
+                    .arg(x)
+                    .arg(y)
+                    .arg(file.pixel(x, y).name());
+    return {};
+}
+
+} // namespace
+
+class TestPhotoClipboard : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void theProgramStartsAndQuitsWhenIdle();
+    void savesExactlyTheClipboardsPixels();
+
+private:
+    QTemporaryDir m_dir;
+    QImage m_picture;
+};
+
+void TestPhotoClipboard::initTestCase() {
+    QApplication::setApplicationName(QStringLiteral("qelphoto"));
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X display: CTest runs this suite as photo_clipboard under xvfb-run");
+    const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+    QVERIFY2(!xclip.isEmpty(), "xclip is missing; scripts/deps installs it");
+
+    m_picture = knownPicture();
+    const QString png = m_dir.filePath(QStringLiteral("capture.png"));
+    QVERIFY(m_picture.save(png, "PNG"));
+    // xclip hands the picture over from a process of its own and serves it until another
+    // program takes the clipboard.
+    QProcess owner;
+    owner.start(xclip,
+                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                 QStringLiteral("image/png"), QStringLiteral("-i"), png});
+    QVERIFY(owner.waitForFinished(10000));
+    QCOMPARE(owner.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QGuiApplication::clipboard()->mimeData() &&
+            QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/png")),
+        10000);
+}
+
+void TestPhotoClipboard::cleanupTestCase() {
+    // Taking the clipboard ends the xclip that served it.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        QGuiApplication::clipboard()->clear();
+}
+
+void TestPhotoClipboard::theProgramStartsAndQuitsWhenIdle() {
+    SimFolder sim;
+    QProcess program;
+    program.setWorkingDirectory(sim.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QEL_QUIT_WHEN_IDLE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QEL_BIN_DIR "/qelphoto"), {});
+    QVERIFY2(program.waitForFinished(30000), "qelphoto did not quit by itself");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    // Starting writes nothing.
+    QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
+}
+
+void TestPhotoClipboard::savesExactlyTheClipboardsPixels() {
+    SimFolder sim;
+    photo::Form1 form;
+    form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(form.startupDone(), 10000);
+    QCOMPARE(form.Image1->image().convertToFormat(QImage::Format_RGB32), m_picture);
+    QCOMPARE(form.Picture1->image().convertToFormat(QImage::Format_RGB32), m_picture);
+
+    form.Text3->setText(QStringLiteral("full.bmp"));
+    {
+        ModalAnswerer answerer;
+        answerer.expectSaved(false);
+        form.Command5->click();
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    }
+    QString diff = differences(bmpcheck::read(sim.read(QStringLiteral("full.bmp"))), m_picture);
+    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+
+    {
+        ModalAnswerer answerer;
+        answerer.expectSaved(false);
+        answerer.expectSaved(false);
+        form.Command7->click();
+        form.Command7->click();
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    }
+    for (const QString& name : {QStringLiteral("1.bmp"), QStringLiteral("2.bmp")}) {
+        diff = differences(bmpcheck::read(sim.read(name)), m_picture);
+        QVERIFY2(diff.isEmpty(), qPrintable(name + ": " + diff));
+    }
+
+    {
+        ModalAnswerer answerer;
+        answerer.expectSaved(false);
+        form.Command1->click();
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    }
+    const bmpcheck::File scenario = bmpcheck::read(sim.read(QStringLiteral("qel/full.bmp")));
+    QVERIFY2(scenario.problem.isEmpty(), qPrintable(scenario.problem));
+    QCOMPARE(scenario.bytes.size(), 58618);
+}
+
+QTEST_MAIN(TestPhotoClipboard)
+#include "tst_photoclipboard.moc"
