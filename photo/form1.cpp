@@ -38,9 +38,16 @@ const QString label2Text = QStringLiteral(
     "below.  The Photo will be saved in your Flight Simulator directory. Not for  use with Qel "
     "Files.");
 
+// The old forms' font where it exists, else the closest common sans serif in width: the texts
+// were laid out for it and overflow their labels in wider faces.
+QStringList sansSerifFamilies(const QString& fallback) {
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+            QStringLiteral("Arial"),         QStringLiteral("Liberation Sans"),
+            QStringLiteral("Helvetica"),     fallback};
+}
+
 QFont captionFont(const QFont& base, qreal points) {
     QFont font = base;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), base.family()});
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
@@ -109,7 +116,7 @@ Form1::Form1(QWidget* parent)
     setFixedSize(qel::twips::size(6960, 4740));
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
     QFont plain = font();
-    plain.setFamilies({QStringLiteral("MS Sans Serif"), plain.family()});
+    plain.setFamilies(sansSerifFamilies(plain.family()));
     plain.setPointSizeF(8.25);
     setFont(plain);
 
