@@ -1,0 +1,936 @@
+// The open dialog: a scenario saved by the editor comes back byte for byte, the style dialogs
+// that the read shows behave as when the user chooses, and a bad file changes nothing.
+#include "filelist.h"
+#include "form1.h"
+#include "form3.h"
+#include "form5.h"
+#include "form6.h"
+#include "form7.h"
+#include "imageview.h"
+#include "limitedlineedit.h"
+#include "modalanswerer.h"
+#include "openscenario.h"
+#include "simfolder.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+// The data lines of a scenario, as bytes in the file.
+struct Lines {
+    QByteArray description;
+    QByteArray fileName;
+    QByteArray applet = "app";
+    QByteArray picture = " ";
+    QByteArray flight = " ";
+    QByteArray style;
+    QByteArray ground;
+    QByteArray set;
+};
+
+// A whole scenario file, written out from the layout: 19 lines, each ending in CR LF.
+QByteArray script(const Lines& s) {
+    const QByteArray lines[] = {"@echo off",
+                                "goto next",
+                                s.description,
+                                s.fileName,
+                                s.applet,
+                                s.picture,
+                                s.flight,
+                                s.fileName,
+                                s.description,
+                                s.style,
+                                s.ground,
+                                s.set,
+                                s.applet,
+                                ":next",
+                                "",
+                                "call qel.bat " + s.style + " " + s.ground + " " + s.set,
+                                "",
+                                ":end",
+                                "del qeltemp.bat >nul"};
+    QByteArray bytes;
+    for (const QByteArray& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+// Bytes 0x80 to 0xFF and the characters windows-1252 gives them (the five unassigned bytes stand
+// for the C1 controls of the same value).
+QByteArray highBytes() {
+    QByteArray bytes;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes += char(b);
+    return bytes;
+}
+
+QString highCharacters() {
+    const char16_t c1[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text;
+    for (char16_t c : c1)
+        text += QChar(c);
+    for (int c = 0xA0; c <= 0xFF; ++c)
+        text += QChar(c);
+    return text;
+}
+
+QRadioButton* option(QWidget* w, const QString& name) {
+    auto* found = w->findChild<QRadioButton*>(name);
+    if (!found)
+        qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
+    return found;
+}
+
+QString checkedIn(QWidget* frame) {
+    for (QRadioButton* b : frame->findChildren<QRadioButton*>()) {
+        if (b->isChecked())
+            return b->objectName();
+    }
+    return QStringLiteral("(none)");
+}
+
+// Everything of the main window that the open dialog could touch, in one comparable text.
+QString mainState(Form1& f) {
+    QStringList parts;
+    for (QLineEdit* box : {f.Text1, f.Text2, f.Text5, f.Text22, static_cast<QLineEdit*>(f.Text23),
+                           f.Text24, f.Text25, f.Text26})
+        parts << QStringLiteral("%1=[%2]").arg(box->objectName(), box->text());
+    parts << QStringLiteral("style=%1 ground=%2 set=%3")
+                 .arg(checkedIn(f.Frame1), checkedIn(f.Frame2), checkedIn(f.Frame6));
+    parts << QStringLiteral("applet box=%1").arg(int(f.Check1->checkState()));
+    parts << QStringLiteral("picture=%1x%2")
+                 .arg(f.Image2->image().width())
+                 .arg(f.Image2->image().height());
+    parts << QStringLiteral("save=%1 clr=%2")
+                 .arg(f.Command1->isEnabled())
+                 .arg(f.Command2->isEnabled());
+    return parts.join(QLatin1Char('\n'));
+}
+
+struct StyleWay {
+    QString code, mainOption, dialog, choice;
+};
+
+// How a user reaches each cloud style code.
+const StyleWay styleWays[] = {
+    {"", "Option21", "", ""},
+    {"L", "Option1", "", ""},
+    {"M", "Option2", "", ""},
+    {"D", "Option3", "", ""},
+    {"O", "Option4", "Form6", ""},
+    {"OG", "Option4", "Form6", "Option2"},
+    {"WS", "Option4", "Form6", "Option3"},
+    {"UB", "Option5", "Form7", ""},
+    {"BB", "Option5", "Form7", "Option2"},
+    {"TB", "Option5", "Form7", "Option3"},
+    {"S", "Option6", "", ""},
+    {"CL", "Option7", "Form3", "Option1"},
+    {"CD", "Option7", "Form3", ""},
+    {"CC", "Option7", "Form3", "Option3"},
+    {"CT", "Option7", "Form3", "Option4"},
+};
+
+const StyleWay& styleWay(const QString& code) {
+    for (const StyleWay& way : styleWays) {
+        if (way.code == code)
+            return way;
+    }
+    qFatal("no way to %s", qPrintable(code));
+}
+
+void pressOk(QWidget* dialog) {
+    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+}
+
+void expectStyleDialog(ModalAnswerer& a, const QString& dialog, const QString& choice = {},
+                       QString* shown = nullptr, QString* codeWhenShown = nullptr,
+                       Form1* form = nullptr) {
+    a.expectWindow(dialog, [=](QWidget* w) {
+        if (shown)
+            *shown = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
+        if (codeWhenShown)
+            *codeWhenShown = form->Text2->text();
+        if (!choice.isEmpty())
+            option(w, choice)->click();
+        pressOk(w);
+    });
+}
+
+void chooseStyle(Form1& f, ModalAnswerer& a, const QString& code) {
+    const StyleWay& way = styleWay(code);
+    if (!way.dialog.isEmpty())
+        expectStyleDialog(a, way.dialog, way.choice);
+    option(&f, way.mainOption)->click();
+}
+
+struct OpenResult {
+    bool listed = false;
+    bool stillOpen = false;
+};
+
+// Queues the open dialog: `before` runs first, then `name` is picked and "Select" pressed (or
+// the entry double-clicked); a dialog still open afterwards is left with "Exit".
+void expectOpen(ModalAnswerer& a, const QString& name, OpenResult* result = nullptr,
+                std::function<void(QWidget*)> before = {}, bool doubleClick = false) {
+    a.expectWindow(QStringLiteral("Form5"), [=](QWidget* w) {
+        auto* list = w->findChild<FileList*>(QStringLiteral("File1"));
+        if (before)
+            before(w);
+        list->selectName(name);
+        if (result)
+            result->listed = list->selectedName() == name;
+        if (doubleClick) {
+            // A real double-click: press and release, then the double-click itself.
+            list->doItemsLayout();
+            const QPoint at = list->visualRect(list->currentIndex()).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        } else {
+            w->findChild<QPushButton*>(QStringLiteral("command1"))->click();
+        }
+        if (result)
+            result->stillOpen = w->isVisible();
+        if (w->isVisible())
+            w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    });
+}
+
+void writeBitmap(const SimFolder& sim, const QString& relative, QSize size = QSize(8, 6)) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(30, 90, 160));
+    QVERIFY(image.save(sim.filePath(relative), "BMP"));
+}
+
+// Queues a failure message box; its text lands in `text`.
+void expectFailureText(ModalAnswerer& a, QString* text) {
+    a.expectWindow(QStringLiteral("failureMessage"), [text](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        *text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
+#define ANSWERED(a) QVERIFY2((a).allAnswered(), qPrintable((a).report()))
+
+} // namespace
+
+class TestOpenDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutAndList();
+    void roundTrip_data();
+    void roundTrip();
+    void overcastVariantWhileAnotherStyleIsSelected();
+    void overcastVariantWhileOvercastIsSelected();
+    void brokenBandsShowsTheFrontDialogFirst();
+    void olderFrontCode();
+    void userPickDuringTheRead_data();
+    void userPickDuringTheRead();
+    void codesNotInTheTablesSelectNothing_data();
+    void codesNotInTheTablesSelectNothing();
+    void emptyCodesSelectNoChanges();
+    void blankPictureLineEmptiesThePicture();
+    void fileNameLineDiffersFromTheFileName();
+    void sameFlightDoesNotEnableSave();
+    void longLinesAreTakenWhole();
+    void selectAndDoubleClickAgree();
+    void selectWithNothingSelected();
+    void leavingChangesNothing_data();
+    void leavingChangesNothing();
+    void onlyOneOpenDialog();
+    void missingQelFolder();
+    void unreadableFileChangesNothing_data();
+    void unreadableFileChangesNothing();
+    void sizeLimitIsInclusive();
+    void pictureThatCannotBeShown_data();
+    void pictureThatCannotBeShown();
+};
+
+void TestOpenDialog::layoutAndList() {
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/b.qel"), script({}));
+    sim.write(QStringLiteral("qel/A.QEL"), script({}));
+    sim.write(QStringLiteral("qel/notes.txt"), "x");
+    sim.write(QStringLiteral("qel/c.qel.bak"), "x");
+    Form1 form;
+    ModalAnswerer a;
+    a.expectWindow(QStringLiteral("Form5"), [](QWidget* w) {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Open QEL file..."));
+        QCOMPARE(w->size(), QSize(188, 123));
+        auto* list = w->findChild<FileList*>(QStringLiteral("File1"));
+        QVERIFY(list);
+        QCOMPARE(list->names(), (QStringList{"A.QEL", "b.qel"}));
+        QCOMPARE(list->selectedName(), QString());
+        QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("command1"))->text(),
+                 QStringLiteral("Select"));
+        QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
+                 QStringLiteral("Exit"));
+        w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    });
+    form.Command11->click();
+    ANSWERED(a);
+    QVERIFY(!form.form5());
+}
+
+void TestOpenDialog::roundTrip_data() {
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QByteArray>("ground");
+    QTest::addColumn<QByteArray>("set");
+    QTest::addColumn<bool>("applet");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<int>("description"); // 0 empty, 1 short, 2 210 characters, 3 windows-1252
+
+    const QByteArray grounds[] = {"", "FSUM", "FSUMD", "FWIN", "FDEF"};
+    const QByteArray sets[] = {"", "SET1", "SET2"};
+    int i = 0;
+    for (const StyleWay& way : styleWays) {
+        QTest::addRow("style [%s]", qPrintable(way.code))
+            << way.code << grounds[i % 5] << sets[i % 3] << (i % 2 == 0) << (i % 4 == 1) << i % 4;
+        ++i;
+    }
+    QTest::newRow("all at once") << "OG" << QByteArray("FWIN") << QByteArray("SET2") << false
+                                 << true << 3;
+}
+
+void TestOpenDialog::roundTrip() {
+    QFETCH(QString, style);
+    QFETCH(QByteArray, ground);
+    QFETCH(QByteArray, set);
+    QFETCH(bool, applet);
+    QFETCH(bool, picture);
+    QFETCH(int, description);
+
+    SimFolder sim;
+    sim.write(QStringLiteral("pilots/Meigs Evening.stn"), "flight");
+    if (picture)
+        writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
+
+    const QByteArray longText =
+        QByteArray("Cumulus building over the lake shore, light winds from the west. ")
+            .repeated(4)
+            .left(210);
+    const QByteArray descriptions[] = {"", "Gray evening over Meigs", longText,
+                                       "Caf" + highBytes() + " end"};
+    const QString descriptionTexts[] = {
+        QString(), QStringLiteral("Gray evening over Meigs"), QString::fromLatin1(longText),
+        QStringLiteral("Caf") + highCharacters() + QStringLiteral(" end")};
+    Lines expected;
+    expected.description = descriptions[description];
+    expected.fileName = "round trip.qel";
+    expected.applet = applet ? "app" : " ";
+    expected.picture = picture ? "scene.bmp" : " ";
+    expected.flight = "Meigs Evening.stn";
+    expected.style = style.toLatin1();
+    expected.ground = ground;
+    expected.set = set;
+    const QString path = QStringLiteral("qel/round trip.qel");
+
+    ModalAnswerer a;
+    {
+        Form1 first;
+        first.File5->selectName(QStringLiteral("Meigs Evening.stn"));
+        first.Text24->setText(QStringLiteral("round trip.qel"));
+        first.Text23->setText(descriptionTexts[description]);
+        if (picture)
+            first.Text26->setText(QStringLiteral("scene.bmp"));
+        if (!applet)
+            first.Check1->click();
+        chooseStyle(first, a, style);
+        const QString groundOption = ground.isEmpty()    ? "Option28"
+                                     : ground == "FSUM"  ? "Option8"
+                                     : ground == "FSUMD" ? "Option9"
+                                     : ground == "FWIN"  ? "Option10"
+                                                         : "Option11";
+        option(&first, groundOption)->click();
+        const QString setOption = set.isEmpty()   ? "Option26"
+                                  : set == "SET1" ? "Option24"
+                                                  : "Option25";
+        option(&first, setOption)->click();
+        a.expectSaved(false);
+        first.Command1->click();
+        ANSWERED(a);
+    }
+    const QByteArray saved = sim.read(path);
+    QCOMPARE(saved, script(expected));
+
+    Form1 second;
+    const StyleWay& way = styleWay(style);
+    expectOpen(a, QStringLiteral("round trip.qel"));
+    if (!way.dialog.isEmpty())
+        expectStyleDialog(a, way.dialog);
+    second.Command11->click();
+    ANSWERED(a);
+    QVERIFY(!second.form5());
+    QCOMPARE(second.Text2->text(), style);
+    QCOMPARE(second.Text23->text(), descriptionTexts[description]);
+    QCOMPARE(second.Image2->hasImage(), picture);
+    QCOMPARE(second.Command2->isEnabled(), picture);
+    QVERIFY(second.Command1->isEnabled());
+    QCOMPARE(second.Check1->isChecked(), applet);
+
+    a.expectOverwriteQuestion(QMessageBox::Yes);
+    a.expectSaved(true);
+    second.Command1->click();
+    ANSWERED(a);
+    QCOMPARE(sim.read(path), saved);
+}
+
+void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected() {
+    SimFolder sim;
+    Lines gray;
+    gray.fileName = "gray.qel";
+    gray.style = "OG";
+    sim.write(QStringLiteral("qel/gray.qel"), script(gray));
+    Form1 form;
+    form.Option1->click();
+    ModalAnswerer a;
+    QString shown, codeWhenShown;
+    expectOpen(a, QStringLiteral("gray.qel"));
+    expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(shown, QStringLiteral("Option1"));
+    QCOMPARE(codeWhenShown, QStringLiteral("O"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QVERIFY(form.Option4->isChecked());
+    // A new dialog holds the variant, hidden, and shows it next time.
+    QVERIFY(form.form6());
+    QVERIFY(!form.form6()->isVisible());
+    QVERIFY(form.form6()->Option2->isChecked());
+    expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
+    form.Option4_DblClick();
+    ANSWERED(a);
+    QCOMPARE(shown, QStringLiteral("Option2"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QVERIFY(!form.form6());
+}
+
+void TestOpenDialog::overcastVariantWhileOvercastIsSelected() {
+    SimFolder sim;
+    Lines gray;
+    gray.fileName = "gray.qel";
+    gray.style = "OG";
+    sim.write(QStringLiteral("qel/gray.qel"), script(gray));
+    Form1 form;
+    ModalAnswerer a;
+    expectStyleDialog(a, QStringLiteral("Form6"));
+    form.Option4->click();
+    expectOpen(a, QStringLiteral("gray.qel")); // and no style dialog
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QVERIFY(form.form6() && !form.form6()->isVisible());
+    QVERIFY(form.form6()->Option2->isChecked());
+}
+
+void TestOpenDialog::brokenBandsShowsTheFrontDialogFirst() {
+    SimFolder sim;
+    Lines bands;
+    bands.fileName = "bands.qel";
+    bands.style = "BB";
+    sim.write(QStringLiteral("qel/bands.qel"), script(bands));
+    Form1 form;
+    form.Option6->click();
+    ModalAnswerer a;
+    QString shown, codeWhenShown;
+    expectOpen(a, QStringLiteral("bands.qel"));
+    expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(shown, QStringLiteral("Option1"));
+    QCOMPARE(codeWhenShown, QStringLiteral("UB"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("BB"));
+    QVERIFY(form.form7() && form.form7()->Option2->isChecked() && !form.form7()->isVisible());
+}
+
+void TestOpenDialog::olderFrontCode() {
+    SimFolder sim;
+    Lines front;
+    front.fileName = "front.qel";
+    front.style = "F";
+    sim.write(QStringLiteral("qel/front.qel"), script(front));
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("front.qel"));
+    expectStyleDialog(a, QStringLiteral("Form7"));
+    form.Command11->click();
+    ANSWERED(a);
+    QVERIFY(form.Option5->isChecked());
+    QCOMPARE(form.Text2->text(), QStringLiteral("UB"));
+    QVERIFY(!form.form7()); // no variant was set, so none lingers
+}
+
+void TestOpenDialog::userPickDuringTheRead_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("pick");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Bright stored, Gray picked") << QByteArray("O") << "Form6"
+                                                << "Option2"
+                                                << "OG";
+    QTest::newRow("Gray stored, Wind Swept picked") << QByteArray("OG") << "Form6"
+                                                    << "Option3"
+                                                    << "OG";
+    QTest::newRow("Unbroken stored, Turbulent picked") << QByteArray("UB") << "Form7"
+                                                       << "Option3"
+                                                       << "TB";
+    QTest::newRow("Broken stored, Turbulent picked") << QByteArray("BB") << "Form7"
+                                                     << "Option3"
+                                                     << "BB";
+    QTest::newRow("Dense stored, Jet Trails picked") << QByteArray("CD") << "Form3"
+                                                     << "Option4"
+                                                     << "CT";
+    QTest::newRow("Light stored, Jet Trails picked") << QByteArray("CL") << "Form3"
+                                                     << "Option4"
+                                                     << "CL";
+    QTest::newRow("older front code, Broken picked") << QByteArray("F") << "Form7"
+                                                     << "Option2"
+                                                     << "BB";
+}
+
+void TestOpenDialog::userPickDuringTheRead() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, dialog);
+    QFETCH(QString, pick);
+    QFETCH(QString, result);
+    SimFolder sim;
+    Lines lines;
+    lines.fileName = "pick.qel";
+    lines.style = stored;
+    sim.write(QStringLiteral("qel/pick.qel"), script(lines));
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("pick.qel"));
+    expectStyleDialog(a, dialog, pick);
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(form.Text2->text(), result);
+}
+
+void TestOpenDialog::codesNotInTheTablesSelectNothing_data() {
+    QTest::addColumn<QByteArray>("style");
+    QTest::addColumn<QByteArray>("ground");
+    QTest::addColumn<QByteArray>("set");
+    QTest::addColumn<QByteArray>("applet");
+    QTest::newRow("lower case") << QByteArray("og") << QByteArray("fsum") << QByteArray("set1")
+                                << QByteArray("APP");
+    QTest::newRow("blanks around")
+        << QByteArray(" L") << QByteArray("FWIN ") << QByteArray(" ") << QByteArray("  ");
+    QTest::newRow("unknown") << QByteArray("X") << QByteArray("FSUMMER") << QByteArray("SET3")
+                             << QByteArray("on");
+    QTest::newRow("empty applet line")
+        << QByteArray("f") << QByteArray("F") << QByteArray("S") << QByteArray("");
+}
+
+void TestOpenDialog::codesNotInTheTablesSelectNothing() {
+    QFETCH(QByteArray, style);
+    QFETCH(QByteArray, ground);
+    QFETCH(QByteArray, set);
+    QFETCH(QByteArray, applet);
+    SimFolder sim;
+    Lines lines;
+    lines.fileName = "odd.qel";
+    lines.style = style;
+    lines.ground = ground;
+    lines.set = set;
+    lines.applet = applet;
+    sim.write(QStringLiteral("qel/odd.qel"), script(lines));
+    Form1 form;
+    ModalAnswerer a;
+    expectStyleDialog(a, QStringLiteral("Form7"), QStringLiteral("Option2"));
+    form.Option5->click();
+    form.Option9->click();
+    form.Option24->click();
+    form.Check1->click();
+    expectOpen(a, QStringLiteral("odd.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option5"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("BB"));
+    QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option9"));
+    QCOMPARE(form.Text5->text(), QStringLiteral("FSUMD"));
+    QCOMPARE(checkedIn(form.Frame6), QStringLiteral("Option24"));
+    QCOMPARE(form.Text22->text(), QStringLiteral("SET1"));
+    QVERIFY(!form.Check1->isChecked());
+    QCOMPARE(form.Text25->text(), QStringLiteral(" "));
+    // The text lines were still taken.
+    QCOMPARE(form.Text24->text(), QStringLiteral("odd.qel"));
+}
+
+void TestOpenDialog::emptyCodesSelectNoChanges() {
+    SimFolder sim;
+    Lines lines;
+    lines.fileName = "plain.qel";
+    lines.applet = " ";
+    sim.write(QStringLiteral("qel/plain.qel"), script(lines));
+    Form1 form;
+    ModalAnswerer a;
+    expectStyleDialog(a, QStringLiteral("Form3"));
+    form.Option7->click();
+    form.Option11->click();
+    form.Option25->click();
+    expectOpen(a, QStringLiteral("plain.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option21"));
+    QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option28"));
+    QCOMPARE(checkedIn(form.Frame6), QStringLiteral("Option26"));
+    QCOMPARE(form.Text2->text(), QString());
+    QCOMPARE(form.Text5->text(), QString());
+    QCOMPARE(form.Text22->text(), QString());
+    QCOMPARE(form.Text25->text(), QStringLiteral(" "));
+}
+
+void TestOpenDialog::blankPictureLineEmptiesThePicture() {
+    SimFolder sim;
+    writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
+    Lines with;
+    with.fileName = "with.qel";
+    with.picture = "scene.bmp";
+    sim.write(QStringLiteral("qel/with.qel"), script(with));
+    Lines without;
+    without.fileName = "without.qel";
+    sim.write(QStringLiteral("qel/without.qel"), script(without));
+
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("with.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QVERIFY(form.Image2->hasImage());
+    QCOMPARE(form.Text26->text(), QStringLiteral("scene.bmp"));
+    form.Command2->setEnabled(false);
+
+    expectOpen(a, QStringLiteral("without.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QVERIFY(!form.Image2->hasImage());
+    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+    QVERIFY(form.Command2->isEnabled());
+}
+
+void TestOpenDialog::fileNameLineDiffersFromTheFileName() {
+    SimFolder sim;
+    Lines lines;
+    lines.fileName = "original.qel";
+    lines.flight = "Cessna.stn";
+    sim.write(QStringLiteral("qel/renamed.qel"), script(lines));
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("renamed.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(form.Text24->text(), QStringLiteral("original.qel"));
+    a.expectSaved(false);
+    form.Command1->click();
+    ANSWERED(a);
+    QCOMPARE(sim.read(QStringLiteral("qel/original.qel")), script(lines));
+    QCOMPARE(sim.read(QStringLiteral("qel/renamed.qel")), script(lines));
+}
+
+void TestOpenDialog::sameFlightDoesNotEnableSave() {
+    SimFolder sim;
+    Lines lines;
+    lines.fileName = "noflight.qel";
+    sim.write(QStringLiteral("qel/noflight.qel"), script(lines));
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("noflight.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(form.Text1->text(), QStringLiteral(" "));
+    QVERIFY(!form.Command1->isEnabled());
+}
+
+// A file written elsewhere may hold more than the boxes let the user type.
+void TestOpenDialog::longLinesAreTakenWhole() {
+    SimFolder sim;
+    Lines lines;
+    lines.description = QByteArray(5000, 'd');
+    lines.fileName = QByteArray(300, 'n') + ".qel";
+    lines.flight = QByteArray(2000, 'f') + ".stn";
+    sim.write(QStringLiteral("qel/long.qel"), script(lines));
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("long.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(form.Text23->text().size(), 5000);
+    QCOMPARE(form.Text24->text().size(), 304);
+    QCOMPARE(form.Text1->text().size(), 2004);
+}
+
+void TestOpenDialog::selectAndDoubleClickAgree() {
+    SimFolder sim;
+    writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
+    Lines lines;
+    lines.description = "Both ways";
+    lines.fileName = "both.qel";
+    lines.picture = "scene.bmp";
+    lines.flight = "Cessna.stn";
+    lines.style = "CC";
+    lines.ground = "FWIN";
+    lines.set = "SET2";
+    lines.applet = " ";
+    sim.write(QStringLiteral("qel/both.qel"), script(lines));
+    QString states[2];
+    for (int way = 0; way < 2; ++way) {
+        Form1 form;
+        form.show();
+        ModalAnswerer a;
+        expectOpen(a, QStringLiteral("both.qel"), nullptr, {}, way == 1);
+        expectStyleDialog(a, QStringLiteral("Form3"));
+        form.Command11->click();
+        ANSWERED(a);
+        QVERIFY(!form.form5());
+        states[way] = mainState(form);
+    }
+    QCOMPARE(states[1], states[0]);
+    QVERIFY(states[0].contains(QStringLiteral("Text2=[CC]")));
+}
+
+void TestOpenDialog::selectWithNothingSelected() {
+    for (bool withFiles : {false, true}) {
+        SimFolder sim;
+        if (withFiles)
+            sim.write(QStringLiteral("qel/a.qel"), script({}));
+        Form1 form;
+        const QString before = mainState(form);
+        ModalAnswerer a;
+        OpenResult result;
+        expectOpen(a, QString(), &result);
+        form.Command11->click();
+        ANSWERED(a);
+        QVERIFY(result.stillOpen);
+        QCOMPARE(mainState(form), before);
+    }
+}
+
+void TestOpenDialog::leavingChangesNothing_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("Exit") << 0;
+    QTest::newRow("window closed") << 1;
+    QTest::newRow("Escape") << 2;
+}
+
+void TestOpenDialog::leavingChangesNothing() {
+    QFETCH(int, how);
+    SimFolder sim;
+    Lines lines;
+    lines.fileName = "x.qel";
+    lines.flight = "x.stn";
+    sim.write(QStringLiteral("qel/x.qel"), script(lines));
+    Form1 form;
+    const QString before = mainState(form);
+    ModalAnswerer a;
+    a.expectWindow(QStringLiteral("Form5"), [how](QWidget* w) {
+        w->findChild<FileList*>(QStringLiteral("File1"))->selectName(QStringLiteral("x.qel"));
+        if (how == 0)
+            w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        else if (how == 1)
+            w->close();
+        else
+            QTest::keyClick(w, Qt::Key_Escape);
+    });
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(mainState(form), before);
+    QVERIFY(!form.form5());
+    QVERIFY(!form.findChild<Form5*>());
+}
+
+void TestOpenDialog::onlyOneOpenDialog() {
+    SimFolder sim;
+    Form1 form;
+    ModalAnswerer a;
+    int dialogs = -1;
+    a.expectWindow(QStringLiteral("Form5"), [&form, &dialogs](QWidget* w) {
+        form.Command11_Click(); // a second request while it is shown
+        dialogs = int(form.findChildren<Form5*>().size());
+        w->close();
+    });
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(dialogs, 1);
+    // A new showing starts afresh.
+    a.expectWindow(QStringLiteral("Form5"), [](QWidget* w) {
+        QCOMPARE(w->findChild<FileList*>(QStringLiteral("File1"))->selectedName(), QString());
+        w->close();
+    });
+    form.Command11->click();
+    ANSWERED(a);
+}
+
+void TestOpenDialog::missingQelFolder() {
+    SimFolder sim(true, false);
+    Form1 form;
+    ModalAnswerer a;
+    a.expectFailure(QStringLiteral("no \"qel\" folder"));
+    form.Command11->click();
+    ANSWERED(a);
+}
+
+void TestOpenDialog::unreadableFileChangesNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("setup"); // 0 as written, 1 removed after listing, 2 unreadable,
+                                    // 3 a link to nowhere
+    QTest::addColumn<QString>("reason");
+    Lines good;
+    good.fileName = "bad.qel";
+    good.flight = "Cessna.stn";
+    good.style = "OG";
+    const QByteArray whole = script(good);
+    QByteArray twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve += "line\r\n";
+    QTest::newRow("empty") << QByteArray() << 0 << "only 0 lines";
+    QTest::newRow("twelve lines") << twelve << 0 << "only 12 lines";
+    QTest::newRow("larger than 64 KiB")
+        << whole + QByteArray(64 * 1024 + 1 - whole.size(), 'x') << 0 << "larger than 64 KiB";
+    Lines wide = good;
+    wide.flight = QByteArray(40000, 'f');
+    QTest::newRow("line too long for its box") << script(wide) << 0 << "line 7";
+    QTest::newRow("vanished") << whole << 1 << "does not exist";
+    QTest::newRow("unreadable") << whole << 2 << "cannot be read";
+    QTest::newRow("link to nowhere") << QByteArray() << 3 << "does not exist";
+}
+
+void TestOpenDialog::unreadableFileChangesNothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, setup);
+    QFETCH(QString, reason);
+    SimFolder sim;
+    writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
+    Lines before;
+    before.fileName = "before.qel";
+    before.picture = "scene.bmp";
+    before.flight = "Before.stn";
+    before.style = "CT";
+    before.ground = "FSUM";
+    before.set = "SET1";
+    before.applet = " ";
+    sim.write(QStringLiteral("qel/before.qel"), script(before));
+    const QString file = sim.filePath(QStringLiteral("qel/bad.qel"));
+    if (setup == 3)
+        QVERIFY(QFile::link(sim.filePath(QStringLiteral("qel/nowhere")), file));
+    else
+        sim.write(QStringLiteral("qel/bad.qel"), bytes);
+    if (setup == 2) {
+        QFile::setPermissions(file, QFileDevice::Permissions());
+        QFile probe(file);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user reads files whatever their permissions");
+    }
+
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("before.qel"));
+    expectStyleDialog(a, QStringLiteral("Form3"));
+    form.Command11->click();
+    ANSWERED(a);
+    const QString state = mainState(form);
+    QVERIFY(form.form3());
+
+    OpenResult result;
+    expectOpen(a, QStringLiteral("bad.qel"), &result, [setup, file](QWidget*) {
+        if (setup == 1)
+            QFile::remove(file);
+    });
+    QString message;
+    expectFailureText(a, &message);
+    form.Command11->click();
+    QVERIFY(result.listed);
+    ANSWERED(a);
+    QVERIFY2(message.contains(QStringLiteral("bad.qel")), qPrintable(message));
+    QVERIFY2(message.contains(reason), qPrintable(message));
+    QVERIFY(result.stillOpen);
+    QCOMPARE(mainState(form), state);
+    QVERIFY(form.form3() && form.form3()->Option4->isChecked());
+}
+
+void TestOpenDialog::sizeLimitIsInclusive() {
+    SimFolder sim;
+    Lines lines;
+    lines.fileName = "big.qel";
+    lines.flight = "Big.stn";
+    QByteArray bytes = script(lines);
+    bytes += QByteArray(64 * 1024 - bytes.size(), 'x');
+    sim.write(QStringLiteral("qel/big.qel"), bytes);
+    QCOMPARE(scenario::readFile(sim.filePath(QStringLiteral("qel/big.qel"))).error, QString());
+    sim.write(QStringLiteral("qel/big.qel"), bytes + "x");
+    QVERIFY(scenario::readFile(sim.filePath(QStringLiteral("qel/big.qel")))
+                .error.contains(QStringLiteral("64 KiB")));
+}
+
+void TestOpenDialog::pictureThatCannotBeShown_data() {
+    QTest::addColumn<QByteArray>("picture");
+    QTest::newRow("missing") << QByteArray("missing.bmp");
+    QTest::newRow("not a picture") << QByteArray("broken.bmp");
+    QTest::newRow("empty line") << QByteArray("");
+    QTest::newRow("folder part") << QByteArray("sub/scene.bmp");
+    QTest::newRow("backslash folder part") << QByteArray("sub\\scene.bmp");
+    QTest::newRow("outside the qel folder") << QByteArray("../outside.bmp");
+    QTest::newRow("parent folder") << QByteArray("..");
+    QTest::newRow("the folder itself") << QByteArray(".");
+}
+
+void TestOpenDialog::pictureThatCannotBeShown() {
+    QFETCH(QByteArray, picture);
+    SimFolder sim;
+    writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
+    writeBitmap(sim, QStringLiteral("outside.bmp"));
+    sim.mkdir(QStringLiteral("qel/sub"));
+    writeBitmap(sim, QStringLiteral("qel/sub/scene.bmp"));
+    sim.write(QStringLiteral("qel/broken.bmp"), "BM this is no bitmap");
+    Lines shown;
+    shown.fileName = "shown.qel";
+    shown.picture = "scene.bmp";
+    sim.write(QStringLiteral("qel/shown.qel"), script(shown));
+    Lines lines;
+    lines.description = "Rest of it";
+    lines.fileName = "nopic.qel";
+    lines.picture = picture;
+    lines.flight = "Cessna.stn";
+    lines.style = "S";
+    lines.ground = "FDEF";
+    lines.set = "SET2";
+    lines.applet = " ";
+    sim.write(QStringLiteral("qel/nopic.qel"), script(lines));
+
+    Form1 form;
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("shown.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QVERIFY(form.Image2->hasImage());
+
+    OpenResult result;
+    expectOpen(a, QStringLiteral("nopic.qel"), &result);
+    a.expectFailure(QStringLiteral("picture \"%1\"").arg(QString::fromLatin1(picture)));
+    form.Command11->click();
+    ANSWERED(a);
+    QVERIFY(!result.stillOpen);
+    QVERIFY(!form.Image2->hasImage());
+    QCOMPARE(form.Text26->text(), QString::fromLatin1(picture));
+    QCOMPARE(form.Text1->text(), QStringLiteral("Cessna.stn"));
+    QCOMPARE(form.Text23->text(), QStringLiteral("Rest of it"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("S"));
+    QCOMPARE(form.Text5->text(), QStringLiteral("FDEF"));
+    QCOMPARE(form.Text22->text(), QStringLiteral("SET2"));
+    QCOMPARE(form.Text25->text(), QStringLiteral(" "));
+}
+
+QTEST_MAIN(TestOpenDialog)
+#include "tst_opendialog.moc"
