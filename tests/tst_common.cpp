@@ -57,7 +57,8 @@ void TestCommon::bareNames_data()
     QTest::newRow("device lower case with extension") << "nul.qel" << false;
     QTest::newRow("com port") << "com1.bmp" << false;
     QTest::newRow("lpt9") << "LPT9" << false;
-    QTest::newRow("com0 is no device") << "com0.bmp" << true;
+    QTest::newRow("com0 is kept for a device too") << "com0.bmp" << false;
+    QTest::newRow("com10 is no device") << "com10.bmp" << true;
     QTest::newRow("console is no device") << "console.qel" << true;
 }
 
