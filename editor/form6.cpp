@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -23,9 +24,30 @@ Form6::Form6(Form1& main)
     Label1->setGeometry(qel::twips::rect(0, 1440, 2295, 615));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitNoteToItsPlace();
     QPalette navyText = Label1->palette();
     navyText.setColor(QPalette::WindowText, QColor(0, 0, 128));
     Label1->setPalette(navyText);
+}
+
+// The note's place is fixed; with the screen's fonts it may need a smaller size to show whole.
+void Form6::fitNoteToItsPlace() {
+    const QRect room = Label1->contentsRect();
+    const auto fits = [&](const QFont& font) {
+        const QRect needed = QFontMetrics(font).boundingRect(
+            room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Label1->text());
+        return needed.height() <= room.height();
+    };
+    QFont font = Label1->font();
+    // The editor's font may be set in pixels or in points.
+    if (font.pixelSize() > 0) {
+        while (font.pixelSize() > 8 && !fits(font))
+            font.setPixelSize(font.pixelSize() - 1);
+    } else {
+        while (font.pointSizeF() > 6.0 && !fits(font))
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    Label1->setFont(font);
 }
 
 void Form6::Option1_Click() {

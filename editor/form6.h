@@ -18,4 +18,7 @@ public:
     QRadioButton* Option3; // "Wind Swept", laid out between the other two
     QRadioButton* Option2; // "Gray"
     QLabel* Label1;
+
+private:
+    void fitNoteToItsPlace();
 };
