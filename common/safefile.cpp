@@ -32,7 +32,9 @@ QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (!write(file)) {
+    // The last buffered bytes reach the disk only here; commit() would not notice if they did not
+    // (a full disk or a file-size limit), and would put a cut-short file in place of the old one.
+    if (!write(file) || !file.flush()) {
         QString reason = file.errorString();
         file.cancelWriting();
         return reason.isEmpty() || reason == QLatin1String("Unknown error")

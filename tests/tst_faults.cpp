@@ -1,0 +1,249 @@
+// Injected faults around the editor's save: a file system that refuses to grow, a folder where
+// the file should go, the qel folder turned into a file or removed while the editor is open, and
+// names and descriptions that only Windows' rules make dangerous. Each ends with every file that
+// was on disk byte-identical, nothing new left behind, and a failure message shown.
+#include "faultsupport.h"
+#include "form1.h"
+#include "limitedlineedit.h"
+#include "modalanswerer.h"
+#include "savescenario.h"
+#include "simfolder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// A scenario file as an earlier save left it, written out by hand.
+const QByteArray oldFile = "@echo off\r\ngoto next\r\nOld one\r\ndemo.qel\r\napp\r\n \r\nA.stn\r\n"
+                           "demo.qel\r\nOld one\r\nL\r\nFWIN\r\nSET1\r\napp\r\n:next\r\n\r\n"
+                           "call qel.bat L FWIN SET1\r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+
+void fillIn(Form1& form, const QString& fileName) {
+    form.Text1->setText(QStringLiteral("A.stn"));
+    form.Text24->setText(fileName);
+    form.Text23->setText(QStringLiteral("A long grey afternoon with rain showers from the west"));
+}
+
+void prepare(SimFolder& sim) {
+    sim.write(QStringLiteral("pilots/A.stn"), "flight");
+    sim.write(QStringLiteral("qel/other.qel"), "other");
+    sim.write(QStringLiteral("qel/meigs.bmp"), "BM not really");
+}
+
+scenario::Fields plainFields(const QString& description) {
+    scenario::Fields f;
+    f.description = description;
+    f.fileName = QStringLiteral("demo.qel");
+    f.appletFlag = QStringLiteral("app");
+    f.picture = QStringLiteral(" ");
+    f.flight = QStringLiteral("A.stn");
+    return f;
+}
+
+// Child task: the editor saves demo.qel in the current folder; the file system refuses to let the
+// file grow past the limit its parent set. Exit code 0 when the user was asked (if the file
+// existed) and then told of the failure.
+int childSaveScenario() {
+    Form1 form;
+    form.show();
+    fillIn(form, QStringLiteral("demo.qel"));
+    ModalAnswerer answers;
+    if (QFileInfo::exists(QStringLiteral("qel/demo.qel")))
+        answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectFailure(QStringLiteral("could not be saved"));
+    form.Command1->click();
+    if (!answers.allAnswered()) {
+        std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void fileSystemRefusesToGrow_data();
+    void fileSystemRefusesToGrow();
+    void targetNameTakenByFolder();
+    void qelFolderIsAFile();
+    void qelFolderRemovedWhileEditorIsOpen();
+    void qelFolderReplacedByFileWhileEditorIsOpen();
+    void namesWindowsKeepsForDevices_data();
+    void namesWindowsKeepsForDevices();
+    void descriptionsTheInterpreterTakesAsTheLabel_data();
+    void descriptionsTheInterpreterTakesAsTheLabel();
+};
+
+void TestFaults::fileSystemRefusesToGrow_data() {
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("over an existing file, nothing may grow") << true << 0;
+    QTest::newRow("over an existing file, half a file") << true << 200;
+    QTest::newRow("new file, half a file") << false << 200;
+}
+
+void TestFaults::fileSystemRefusesToGrow() {
+    QFETCH(bool, existing);
+    QFETCH(int, limit);
+    SimFolder sim;
+    prepare(sim);
+    if (existing)
+        sim.write(QStringLiteral("qel/demo.qel"), oldFile);
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    const auto child = faults::runChild(QStringLiteral("save-scenario"), sim.path(), [limit] {
+        // Past the limit a write fails with EFBIG instead of killing the process.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{rlim_t(limit), rlim_t(limit)};
+        setrlimit(RLIMIT_FSIZE, &size);
+    });
+    QVERIFY2(child.finished, qPrintable(child.output));
+    QCOMPARE(child.status, QProcess::NormalExit);
+    QVERIFY2(child.exitCode == 0, qPrintable(child.output));
+
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaults::targetNameTakenByFolder() {
+    SimFolder sim;
+    prepare(sim);
+    sim.mkdir(QStringLiteral("qel/demo.qel"));
+    sim.write(QStringLiteral("qel/demo.qel/inside.txt"), "kept");
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    Form1 form;
+    fillIn(form, QStringLiteral("demo.qel"));
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("A folder of that name is in the way."));
+    form.Command1->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaults::qelFolderIsAFile() {
+    SimFolder sim(true, false);
+    sim.write(QStringLiteral("pilots/A.stn"), "flight");
+    sim.write(QStringLiteral("qel"), "a file called qel");
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    Form1 form;
+    fillIn(form, QStringLiteral("demo.qel"));
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("There is no \"qel\" folder"));
+    form.Command1->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaults::qelFolderRemovedWhileEditorIsOpen() {
+    SimFolder sim;
+    prepare(sim);
+    Form1 form;
+    form.show();
+    fillIn(form, QStringLiteral("demo.qel"));
+    QVERIFY(QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively());
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("There is no \"qel\" folder"));
+    form.Command1->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+
+    // Once the folder is back, the very same fields save.
+    sim.mkdir(QStringLiteral("qel"));
+    answers.expectSaved(false);
+    form.Command1->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY(sim.read(QStringLiteral("qel/demo.qel")).startsWith("@echo off\r\ngoto next\r\n"));
+}
+
+void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen() {
+    SimFolder sim;
+    prepare(sim);
+    Form1 form;
+    form.show();
+    fillIn(form, QStringLiteral("demo.qel"));
+    QVERIFY(QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively());
+    sim.write(QStringLiteral("qel"), "now a file");
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("There is no \"qel\" folder"));
+    form.Command1->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaults::namesWindowsKeepsForDevices_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("superscript port") << QStringLiteral("COM\u00B9.qel");
+    QTest::newRow("superscript printer port") << QStringLiteral("lpt\u00B3");
+    QTest::newRow("port zero") << QStringLiteral("com0.qel");
+    QTest::newRow("blank before the extension") << QStringLiteral("nul .qel");
+    QTest::newRow("console output") << QStringLiteral("CONOUT$");
+    QTest::newRow("console input, lower case") << QStringLiteral("conin$.qel");
+}
+
+void TestFaults::namesWindowsKeepsForDevices() {
+    QFETCH(QString, name);
+    SimFolder sim;
+    prepare(sim);
+    const faults::Tree before = faults::snapshot(sim.path());
+    Form1 form;
+    fillIn(form, name);
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("reserved by Windows for a device"));
+    form.Command1->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaults::descriptionsTheInterpreterTakesAsTheLabel_data() {
+    QTest::addColumn<QString>("description");
+    QTest::newRow("vertical tab before") << QStringLiteral("\v:next");
+    QTest::newRow("form feed before") << QStringLiteral("\f:next");
+    QTest::newRow("0xFF after") << QStringLiteral(":next\u00FF and more");
+    QTest::newRow("delimiters around") << QStringLiteral(";=, :\u00A0NEXT\tcloudy");
+}
+
+void TestFaults::descriptionsTheInterpreterTakesAsTheLabel() {
+    QFETCH(QString, description);
+    SimFolder sim;
+    prepare(sim);
+    sim.write(QStringLiteral("qel/demo.qel"), oldFile);
+    const faults::Tree before = faults::snapshot(sim.path());
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("label \":next\""));
+    QVERIFY(!saveScenario(nullptr, plainFields(description)));
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc >= 3 && faults::childSwitch == QLatin1String(argv[1])) {
+        if (qstrcmp(argv[2], "save-scenario") == 0)
+            return childSaveScenario();
+        return 2;
+    }
+    TestFaults suite;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&suite, argc, argv);
+}
+
+#include "tst_faults.moc"
