@@ -1,0 +1,198 @@
+// Injected faults around opening a scenario: the file changes or vanishes between the open
+// dialog's listing and "Select", and the picture a scenario names is missing or hostile. The user
+// is told, the editor's fields stay as they were (or, for the picture, everything else opens) and
+// nothing on disk changes.
+#include "faultsupport.h"
+#include "filelist.h"
+#include "form1.h"
+#include "form5.h"
+#include "imageview.h"
+#include "limitedlineedit.h"
+#include "modalanswerer.h"
+#include "simfolder.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+QByteArray scenarioFile(const QByteArray& picture) {
+    return "@echo off\r\ngoto next\r\nOpened\r\nopened.qel\r\n \r\n" + picture +
+           "\r\nB.stn\r\nopened.qel\r\nOpened\r\nM\r\nFDEF\r\nSET2\r\n \r\n:next\r\n\r\n"
+           "call qel.bat M FDEF SET2\r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+}
+
+// A bitmap header that claims 30000 × 30000 pixels of 24 bits and holds four.
+QByteArray hugeClaimBitmap() {
+    QByteArray bytes("BM\x46\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00"
+                     "\x28\x00\x00\x00\x30\x75\x00\x00\x30\x75\x00\x00\x01\x00\x18\x00"
+                     "\x00\x00\x00\x00\x10\x00\x00\x00\x13\x0b\x00\x00\x13\x0b\x00\x00"
+                     "\x00\x00\x00\x00\x00\x00\x00\x00",
+                     54);
+    bytes += QByteArray(16, '\x7f');
+    return bytes;
+}
+
+// Everything of the main window that an open could change.
+QStringList mainState(const Form1& form) {
+    return {form.Text1->text(),
+            form.Text23->text(),
+            form.Text24->text(),
+            form.Text26->text(),
+            form.Text2->text(),
+            form.Text5->text(),
+            form.Text22->text(),
+            form.Text25->text(),
+            QString::number(form.Check1->checkState()),
+            form.Image2->hasImage() ? QStringLiteral("picture") : QStringLiteral("no picture")};
+}
+
+void prepare(SimFolder& sim) {
+    sim.write(QStringLiteral("pilots/A.stn"), "a");
+    sim.write(QStringLiteral("pilots/B.stn"), "b");
+    sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" "));
+    sim.write(QStringLiteral("qel/other.qel"), scenarioFile(" "));
+}
+
+void editSomething(Form1& form) {
+    form.Text1->setText(QStringLiteral("A.stn"));
+    form.Text23->setText(QStringLiteral("Being edited"));
+    form.Text24->setText(QStringLiteral("editing.qel"));
+}
+
+} // namespace
+
+class TestFaultsOpen : public QObject {
+    Q_OBJECT
+private slots:
+    void fileChangesBetweenListingAndSelect_data();
+    void fileChangesBetweenListingAndSelect();
+    void scenarioNamesABadPicture_data();
+    void scenarioNamesABadPicture();
+};
+
+void TestFaultsOpen::fileChangesBetweenListingAndSelect_data() {
+    QTest::addColumn<std::function<void(SimFolder&)>>("change");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("removed") << std::function<void(SimFolder&)>([](SimFolder& sim) {
+        QFile::remove(sim.filePath(QStringLiteral("qel/demo.qel")));
+    }) << QStringLiteral("does not exist");
+    QTest::newRow("replaced by a folder") << std::function<void(SimFolder&)>([](SimFolder& sim) {
+        QFile::remove(sim.filePath(QStringLiteral("qel/demo.qel")));
+        sim.mkdir(QStringLiteral("qel/demo.qel"));
+        sim.write(QStringLiteral("qel/demo.qel/inside.txt"), "kept");
+    }) << QStringLiteral("not a regular file");
+    QTest::newRow("grown to 100 KiB") << std::function<void(SimFolder&)>([](SimFolder& sim) {
+        sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" ") + QByteArray(100 * 1024, 'x'));
+    }) << QStringLiteral("larger than");
+    QTest::newRow("cut to five lines") << std::function<void(SimFolder&)>([](SimFolder& sim) {
+        sim.write(QStringLiteral("qel/demo.qel"), "@echo off\r\ngoto next\r\nx\r\ny\r\nz\r\n");
+    }) << QStringLiteral("only 5 lines");
+    QTest::newRow("emptied") << std::function<void(SimFolder&)>([](SimFolder& sim) {
+        sim.write(QStringLiteral("qel/demo.qel"), QByteArray());
+    }) << QStringLiteral("only 0 lines");
+    QTest::newRow("qel folder removed") << std::function<void(SimFolder&)>([](SimFolder& sim) {
+        QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively();
+    }) << QStringLiteral("\"qel\" folder is gone");
+    QTest::newRow("qel folder replaced by a file")
+        << std::function<void(SimFolder&)>([](SimFolder& sim) {
+               QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively();
+               sim.write(QStringLiteral("qel"), "a file");
+           })
+        << QStringLiteral("\"qel\" folder is gone");
+}
+
+void TestFaultsOpen::fileChangesBetweenListingAndSelect() {
+    QFETCH(std::function<void(SimFolder&)>, change);
+    QFETCH(QString, told);
+    SimFolder sim;
+    prepare(sim);
+    Form1 form;
+    form.show();
+    editSomething(form);
+    const QStringList before = mainState(form);
+    faults::Tree disk;
+    bool listed = false;
+    bool stayedOpen = false;
+
+    ModalAnswerer answers;
+    answers.expectWindow(QStringLiteral("Form5"), [&](QWidget* window) {
+        auto* dialog = qobject_cast<Form5*>(window);
+        listed = dialog->File1->names().contains(QStringLiteral("demo.qel"));
+        dialog->File1->selectName(QStringLiteral("demo.qel"));
+        change(sim);
+        disk = faults::snapshot(sim.path());
+        dialog->command1->click(); // the failure message is answered inside
+        stayedOpen = dialog->isVisible();
+        dialog->Command2->click();
+    });
+    answers.expectFailure(told);
+    form.Command11->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY(listed);
+    QVERIFY(stayedOpen); // the user can choose another file
+    QCOMPARE(mainState(form), before);
+    const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaultsOpen::scenarioNamesABadPicture_data() {
+    QTest::addColumn<QByteArray>("line6");
+    QTest::addColumn<QByteArray>("pictureBytes"); // written to qel/<line6> unless empty
+    QTest::addColumn<QString>("told");
+    QTest::newRow("missing") << QByteArray("gone.bmp") << QByteArray()
+                             << QStringLiteral("no such file");
+    QTest::newRow("not a picture")
+        << QByteArray("text.bmp") << QByteArray("@echo off\r\ndel *.*\r\n")
+        << QStringLiteral("not a picture");
+    QTest::newRow("bitmap header claims 30000 x 30000 pixels")
+        << QByteArray("huge.bmp") << hugeClaimBitmap() << QStringLiteral("cannot be shown");
+    QTest::newRow("pixmap header claims 30000 x 30000 pixels")
+        << QByteArray("huge.ppm") << QByteArray("P6\n30000 30000\n255\n\x01\x02\x03")
+        << QStringLiteral("too large");
+    QTest::newRow("empty line, the folder itself")
+        << QByteArray("") << QByteArray() << QStringLiteral("not the plain name");
+    QTest::newRow("outside the qel folder")
+        << QByteArray("../pilots/A.stn") << QByteArray() << QStringLiteral("not the plain name");
+    QTest::newRow("a device name")
+        << QByteArray("con.bmp") << QByteArray() << QStringLiteral("not the plain name");
+}
+
+void TestFaultsOpen::scenarioNamesABadPicture() {
+    QFETCH(QByteArray, line6);
+    QFETCH(QByteArray, pictureBytes);
+    QFETCH(QString, told);
+    SimFolder sim;
+    prepare(sim);
+    sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(line6));
+    if (!pictureBytes.isEmpty())
+        sim.write(QStringLiteral("qel/") + QString::fromLatin1(line6), pictureBytes);
+    Form1 form;
+    form.show();
+    editSomething(form);
+    const faults::Tree disk = faults::snapshot(sim.path());
+
+    ModalAnswerer answers;
+    answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
+        auto* dialog = qobject_cast<Form5*>(window);
+        dialog->File1->selectName(QStringLiteral("demo.qel"));
+        dialog->command1->click();
+    });
+    answers.expectFailure(told);
+    form.Command11->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    // The rest of the scenario is open; the picture box stays empty.
+    QCOMPARE(form.Text1->text(), QStringLiteral("B.stn"));
+    QCOMPARE(form.Text24->text(), QStringLiteral("opened.qel"));
+    QCOMPARE(form.Text26->text(), QString::fromLatin1(line6));
+    QVERIFY(!form.Image2->hasImage());
+    const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+QTEST_MAIN(TestFaultsOpen)
+#include "tst_faults_open.moc"
