@@ -1,0 +1,313 @@
+// Injected faults around the photo tool's saves: a file system that refuses to grow under a
+// full-size photo, a folder standing at the next AutoSave number, a delete of "10.bmp" that the
+// system refuses, and a process killed at random moments while a large photo replaces an old one.
+// Every photo that was on disk survives whole; the user is told what happened.
+#include "faultsupport.h"
+#include "form1.h"
+#include "modalanswerer.h"
+#include "simfolder.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <dlfcn.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using photo::Form1;
+
+namespace {
+
+// Deletes of a file called "10.bmp" fail while this is set, as on a disk that refuses them.
+std::atomic<bool> refuseDeletingOldest{false};
+
+} // namespace
+
+// Every delete of the program passes through here (Qt removes files with unlink()).
+extern "C" int unlink(const char* path) noexcept {
+    const char* slash = std::strrchr(path, '/');
+    if (refuseDeletingOldest && std::strcmp(slash ? slash + 1 : path, "10.bmp") == 0) {
+        errno = EACCES;
+        return -1;
+    }
+    using Unlink = int (*)(const char*);
+    static const auto real = reinterpret_cast<Unlink>(dlsym(RTLD_NEXT, "unlink"));
+    return real(path);
+}
+
+namespace {
+
+// A capture with a pattern that differs in every row and column.
+QImage capture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(x % 256, y % 256, (x / 256 + y / 256 * 16) % 256);
+    }
+    return image;
+}
+
+// The pixel part of a 24-bit bitmap of capture(width, height), from the format: rows bottom-up,
+// blue, green, red, each row padded with zeros to a multiple of four bytes.
+QByteArray expectedPixels(int width, int height) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    QByteArray bytes(qsizetype(stride) * height, '\0');
+    for (int row = 0; row < height; ++row) {
+        const int y = height - 1 - row;
+        char* out = bytes.data() + qsizetype(row) * stride;
+        for (int x = 0; x < width; ++x) {
+            *out++ = char((x / 256 + y / 256 * 16) % 256);
+            *out++ = char(y % 256);
+            *out++ = char(x % 256);
+        }
+    }
+    return bytes;
+}
+
+quint32 little32(const QByteArray& bytes, int at) {
+    quint32 v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | quint8(bytes[at + i]);
+    return v;
+}
+
+// An old photo: not a bitmap this program wrote, so it can't be mistaken for a new one.
+QByteArray oldPhoto(int size, char seed) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(seed + i * 7);
+    return bytes;
+}
+
+std::unique_ptr<Form1> startedWith(const QImage& picture) {
+    QGuiApplication::clipboard()->setImage(picture);
+    auto form = std::make_unique<Form1>();
+    form->show();
+    if (!QTest::qWaitFor([&] { return form->startupDone(); }))
+        qWarning("the photo tool never read the clipboard");
+    return form;
+}
+
+constexpr int photoWidth = 1600;
+constexpr int photoHeight = 1200;
+constexpr int largeWidth = 2400;
+constexpr int largeHeight = 1800;
+
+// Child task: the full-screen photo is saved over photo.bmp in the current folder; the file
+// system refuses to let any file grow past its limit. Exit 0 when the user was asked and told.
+int childSavePhoto() {
+    auto form = startedWith(capture(photoWidth, photoHeight));
+    form->Text3->setText(QStringLiteral("photo.bmp"));
+    ModalAnswerer answers;
+    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectFailure(QStringLiteral("The file that was there is unchanged."));
+    form->Command5->click();
+    if (!answers.allAnswered()) {
+        std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
+        return 1;
+    }
+    return 0;
+}
+
+// Child task: AutoSave with three numbered photos present; the new photo cannot be written.
+int childAutoSave() {
+    auto form = startedWith(capture(photoWidth, photoHeight));
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("No photo was lost"));
+    form->Command7->click();
+    if (!answers.allAnswered()) {
+        std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
+        return 1;
+    }
+    return 0;
+}
+
+// Child task: a large photo replaces photo.bmp; "saving" is printed right before the save starts,
+// so the parent can kill the process at a moment of its choosing during it.
+int childSaveLargePhoto() {
+    auto form = startedWith(capture(largeWidth, largeHeight));
+    form->Text3->setText(QStringLiteral("photo.bmp"));
+    ModalAnswerer answers;
+    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectSaved(true);
+    std::fputs("saving\n", stdout);
+    std::fflush(stdout);
+    form->Command5->click();
+    return answers.allAnswered() ? 0 : 1;
+}
+
+} // namespace
+
+class TestFaultsPhoto : public QObject {
+    Q_OBJECT
+private slots:
+    void fullSizePhotoOnAFileSystemThatRefusesToGrow();
+    void autoSaveWriteRefusedKeepsEveryPhoto();
+    void autoSaveFolderAtTheNextNumber();
+    void autoSaveDeleteOfOldestFails();
+    void killedWhileSavingALargePhoto();
+};
+
+void TestFaultsPhoto::fullSizePhotoOnAFileSystemThatRefusesToGrow() {
+    SimFolder sim;
+    sim.write(QStringLiteral("photo.bmp"), oldPhoto(300000, 'a'));
+    sim.write(QStringLiteral("qel/meigs.bmp"), oldPhoto(1000, 'm'));
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    // A megabyte: far less than the 5.7 MB the photo needs.
+    const auto child = faults::runChild(QStringLiteral("save-photo"), sim.path(), [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{1 << 20, 1 << 20};
+        setrlimit(RLIMIT_FSIZE, &size);
+    });
+    QVERIFY2(child.finished, qPrintable(child.output));
+    QCOMPARE(child.status, QProcess::NormalExit);
+    QVERIFY2(child.exitCode == 0, qPrintable(child.output));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto() {
+    SimFolder sim;
+    for (int n = 1; n <= 3; ++n)
+        sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(5000, char('0' + n)));
+    const auto child = faults::runChild(QStringLiteral("autosave"), sim.path(), [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{1 << 20, 1 << 20};
+        setrlimit(RLIMIT_FSIZE, &size);
+    });
+    QVERIFY2(child.finished, qPrintable(child.output));
+    QVERIFY2(child.exitCode == 0, qPrintable(child.output));
+    // The photos moved up before the write and keep their new numbers; none is lost or cut, and
+    // no half-written "1.bmp" or temporary file is left.
+    faults::Tree expected;
+    expected.insert(QStringLiteral("pilots"), QByteArrayLiteral("<folder>"));
+    expected.insert(QStringLiteral("qel"), QByteArrayLiteral("<folder>"));
+    for (int n = 1; n <= 3; ++n)
+        expected.insert(QStringLiteral("%1.bmp").arg(n + 1), oldPhoto(5000, char('0' + n)));
+    const QString changed = faults::difference(expected, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaultsPhoto::autoSaveFolderAtTheNextNumber() {
+    SimFolder sim;
+    sim.write(QStringLiteral("1.bmp"), oldPhoto(5000, '1'));
+    sim.write(QStringLiteral("2.bmp"), oldPhoto(5000, '2'));
+    sim.mkdir(QStringLiteral("3.bmp"));
+    sim.write(QStringLiteral("3.bmp/inside.txt"), "kept");
+    sim.write(QStringLiteral("4.bmp"), oldPhoto(5000, '4'));
+    auto form = startedWith(capture(64, 48));
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("could not be renamed to 3.bmp"));
+    form->Command7->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaultsPhoto::autoSaveDeleteOfOldestFails() {
+    SimFolder sim;
+    for (int n = 1; n <= 10; ++n)
+        sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(3000, char('A' + n)));
+    auto form = startedWith(capture(64, 48));
+    const faults::Tree before = faults::snapshot(sim.path());
+
+    ModalAnswerer answers;
+    answers.expectFailure(QStringLiteral("10.bmp could not be deleted"));
+    refuseDeletingOldest = true;
+    form->Command7->click();
+    refuseDeletingOldest = false;
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaultsPhoto::killedWhileSavingALargePhoto() {
+    const QByteArray old = oldPhoto(4000000, 'o');
+    const QByteArray pixels = expectedPixels(largeWidth, largeHeight);
+    auto isNewPhoto = [&](const QByteArray& bytes) {
+        return bytes.size() == 54 + pixels.size() && bytes.startsWith("BM") &&
+               little32(bytes, 18) == quint32(largeWidth) &&
+               little32(bytes, 22) == quint32(largeHeight) && bytes.sliced(54) == pixels;
+    };
+    QElapsedTimer clock;
+    qint64 saveMs = 0; // measured by a first run that is not killed
+    int oldKept = 0;
+    int newWritten = 0;
+    int strays = 0;
+    constexpr int runs = 30;
+    for (int run = 0; run <= runs; ++run) {
+        SimFolder sim(false, false);
+        sim.write(QStringLiteral("photo.bmp"), old);
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({faults::childSwitch, QStringLiteral("save-large-photo")});
+        child.setWorkingDirectory(sim.path());
+        child.start();
+        QVERIFY(child.waitForStarted());
+        QVERIFY2(QTest::qWaitFor(
+                     [&] { return child.canReadLine() || child.state() == QProcess::NotRunning; },
+                     60000),
+                 "the child never started saving");
+        clock.start();
+        if (run == 0) {
+            QVERIFY(child.waitForFinished(60000));
+            QCOMPARE(child.exitCode(), 0);
+            saveMs = qMax<qint64>(clock.elapsed(), 1);
+        } else {
+            QThread::msleep(QRandomGenerator::global()->bounded(saveMs + 1));
+            ::kill(pid_t(child.processId()), SIGKILL);
+            QVERIFY(child.waitForFinished(60000));
+        }
+        const QByteArray now = sim.read(QStringLiteral("photo.bmp"));
+        if (now == old) {
+            ++oldKept;
+        } else {
+            QVERIFY2(isNewPhoto(now),
+                     qPrintable(QStringLiteral("run %1: photo.bmp holds %2 bytes, neither the old "
+                                               "photo nor the whole new one")
+                                    .arg(run)
+                                    .arg(now.size())));
+            ++newWritten;
+        }
+        strays += int(sim.entries().size()) - 1;
+    }
+    qInfo("save took %lld ms; killed runs: %d kept the old photo, %d had the new one; %d stray "
+          "temporary files",
+          saveMs, oldKept, newWritten - 1, strays);
+    // A process killed outright can't clean up; the file system must not show its half file.
+    QCOMPARE(strays, 0);
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc >= 3 && faults::childSwitch == QLatin1String(argv[1])) {
+        const QByteArray task = argv[2];
+        if (task == "save-photo")
+            return childSavePhoto();
+        if (task == "autosave")
+            return childAutoSave();
+        if (task == "save-large-photo")
+            return childSaveLargePhoto();
+        return 2;
+    }
+    TestFaultsPhoto suite;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&suite, argc, argv);
+}
+
+#include "tst_faults_photo.moc"
