@@ -1,0 +1,51 @@
+# Installing and packaging: both programs into bin/, a desktop entry and an icon for each, and the
+# README with its screenshots. `cpack -G DEB` in the build folder makes a Debian package of it.
+include(GNUInstallDirs)
+
+set(QEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
+
+foreach(program qeledit qelphoto)
+    install(FILES ${QEL_PACKAGING_DIR}/${program}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${QEL_PACKAGING_DIR}/icons/${program}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endforeach()
+
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The README shows the screenshots by their relative paths; keep those paths valid.
+if(EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshots)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/screenshots
+            DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs FILES_MATCHING PATTERN "*.png")
+endif()
+
+set(CPACK_PACKAGE_NAME qeltools)
+set(CPACK_PACKAGE_VENDOR "QEL tools")
+set(CPACK_PACKAGE_CONTACT "QEL tools team <qeltools@example.org>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Scenario editor and photo tool for the Nubivar & Grundex add-on of Flight Simulator 98")
+set(CPACK_PACKAGE_DESCRIPTION
+    "QELedit composes cloud and ground-texture scenarios (*.qel) for the add-on's launcher and \
+opens them again for editing; qelphoto saves a screen capture from the clipboard as a scenario \
+picture or a full-screen photo. Both work in the simulator's folder.")
+set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/qeltools")
+# The Qt, C and C++ libraries the programs link come from dpkg-shlibdeps (package dpkg-dev).
+# Without it the list is written out, as Debian 12 names those packages.
+find_program(QEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(QEL_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libc6, libstdc++6, libgcc-s1")
+endif()
+# The launcher button runs the add-on's qel.exe through Wine on Linux.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")
+
+include(CPack)
