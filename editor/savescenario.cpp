@@ -12,8 +12,11 @@ namespace {
 QString missingQelFolderText()
 {
     return QStringLiteral("There is no \"qel\" folder in %1, so the scenario cannot be saved.\n\n"
-                          "QELedit must be started in your Flight Simulator folder, the one that "
-                          "holds the \"qel\" and \"pilots\" folders.")
+                          "If this is your Flight Simulator folder, make a folder named \"qel\" in it "
+                          "and save again. Otherwise save nothing here: QELedit must be started in "
+                          "your Flight Simulator folder, the one that holds the \"qel\" and "
+                          "\"pilots\" folders (from a terminal in that folder, or from a menu "
+                          "entry whose working folder, Path=, is that folder).")
         .arg(QDir::toNativeSeparators(QDir::currentPath()));
 }
 
