@@ -276,8 +276,13 @@ void Form1::Command1_Click() {
     if (!qelDir) {
         qel::messages::showFailure(
             this, QStringLiteral("There is no \"qel\" folder in the current folder (%1), so the "
-                                 "scenario picture has nowhere to go. Start the photo tool in "
-                                 "the simulator's folder, the one that holds the \"qel\" folder.")
+                                 "scenario picture has nowhere to go.\n\nIf this is your "
+                                 "Flight Simulator folder, make a folder named \"qel\" in it "
+                                 "and save again. Otherwise start the photo tool in the "
+                                 "simulator's folder, the one that holds the \"qel\" folder: "
+                                 "from a terminal in that folder, from QELedit's picture "
+                                 "picker (\"Edit\"), or from a menu entry whose working "
+                                 "folder (Path=) is that folder.")
                       .arg(QDir::toNativeSeparators(QDir::currentPath())));
         return;
     }
