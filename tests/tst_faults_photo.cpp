@@ -4,12 +4,14 @@
 // Every photo that was on disk survives whole; the user is told what happened.
 #include "faultsupport.h"
 #include "form1.h"
+#include "imageview.h"
 #include "modalanswerer.h"
 #include "simfolder.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -35,7 +37,8 @@ std::atomic<bool> refuseDeletingOldest{false};
 } // namespace
 
 // Every delete of the program passes through here (Qt removes files with unlink()).
-extern "C" int unlink(const char* path) noexcept {
+extern "C" int unlink(const char* path) noexcept
+{
     const char* slash = std::strrchr(path, '/');
     if (refuseDeletingOldest && std::strcmp(slash ? slash + 1 : path, "10.bmp") == 0) {
         errno = EACCES;
@@ -49,7 +52,8 @@ extern "C" int unlink(const char* path) noexcept {
 namespace {
 
 // A capture with a pattern that differs in every row and column.
-QImage capture(int width, int height) {
+QImage capture(int width, int height)
+{
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -61,7 +65,8 @@ QImage capture(int width, int height) {
 
 // The pixel part of a 24-bit bitmap of capture(width, height), from the format: rows bottom-up,
 // blue, green, red, each row padded with zeros to a multiple of four bytes.
-QByteArray expectedPixels(int width, int height) {
+QByteArray expectedPixels(int width, int height)
+{
     const int stride = (width * 3 + 3) / 4 * 4;
     QByteArray bytes(qsizetype(stride) * height, '\0');
     for (int row = 0; row < height; ++row) {
@@ -76,7 +81,8 @@ QByteArray expectedPixels(int width, int height) {
     return bytes;
 }
 
-quint32 little32(const QByteArray& bytes, int at) {
+quint32 little32(const QByteArray& bytes, int at)
+{
     quint32 v = 0;
     for (int i = 3; i >= 0; --i)
         v = (v << 8) | quint8(bytes[at + i]);
@@ -84,14 +90,16 @@ quint32 little32(const QByteArray& bytes, int at) {
 }
 
 // An old photo: not a bitmap this program wrote, so it can't be mistaken for a new one.
-QByteArray oldPhoto(int size, char seed) {
+QByteArray oldPhoto(int size, char seed)
+{
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
         bytes[i] = char(seed + i * 7);
     return bytes;
 }
 
-std::unique_ptr<Form1> startedWith(const QImage& picture) {
+std::unique_ptr<Form1> startedWith(const QImage& picture)
+{
     QGuiApplication::clipboard()->setImage(picture);
     auto form = std::make_unique<Form1>();
     form->show();
@@ -107,7 +115,8 @@ constexpr int largeHeight = 1800;
 
 // Child task: the full-screen photo is saved over photo.bmp in the current folder; the file
 // system refuses to let any file grow past its limit. Exit 0 when the user was asked and told.
-int childSavePhoto() {
+int childSavePhoto()
+{
     auto form = startedWith(capture(photoWidth, photoHeight));
     form->Text3->setText(QStringLiteral("photo.bmp"));
     ModalAnswerer answers;
@@ -122,7 +131,8 @@ int childSavePhoto() {
 }
 
 // Child task: AutoSave with three numbered photos present; the new photo cannot be written.
-int childAutoSave() {
+int childAutoSave()
+{
     auto form = startedWith(capture(photoWidth, photoHeight));
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("No photo was lost"));
@@ -136,7 +146,8 @@ int childAutoSave() {
 
 // Child task: a large photo replaces photo.bmp; "saving" is printed right before the save starts,
 // so the parent can kill the process at a moment of its choosing during it.
-int childSaveLargePhoto() {
+int childSaveLargePhoto()
+{
     auto form = startedWith(capture(largeWidth, largeHeight));
     form->Text3->setText(QStringLiteral("photo.bmp"));
     ModalAnswerer answers;
@@ -158,9 +169,12 @@ private slots:
     void autoSaveFolderAtTheNextNumber();
     void autoSaveDeleteOfOldestFails();
     void killedWhileSavingALargePhoto();
+    void clipboardWithoutAUsablePicture_data();
+    void clipboardWithoutAUsablePicture();
 };
 
-void TestFaultsPhoto::fullSizePhotoOnAFileSystemThatRefusesToGrow() {
+void TestFaultsPhoto::fullSizePhotoOnAFileSystemThatRefusesToGrow()
+{
     SimFolder sim;
     sim.write(QStringLiteral("photo.bmp"), oldPhoto(300000, 'a'));
     sim.write(QStringLiteral("qel/meigs.bmp"), oldPhoto(1000, 'm'));
@@ -179,7 +193,8 @@ void TestFaultsPhoto::fullSizePhotoOnAFileSystemThatRefusesToGrow() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto() {
+void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto()
+{
     SimFolder sim;
     for (int n = 1; n <= 3; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(5000, char('0' + n)));
@@ -201,7 +216,8 @@ void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaultsPhoto::autoSaveFolderAtTheNextNumber() {
+void TestFaultsPhoto::autoSaveFolderAtTheNextNumber()
+{
     SimFolder sim;
     sim.write(QStringLiteral("1.bmp"), oldPhoto(5000, '1'));
     sim.write(QStringLiteral("2.bmp"), oldPhoto(5000, '2'));
@@ -219,7 +235,8 @@ void TestFaultsPhoto::autoSaveFolderAtTheNextNumber() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaultsPhoto::autoSaveDeleteOfOldestFails() {
+void TestFaultsPhoto::autoSaveDeleteOfOldestFails()
+{
     SimFolder sim;
     for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(3000, char('A' + n)));
@@ -236,7 +253,8 @@ void TestFaultsPhoto::autoSaveDeleteOfOldestFails() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaultsPhoto::killedWhileSavingALargePhoto() {
+void TestFaultsPhoto::killedWhileSavingALargePhoto()
+{
     const QByteArray old = oldPhoto(4000000, 'o');
     const QByteArray pixels = expectedPixels(largeWidth, largeHeight);
     auto isNewPhoto = [&](const QByteArray& bytes) {
@@ -293,7 +311,50 @@ void TestFaultsPhoto::killedWhileSavingALargePhoto() {
     QCOMPARE(strays, 0);
 }
 
-int main(int argc, char** argv) {
+void TestFaultsPhoto::clipboardWithoutAUsablePicture_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("text only") << QStringLiteral("text/plain") << QByteArray("Meigs at dusk");
+    QTest::newRow("picture type, no bytes") << QStringLiteral("image/bmp") << QByteArray();
+    QTest::newRow("picture type, broken bytes")
+        << QStringLiteral("image/png") << QByteArray("\x89PNG\r\n\x1a\n broken");
+    // Read without a limit this would ask for 3.6 GB.
+    QTest::newRow("picture claiming 30000 x 30000 pixels")
+        << QStringLiteral("image/x-portable-pixmap") << QByteArray("P6\n30000 30000\n255\n\x01");
+}
+
+void TestFaultsPhoto::clipboardWithoutAUsablePicture()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, bytes);
+    SimFolder sim;
+    sim.write(QStringLiteral("1.bmp"), oldPhoto(3000, '1'));
+    sim.write(QStringLiteral("photo.bmp"), oldPhoto(3000, 'p'));
+    const faults::Tree before = faults::snapshot(sim.path());
+    auto* data = new QMimeData;
+    data->setData(format, bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
+
+    ModalAnswerer answers; // starting with no picture is no reason for a message
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitFor([&] { return form.startupDone(); }));
+    QVERIFY(answers.allAnswered());
+    QVERIFY(!form.Image1->hasImage());
+
+    form.Text3->setText(QStringLiteral("photo.bmp"));
+    answers.expectFailure(QStringLiteral("no picture"));
+    form.Command5->click();
+    answers.expectFailure(QStringLiteral("holds no picture"));
+    form.Command7->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     if (argc >= 3 && faults::childSwitch == QLatin1String(argv[1])) {
         const QByteArray task = argv[2];
