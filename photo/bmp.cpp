@@ -6,6 +6,7 @@
 #include <QIODevice>
 
 #include <array>
+#include <cstring>
 #include <limits>
 
 namespace photo::bmp {
@@ -53,13 +54,27 @@ std::array<char, fileHeaderSize + infoHeaderSize> headers(int width, int height)
     return h;
 }
 
+// The background's components, read once: QColor's accessors are calls into the library, far
+// too slow to make three times for every pixel of a full-screen capture.
+struct Ground {
+    int r = background.red();
+    int g = background.green();
+    int b = background.blue();
+};
+
 // Blends a premultiplied pixel onto the grey background, as the picture would look drawn there.
-inline void putPixel(char* out, QRgb premultiplied) {
+inline void putPixel(char* out, QRgb premultiplied, const Ground& ground) {
     const int a = qAlpha(premultiplied);
+    if (a == 255) {
+        out[0] = char(qBlue(premultiplied));
+        out[1] = char(qGreen(premultiplied));
+        out[2] = char(qRed(premultiplied));
+        return;
+    }
     const int rest = 255 - a;
-    const int r = qRed(premultiplied) + (background.red() * rest + 127) / 255;
-    const int g = qGreen(premultiplied) + (background.green() * rest + 127) / 255;
-    const int b = qBlue(premultiplied) + (background.blue() * rest + 127) / 255;
+    const int r = qRed(premultiplied) + (ground.r * rest + 127) / 255;
+    const int g = qGreen(premultiplied) + (ground.g * rest + 127) / 255;
+    const int b = qBlue(premultiplied) + (ground.b * rest + 127) / 255;
     out[0] = char(qMin(b, 255));
     out[1] = char(qMin(g, 255));
     out[2] = char(qMin(r, 255));
@@ -84,37 +99,54 @@ bool write(QIODevice& device, const QImage& image) {
     if (device.write(h.data(), qint64(h.size())) != qint64(h.size()))
         return false;
 
-    // Opaque true-colour pictures are read in place; others are converted a few rows at a time.
-    const bool direct = image.format() == QImage::Format_RGB32 ||
-                        image.format() == QImage::Format_ARGB32_Premultiplied;
     const qint64 stride = rowStride(width);
-    QByteArray row(stride, '\0'); // the padding bytes stay zero
+    // Rows go out a batch at a time: a few large writes instead of one per row.
+    const int batchRows = int(qBound(qint64(1), (qint64(1) << 20) / stride, qint64(chunkRows)));
+    QByteArray batch(stride * batchRows, '\0'); // the padding bytes stay zero
+    int batched = 0;
+    const Ground ground;
+    // Opaque true colour, the usual capture, is turned into the file's byte order by Qt's own
+    // vectorised conversion, a batch of rows at a time; premultiplied pictures are read in place;
+    // others are converted a few rows at a time. Never a full second copy of the picture.
+    const bool opaque = image.format() == QImage::Format_RGB32;
+    const bool direct = image.format() == QImage::Format_ARGB32_Premultiplied;
     QImage chunk;
     int chunkTop = -1;
     for (int y = height - 1; y >= 0; --y) {
-        const QRgb* pixels;
-        if (direct) {
-            pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        } else {
+        char* out = batch.data() + stride * batched;
+        if (opaque) {
             if (chunkTop < 0 || y < chunkTop) {
-                chunkTop = qMax(0, y - chunkRows + 1);
-                chunk = image.copy(0, chunkTop, width, y - chunkTop + 1)
-                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                chunkTop = qMax(0, y - batchRows + 1);
+                const QImage rows(image.constScanLine(chunkTop), width, y - chunkTop + 1,
+                                  image.bytesPerLine(), QImage::Format_RGB32);
+                chunk = rows.convertToFormat(QImage::Format_BGR888);
                 if (chunk.isNull())
                     return false;
             }
-            pixels = reinterpret_cast<const QRgb*>(chunk.constScanLine(y - chunkTop));
-        }
-        char* out = row.data();
-        if (image.format() == QImage::Format_RGB32) {
-            for (int x = 0; x < width; ++x, out += 3)
-                putPixel(out, pixels[x] | 0xff000000u);
+            std::memcpy(out, chunk.constScanLine(y - chunkTop), size_t(width) * 3);
         } else {
+            const QRgb* pixels;
+            if (direct) {
+                pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            } else {
+                if (chunkTop < 0 || y < chunkTop) {
+                    chunkTop = qMax(0, y - chunkRows + 1);
+                    chunk = image.copy(0, chunkTop, width, y - chunkTop + 1)
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                    if (chunk.isNull())
+                        return false;
+                }
+                pixels = reinterpret_cast<const QRgb*>(chunk.constScanLine(y - chunkTop));
+            }
             for (int x = 0; x < width; ++x, out += 3)
-                putPixel(out, pixels[x]);
+                putPixel(out, pixels[x], ground);
         }
-        if (device.write(row.constData(), stride) != stride)
-            return false;
+        if (++batched == batchRows || y == 0) {
+            const qint64 bytes = stride * batched;
+            if (device.write(batch.constData(), bytes) != bytes)
+                return false;
+            batched = 0;
+        }
     }
     return true;
 }

@@ -235,7 +235,18 @@ void Form1::Form_Load() {
 
 void Form1::Command8_Click() {
     Image1->setStretch(true);
-    Image1->setImage(readClipboardPicture());
+    Image1->setImage(heldIfSame(readClipboardPicture()));
+}
+
+QImage Form1::heldIfSame(const QImage& fresh) const {
+    if (fresh.isNull())
+        return fresh;
+    for (const ImageView* view : {Image1, Picture1, Picture2}) {
+        const QImage& held = view->image();
+        if (held.size() == fresh.size() && held.format() == fresh.format() && held == fresh)
+            return held;
+    }
+    return fresh;
 }
 
 void Form1::Command6_Click() {
@@ -323,7 +334,7 @@ void Form1::Command5_Click() {
 
 void Form1::Command7_Click() {
     Image1->setStretch(true);
-    const QImage capture = readClipboardPicture();
+    const QImage capture = heldIfSame(readClipboardPicture());
     Image1->setImage(capture);
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
     if (!outcome.saved) {

@@ -57,6 +57,9 @@ private:
     void connectCommands();
 
     void startWhenClipboardReadable();
+    // The picture a control already holds when `fresh` is the same picture (the clipboard has not
+    // changed since), else `fresh`: a full-screen capture read again stays in memory once.
+    QImage heldIfSame(const QImage& fresh) const;
     // The typed name, or nothing after telling the user why it cannot be used.
     bool checkName(const QString& name);
     void reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing);
