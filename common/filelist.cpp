@@ -14,10 +14,13 @@ FileList::FileList(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    emit entryClicked(current.data().toString());
+    // Selection, not the current entry: on taking the focus the view makes its first entry
+    // current without selecting it, and that must not count as the user's choice.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                const QModelIndexList indexes = selected.indexes();
+                if (!indexes.isEmpty())
+                    emit entryClicked(indexes.constFirst().data().toString());
             });
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())

@@ -80,6 +80,15 @@ public:
     // --- Window commands and help line (form1_commands.cpp, form1_hover.cpp) ---
     void connectCommands();
     void installHoverHelp();
+    void Command5_Click(); // "Exit"
+    void Command6_Click(); // "QEL launcher"
+    void Command7_Click(); // "Help"
+    void Command9_Click(); // the picture picker
+    void Command3_Click(); // "Press for Quick Tips"
+    // Ends the editor at once: no question, nothing saved, no window's closing step. The test
+    // suites put a recorder here, so that they can watch the editor end without ending.
+    void (*endEditor)() = &Form1::endApplication;
+    static void endApplication();
 
     // --- Controls, named as in the layout; each also carries its name as objectName ---
     ImageView* Image1;     // banner

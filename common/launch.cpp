@@ -1,0 +1,119 @@
+#include "launch.h"
+
+#include "paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace qel::launch {
+
+namespace {
+
+QString g_programFolder;
+
+QString fileIn(const QDir& folder, const QString& name)
+{
+    const QString entry = paths::existingEntry(folder, name);
+    if (entry.isEmpty())
+        return {};
+    const QFileInfo info(folder.filePath(entry));
+    return info.isFile() ? info.absoluteFilePath() : QString();
+}
+
+QString shown(const QString& folder)
+{
+    return QDir::toNativeSeparators(folder);
+}
+
+} // namespace
+
+QString programFolder()
+{
+    return g_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolder;
+}
+
+void setProgramFolder(const QString& folder)
+{
+    g_programFolder = folder;
+}
+
+QString findPhotoTool()
+{
+    const QStringList names = photoToolNames();
+    for (const QDir& folder : {QDir(programFolder()), QDir::current()}) {
+        for (const QString& name : names) {
+            const QString path = fileIn(folder, name);
+            if (!path.isEmpty())
+                return path;
+        }
+    }
+    for (const QString& name : names) {
+        const QString path = QStandardPaths::findExecutable(name);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+QString findLauncher()
+{
+    return fileIn(QDir::current(), launcherName);
+}
+
+Started start(const QString& path)
+{
+    const Command command = commandFor(path);
+    if (!command.error.isEmpty())
+        return {false, 0, command.error};
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    process.setWorkingDirectory(QDir::currentPath());
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
+        return {false, 0, process.errorString()};
+    letTakeForeground(pid);
+    return {true, pid, {}};
+}
+
+Started startPhotoTool()
+{
+    const QString path = findPhotoTool();
+    if (path.isEmpty()) {
+        return {false, 0,
+                QStringLiteral("The photo tool \"%1\" could not be found: it is neither in the "
+                               "folder of this program (%2), nor in the current folder (%3), nor "
+                               "on the PATH.\n\nInstall it beside QELedit.")
+                    .arg(photoToolNames().constFirst(), shown(programFolder()),
+                         shown(QDir::currentPath()))};
+    }
+    Started started = start(path);
+    if (!started.ok) {
+        started.error = QStringLiteral("The photo tool %1 could not be started: %2")
+                            .arg(shown(path), started.error);
+    }
+    return started;
+}
+
+Started startLauncher()
+{
+    const QString path = findLauncher();
+    if (path.isEmpty()) {
+        return {false, 0,
+                QStringLiteral("The QEL launcher could not be started: there is no \"%1\" in the "
+                               "current folder (%2).\n\nQELedit expects to be started in your "
+                               "Flight Simulator folder, the one that holds \"%1\".")
+                    .arg(launcherName, shown(QDir::currentPath()))};
+    }
+    Started started = start(path);
+    if (!started.ok) {
+        started.error = QStringLiteral("The QEL launcher %1 could not be started: %2")
+                            .arg(shown(path), started.error);
+    }
+    return started;
+}
+
+} // namespace qel::launch

@@ -1,0 +1,156 @@
+#include "form4.h"
+
+#include "filelist.h"
+#include "form1.h"
+#include "imageview.h"
+#include "launch.h"
+#include "messages.h"
+#include "paths.h"
+#include "picture.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+Form4::Form4(Form1* main)
+    : QDialog(main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Select"));
+    setModal(true);
+    setFixedSize(qel::twips::size(5820, 2325));
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
+    createControls();
+    connectHandlers();
+    Form_Load();
+}
+
+void Form4::createControls()
+{
+    Image1 = new ImageView(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(qel::twips::rect(240, 240, 2415, 1815));
+    Image1->setFrameShape(QFrame::Box);
+    Image1->setLineWidth(1);
+
+    File1 = new FileList(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(qel::twips::rect(3000, 240, 1935, 1650));
+
+    auto button = [this](const char* name, const QString& caption, int top) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(qel::twips::rect(5040, top, 615, 375));
+        b->setAutoDefault(false);
+        return b;
+    };
+    Command1 = button("Command1", QStringLiteral("Select"), 480);
+    Command4 = button("Command4", QStringLiteral("Edit"), 1080);
+    Command2 = button("Command2", QStringLiteral("Exit"), 1680);
+    // Enter in the list attaches the selected picture, as a double-click does.
+    Command1->setDefault(true);
+
+    setTabOrder(File1, Command2);
+    setTabOrder(Command2, Command4);
+    setTabOrder(Command4, Command1);
+}
+
+void Form4::connectHandlers()
+{
+    connect(File1, &FileList::entryClicked, this, &Form4::File1_Click);
+    connect(File1, &FileList::entryDoubleClicked, this, &Form4::File1_DblClick);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form4::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+}
+
+void Form4::Form_Load()
+{
+    if (const auto folder = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
+        File1->setFolder(*folder, QStringLiteral("*.bmp"));
+        // Settles "no entry" as the list's starting point, so the list does not make its first
+        // entry current when it takes the focus; the first arrow key then selects the first
+        // entry.
+        File1->setCurrentIndex(QModelIndex());
+        return;
+    }
+    File1->clearFolder();
+    qel::messages::showFailure(
+        m_main, QStringLiteral("There is no \"qel\" folder in %1, so there are no pictures to "
+                               "choose from.\n\nQELedit expects to be started in your Flight "
+                               "Simulator folder, the one that holds the \"pilots\" and \"qel\" "
+                               "folders.")
+                    .arg(QDir::toNativeSeparators(QDir::currentPath())));
+}
+
+QString Form4::pathOf(const QString& name) const
+{
+    return qel::paths::filePath(File1->folder(), name);
+}
+
+void Form4::reportUnloadable(const QString& name, const QString& reason)
+{
+    qel::messages::showFailure(
+        this, QStringLiteral("The picture %1 cannot be shown.\n\n%2\n\nChoose another picture; "
+                             "the scenario you are editing is unchanged.")
+                  .arg(qel::paths::shownPath(File1->folder(), name), reason));
+}
+
+void Form4::File1_Click(const QString& name)
+{
+    // The old preview goes first, so a failure never leaves another file's picture on show.
+    Image1->clear();
+    const auto loaded = qel::pictures::load(pathOf(name));
+    if (!loaded.error.isEmpty()) {
+        reportUnloadable(name, loaded.error);
+        return;
+    }
+    Image1->setImage(loaded.image);
+}
+
+void Form4::File1_DblClick(const QString& name)
+{
+    attach(name);
+}
+
+void Form4::Command1_Click()
+{
+    const QString name = File1->selectedName();
+    if (name.isEmpty())
+        return;
+    attach(name);
+}
+
+void Form4::attach(const QString& name)
+{
+    // Loaded before anything is written, so a picture that cannot be shown is never attached.
+    const auto loaded = qel::pictures::load(pathOf(name));
+    if (!loaded.error.isEmpty()) {
+        Image1->clear();
+        reportUnloadable(name, loaded.error);
+        return;
+    }
+    m_main->Text26->setText(name);
+    m_main->Image2->setImage(loaded.image);
+    accept();
+}
+
+void Form4::Command4_Click()
+{
+    reject();
+    const auto started = qel::launch::startPhotoTool();
+    if (!started.ok) {
+        qel::messages::showFailure(
+            m_main,
+            started.error + QStringLiteral("\n\nThe scenario you are editing is still open."));
+    }
+}
+
+void Form4::Command2_Click()
+{
+    reject();
+}

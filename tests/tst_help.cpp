@@ -1,0 +1,231 @@
+// The help window: topics, indicators, focus, and the layout of the help texts.
+#include "form1.h"
+#include "form2.h"
+#include "helptexts.h"
+#include "modalanswerer.h"
+#include "simfolder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QColor green(0, 255, 0);
+const QColor grey(192, 192, 192);
+
+QColor colourOf(const QLabel* indicator)
+{
+    return indicator->palette().color(QPalette::Window);
+}
+
+QStringList visibleTexts(const Form2& help)
+{
+    QStringList names;
+    for (const QPlainTextEdit* box : {help.Text1, help.Text2, help.Text3}) {
+        if (box->isVisibleTo(&help))
+            names << box->objectName();
+    }
+    return names;
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void opensAtTheOverview();
+    void topicButtons_data();
+    void topicButtons();
+    void pressingTheShownTopicGreysTheFaceColouredStrips();
+    void reopeningStartsAtTheOverviewAgain();
+    void textBoxesAreReadOnlyNavyArialWithoutScrollBars();
+    void textBoxesShowTheirTopics();
+    void helpTextLayout_data();
+    void helpTextLayout();
+    void creatingTextNumbersItsSteps();
+};
+
+void TestHelp::opensAtTheOverview()
+{
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    bool checked = false;
+    answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* w) {
+        auto* help = qobject_cast<Form2*>(w);
+        QVERIFY(help);
+        checked = true;
+        QCOMPARE(help->windowTitle(), QStringLiteral("Q.E.L. Help"));
+        QVERIFY(help->isModal());
+        QCOMPARE(visibleTexts(*help), QStringList{QStringLiteral("Text3")});
+        QCOMPARE(colourOf(help->Label1), green);
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        QCOMPARE(colourOf(help->Label2), face);
+        QCOMPARE(colourOf(help->Label3), face);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command1));
+        QTest::mouseClick(help->Command6, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command7, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(checked);
+    QVERIFY(form.findChildren<Form2*>().isEmpty());
+}
+
+void TestHelp::topicButtons_data()
+{
+    QTest::addColumn<QString>("presses"); // buttons pressed in order: 1, 2, 3
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("lit");
+    QTest::newRow("overview") << "1"
+                              << "Text3" << 1;
+    QTest::newRow("learning") << "2"
+                              << "Text2" << 2;
+    QTest::newRow("creating") << "3"
+                              << "Text1" << 3;
+    QTest::newRow("creating then overview") << "31"
+                                            << "Text3" << 1;
+    QTest::newRow("learning then creating") << "23"
+                                            << "Text1" << 3;
+    QTest::newRow("long round") << "1232132"
+                                << "Text2" << 2;
+    QTest::newRow("same twice") << "33"
+                                << "Text1" << 3;
+}
+
+void TestHelp::topicButtons()
+{
+    QFETCH(QString, presses);
+    QFETCH(QString, shown);
+    QFETCH(int, lit);
+    Form2 help;
+    help.show();
+    QPushButton* buttons[] = {help.Command1, help.Command2, help.Command3};
+    for (QChar press : presses)
+        QTest::mouseClick(buttons[press.digitValue() - 1], Qt::LeftButton);
+    QCOMPARE(visibleTexts(help), QStringList{shown});
+    const QLabel* indicators[] = {help.Label1, help.Label2, help.Label3};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(colourOf(indicators[i]), i + 1 == lit ? green : grey);
+}
+
+void TestHelp::pressingTheShownTopicGreysTheFaceColouredStrips()
+{
+    QPalette face = QApplication::palette();
+    face.setColor(QPalette::Button, QColor(10, 20, 30)); // tell the face colour from the grey
+    QApplication::setPalette(face);
+    Form2 help;
+    QApplication::setPalette(QPalette());
+    help.show();
+    QCOMPARE(colourOf(help.Label2), QColor(10, 20, 30));
+    QTest::mouseClick(help.Command1, Qt::LeftButton);
+    QCOMPARE(visibleTexts(help), QStringList{QStringLiteral("Text3")});
+    QCOMPARE(colourOf(help.Label1), green);
+    QCOMPARE(colourOf(help.Label2), grey);
+    QCOMPARE(colourOf(help.Label3), grey);
+}
+
+void TestHelp::reopeningStartsAtTheOverviewAgain()
+{
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form2"), [](QWidget* w) {
+        auto* help = static_cast<Form2*>(w);
+        QTest::mouseClick(help->Command3, Qt::LeftButton);
+        help->close(); // the title bar's close button, not "Exit Help"
+    });
+    answerer.expectWindow(QStringLiteral("Form2"), [](QWidget* w) {
+        auto* help = static_cast<Form2*>(w);
+        QCOMPARE(visibleTexts(*help), QStringList{QStringLiteral("Text3")});
+        QCOMPARE(colourOf(help->Label1), green);
+        QCOMPARE(colourOf(help->Label3), QApplication::palette().color(QPalette::Button));
+        QTest::mouseClick(help->Command6, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command7, Qt::LeftButton);
+    QTest::mouseClick(form.Command7, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+}
+
+void TestHelp::textBoxesAreReadOnlyNavyArialWithoutScrollBars()
+{
+    Form2 help;
+    for (const QPlainTextEdit* box : {help.Text1, help.Text2, help.Text3}) {
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(box->font().family(), QStringLiteral("Arial"));
+        QVERIFY(box->font().bold());
+        QCOMPARE(box->font().pointSizeF(), 9.75);
+        QCOMPARE(box->palette().color(QPalette::Text), QColor(0, 0, 128));
+        QCOMPARE(box->geometry(), help.Text3->geometry());
+    }
+    QCOMPARE(help.Text2->palette().color(QPalette::Base), grey);
+    QCOMPARE(help.Text3->palette().color(QPalette::Base), grey);
+    QCOMPARE(help.Text1->palette().color(QPalette::Base),
+             QApplication::palette().color(QPalette::Button));
+}
+
+void TestHelp::textBoxesShowTheirTopics()
+{
+    Form2 help;
+    auto shownAs = [](QString text) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.chop(1);
+        return text;
+    };
+    QCOMPARE(help.Text3->toPlainText(), shownAs(helptexts::overview()));
+    QCOMPARE(help.Text2->toPlainText(), shownAs(helptexts::learningTheNewSystem()));
+    QCOMPARE(help.Text1->toPlainText(), shownAs(helptexts::creatingAQelFile()));
+    QVERIFY(
+        help.Text3->toPlainText().endsWith(QStringLiteral("Now on to learning the new system...")));
+}
+
+void TestHelp::helpTextLayout_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("overview") << helptexts::overview();
+    QTest::newRow("learning") << helptexts::learningTheNewSystem();
+    QTest::newRow("creating") << helptexts::creatingAQelFile();
+}
+
+void TestHelp::helpTextLayout()
+{
+    QFETCH(QString, text);
+    QVERIFY(text.endsWith(QStringLiteral("\r\n")));
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.takeLast(), QString()); // the last line is ended too
+    QVERIFY2(lines.size() >= 20 && lines.size() <= 28, qPrintable(QString::number(lines.size())));
+    int separators = 0;
+    for (const QString& line : lines) {
+        QVERIFY2(line.size() <= 73, qPrintable(line));
+        QVERIFY2(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')),
+                 qPrintable(line));
+        if (line.startsWith(QStringLiteral("\t\t\t\t\t\t")))
+            ++separators;
+        for (QChar c : line)
+            QVERIFY2(c == QLatin1Char('\t') || (c.unicode() >= 0x20 && c.unicode() < 0x7f),
+                     qPrintable(line));
+    }
+    QVERIFY(separators >= 1);
+}
+
+void TestHelp::creatingTextNumbersItsSteps()
+{
+    const QStringList lines = helptexts::creatingAQelFile().split(QStringLiteral("\r\n"));
+    int step = 0;
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral(" %1)").arg(step + 1)))
+            ++step;
+        else if (step > 0 && step < 6 && !line.startsWith(QStringLiteral("     ")))
+            QFAIL(qPrintable(QStringLiteral("step %1 is broken by: %2").arg(step).arg(line)));
+    }
+    QCOMPARE(step, 6);
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

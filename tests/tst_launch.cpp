@@ -1,0 +1,296 @@
+// Starting the photo tool and the launcher, and ending the editor. Every program started here
+// is a small stand-in script written by the test, which records that it ran, with what
+// arguments and in which folder.
+#include "form1.h"
+#include "launch.h"
+#include "limitedlineedit.h"
+#include "modalanswerer.h"
+#include "simfolder.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Writes a stand-in program that records its arguments and its working folder in `marker`.
+void writeStandIn(const QString& path, const QString& marker, const QByteArray& who = "ran")
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\nprintf '%s\\n' '" + who + "' \"$#\" \"$(pwd -P)\" \"$@\" > '" +
+               marker.toUtf8() + "'\n");
+    file.close();
+    QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+}
+
+// What a stand-in recorded: who it was, its argument count, its folder, its arguments.
+QStringList recorded(const QString& marker)
+{
+    QFile file(marker);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    lines.removeLast();
+    return lines;
+}
+
+QString canonical(const QString& path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
+// PATH for the length of one test.
+class PathForTest {
+public:
+    explicit PathForTest(const QString& path)
+        : m_saved(qgetenv("PATH"))
+    {
+        qputenv("PATH", path.toLocal8Bit());
+    }
+    ~PathForTest() { qputenv("PATH", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
+
+bool g_ended = false;
+ModalAnswerer* g_answerer = nullptr;
+bool g_messagesDoneWhenEnded = false;
+
+void recordEnd()
+{
+    g_ended = true;
+    g_messagesDoneWhenEnded = g_answerer && g_answerer->allAnswered();
+}
+
+} // namespace
+
+class TestLaunch : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void photoToolSearchOrder_data();
+    void photoToolSearchOrder();
+    void photoToolMissingEverywhere();
+    void launcherStartsAndTheEditorEnds();
+    void launcherFoundWhateverItsLetterCase();
+    void missingLauncherIsReportedThenTheEditorEnds();
+    void launcherThatIsNoProgramIsReportedThenTheEditorEnds();
+    void windowsProgramRunsThroughWine();
+    void windowsProgramWithoutWineIsReported();
+    void exitEndsTheEditorAtOnce();
+    void endingLeavesTheEventLoopWithoutClosingSteps();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_programFolder; // the editor's own folder, for the search
+    std::unique_ptr<QTemporaryDir> m_scratch;       // markers and PATH folders
+};
+
+void TestLaunch::init()
+{
+#ifdef Q_OS_WIN
+    QSKIP("The stand-in programs are shell scripts.");
+#endif
+    m_programFolder = std::make_unique<QTemporaryDir>();
+    m_scratch = std::make_unique<QTemporaryDir>();
+    qel::launch::setProgramFolder(m_programFolder->path());
+    g_ended = false;
+    g_messagesDoneWhenEnded = false;
+    g_answerer = nullptr;
+}
+
+void TestLaunch::cleanup()
+{
+    qel::launch::setProgramFolder(QString());
+}
+
+void TestLaunch::photoToolSearchOrder_data()
+{
+    QTest::addColumn<bool>("besideProgram");
+    QTest::addColumn<bool>("inCurrentFolder");
+    QTest::addColumn<bool>("onPath");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("everywhere: beside the editor wins") << true << true << true << "program";
+    QTest::newRow("current folder before PATH") << false << true << true << "current";
+    QTest::newRow("PATH last") << false << false << true << "path";
+}
+
+void TestLaunch::photoToolSearchOrder()
+{
+    QFETCH(bool, besideProgram);
+    QFETCH(bool, inCurrentFolder);
+    QFETCH(bool, onPath);
+    QFETCH(QString, expected);
+    SimFolder sim;
+    const QString pathFolder = m_scratch->filePath(QStringLiteral("bin"));
+    QDir().mkpath(pathFolder);
+    PathForTest path(pathFolder);
+    const QString marker = m_scratch->filePath(QStringLiteral("marker"));
+    if (besideProgram)
+        writeStandIn(m_programFolder->filePath(QStringLiteral("qelphoto")), marker, "program");
+    if (inCurrentFolder)
+        writeStandIn(sim.filePath(QStringLiteral("qelphoto")), marker, "current");
+    if (onPath)
+        writeStandIn(pathFolder + QStringLiteral("/qelphoto"), marker, "path");
+
+    const auto started = qel::launch::startPhotoTool();
+    QVERIFY2(started.ok, qPrintable(started.error));
+    QVERIFY(started.pid > 0);
+    QTRY_COMPARE(recorded(marker).size(), 3);
+    QCOMPARE(recorded(marker), (QStringList{expected, QStringLiteral("0"), canonical(sim.path())}));
+}
+
+void TestLaunch::photoToolMissingEverywhere()
+{
+    SimFolder sim;
+    PathForTest path(m_scratch->path());
+    const auto started = qel::launch::startPhotoTool();
+    QVERIFY(!started.ok);
+    QVERIFY2(started.error.contains(QStringLiteral("could not be found")),
+             qPrintable(started.error));
+    QVERIFY2(started.error.contains(QDir::toNativeSeparators(m_programFolder->path())),
+             qPrintable(started.error));
+}
+
+void TestLaunch::launcherStartsAndTheEditorEnds()
+{
+    SimFolder sim;
+    const QString marker = m_scratch->filePath(QStringLiteral("marker"));
+    writeStandIn(sim.filePath(QStringLiteral("qel.exe")), marker);
+    Form1 form;
+    form.endEditor = recordEnd;
+    form.show();
+    ModalAnswerer answerer(1000);
+    QTest::mouseClick(form.Command6, Qt::LeftButton);
+    QVERIFY(g_ended);
+    QTRY_COMPARE(recorded(marker),
+                 (QStringList{QStringLiteral("ran"), QStringLiteral("0"), canonical(sim.path())}));
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+}
+
+void TestLaunch::launcherFoundWhateverItsLetterCase()
+{
+    SimFolder sim;
+    const QString marker = m_scratch->filePath(QStringLiteral("marker"));
+    writeStandIn(sim.filePath(QStringLiteral("QEL.EXE")), marker);
+    QCOMPARE(canonical(qel::launch::findLauncher()),
+             canonical(sim.filePath(QStringLiteral("QEL.EXE"))));
+    QVERIFY(qel::launch::startLauncher().ok);
+    QTRY_COMPARE(recorded(marker).value(0), QStringLiteral("ran"));
+}
+
+void TestLaunch::missingLauncherIsReportedThenTheEditorEnds()
+{
+    SimFolder sim;
+    sim.mkdir(QStringLiteral("qel.exe.d")); // nothing that merely looks like it counts
+    Form1 form;
+    form.endEditor = recordEnd;
+    form.show();
+    ModalAnswerer answerer;
+    g_answerer = &answerer;
+    answerer.expectFailure(QStringLiteral("there is no \"qel.exe\""));
+    QTest::mouseClick(form.Command6, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(g_ended);
+    QVERIFY(g_messagesDoneWhenEnded); // the message first, then the end
+}
+
+void TestLaunch::launcherThatIsNoProgramIsReportedThenTheEditorEnds()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel.exe"), "not a program, and not marked as one");
+    Form1 form;
+    form.endEditor = recordEnd;
+    form.show();
+    ModalAnswerer answerer;
+    g_answerer = &answerer;
+    answerer.expectFailure(QStringLiteral("could not be started"));
+    QTest::mouseClick(form.Command6, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(g_ended);
+    QVERIFY(g_messagesDoneWhenEnded);
+}
+
+void TestLaunch::windowsProgramRunsThroughWine()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel.exe"), QByteArray("MZ\x90\0\x03\0\0\0", 8)); // not executable
+    const QString pathFolder = m_scratch->filePath(QStringLiteral("bin"));
+    QDir().mkpath(pathFolder);
+    const QString marker = m_scratch->filePath(QStringLiteral("marker"));
+    writeStandIn(pathFolder + QStringLiteral("/wine"), marker, "wine");
+    PathForTest path(pathFolder);
+    const auto started = qel::launch::startLauncher();
+    QVERIFY2(started.ok, qPrintable(started.error));
+    QTRY_COMPARE(recorded(marker),
+                 (QStringList{QStringLiteral("wine"), QStringLiteral("1"), canonical(sim.path()),
+                              canonical(sim.filePath(QStringLiteral("qel.exe")))}));
+}
+
+void TestLaunch::windowsProgramWithoutWineIsReported()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qelphoto.exe"), QByteArray("MZ\x90\0", 4));
+    PathForTest path(m_scratch->path());
+    // No Unix build of the photo tool anywhere, so the Windows one in the current folder is used.
+    QCOMPARE(canonical(qel::launch::findPhotoTool()),
+             canonical(sim.filePath(QStringLiteral("qelphoto.exe"))));
+    const auto started = qel::launch::startPhotoTool();
+    QVERIFY(!started.ok);
+    QVERIFY2(started.error.contains(QStringLiteral("Windows program")), qPrintable(started.error));
+    QVERIFY2(started.error.contains(QStringLiteral("\"wine\"")), qPrintable(started.error));
+}
+
+void TestLaunch::exitEndsTheEditorAtOnce()
+{
+    SimFolder sim;
+    Form1 form;
+    form.endEditor = recordEnd;
+    form.show();
+    form.Text23->setText(QStringLiteral("unsaved work"));
+    ModalAnswerer answerer(500);
+    QTest::mouseClick(form.Command5, Qt::LeftButton);
+    QVERIFY(g_ended);
+    QTest::qWait(50);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report())); // no question was asked
+}
+
+// The real way of ending: the event loop that main() runs returns, every window is gone, and no
+// window was asked to close (which could ask questions of its own).
+void TestLaunch::endingLeavesTheEventLoopWithoutClosingSteps()
+{
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    QWidget bystander;
+    bystander.show();
+    struct CloseWatch : QObject {
+        int closes = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Close)
+                ++closes;
+            return false;
+        }
+    } watch;
+    form.installEventFilter(&watch);
+    bystander.installEventFilter(&watch);
+    QTimer::singleShot(0, &form, [&form] { QTest::mouseClick(form.Command5, Qt::LeftButton); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    failsafe.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!bystander.isVisible());
+    QCOMPARE(watch.closes, 0);
+}
+
+QTEST_MAIN(TestLaunch)
+#include "tst_launch.moc"

@@ -1,0 +1,495 @@
+// The picture picker: listing, preview, attaching, leaving, and every failure it meets.
+#include "filelist.h"
+#include "form1.h"
+#include "form4.h"
+#include "imageview.h"
+#include "launch.h"
+#include "modalanswerer.h"
+#include "picture.h"
+#include "simfolder.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+void put16(QByteArray& b, int v)
+{
+    b.append(char(v & 0xff));
+    b.append(char((v >> 8) & 0xff));
+}
+
+void put32(QByteArray& b, qint64 v)
+{
+    put16(b, int(v & 0xffff));
+    put16(b, int((v >> 16) & 0xffff));
+}
+
+// The header of a 24-bit uncompressed bitmap of width × height pixels, written out from the
+// format: BITMAPFILEHEADER (14 bytes), then BITMAPINFOHEADER (40 bytes).
+QByteArray bmpHeader(int width, int height)
+{
+    const qint64 rowBytes = (qint64(width) * 3 + 3) / 4 * 4;
+    const qint64 imageBytes = rowBytes * height;
+    QByteArray b("BM");
+    put32(b, 54 + imageBytes); // file size
+    put32(b, 0);               // reserved
+    put32(b, 54);              // offset of the pixels
+    put32(b, 40);              // info header size
+    put32(b, width);
+    put32(b, height);
+    put16(b, 1);  // planes
+    put16(b, 24); // bits per pixel
+    put32(b, 0);  // no compression
+    put32(b, imageBytes);
+    put32(b, 2835); // 72 dpi
+    put32(b, 2835);
+    put32(b, 0);
+    put32(b, 0);
+    return b;
+}
+
+// A whole bitmap of one colour. Rows are blue, green, red, padded to four bytes.
+QByteArray bmp(int width, int height, QColor colour)
+{
+    QByteArray b = bmpHeader(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            b.append(char(colour.blue()));
+            b.append(char(colour.green()));
+            b.append(char(colour.red()));
+        }
+        b.append(QByteArray((4 - width * 3 % 4) % 4, '\0'));
+    }
+    return b;
+}
+
+QRgb pixel(const ImageView* view)
+{
+    return view->hasImage() ? view->image().pixel(0, 0) : 0;
+}
+
+void clickEntry(FileList* list, const QString& name)
+{
+    const int row = int(list->names().indexOf(name));
+    QVERIFY2(row >= 0, qPrintable(name));
+    const QRect area = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
+}
+
+void doubleClickEntry(FileList* list, const QString& name)
+{
+    const int row = int(list->names().indexOf(name));
+    QVERIFY2(row >= 0, qPrintable(name));
+    const QRect area = list->visualRect(list->model()->index(row, 0));
+    // A real double-click: the first click's press and release, then the second press that the
+    // platform reports as the double-click, and its release.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, area.center());
+}
+
+// Shows the picker without its modality, for the tests that drive it directly: a
+// ModalAnswerer then sees only the message boxes it opens.
+void showDirect(Form4& picker)
+{
+    picker.setModal(false);
+    picker.show();
+}
+
+struct MainState {
+    QString picture;
+    QRgb shown;
+    bool clearEnabled;
+    bool operator==(const MainState&) const = default;
+};
+
+MainState stateOf(const Form1& form)
+{
+    return {form.Text26->text(), pixel(form.Image2), form.Command2->isEnabled()};
+}
+
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+
+} // namespace
+
+class TestPicker : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void listsOnlyBitmaps();
+    void opensWithoutSelectionOrPreview();
+    void previewFollowsTheSelection();
+    void selectAndDoubleClickAgree();
+    void selectWithNothingSelectedDoesNothing();
+    void leavingKeepsTheMainWindow_data();
+    void leavingKeepsTheMainWindow();
+    void reopeningListsNewBitmapsAfresh();
+    void corruptBitmapIsReportedAndNotAttached();
+    void vanishedFileIsReported();
+    void missingQelFolderIsReported();
+    void absurdBitmapSizeIsRefusedQuickly_data();
+    void absurdBitmapSizeIsRefusedQuickly();
+    void photoToolThatCannotStartIsReported();
+
+private:
+    // Stands in for the folder of the editor's program; made afresh for each test.
+    std::unique_ptr<QTemporaryDir> m_programFolder;
+};
+
+void TestPicker::init()
+{
+    // No test may ever start the real photo tool that the build puts beside the test programs.
+    m_programFolder = std::make_unique<QTemporaryDir>();
+    qel::launch::setProgramFolder(m_programFolder->path());
+}
+
+void TestPicker::listsOnlyBitmaps()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/beta.bmp"), bmp(2, 2, red));
+    sim.write(QStringLiteral("qel/ALPHA.BMP"), bmp(2, 2, blue));
+    sim.write(QStringLiteral("qel/Gamma.Bmp"), bmp(2, 2, blue));
+    sim.write(QStringLiteral("qel/demo.qel"), "@echo off\r\n");
+    sim.write(QStringLiteral("qel/notes.txt"), "x");
+    sim.write(QStringLiteral("qel/old.bmp.bak"), bmp(2, 2, red));
+    sim.write(QStringLiteral("beside.bmp"), bmp(2, 2, red));
+    sim.mkdir(QStringLiteral("qel/folder.bmp"));
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        auto* picker = qobject_cast<Form4*>(w);
+        QVERIFY(picker);
+        QCOMPARE(picker->windowTitle(), QStringLiteral("Select"));
+        QVERIFY(picker->isModal());
+        QCOMPARE(picker->File1->names(),
+                 (QStringList{QStringLiteral("ALPHA.BMP"), QStringLiteral("beta.bmp"),
+                              QStringLiteral("Gamma.Bmp")}));
+        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(form.findChildren<Form4*>().isEmpty());
+}
+
+void TestPicker::opensWithoutSelectionOrPreview()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        auto* picker = static_cast<Form4*>(w);
+        QTRY_VERIFY(picker->isActiveWindow());
+        QCOMPARE(picker->File1->selectedName(), QString());
+        QVERIFY(!picker->Image1->hasImage());
+        // Moving through the dialog by keyboard previews nothing until an entry is chosen.
+        QTest::keyClick(picker, Qt::Key_Tab);
+        QTest::keyClick(picker, Qt::Key_Backtab);
+        QCOMPARE(picker->File1->selectedName(), QString());
+        QVERIFY(!picker->Image1->hasImage());
+        QTest::keyClick(picker->File1, Qt::Key_Down);
+        QCOMPARE(picker->File1->selectedName(), QStringLiteral("a.bmp"));
+        QVERIFY(picker->Image1->hasImage());
+        QTest::keyClick(picker, Qt::Key_Escape);
+    });
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+}
+
+void TestPicker::previewFollowsTheSelection()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/a.bmp"), bmp(3, 2, red));
+    sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 3, blue));
+    Form1 form;
+    Form4 picker(&form);
+    showDirect(picker);
+    clickEntry(picker.File1, QStringLiteral("a.bmp"));
+    QCOMPARE(pixel(picker.Image1), red.rgb());
+    QCOMPARE(picker.Image1->image().size(), QSize(3, 2));
+    QVERIFY(picker.Image1->stretch());
+    clickEntry(picker.File1, QStringLiteral("b.bmp"));
+    QCOMPARE(pixel(picker.Image1), blue.rgb());
+    QCOMPARE(picker.Image1->image().size(), QSize(2, 3));
+    // Previewing writes nothing into the main window.
+    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+    QVERIFY(!form.Image2->hasImage());
+}
+
+void TestPicker::selectAndDoubleClickAgree()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
+    sim.write(QStringLiteral("qel/Meigs Evening.BMP"), bmp(4, 4, blue));
+
+    Form1 bySelect;
+    Form4 first(&bySelect);
+    showDirect(first);
+    clickEntry(first.File1, QStringLiteral("Meigs Evening.BMP"));
+    QTest::mouseClick(first.Command1, Qt::LeftButton);
+    QVERIFY(!first.isVisible());
+    QCOMPARE(first.result(), int(QDialog::Accepted));
+
+    Form1 byDoubleClick;
+    Form4 second(&byDoubleClick);
+    showDirect(second);
+    doubleClickEntry(second.File1, QStringLiteral("Meigs Evening.BMP"));
+    QVERIFY(!second.isVisible());
+
+    const MainState expected{QStringLiteral("Meigs Evening.BMP"), blue.rgb(), true};
+    QCOMPARE(stateOf(bySelect), expected);
+    QCOMPARE(stateOf(byDoubleClick), expected);
+    QCOMPARE(bySelect.Image2->image(), byDoubleClick.Image2->image());
+    QCOMPARE(bySelect.Image2->image().size(), QSize(4, 4));
+}
+
+void TestPicker::selectWithNothingSelectedDoesNothing()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
+    Form1 form;
+    Form4 picker(&form);
+    showDirect(picker);
+    ModalAnswerer answerer(500);
+    QTest::mouseClick(picker.Command1, Qt::LeftButton);
+    QTest::qWait(50);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(picker.isVisible());
+    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+    QVERIFY(!form.Command2->isEnabled());
+}
+
+void TestPicker::leavingKeepsTheMainWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit") << "exit";
+    QTest::newRow("Edit") << "edit";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("closing the window") << "close";
+}
+
+void TestPicker::leavingKeepsTheMainWindow()
+{
+    QFETCH(QString, how);
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/old.bmp"), bmp(2, 2, red));
+    sim.write(QStringLiteral("qel/new.bmp"), bmp(2, 2, blue));
+    const QString marker = sim.filePath(QStringLiteral("photo-ran"));
+    QFile tool(m_programFolder->filePath(QStringLiteral("qelphoto")));
+    QVERIFY(tool.open(QIODevice::WriteOnly));
+    tool.write("#!/bin/sh\necho \"$#\" > '" + marker.toUtf8() + "'\n");
+    tool.close();
+    tool.setPermissions(tool.permissions() | QFile::ExeOwner);
+
+    Form1 form;
+    form.show();
+    // A picture attached before, and "Clr." pressed once, so its state is not the start state.
+    Form4 earlier(&form);
+    clickEntry(earlier.File1, QStringLiteral("old.bmp"));
+    QTest::mouseClick(earlier.Command1, Qt::LeftButton);
+    const MainState before = stateOf(form);
+    QCOMPARE(before, (MainState{QStringLiteral("old.bmp"), red.rgb(), true}));
+
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [how](QWidget* w) {
+        auto* picker = static_cast<Form4*>(w);
+        clickEntry(picker->File1, QStringLiteral("new.bmp"));
+        QCOMPARE(pixel(picker->Image1), blue.rgb());
+        if (how == QLatin1String("exit"))
+            QTest::mouseClick(picker->Command2, Qt::LeftButton);
+        else if (how == QLatin1String("edit"))
+            QTest::mouseClick(picker->Command4, Qt::LeftButton);
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(picker, Qt::Key_Escape);
+        else
+            picker->close();
+    });
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(stateOf(form), before);
+    QVERIFY(form.isVisible());
+    QVERIFY(form.findChildren<Form4*>().size() == 1); // only `earlier`, made by this test
+    if (how == QLatin1String("edit")) {
+        QTRY_VERIFY(QFile::exists(marker));
+        QFile ran(marker);
+        QVERIFY(ran.open(QIODevice::ReadOnly));
+        QCOMPARE(ran.readAll(), QByteArray("0\n")); // no arguments
+    } else {
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(marker));
+    }
+}
+
+void TestPicker::reopeningListsNewBitmapsAfresh()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        auto* picker = static_cast<Form4*>(w);
+        clickEntry(picker->File1, QStringLiteral("a.bmp"));
+        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 2, blue));
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        auto* picker = static_cast<Form4*>(w);
+        QCOMPARE(picker->File1->names(),
+                 (QStringList{QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}));
+        QCOMPARE(picker->File1->selectedName(), QString());
+        QVERIFY(!picker->Image1->hasImage());
+        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+}
+
+void TestPicker::corruptBitmapIsReportedAndNotAttached()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/good.bmp"), bmp(2, 2, red));
+    QByteArray oddDepth = bmp(2, 2, blue);
+    oddDepth[28] = 13; // bits per pixel: no bitmap has 13
+    sim.write(QStringLiteral("qel/odd.bmp"), oddDepth);
+    sim.write(QStringLiteral("qel/text.bmp"), "this is no picture at all");
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [&answerer](QWidget* w) {
+        auto* picker = static_cast<Form4*>(w);
+        for (const QString& name : {QStringLiteral("text.bmp"), QStringLiteral("odd.bmp")}) {
+            clickEntry(picker->File1, QStringLiteral("good.bmp"));
+            QVERIFY(picker->Image1->hasImage());
+            answerer.expectFailure(QStringLiteral("qel/") + name);
+            clickEntry(picker->File1, name);
+            QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
+            QVERIFY(!picker->Image1->hasImage()); // never the previous file's picture
+            // Select refuses it as well, and the dialog stays for another choice.
+            answerer.expectFailure(name);
+            QTest::mouseClick(picker->Command1, Qt::LeftButton);
+            QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
+            QVERIFY(picker->isVisible());
+        }
+        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QCOMPARE(stateOf(form), (MainState{QStringLiteral(" "), 0, false}));
+    QVERIFY(form.isVisible());
+}
+
+void TestPicker::vanishedFileIsReported()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("qel/gone.bmp"), bmp(2, 2, red));
+    Form1 form;
+    Form4 picker(&form);
+    showDirect(picker);
+    QVERIFY(QFile::remove(sim.filePath(QStringLiteral("qel/gone.bmp"))));
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("does not exist"));
+    clickEntry(picker.File1, QStringLiteral("gone.bmp"));
+    QVERIFY(answerer.waitAllAnswered());
+    // A double-click on it attaches nothing either.
+    answerer.expectFailure(QStringLiteral("gone.bmp"));
+    picker.File1_DblClick(QStringLiteral("gone.bmp"));
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(picker.isVisible());
+    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+    QVERIFY(!form.Image2->hasImage());
+}
+
+void TestPicker::missingQelFolderIsReported()
+{
+    SimFolder sim(true, false);
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("no \"qel\" folder"));
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        auto* picker = static_cast<Form4*>(w);
+        QCOMPARE(picker->File1->count(), 0);
+        QTest::mouseClick(picker->Command1, Qt::LeftButton); // nothing to select: nothing happens
+        QVERIFY(picker->isVisible());
+        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+}
+
+void TestPicker::absurdBitmapSizeIsRefusedQuickly_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("reason");
+    // Over 10 GB of pixels: the bitmap reader itself refuses such a header.
+    QTest::newRow("60000 x 60000") << 60000 << 60000 << QString();
+    // 90 megapixels, which the reader would still try; the loader's own limit stops it.
+    QTest::newRow("10000 x 9000") << 10000 << 9000 << QStringLiteral("10000 × 9000");
+}
+
+void TestPicker::absurdBitmapSizeIsRefusedQuickly()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, reason);
+    SimFolder sim;
+    // Only the header and a few bytes of pixels: a picture that size would take gigabytes.
+    sim.write(QStringLiteral("qel/huge.bmp"), bmpHeader(width, height) + QByteArray(64, '\x7f'));
+    QElapsedTimer clock;
+    clock.start();
+    const auto loaded = qel::pictures::load(QStringLiteral("qel/huge.bmp"));
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(loaded.image.isNull());
+    QVERIFY(!loaded.error.isEmpty());
+    QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error));
+
+    Form1 form;
+    Form4 picker(&form);
+    showDirect(picker);
+    ModalAnswerer answerer;
+    answerer.expectFailure(QStringLiteral("qel/huge.bmp cannot be shown"));
+    clickEntry(picker.File1, QStringLiteral("huge.bmp"));
+    QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
+    QVERIFY(!picker.Image1->hasImage());
+}
+
+void TestPicker::photoToolThatCannotStartIsReported()
+{
+    SimFolder sim;
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir emptyPath;
+    qputenv("PATH", emptyPath.path().toLocal8Bit());
+    Form1 form;
+    form.show();
+    bool ended = false;
+    static bool* endedFlag = nullptr;
+    endedFlag = &ended;
+    form.endEditor = [] { *endedFlag = true; };
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        QTest::mouseClick(static_cast<Form4*>(w)->Command4, Qt::LeftButton);
+    });
+    answerer.expectFailure(QStringLiteral("could not be found"));
+    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    qputenv("PATH", path);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY(!ended);
+    QVERIFY(form.isVisible());
+}
+
+QTEST_MAIN(TestPicker)
+#include "tst_picker.moc"
