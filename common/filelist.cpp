@@ -1,14 +1,169 @@
 #include "filelist.h"
 
-#include <QDirIterator>
+#include "folderlisting.h"
+
+#include <QAbstractListModel>
 #include <QRegularExpression>
-#include <QStringListModel>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// QString::compare ignoring letter case, without folding every character through the Unicode
+// tables while both names are plain ASCII, as saved flight names are.
+int compareIgnoringCase(QStringView a, QStringView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive);
+        if (x >= 'A' && x <= 'Z')
+            x += 'a' - 'A';
+        if (y >= 'A' && y <= 'Z')
+            y += 'a' - 'A';
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// Regardless of letter case; names that differ only in case in a fixed order.
+bool listedBefore(QStringView a, QStringView b)
+{
+    const int c = compareIgnoringCase(a, b);
+    return c != 0 ? c < 0 : a.compare(b) < 0;
+}
+
+// Tells whether a name matches the list's pattern, ignoring letter case. The usual pattern, a
+// star and an extension ("*.stn"), is a plain suffix test: a folder of many thousand files is
+// listed without running a regular expression for every name.
+class NameMatcher {
+public:
+    explicit NameMatcher(const QString& pattern)
+    {
+        const QString rest = pattern.mid(1);
+        static const QRegularExpression wildcard(QStringLiteral("[*?\\[\\]]"));
+        if (pattern.startsWith(QLatin1Char('*')) && !rest.contains(wildcard))
+            m_suffix = rest;
+        else
+            m_anchored.setPattern(QRegularExpression::wildcardToRegularExpression(pattern));
+        m_anchored.setPatternOptions(QRegularExpression::CaseInsensitiveOption);
+    }
+    bool operator()(QStringView name) const
+    {
+        return m_suffix ? name.endsWith(*m_suffix, Qt::CaseInsensitive)
+                        : m_anchored.match(name).hasMatch();
+    }
+
+private:
+    std::optional<QString> m_suffix;
+    QRegularExpression m_anchored;
+};
+
+} // namespace
+
+// The names, kept in one block of memory with the place of each: a folder of many thousand files
+// costs a handful of allocations, not one per name. Only the first rows, the ones a list box shows
+// at first, are put in order at once; the rest are sorted the first time any of them is needed
+// (scrolling, the keyboard, a search), which is the same order, just later.
+class FileListModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void fill(const QString& folder, const QString& pattern)
+    {
+        beginResetModel();
+        m_block.clear();
+        m_rows.clear();
+        const NameMatcher matches(pattern);
+        qel::listing::forEachFileName(folder, [this, &matches](QStringView name) {
+            if (matches(name)) {
+                m_rows.push_back({m_block.size(), name.size()});
+                m_block.append(name);
+            }
+        });
+        m_ordered = std::min(m_rows.size(), firstRows);
+        std::partial_sort(m_rows.begin(), m_rows.begin() + qsizetype(m_ordered), m_rows.end(),
+                          Before{this});
+        endResetModel();
+    }
+    void clear()
+    {
+        beginResetModel();
+        m_block.clear();
+        m_rows.clear();
+        m_ordered = 0;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount() ||
+            (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return nameAt(index.row()).toString();
+    }
+
+    QStringList names() const
+    {
+        QStringList all;
+        all.reserve(rowCount());
+        for (int row = 0; row < rowCount(); ++row)
+            all.append(nameAt(row).toString());
+        return all;
+    }
+    int row(const QString& name) const
+    {
+        for (int row = 0; row < rowCount(); ++row) {
+            if (nameAt(row) == name)
+                return row;
+        }
+        return -1;
+    }
+
+private:
+    struct Row {
+        qsizetype start;
+        qsizetype length;
+    };
+    struct Before {
+        const FileListModel* model;
+        bool operator()(const Row& a, const Row& b) const
+        {
+            return listedBefore(model->view(a), model->view(b));
+        }
+    };
+    static constexpr size_t firstRows = 64;
+
+    QStringView view(const Row& r) const { return QStringView(m_block).mid(r.start, r.length); }
+    QStringView nameAt(int row) const
+    {
+        if (size_t(row) >= m_ordered) {
+            // The first rows are the smallest names, in order; sorting the rest completes it.
+            std::sort(m_rows.begin() + qsizetype(m_ordered), m_rows.end(), Before{this});
+            m_ordered = m_rows.size();
+        }
+        return view(m_rows[size_t(row)]);
+    }
+
+    QString m_block;
+    mutable std::vector<Row> m_rows;
+    mutable size_t m_ordered = 0; // rows before this one are in their final places
+};
 
 FileList::FileList(QWidget* parent)
     : QListView(parent)
-    , m_model(new QStringListModel(this))
+    , m_model(new FileListModel(this))
 {
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -48,7 +203,7 @@ void FileList::setPattern(const QString& pattern)
     refill();
 }
 
-QStringList FileList::names() const { return m_model->stringList(); }
+QStringList FileList::names() const { return m_model->names(); }
 
 int FileList::count() const { return m_model->rowCount(); }
 
@@ -60,28 +215,15 @@ QString FileList::selectedName() const
 
 void FileList::selectName(const QString& name)
 {
-    const int row = int(m_model->stringList().indexOf(name));
+    const int row = m_model->row(name);
     if (row >= 0)
         setCurrentIndex(m_model->index(row));
 }
 
 void FileList::refill()
 {
-    QStringList found;
-    if (m_hasFolder) {
-        const QRegularExpression anchored(QRegularExpression::wildcardToRegularExpression(m_pattern),
-                                          QRegularExpression::CaseInsensitiveOption);
-        QDirIterator it(m_folder.path(), QDir::Files | QDir::Hidden | QDir::System);
-        while (it.hasNext()) {
-            it.next();
-            const QString name = it.fileName();
-            if (anchored.match(name).hasMatch())
-                found.append(name);
-        }
-        std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
-            const int c = a.compare(b, Qt::CaseInsensitive);
-            return c != 0 ? c < 0 : a < b;
-        });
-    }
-    m_model->setStringList(found);
+    if (m_hasFolder)
+        m_model->fill(m_folder.path(), m_pattern);
+    else
+        m_model->clear();
 }

@@ -3,11 +3,12 @@
 #include <QDir>
 #include <QListView>
 
-class QStringListModel;
+class FileListModel;
 
 // A list of the bare names of the files in one folder that match one pattern, like the file list
 // boxes of old Windows forms. The pattern matches regardless of letter case and the names are
-// sorted the same way. Backed by a plain string list, so folders of many thousand files stay light.
+// sorted the same way. The names are kept in one block of memory and put in order as far as they
+// are shown, so folders of many thousand files stay light and quick to open.
 class FileList : public QListView {
     Q_OBJECT
 public:
@@ -37,7 +38,7 @@ signals:
 private:
     void refill();
 
-    QStringListModel* m_model;
+    FileListModel* m_model;
     QDir m_folder;
     QString m_pattern;
     bool m_hasFolder = false;
