@@ -3,6 +3,7 @@
 #include "banner.h"
 #include "filelist.h"
 #include "imageview.h"
+#include "keyboardaccess.h"
 #include "limitedlineedit.h"
 #include "messages.h"
 #include "paths.h"
@@ -88,6 +89,7 @@ Form1::Form1(QWidget* parent)
     connectStyleOptions();
     connectCommands();
     installHoverHelp();
+    arrangeKeyboardAccess(*this);
     Form_Load();
 }
 

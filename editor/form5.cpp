@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include "accessiblenames.h"
 #include "filelist.h"
 #include "form1.h"
 #include "form3.h"
@@ -106,6 +107,9 @@ Form5::Form5(Form1& main)
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(qel::twips::rect(2040, 1200, 615, 495));
     Command2->setAutoDefault(false);
+
+    qel::accessibility::nameControls(*this,
+                                     {{QStringLiteral("File1"), QStringLiteral("Saved scenarios")}});
 
     connect(command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);

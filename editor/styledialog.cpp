@@ -1,5 +1,6 @@
 #include "styledialog.h"
 
+#include "accessiblenames.h"
 #include "form1.h"
 #include "twips.h"
 
@@ -66,6 +67,11 @@ void StyleDialog::finish(QRadioButton* preset, const QList<std::function<void()>
                 handler();
         });
     }
+    // The choices top to bottom, then "OK", which Enter presses from anywhere in the dialog.
+    for (qsizetype i = 1; i < m_choices.size(); ++i)
+        setTabOrder(m_choices[i - 1], m_choices[i]);
+    setTabOrder(m_choices.last(), Command1);
+    qel::accessibility::tabToSelectedOption(*Frame1);
 }
 
 void StyleDialog::Command1_Click() {
@@ -76,6 +82,14 @@ void StyleDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
     if (event->isAccepted())
         m_unloaded = true;
+}
+
+void StyleDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    qel::accessibility::nameControls(*this);
+    // The keyboard starts on the choice on show, so the arrow keys move on from there.
+    if (QRadioButton* choice = selectedChoice())
+        choice->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void StyleDialog::selectPreset() {

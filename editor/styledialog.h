@@ -49,6 +49,7 @@ protected:
     void finish(QRadioButton* preset, const QList<std::function<void()>>& handlers);
     void writeCode(const QString& code);
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     Form1& m_main;
