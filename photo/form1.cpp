@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessiblenames.h"
 #include "autosave.h"
 #include "bmp.h"
 #include "clipboardpicture.h"
@@ -126,6 +127,12 @@ Form1::Form1(QWidget* parent)
     createButtons();
     createProbe();
     setTabOrder();
+    qel::accessibility::nameControls(
+        *this, {{QStringLiteral("Text3"), QStringLiteral("Name to save under")},
+                {QStringLiteral("Picture1"), QStringLiteral("Preview")},
+                {QStringLiteral("Image1"), QStringLiteral("Capture")},
+                {QStringLiteral("Picture2"), QStringLiteral("Scenario picture buffer")},
+                {QStringLiteral("File2"), QStringLiteral("File probe")}});
     connectCommands();
     Command1->setFocus();
 }

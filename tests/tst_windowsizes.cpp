@@ -1,0 +1,93 @@
+// Every window of the editor opens with the client area it was laid out with (twips, 15 to a
+// pixel), and every control it shows lies inside that area.
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "form7.h"
+#include "simfolder.h"
+#include "twips.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using Maker = std::function<QWidget*(Form1&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Maker)
+
+class TestWindowSizes : public QObject {
+    Q_OBJECT
+private slots:
+    void clientArea_data();
+    void clientArea();
+};
+
+void TestWindowSizes::clientArea_data()
+{
+    QTest::addColumn<Maker>("make");
+    QTest::addColumn<int>("widthTwips");
+    QTest::addColumn<int>("heightTwips");
+    QTest::newRow("Form1 editor") << Maker([](Form1& main) { return &main; }) << 8400 << 5265;
+    QTest::newRow("Form2 help") << Maker([](Form1& main) { return new Form2(&main); }) << 8160
+                                << 6180;
+    QTest::newRow("Form3 cirrus") << Maker([](Form1& main) { return main.useForm3(); }) << 1920
+                                  << 1680;
+    QTest::newRow("Form4 picker") << Maker([](Form1& main) { return new Form4(&main); }) << 5820
+                                  << 2325;
+    QTest::newRow("Form5 open") << Maker([](Form1& main) { return new Form5(main); }) << 2820
+                                << 1845;
+    QTest::newRow("Form6 overcast")
+        << Maker([](Form1& main) { return main.useForm6(); }) << 2295 << 2100;
+    QTest::newRow("Form7 front") << Maker([](Form1& main) { return main.useForm7(); }) << 1935
+                                 << 1575;
+}
+
+void TestWindowSizes::clientArea()
+{
+    QFETCH(Maker, make);
+    QFETCH(int, widthTwips);
+    QFETCH(int, heightTwips);
+    SimFolder sim;
+    Form1 main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QWidget* window = make(main);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    // 15 twips to a pixel: 8400 twips are 560 pixels. The sizes are written out here, not
+    // taken from the conversion under test.
+    const QSize expected(widthTwips / 15, heightTwips / 15);
+    QCOMPARE(window->size(), expected);
+    QCOMPARE(window->minimumSize(), expected); // the user cannot squeeze the layout
+    QCOMPARE(window->maximumSize(), expected);
+    QCOMPARE(qel::twips::size(widthTwips, heightTwips), expected);
+
+    const QRect client = window->rect();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->isWindow() || control->parentWidget() != window ||
+            !control->isVisibleTo(window))
+            continue;
+        // Frames may overhang the edge by a pixel, as the Cirrus frame is laid out at -15 twips.
+        QVERIFY2(client.adjusted(-1, -1, 1, 1).contains(control->geometry()),
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 leaves the window")
+                                .arg(control->objectName())
+                                .arg(control->x())
+                                .arg(control->y())
+                                .arg(control->width())
+                                .arg(control->height())));
+    }
+    if (window != &main)
+        window->close();
+}
+
+QTEST_MAIN(TestWindowSizes)
+#include "tst_windowsizes.moc"
