@@ -46,6 +46,7 @@ private slots:
     void helpTextLayout_data();
     void helpTextLayout();
     void creatingTextNumbersItsSteps();
+    void linesFitTheirBoxWithoutWrapping();
 };
 
 void TestHelp::opensAtTheOverview()
@@ -225,6 +226,33 @@ void TestHelp::creatingTextNumbersItsSteps()
             QFAIL(qPrintable(QStringLiteral("step %1 is broken by: %2").arg(step).arg(line)));
     }
     QCOMPARE(step, 6);
+}
+
+// Arial's widths (or those of its metric twins) make every line fit the box as it stands, and
+// all lines fit its height, since the boxes have no scroll bars.
+void TestHelp::linesFitTheirBoxWithoutWrapping()
+{
+    Form2 help;
+    help.show();
+    const QString family = QFontInfo(help.Text3->font()).family();
+    if (!QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                     QStringLiteral("Arimo")}
+             .contains(family))
+        QSKIP("No font with Arial's widths is installed.");
+    const std::pair<QPushButton*, QPlainTextEdit*> topics[] = {
+        {help.Command1, help.Text3}, {help.Command2, help.Text2}, {help.Command3, help.Text1}};
+    for (const auto& [button, box] : topics) {
+        QTest::mouseClick(button, Qt::LeftButton); // a box is laid out once it is shown
+        const QFontMetrics metrics(box->font());
+        const int width = box->viewport()->width() - 2 * int(box->document()->documentMargin());
+        const QStringList lines = box->toPlainText().split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            if (line.trimmed().isEmpty())
+                continue;
+            QVERIFY2(metrics.horizontalAdvance(line.trimmed()) <= width, qPrintable(line));
+        }
+        QVERIFY(lines.size() * metrics.lineSpacing() <= box->viewport()->height());
+    }
 }
 
 QTEST_MAIN(TestHelp)
