@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "accessiblenames.h"
 #include "helptexts.h"
 #include "twips.h"
 
@@ -113,6 +114,13 @@ Form2::Form2(QWidget* parent)
     createTextBoxes();
     arrangeTabOrder();
     connectHandlers();
+    qel::accessibility::nameControls(
+        *this, {{QStringLiteral("Label1"), QStringLiteral("Overview shown")},
+                {QStringLiteral("Label2"), QStringLiteral("Learning the new system shown")},
+                {QStringLiteral("Label3"), QStringLiteral("Creating a QEL file shown")},
+                {QStringLiteral("Text3"), QStringLiteral("Overview")},
+                {QStringLiteral("Text2"), QStringLiteral("Learning the new system")},
+                {QStringLiteral("Text1"), QStringLiteral("Creating a QEL file")}});
 }
 
 void Form2::createButtons()

@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "accessiblenames.h"
 #include "filelist.h"
 #include "form1.h"
 #include "imageview.h"
@@ -26,6 +27,9 @@ Form4::Form4(Form1* main)
     setFont(small);
     createControls();
     connectHandlers();
+    qel::accessibility::nameControls(
+        *this, {{QStringLiteral("Image1"), QStringLiteral("Preview")},
+                {QStringLiteral("File1"), QStringLiteral("Pictures in the qel folder")}});
     Form_Load();
 }
 
