@@ -70,8 +70,8 @@ private:
 
 // The names, kept in one block of memory with the place of each: a folder of many thousand files
 // costs a handful of allocations, not one per name. Only the first rows, the ones a list box shows
-// at first, are put in order at once; the rest are sorted the first time any of them is needed
-// (scrolling, the keyboard, a search), which is the same order, just later.
+// at first, and the last are put in order at once; the rest are sorted the first time any of them
+// is needed (scrolling, the keyboard, a search), which is the same order, just later.
 class FileListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -91,6 +91,11 @@ public:
         m_ordered = std::min(m_rows.size(), firstRows);
         std::partial_sort(m_rows.begin(), m_rows.begin() + qsizetype(m_ordered), m_rows.end(),
                           Before{this});
+        // The view sizes its rows by the last one, so that one is put in its place too.
+        if (m_ordered < m_rows.size())
+            std::iter_swap(
+                std::max_element(m_rows.begin() + qsizetype(m_ordered), m_rows.end(), Before{this}),
+                m_rows.end() - 1);
         endResetModel();
     }
     void clear()
@@ -148,8 +153,9 @@ private:
     QStringView view(const Row& r) const { return QStringView(m_block).mid(r.start, r.length); }
     QStringView nameAt(int row) const
     {
-        if (size_t(row) >= m_ordered) {
-            // The first rows are the smallest names, in order; sorting the rest completes it.
+        if (size_t(row) >= m_ordered && size_t(row) + 1 < m_rows.size()) {
+            // The first rows are the smallest names, in order, and the last row the largest;
+            // sorting the rest completes the order.
             std::sort(m_rows.begin() + qsizetype(m_ordered), m_rows.end(), Before{this});
             m_ordered = m_rows.size();
         }

@@ -103,6 +103,12 @@ void TestFileListOrder::manyFlights()
     QCOMPARE(list.model()->index(3, 0).data().toString(), expected.at(3));
     QCOMPARE(list.names(), expected); // numbered names: their order ignores the case of "Flight"
 
+    FileList lastFirst; // the view asks for the last row first, to size the rows
+    lastFirst.setFolder(pilots, "*.stn");
+    QCOMPARE(lastFirst.model()->index(1999, 0).data().toString(), expected.last());
+    QCOMPARE(lastFirst.model()->index(64, 0).data().toString(), expected.at(64));
+    QCOMPARE(lastFirst.names(), expected);
+
     FileList byKeyboard;
     byKeyboard.setFolder(pilots, "*.stn");
     byKeyboard.show();
