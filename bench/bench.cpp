@@ -1,0 +1,281 @@
+// The benchmark driver. Every figure is a median over several runs, compared with a floor measured
+// in the same run, alternately with it (A B A B …), and printed as a ratio against its budget.
+//
+//   qel-bench [FIGURE...]     FIGURE: startup flights clipboard saves scenario (default: all)
+//
+// QEL_BENCH_RUNS sets the runs per figure (default 11), QEL_BENCH_DIR the folder the files are
+// written in (default: the temporary folder). Figure "clipboard" needs an X display
+// (scripts/bench provides one with xvfb-run). Exits non-zero when a figure is over its budget or
+// could not be measured.
+#include "capture.h"
+#include "census.h"
+#include "filebench.h"
+#include "processbench.h"
+#include "stats.h"
+
+#include "form1.h"
+#if __has_include("../photo/form1.h")
+#include "../photo/form1.h"
+#endif
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+using bench::Figure;
+using bench::Program;
+
+struct Setup {
+    QString bin;    // where the programs are
+    QString runner; // qel-bench-run
+    QString small;  // a simulator folder with 10 saved flights
+    QString large;  // … with 20,000
+    QStringList editorCensus;
+    QStringList photoCensus;
+    QProcessEnvironment offscreen;
+    int runs = 11;
+};
+
+bool makeSimulatorFolder(const QString& path, int flights)
+{
+    QDir root;
+    if (!root.mkpath(path + QStringLiteral("/pilots")) ||
+        !root.mkpath(path + QStringLiteral("/qel")))
+        return false;
+    for (int i = 0; i < flights; ++i) {
+        // Mixed letter case, as folders copied from Windows have.
+        QFile file(QStringLiteral("%1/pilots/%2 %3.%4")
+                       .arg(path, i % 3 ? QStringLiteral("Flight") : QStringLiteral("APPROACH"))
+                       .arg(i, 5, 10, QLatin1Char('0'))
+                       .arg(i % 7 ? QStringLiteral("stn") : QStringLiteral("STN")));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+    }
+    return true;
+}
+
+QString program(const Setup& s, const char* name)
+{
+    return s.bin + QLatin1Char('/') + QLatin1String(name);
+}
+
+// Figures 1 and 2 for one program: start-up time and peak memory against the minimal program
+// with the same widgets.
+void startup(const Setup& s, const char* name, const QStringList& census, QList<Figure>& out)
+{
+    Figure time;
+    time.name = QStringLiteral("start-up %1").arg(QLatin1String(name));
+    time.floorWhat =
+        QStringLiteral("minimal Qt Widgets window, %1 widgets").arg(bench::widgetCount(census));
+    time.budget = 1.3;
+    time.unit = QStringLiteral("ms");
+    Figure memory = time;
+    memory.name = QStringLiteral("peak memory %1").arg(QLatin1String(name));
+    memory.budget = 1.2;
+    memory.unit = QStringLiteral("MB");
+
+    const Program measured{program(s, name), {}, s.small, s.offscreen};
+    const Program minimal{program(s, "qel-bench-minimal"), census, s.small, s.offscreen};
+    const bench::Paired p = bench::interleave(s.runner, measured, minimal, s.runs);
+    time.error = memory.error = p.error;
+    time.value = p.medianMs(p.a);
+    time.floor = p.medianMs(p.b);
+    memory.value = p.medianPeakMB(p.a);
+    memory.floor = p.medianPeakMB(p.b);
+    bench::print(time);
+    bench::print(memory);
+    out << time << memory;
+}
+
+// Figure 3: the editor over a pilots folder of 20,000 saved flights against one of 10.
+void flights(const Setup& s, QList<Figure>& out)
+{
+    Figure f;
+    f.name = QStringLiteral("start-up QELedit, 20000 flights");
+    f.floorWhat = QStringLiteral("QELedit with 10 flights");
+    f.budget = 1.5;
+    f.unit = QStringLiteral("ms");
+    const Program large{program(s, "QELedit"), {}, s.large, s.offscreen};
+    const Program small{program(s, "QELedit"), {}, s.small, s.offscreen};
+    const bench::Paired p = bench::interleave(s.runner, large, small, s.runs);
+    f.error = p.error;
+    f.value = p.medianMs(p.a);
+    f.floor = p.medianMs(p.b);
+    bench::print(f);
+    out << f;
+}
+
+// Figure 6: the photo tool's peak memory with a full-screen capture on a real X clipboard, owned
+// by xclip, above that of the minimal program on the same display.
+void clipboardMemory(const Setup& s, const QString& work, QList<Figure>& out)
+{
+    const QImage capture = bench::screenCapture();
+    const double captureMB = capture.sizeInBytes() / 1e6;
+    Figure f;
+    f.name = QStringLiteral("memory qelphoto with %1x%2 capture")
+                 .arg(capture.width())
+                 .arg(capture.height());
+    f.floorWhat = QStringLiteral("the capture's own size; measured: peak above the minimal "
+                                 "program's, both on X");
+    f.budget = 1.5;
+    f.unit = QStringLiteral("MB");
+    f.floor = captureMB;
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        f.error = QStringLiteral("needs an X display (scripts/bench runs it under xvfb-run)");
+        bench::print(f);
+        out << f;
+        return;
+    }
+    const QString png = work + QStringLiteral("/capture.png");
+    if (!capture.save(png, "PNG")) {
+        f.error = QStringLiteral("cannot write %1").arg(png);
+        bench::print(f);
+        out << f;
+        return;
+    }
+    QProcess owner;
+    owner.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                                          QStringLiteral("clipboard"), QStringLiteral("-t"),
+                                          QStringLiteral("image/png"), QStringLiteral("-i"), png});
+    bool owned = false;
+    for (int i = 0; i < 50 && !owned && owner.state() != QProcess::NotRunning; ++i) {
+        QProcess probe;
+        probe.start(QStringLiteral("xclip"),
+                    {QStringLiteral("-o"), QStringLiteral("-selection"),
+                     QStringLiteral("clipboard"), QStringLiteral("-t"), QStringLiteral("TARGETS")});
+        probe.waitForFinished(5000);
+        owned = probe.readAllStandardOutput().contains("image/png");
+        if (!owned)
+            QThread::msleep(100);
+    }
+    if (!owned) {
+        f.error = QStringLiteral("xclip did not take the clipboard");
+    } else {
+        QProcessEnvironment x = s.offscreen;
+        x.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const Program photo{program(s, "qelphoto"), {}, s.small, x};
+        const Program minimal{program(s, "qel-bench-minimal"), s.photoCensus, s.small, x};
+        const bench::Paired p = bench::interleave(s.runner, photo, minimal, s.runs);
+        f.error = p.error;
+        f.value = p.medianPeakMB(p.a) - p.medianPeakMB(p.b);
+        // A figure far under the capture's size means the capture never arrived.
+        if (f.error.isEmpty() && f.value < 0.9 * captureMB)
+            f.error = QStringLiteral("qelphoto's peak is only %1 MB above the minimal program's: "
+                                     "the capture did not reach it")
+                          .arg(f.value, 0, 'f', 1);
+    }
+    if (owner.state() != QProcess::NotRunning) {
+        owner.kill();
+        owner.waitForFinished(5000);
+    }
+    bench::print(f);
+    out << f;
+}
+
+void saves(const QString& work, int runs, QList<Figure>& out)
+{
+    const QImage capture = bench::screenCapture();
+    const QDir dir(work);
+    for (const Figure& f : bench::fullSizeSave(dir, capture, runs)) {
+        bench::print(f);
+        out << f;
+    }
+    const Figure autoSave = bench::autoSaveFullHistory(dir, capture, runs);
+    bench::print(autoSave);
+    out << autoSave;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The driver itself needs no screen; the programs it starts get theirs explicitly.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList wanted = app.arguments().mid(1);
+    if (wanted.isEmpty())
+        wanted = {QStringLiteral("startup"), QStringLiteral("flights"), QStringLiteral("clipboard"),
+                  QStringLiteral("saves"), QStringLiteral("scenario")};
+
+    Setup s;
+    s.bin = QCoreApplication::applicationDirPath();
+    s.runner = program(s, "qel-bench-run");
+    if (qEnvironmentVariableIsSet("QEL_BENCH_RUNS"))
+        s.runs = qMax(1, qEnvironmentVariableIntValue("QEL_BENCH_RUNS"));
+
+    // The saves are timed where the files go: a folder on the disk a simulator folder would be
+    // on (QEL_BENCH_DIR), else the temporary folder.
+    const QString scratch = qEnvironmentVariableIsEmpty("QEL_BENCH_DIR")
+                                ? QDir::tempPath()
+                                : qEnvironmentVariable("QEL_BENCH_DIR");
+    QTemporaryDir tmp(scratch + QStringLiteral("/qel-bench-XXXXXX"));
+    if (!tmp.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary folder\n");
+        return 2;
+    }
+    const QString work = tmp.path();
+    s.small = work + QStringLiteral("/sim10");
+    s.large = work + QStringLiteral("/sim20000");
+    if (!makeSimulatorFolder(s.small, 10) ||
+        (wanted.contains(QLatin1String("flights")) && !makeSimulatorFolder(s.large, 20000))) {
+        std::fprintf(stderr, "cannot make the simulator folders in %s\n", qPrintable(work));
+        return 2;
+    }
+
+    // The minimal program shows the same widgets as each program's main window.
+    QDir::setCurrent(s.small);
+    {
+        Form1 editor;
+        s.editorCensus = bench::census(editor);
+    }
+#if __has_include("../photo/form1.h")
+    {
+        photo::Form1 photoTool;
+        s.photoCensus = bench::census(photoTool);
+    }
+#endif
+    QDir::setCurrent(work);
+
+    s.offscreen = QProcessEnvironment::systemEnvironment();
+    s.offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    s.offscreen.insert(QStringLiteral("QEL_QUIT_WHEN_IDLE"), QStringLiteral("1"));
+    s.offscreen.remove(QStringLiteral("QEL_SCREENSHOT"));
+
+    std::printf("%d runs per figure; medians; the floor is measured in the same run, "
+                "alternately.\n",
+                s.runs);
+    QList<Figure> figures;
+    if (wanted.contains(QLatin1String("startup"))) {
+        startup(s, "QELedit", s.editorCensus, figures);
+        startup(s, "qelphoto", s.photoCensus, figures);
+    }
+    if (wanted.contains(QLatin1String("flights")))
+        flights(s, figures);
+    if (wanted.contains(QLatin1String("clipboard")))
+        clipboardMemory(s, work, figures);
+    if (wanted.contains(QLatin1String("saves")))
+        saves(work, s.runs, figures);
+    if (wanted.contains(QLatin1String("scenario"))) {
+        for (const Figure& f : bench::scenarioRoundTrip(QDir(work), qMax(s.runs, 101))) {
+            bench::print(f);
+            figures << f;
+        }
+    }
+
+    int budgeted = 0;
+    int failed = 0;
+    for (const Figure& f : figures) {
+        budgeted += f.informational ? 0 : 1;
+        failed += f.ok() ? 0 : 1;
+    }
+    std::printf("%d figures with a budget: %d within it, %d over it or not measured\n", budgeted,
+                budgeted - failed, failed);
+    return failed ? 1 : 0;
+}
