@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "quitwhenidle.h"
+#include "screenshot.h"
 
 #include <QApplication>
 
@@ -9,5 +10,10 @@ int main(int argc, char* argv[]) {
     photo::Form1 window;
     window.show();
     qel::quitWhenIdle(window);
+    // QEL_SCREENSHOT=file.png: a picture of the window once it shows the clipboard's capture.
+    if (const QString file = qel::screenshot::requestedFile(); !file.isEmpty())
+        qel::screenshot::saveWhenShown(window.objectName(), file, [&window](QWidget*) {
+            return window.startupDone();
+        });
     return app.exec();
 }
