@@ -1,12 +1,13 @@
 #include "bmp.h"
 
 #include "safefile.h"
+#include "writeback.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <QIODevice>
 
 #include <array>
-#include <cstring>
 #include <limits>
 
 namespace photo::bmp {
@@ -80,6 +81,25 @@ inline void putPixel(char* out, QRgb premultiplied, const Ground& ground) {
     out[2] = char(qMin(r, 255));
 }
 
+// An opaque row: the colour bytes of each pixel, as they are. Four pixels make three whole
+// 32-bit words, several times faster than storing byte by byte, and faster than converting a
+// batch of rows into a picture of its own and copying it.
+inline void putOpaqueRow(char* out, const QRgb* pixels, int width) {
+    int x = 0;
+    for (; x + 4 <= width; x += 4, out += 12) {
+        const quint32 p0 = pixels[x], p1 = pixels[x + 1], p2 = pixels[x + 2], p3 = pixels[x + 3];
+        qToLittleEndian<quint32>((p0 & 0xffffff) | (p1 << 24), out);
+        qToLittleEndian<quint32>(((p1 >> 8) & 0xffff) | (p2 << 16), out + 4);
+        qToLittleEndian<quint32>(((p2 >> 16) & 0xff) | (p3 << 8), out + 8);
+    }
+    for (; x < width; ++x, out += 3) {
+        const QRgb p = pixels[x];
+        out[0] = char(qBlue(p));
+        out[1] = char(qGreen(p));
+        out[2] = char(qRed(p));
+    }
+}
+
 } // namespace
 
 qint64 rowStride(int width) {
@@ -105,39 +125,30 @@ bool write(QIODevice& device, const QImage& image) {
     QByteArray batch(stride * batchRows, '\0'); // the padding bytes stay zero
     int batched = 0;
     const Ground ground;
-    // Opaque true colour, the usual capture, is turned into the file's byte order by Qt's own
-    // vectorised conversion, a batch of rows at a time; premultiplied pictures are read in place;
-    // others are converted a few rows at a time. Never a full second copy of the picture.
+    // Opaque true colour, the usual capture, and premultiplied pictures are read in place; others
+    // are converted a few rows at a time. Never a full second copy of the picture.
     const bool opaque = image.format() == QImage::Format_RGB32;
-    const bool direct = image.format() == QImage::Format_ARGB32_Premultiplied;
+    const bool direct = opaque || image.format() == QImage::Format_ARGB32_Premultiplied;
     QImage chunk;
     int chunkTop = -1;
     for (int y = height - 1; y >= 0; --y) {
         char* out = batch.data() + stride * batched;
-        if (opaque) {
+        const QRgb* pixels;
+        if (direct) {
+            pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        } else {
             if (chunkTop < 0 || y < chunkTop) {
-                chunkTop = qMax(0, y - batchRows + 1);
-                const QImage rows(image.constScanLine(chunkTop), width, y - chunkTop + 1,
-                                  image.bytesPerLine(), QImage::Format_RGB32);
-                chunk = rows.convertToFormat(QImage::Format_BGR888);
+                chunkTop = qMax(0, y - chunkRows + 1);
+                chunk = image.copy(0, chunkTop, width, y - chunkTop + 1)
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
                 if (chunk.isNull())
                     return false;
             }
-            std::memcpy(out, chunk.constScanLine(y - chunkTop), size_t(width) * 3);
+            pixels = reinterpret_cast<const QRgb*>(chunk.constScanLine(y - chunkTop));
+        }
+        if (opaque) {
+            putOpaqueRow(out, pixels, width);
         } else {
-            const QRgb* pixels;
-            if (direct) {
-                pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            } else {
-                if (chunkTop < 0 || y < chunkTop) {
-                    chunkTop = qMax(0, y - chunkRows + 1);
-                    chunk = image.copy(0, chunkTop, width, y - chunkTop + 1)
-                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-                    if (chunk.isNull())
-                        return false;
-                }
-                pixels = reinterpret_cast<const QRgb*>(chunk.constScanLine(y - chunkTop));
-            }
             for (int x = 0; x < width; ++x, out += 3)
                 putPixel(out, pixels[x], ground);
         }
@@ -145,6 +156,8 @@ bool write(QIODevice& device, const QImage& image) {
             const qint64 bytes = stride * batched;
             if (device.write(batch.constData(), bytes) != bytes)
                 return false;
+            // The file is flushed to the disk when complete; let the disk start on it now.
+            qel::files::startWriteback(device);
             batched = 0;
         }
     }
