@@ -21,7 +21,9 @@ void Form1::Command11_Click() {
             this,
             QStringLiteral("There is no \"qel\" folder in %1, so there are no scenarios to "
                            "open.\n\nQELedit must be started in your Flight Simulator folder, "
-                           "the one that holds the \"qel\" and \"pilots\" folders.")
+                           "the one that holds the \"qel\" and \"pilots\" folders: start it from a "
+                           "terminal in that folder, or from a menu entry whose working folder "
+                           "(Path=) is that folder.")
                 .arg(QDir::toNativeSeparators(QDir::currentPath())));
         return;
     }

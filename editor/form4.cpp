@@ -87,7 +87,8 @@ void Form4::Form_Load()
         m_main, QStringLiteral("There is no \"qel\" folder in %1, so there are no pictures to "
                                "choose from.\n\nQELedit expects to be started in your Flight "
                                "Simulator folder, the one that holds the \"pilots\" and \"qel\" "
-                               "folders.")
+                               "folders: start it from a terminal in that folder, or from a menu "
+                               "entry whose working folder (Path=) is that folder.")
                     .arg(QDir::toNativeSeparators(QDir::currentPath())));
 }
 
