@@ -66,6 +66,11 @@ void TestWindowSizes::clientArea()
     // 15 twips to a pixel: 8400 twips are 560 pixels. The sizes are written out here, not
     // taken from the conversion under test.
     const QSize expected(widthTwips / 15, heightTwips / 15);
+    // Run once as is and once with QT_SCALE_FACTOR=2 (tests/scaling.cmake): the screen really is
+    // scaled, and the layout in device-independent pixels is the same.
+    const double scale =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
+    QCOMPARE(window->devicePixelRatioF(), scale);
     QCOMPARE(window->size(), expected);
     QCOMPARE(window->minimumSize(), expected); // the user cannot squeeze the layout
     QCOMPARE(window->maximumSize(), expected);
