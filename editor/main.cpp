@@ -9,6 +9,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QELedit"));
+    // Ties the windows to the menu entry (packaging/qeledit.desktop) for the desktop's task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("qeledit"));
     Form1 window;
     window.show();
     qel::quitWhenIdle(window);

@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
+    // Ties the windows to the menu entry (packaging/qelphoto.desktop) for the desktop's task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("qelphoto"));
     photo::Form1 window;
     window.show();
     qel::quitWhenIdle(window);
