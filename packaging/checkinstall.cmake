@@ -1,0 +1,54 @@
+# Installs the build in BUILD_DIR under a throw-away prefix and checks what lands there: both
+# programs side by side, a valid desktop entry and an icon for each, the README and its pictures.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -P checkinstall.cmake
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE installed OUTPUT_QUIET)
+if(NOT installed EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${installed}")
+endif()
+set(expected
+    bin/QELedit bin/qelphoto
+    share/applications/qeledit.desktop share/applications/qelphoto.desktop
+    share/icons/hicolor/scalable/apps/qeledit.svg share/icons/hicolor/scalable/apps/qelphoto.svg
+    share/doc/qeltools/README.md)
+foreach(screenshot editor overcast front cirrus open picker help photo)
+    list(APPEND expected share/doc/qeltools/docs/screenshots/${screenshot}.png)
+endforeach()
+foreach(path ${expected})
+    if(NOT EXISTS ${PREFIX}/${path})
+        message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endforeach()
+# Every picture the README shows is installed beside it.
+file(READ ${PREFIX}/share/doc/qeltools/README.md readme)
+string(REGEX MATCHALL "\\(docs/screenshots/[^)]+\\)" shown "${readme}")
+list(LENGTH shown count)
+if(count LESS 8)
+    message(FATAL_ERROR "the README shows only ${count} screenshots")
+endif()
+foreach(link ${shown})
+    string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${link}")
+    if(NOT EXISTS ${PREFIX}/share/doc/qeltools/${picture})
+        message(FATAL_ERROR "the README shows ${picture}, which is not installed")
+    endif()
+endforeach()
+foreach(entry qeledit qelphoto)
+    file(STRINGS ${PREFIX}/share/applications/${entry}.desktop lines)
+    list(FIND lines "Icon=${entry}" icon)
+    if(icon EQUAL -1)
+        message(FATAL_ERROR "${entry}.desktop names no icon ${entry}")
+    endif()
+endforeach()
+find_program(validate desktop-file-validate)
+if(validate)
+    execute_process(COMMAND ${validate} ${PREFIX}/share/applications/qeledit.desktop
+                            ${PREFIX}/share/applications/qelphoto.desktop
+                    RESULT_VARIABLE valid OUTPUT_VARIABLE said ERROR_VARIABLE said)
+    if(NOT valid EQUAL 0 OR NOT said STREQUAL "")
+        message(FATAL_ERROR "desktop-file-validate: ${said}")
+    endif()
+else()
+    message(STATUS "desktop-file-validate (desktop-file-utils) not installed; entries not validated")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
