@@ -10,6 +10,7 @@
 #include "savescenario.h"
 #include "scenariofile.h"
 #include "twips.h"
+#include "wrappingcontrols.h"
 #include "ansi.h"
 
 #include <QCheckBox>
@@ -43,7 +44,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                     int h)
 {
-    return place(new QPushButton(caption, parent), name, l, t, w, h);
+    return place(new WrappingButton(caption, parent), name, l, t, w, h);
 }
 
 QRadioButton* option(QGroupBox* frame, const char* name, const QString& caption, int l, int t,
@@ -68,13 +69,13 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("QELedit 3.0 for Nubivar & Grundex"));
     setFixedSize(qel::twips::size(8400, 5265));
-    // The layout was made for an 8-point "MS Sans Serif"; a sans serif of the same pixel height
-    // keeps every caption inside its control.
+    // The layout was made for an 8-point "MS Sans Serif", a narrow font; a sans serif a pixel
+    // smaller keeps every caption inside its control.
     QFont small;
     small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
                        QStringLiteral("Liberation Sans")});
     small.setStyleHint(QFont::SansSerif);
-    small.setPixelSize(11);
+    small.setPixelSize(10);
     setFont(small);
 
     // Labels first: like the original's lightweight labels they lie under the buttons and boxes
@@ -129,7 +130,7 @@ void Form1::createScenarioControls()
 
     Text26 = place(new QLineEdit(QStringLiteral(" "), this), "Text26", 5400, 2280, 1455, 285);
     Text26->setReadOnly(true);
-    Check1 = place(new QCheckBox(QStringLiteral("Applet On/off"), this), "Check1", 5400, 2760, 975,
+    Check1 = place(new WrappingCheckBox(QStringLiteral("Applet On/off"), this), "Check1", 5400, 2760, 975,
                    375);
     Check1->setChecked(true);
     Text24 = place(new QLineEdit(QStringLiteral("???.qel"), this), "Text24", 5400, 4800, 1695, 285);
@@ -146,21 +147,21 @@ void Form1::createStyleFrames()
 
     Frame1 = place(new QGroupBox(QStringLiteral("Select Cloud Style"), this), "Frame1", 2160, 1320,
                    2655, 1455);
-    Option1 = option(Frame1, "Option1", QStringLiteral("Light"), 120, 240, 1095, 255);
-    Option2 = option(Frame1, "Option2", QStringLiteral("Medium"), 120, 510, 1095, 255);
-    Option3 = option(Frame1, "Option3", QStringLiteral("Dense"), 120, 780, 1095, 255);
-    Option4 = option(Frame1, "Option4", QStringLiteral("Overcast"), 120, 1050, 1095, 255);
-    Option5 = option(Frame1, "Option5", QStringLiteral("Weather Front"), 1260, 240, 1335, 255);
-    Option6 = option(Frame1, "Option6", QStringLiteral("Multi-texture"), 1260, 510, 1335, 255);
-    Option7 = option(Frame1, "Option7", QStringLiteral("Cirrus/Jet Trails"), 1260, 780, 1335, 255);
-    Option21 = option(Frame1, "Option21", QStringLiteral("No Changes"), 1260, 1050, 1335, 255);
+    Option1 = option(Frame1, "Option1", QStringLiteral("Light"), 120, 240, 960, 255);
+    Option2 = option(Frame1, "Option2", QStringLiteral("Medium"), 120, 510, 960, 255);
+    Option3 = option(Frame1, "Option3", QStringLiteral("Dense"), 120, 780, 960, 255);
+    Option4 = option(Frame1, "Option4", QStringLiteral("Overcast"), 120, 1050, 960, 255);
+    Option5 = option(Frame1, "Option5", QStringLiteral("Weather Front"), 1080, 240, 1515, 255);
+    Option6 = option(Frame1, "Option6", QStringLiteral("Multi-texture"), 1080, 510, 1515, 255);
+    Option7 = option(Frame1, "Option7", QStringLiteral("Cirrus/Jet Trails"), 1080, 780, 1515, 255);
+    Option21 = option(Frame1, "Option21", QStringLiteral("No Changes"), 1080, 1050, 1515, 255);
     Option21->setChecked(true);
 
     Frame2 = place(new QGroupBox(QStringLiteral("Select Ground Texture"), this), "Frame2", 2160,
                    3000, 2655, 1215);
-    Option8 = option(Frame2, "Option8", QStringLiteral("Summer"), 120, 270, 1095, 255);
-    Option9 = option(Frame2, "Option9", QStringLiteral("Dry Summer"), 120, 570, 1095, 255);
-    Option10 = option(Frame2, "Option10", QStringLiteral("Winter"), 120, 870, 1095, 255);
+    Option8 = option(Frame2, "Option8", QStringLiteral("Summer"), 120, 270, 1140, 255);
+    Option9 = option(Frame2, "Option9", QStringLiteral("Dry Summer"), 120, 570, 1140, 255);
+    Option10 = option(Frame2, "Option10", QStringLiteral("Winter"), 120, 870, 1140, 255);
     Option11 = option(Frame2, "Option11", QStringLiteral("Default"), 1260, 270, 1335, 255);
     Option28 = option(Frame2, "Option28", QStringLiteral("No Changes"), 1260, 570, 1335, 255);
     Option28->setChecked(true);
@@ -210,6 +211,9 @@ void Form1::connectFieldReactions()
 {
     connect(File5, &FileList::entryClicked, this, &Form1::File5_Click);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    // The display boxes show the start of a long name, not its end.
+    for (QLineEdit* display : {Text1, Text26})
+        connect(display, &QLineEdit::textChanged, display, [display] { display->home(false); });
     connect(Text26, &QLineEdit::textChanged, this, &Form1::Text26_Change);
     connect(Check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

@@ -3,6 +3,7 @@
 #include "accessiblenames.h"
 #include "helptexts.h"
 #include "twips.h"
+#include "wrappingcontrols.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -18,27 +19,6 @@ namespace {
 const QColor navy(0, 0, 128);
 const QColor lightGrey(192, 192, 192);
 const QColor litGreen(0, 255, 0);
-
-// The topic buttons are narrow; their captions wrap onto two lines as on the old forms.
-class WrappingButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                       QPalette::ButtonText));
-        painter.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap,
-                         caption);
-    }
-};
 
 QPushButton* topicButton(QWidget* parent, const char* name, const QString& caption, int top)
 {

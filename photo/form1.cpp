@@ -11,6 +11,7 @@
 #include "names.h"
 #include "paths.h"
 #include "twips.h"
+#include "wrappingcontrols.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,26 +55,6 @@ QFont captionFont(const QFont& base, qreal points) {
     return font;
 }
 
-// Narrow buttons wrap their caption onto several lines, as the old forms' buttons did; the
-// caption itself stays one plain text.
-class CaptionButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
-        style()->drawItemText(&painter, rect().adjusted(margin, 1, -margin, -1),
-                              Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
-                              QPalette::ButtonText);
-    }
-};
-
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
     widget->setObjectName(QLatin1String(name));
@@ -94,7 +75,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                     int h) {
-    return place(new CaptionButton(caption, parent), name, l, t, w, h);
+    return place(new WrappingButton(caption, parent), name, l, t, w, h);
 }
 
 ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h) {
