@@ -18,7 +18,7 @@ void drawCloud(QPainter& p, QPointF at, qreal scale)
     p.fillPath(cloud.simplified(), QColor(250, 250, 255, 220));
 }
 
-QImage draw()
+QImage draw(const QFont& windowFont)
 {
     QImage img(289, 68, QImage::Format_RGB32);
     QPainter p(&img);
@@ -37,17 +37,18 @@ QImage draw()
     drawCloud(p, QPointF(262, 34), 0.8);
     drawCloud(p, QPointF(178, 40), 0.7);
 
-    QFont title(QStringLiteral("Sans Serif"));
+    // The captions use the window's own typeface, only larger: no further font file is loaded
+    // at start-up. The title is thickened by its outline instead of a bold face.
+    QFont title = windowFont;
     title.setPixelSize(26);
-    title.setBold(true);
-    p.setFont(title);
-    p.setPen(QColor(0, 0, 60));
-    p.drawText(QPoint(11, 34), QStringLiteral("QELedit 3.0"));
-    p.setPen(Qt::white);
-    p.drawText(QPoint(9, 32), QStringLiteral("QELedit 3.0"));
-    QFont sub(QStringLiteral("Sans Serif"));
+    QPainterPath titleText;
+    titleText.addText(QPointF(9, 32), title, QStringLiteral("QELedit 3.0"));
+    p.fillPath(titleText.translated(2, 2), QColor(0, 0, 60));
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(titleText);
+    QFont sub = windowFont;
     sub.setPixelSize(12);
-    sub.setItalic(true);
     p.setFont(sub);
     p.setPen(QColor(255, 240, 170));
     p.drawText(QPoint(11, 52), QStringLiteral("for Nubivar & Grundex"));
@@ -57,9 +58,9 @@ QImage draw()
 
 } // namespace
 
-QImage image()
+QImage image(const QFont& windowFont)
 {
-    static const QImage picture = draw();
+    static const QImage picture = draw(windowFont);
     return picture;
 }
 

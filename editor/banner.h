@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 
 namespace banner {
 
-// The editor's banner: a fixed 289 × 68 picture in 256 colours, drawn by the program itself.
-QImage image();
+// The editor's banner: a fixed 289 × 68 picture in 256 colours, drawn by the program itself in
+// the typeface of `windowFont` (the same picture for the life of the program).
+QImage image(const QFont& windowFont);
 
 } // namespace banner

@@ -101,7 +101,7 @@ void Form1::createLabels()
     Image1 = place(new ImageView(this), "Image1", 105, 15, 4335, 1020);
     Image1->setStretch(false);
     Image1->setFrameShape(QFrame::NoFrame);
-    Image1->setImage(banner::image());
+    Image1->setImage(banner::image(font()));
     Label2 = label(this, "Label2", QStringLiteral("Open Flight"), 240, 1320, 1335, 255);
     Label9 = label(this, "Label9", QString(), 240, 1800, 1455, 135);
     Label7 = label(this, "Label7", QStringLiteral(" Edit File"), 480, 3480, 1335, 375);
