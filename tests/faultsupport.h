@@ -17,10 +17,12 @@
 
 namespace faults {
 
-// Every entry below `root`, by relative path: a file's bytes, or a mark for a folder.
+// Every entry below `root`, by relative path: a file's bytes, or a mark for a folder, a link or
+// a special file.
 using Tree = QMap<QString, QByteArray>;
 
-inline Tree snapshot(const QString& root) {
+inline Tree snapshot(const QString& root)
+{
     Tree tree;
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
@@ -29,8 +31,13 @@ inline Tree snapshot(const QString& root) {
         const QString path = it.next();
         const QFileInfo info(path);
         const QString relative = base.relativeFilePath(path);
-        if (info.isDir()) {
+        if (info.isSymLink()) {
+            tree.insert(relative, "<link to " + QFile::encodeName(info.symLinkTarget()) + '>');
+        } else if (info.isDir()) {
             tree.insert(relative, QByteArrayLiteral("<folder>"));
+        } else if (!info.isFile()) {
+            // A named pipe or a device: opening it could wait forever or never end.
+            tree.insert(relative, QByteArrayLiteral("<special file>"));
         } else {
             QFile file(path);
             tree.insert(relative, file.open(QIODevice::ReadOnly)
@@ -42,7 +49,8 @@ inline Tree snapshot(const QString& root) {
 }
 
 // What differs between two pictures of a tree, in words; empty when nothing does.
-inline QString difference(const Tree& before, const Tree& after) {
+inline QString difference(const Tree& before, const Tree& after)
+{
     QStringList lines;
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         if (!after.contains(it.key()))
@@ -73,7 +81,8 @@ struct ChildResult {
 // Runs this program as `--fault-child task` in `folder`; `inChild` runs in the child between fork
 // and exec (set limits there: they are inherited across exec).
 inline ChildResult runChild(const QString& task, const QString& folder,
-                            const std::function<void()>& inChild, int timeoutMs = 60000) {
+                            const std::function<void()>& inChild, int timeoutMs = 60000)
+{
     QProcess child;
     child.setProgram(QCoreApplication::applicationFilePath());
     child.setArguments({childSwitch, task});

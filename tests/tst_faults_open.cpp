@@ -17,17 +17,20 @@
 #include <QtTest>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
-QByteArray scenarioFile(const QByteArray& picture) {
+QByteArray scenarioFile(const QByteArray& picture)
+{
     return "@echo off\r\ngoto next\r\nOpened\r\nopened.qel\r\n \r\n" + picture +
            "\r\nB.stn\r\nopened.qel\r\nOpened\r\nM\r\nFDEF\r\nSET2\r\n \r\n:next\r\n\r\n"
            "call qel.bat M FDEF SET2\r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
 }
 
 // A bitmap header that claims 30000 × 30000 pixels of 24 bits and holds four.
-QByteArray hugeClaimBitmap() {
+QByteArray hugeClaimBitmap()
+{
     QByteArray bytes("BM\x46\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00"
                      "\x28\x00\x00\x00\x30\x75\x00\x00\x30\x75\x00\x00\x01\x00\x18\x00"
                      "\x00\x00\x00\x00\x10\x00\x00\x00\x13\x0b\x00\x00\x13\x0b\x00\x00"
@@ -38,7 +41,8 @@ QByteArray hugeClaimBitmap() {
 }
 
 // Everything of the main window that an open could change.
-QStringList mainState(const Form1& form) {
+QStringList mainState(const Form1& form)
+{
     return {form.Text1->text(),
             form.Text23->text(),
             form.Text24->text(),
@@ -51,14 +55,16 @@ QStringList mainState(const Form1& form) {
             form.Image2->hasImage() ? QStringLiteral("picture") : QStringLiteral("no picture")};
 }
 
-void prepare(SimFolder& sim) {
+void prepare(SimFolder& sim)
+{
     sim.write(QStringLiteral("pilots/A.stn"), "a");
     sim.write(QStringLiteral("pilots/B.stn"), "b");
     sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" "));
     sim.write(QStringLiteral("qel/other.qel"), scenarioFile(" "));
 }
 
-void editSomething(Form1& form) {
+void editSomething(Form1& form)
+{
     form.Text1->setText(QStringLiteral("A.stn"));
     form.Text23->setText(QStringLiteral("Being edited"));
     form.Text24->setText(QStringLiteral("editing.qel"));
@@ -75,7 +81,8 @@ private slots:
     void scenarioNamesABadPicture();
 };
 
-void TestFaultsOpen::fileChangesBetweenListingAndSelect_data() {
+void TestFaultsOpen::fileChangesBetweenListingAndSelect_data()
+{
     QTest::addColumn<std::function<void(SimFolder&)>>("change");
     QTest::addColumn<QString>("told");
     QTest::newRow("removed") << std::function<void(SimFolder&)>([](SimFolder& sim) {
@@ -95,6 +102,20 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect_data() {
     QTest::newRow("emptied") << std::function<void(SimFolder&)>([](SimFolder& sim) {
         sim.write(QStringLiteral("qel/demo.qel"), QByteArray());
     }) << QStringLiteral("only 0 lines");
+    QTest::newRow("replaced by a named pipe")
+        << std::function<void(SimFolder&)>([](SimFolder& sim) {
+               QFile::remove(sim.filePath(QStringLiteral("qel/demo.qel")));
+               mkfifo(QFile::encodeName(sim.filePath(QStringLiteral("qel/demo.qel"))).constData(),
+                      0600);
+           })
+        << QStringLiteral("not a regular file");
+    QTest::newRow("replaced by a link to an endless device")
+        << std::function<void(SimFolder&)>([](SimFolder& sim) {
+               QFile::remove(sim.filePath(QStringLiteral("qel/demo.qel")));
+               QFile::link(QStringLiteral("/dev/zero"),
+                           sim.filePath(QStringLiteral("qel/demo.qel")));
+           })
+        << QStringLiteral("not a regular file");
     QTest::newRow("qel folder removed") << std::function<void(SimFolder&)>([](SimFolder& sim) {
         QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively();
     }) << QStringLiteral("\"qel\" folder is gone");
@@ -106,7 +127,8 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect_data() {
         << QStringLiteral("\"qel\" folder is gone");
 }
 
-void TestFaultsOpen::fileChangesBetweenListingAndSelect() {
+void TestFaultsOpen::fileChangesBetweenListingAndSelect()
+{
     QFETCH(std::function<void(SimFolder&)>, change);
     QFETCH(QString, told);
     SimFolder sim;
@@ -140,7 +162,8 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaultsOpen::scenarioNamesABadPicture_data() {
+void TestFaultsOpen::scenarioNamesABadPicture_data()
+{
     QTest::addColumn<QByteArray>("line6");
     QTest::addColumn<QByteArray>("pictureBytes"); // written to qel/<line6> unless empty
     QTest::addColumn<QString>("told");
@@ -162,14 +185,18 @@ void TestFaultsOpen::scenarioNamesABadPicture_data() {
         << QByteArray("con.bmp") << QByteArray() << QStringLiteral("not the plain name");
 }
 
-void TestFaultsOpen::scenarioNamesABadPicture() {
+void TestFaultsOpen::scenarioNamesABadPicture()
+{
     QFETCH(QByteArray, line6);
     QFETCH(QByteArray, pictureBytes);
     QFETCH(QString, told);
     SimFolder sim;
     prepare(sim);
     sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(line6));
-    if (!pictureBytes.isEmpty())
+    const QString picturePath = sim.filePath(QStringLiteral("qel/") + QString::fromLatin1(line6));
+    if (pictureBytes == "<fifo>")
+        QCOMPARE(mkfifo(QFile::encodeName(picturePath).constData(), 0600), 0);
+    else if (!pictureBytes.isEmpty())
         sim.write(QStringLiteral("qel/") + QString::fromLatin1(line6), pictureBytes);
     Form1 form;
     form.show();

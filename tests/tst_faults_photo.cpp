@@ -113,16 +113,17 @@ constexpr int photoHeight = 1200;
 constexpr int largeWidth = 2400;
 constexpr int largeHeight = 1800;
 
-// Child task: the full-screen photo is saved over photo.bmp in the current folder; the file
-// system refuses to let any file grow past its limit. Exit 0 when the user was asked and told.
-int childSavePhoto()
+// Child task: the capture is saved over photo.bmp, as a full-screen photo in the current folder
+// or as a scenario picture in qel; the file system refuses to let any file grow past its limit.
+// Exit 0 when the user was asked and told.
+int childSavePhoto(bool scenarioPicture)
 {
     auto form = startedWith(capture(photoWidth, photoHeight));
     form->Text3->setText(QStringLiteral("photo.bmp"));
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectFailure(QStringLiteral("The file that was there is unchanged."));
-    form->Command5->click();
+    (scenarioPicture ? form->Command1 : form->Command5)->click();
     if (!answers.allAnswered()) {
         std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
         return 1;
@@ -164,7 +165,8 @@ int childSaveLargePhoto()
 class TestFaultsPhoto : public QObject {
     Q_OBJECT
 private slots:
-    void fullSizePhotoOnAFileSystemThatRefusesToGrow();
+    void photoOnAFileSystemThatRefusesToGrow_data();
+    void photoOnAFileSystemThatRefusesToGrow();
     void autoSaveWriteRefusedKeepsEveryPhoto();
     void autoSaveFolderAtTheNextNumber();
     void autoSaveDeleteOfOldestFails();
@@ -173,17 +175,32 @@ private slots:
     void clipboardWithoutAUsablePicture();
 };
 
-void TestFaultsPhoto::fullSizePhotoOnAFileSystemThatRefusesToGrow()
+void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow_data()
 {
+    QTest::addColumn<QString>("task");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("limit");
+    // A megabyte: far less than the 5.7 MB of the full-screen photo.
+    QTest::newRow("full-screen photo")
+        << QStringLiteral("save-photo") << QStringLiteral("photo.bmp") << (1 << 20);
+    // The scenario picture (161 x 121 pixels) needs 58 KB.
+    QTest::newRow("scenario picture")
+        << QStringLiteral("save-scenario-picture") << QStringLiteral("qel/photo.bmp") << 20000;
+}
+
+void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow()
+{
+    QFETCH(QString, task);
+    QFETCH(QString, target);
+    QFETCH(int, limit);
     SimFolder sim;
-    sim.write(QStringLiteral("photo.bmp"), oldPhoto(300000, 'a'));
+    sim.write(target, oldPhoto(300000, 'a'));
     sim.write(QStringLiteral("qel/meigs.bmp"), oldPhoto(1000, 'm'));
     const faults::Tree before = faults::snapshot(sim.path());
 
-    // A megabyte: far less than the 5.7 MB the photo needs.
-    const auto child = faults::runChild(QStringLiteral("save-photo"), sim.path(), [] {
+    const auto child = faults::runChild(task, sim.path(), [limit] {
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{1 << 20, 1 << 20};
+        const rlimit size{rlim_t(limit), rlim_t(limit)};
         setrlimit(RLIMIT_FSIZE, &size);
     });
     QVERIFY2(child.finished, qPrintable(child.output));
@@ -359,7 +376,9 @@ int main(int argc, char** argv)
     if (argc >= 3 && faults::childSwitch == QLatin1String(argv[1])) {
         const QByteArray task = argv[2];
         if (task == "save-photo")
-            return childSavePhoto();
+            return childSavePhoto(false);
+        if (task == "save-scenario-picture")
+            return childSavePhoto(true);
         if (task == "autosave")
             return childAutoSave();
         if (task == "save-large-photo")
