@@ -2,6 +2,8 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
+#include <QWidget>
 
 // The layout tables are in twips; at the usual screen setting 15 twips make one pixel.
 namespace qel::twips {
@@ -20,5 +22,14 @@ constexpr QRect rect(int left, int top, int width, int height)
 }
 
 constexpr QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+
+// Gives `widget` its control name (as objectName) and its place in the layout, in twips.
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(rect(left, top, width, height));
+    return widget;
+}
 
 } // namespace qel::twips

@@ -23,16 +23,10 @@
 
 namespace {
 
+using qel::twips::place;
+
 const QColor navy(0, 0, 128);
 const QColor lightGrey(192, 192, 192);
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(qel::twips::rect(left, top, width, height));
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h)
 {

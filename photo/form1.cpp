@@ -27,6 +27,8 @@ namespace photo {
 
 namespace {
 
+using qel::twips::place;
+
 const QColor navy(0, 0, 128);
 
 const QString label1Text = QStringLiteral(
@@ -53,13 +55,6 @@ QFont captionFont(const QFont& base, qreal points) {
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
-}
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(qel::twips::rect(left, top, width, height));
-    return widget;
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h) {
