@@ -232,4 +232,7 @@ void FileList::refill()
         m_model->fill(m_folder.path(), m_pattern);
     else
         m_model->clear();
+    // Settles "no entry" as the starting point: otherwise the view makes its first entry current
+    // when it takes the focus, and the first arrow key would skip to the second.
+    setCurrentIndex(QModelIndex());
 }

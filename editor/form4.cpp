@@ -76,10 +76,6 @@ void Form4::Form_Load()
 {
     if (const auto folder = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
         File1->setFolder(*folder, QStringLiteral("*.bmp"));
-        // Settles "no entry" as the list's starting point, so the list does not make its first
-        // entry current when it takes the focus; the first arrow key then selects the first
-        // entry.
-        File1->setCurrentIndex(QModelIndex());
         return;
     }
     File1->clearFolder();

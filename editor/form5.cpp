@@ -120,9 +120,6 @@ Form5::Form5(Form1& main)
 void Form5::Form_Load() {
     if (const auto qel = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
         File1->setFolder(*qel, QStringLiteral("*.qel"));
-        // No current entry either, as in the picture picker: the first arrow key selects the
-        // first scenario, and Enter then opens it.
-        File1->setCurrentIndex(QModelIndex());
     } else {
         File1->clearFolder();
     }

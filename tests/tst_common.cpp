@@ -186,6 +186,13 @@ void TestCommon::fileListSelection()
     QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("two.stn"));
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
     QCOMPARE(list.selectedName(), QString());
+
+    // From the keyboard, the first arrow key selects the first entry.
+    list.show();
+    list.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&list));
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(list.selectedName(), QStringLiteral("one.stn"));
 }
 
 void TestCommon::twipsRound()
