@@ -183,6 +183,9 @@ void TestFaultsOpen::scenarioNamesABadPicture_data()
         << QByteArray("../pilots/A.stn") << QByteArray() << QStringLiteral("not the plain name");
     QTest::newRow("a device name")
         << QByteArray("con.bmp") << QByteArray() << QStringLiteral("not the plain name");
+    // Reading a named pipe would wait for a writer forever.
+    QTest::newRow("a named pipe") << QByteArray("pipe.bmp") << QByteArray("<fifo>")
+                                  << QStringLiteral("no such file");
 }
 
 void TestFaultsOpen::scenarioNamesABadPicture()
