@@ -226,6 +226,15 @@ void FileList::selectName(const QString& name)
         setCurrentIndex(m_model->index(row));
 }
 
+QModelIndex FileList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // With no entry current yet, the view would answer every key with the first entry; End
+    // still goes to the last.
+    if (action == MoveEnd && !currentIndex().isValid() && m_model->rowCount() > 0)
+        return m_model->index(m_model->rowCount() - 1);
+    return QListView::moveCursor(action, modifiers);
+}
+
 void FileList::refill()
 {
     if (m_hasFolder)

@@ -35,6 +35,9 @@ signals:
     void entryClicked(const QString& name);
     void entryDoubleClicked(const QString& name);
 
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
 private:
     void refill();
 
