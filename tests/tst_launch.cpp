@@ -142,7 +142,7 @@ void TestLaunch::photoToolSearchOrder()
     const auto started = qel::launch::startPhotoTool();
     QVERIFY2(started.ok, qPrintable(started.error));
     QVERIFY(started.pid > 0);
-    QTRY_COMPARE(recorded(marker).size(), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(recorded(marker).size(), 3, 15000);
     QCOMPARE(recorded(marker), (QStringList{expected, QStringLiteral("0"), canonical(sim.path())}));
 }
 
@@ -169,8 +169,9 @@ void TestLaunch::launcherStartsAndTheEditorEnds()
     ModalAnswerer answerer(1000);
     QTest::mouseClick(form.Command6, Qt::LeftButton);
     QVERIFY(g_ended);
-    QTRY_COMPARE(recorded(marker),
-                 (QStringList{QStringLiteral("ran"), QStringLiteral("0"), canonical(sim.path())}));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        recorded(marker),
+        (QStringList{QStringLiteral("ran"), QStringLiteral("0"), canonical(sim.path())}), 15000);
     QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
 }
 
@@ -182,7 +183,7 @@ void TestLaunch::launcherFoundWhateverItsLetterCase()
     QCOMPARE(canonical(qel::launch::findLauncher()),
              canonical(sim.filePath(QStringLiteral("QEL.EXE"))));
     QVERIFY(qel::launch::startLauncher().ok);
-    QTRY_COMPARE(recorded(marker).value(0), QStringLiteral("ran"));
+    QTRY_COMPARE_WITH_TIMEOUT(recorded(marker).value(0), QStringLiteral("ran"), 15000);
 }
 
 void TestLaunch::missingLauncherIsReportedThenTheEditorEnds()
@@ -228,9 +229,11 @@ void TestLaunch::windowsProgramRunsThroughWine()
     PathForTest path(pathFolder);
     const auto started = qel::launch::startLauncher();
     QVERIFY2(started.ok, qPrintable(started.error));
-    QTRY_COMPARE(recorded(marker),
-                 (QStringList{QStringLiteral("wine"), QStringLiteral("1"), canonical(sim.path()),
-                              canonical(sim.filePath(QStringLiteral("qel.exe")))}));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        recorded(marker),
+        (QStringList{QStringLiteral("wine"), QStringLiteral("1"), canonical(sim.path()),
+                     canonical(sim.filePath(QStringLiteral("qel.exe")))}),
+        15000);
 }
 
 void TestLaunch::windowsProgramWithoutWineIsReported()
