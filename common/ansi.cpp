@@ -38,7 +38,10 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
-bool canEncode(QChar c) { return byteOf(c) >= 0; }
+bool canEncode(QChar c)
+{
+    return byteOf(c) >= 0;
+}
 
 qsizetype firstUnencodable(const QString& text)
 {

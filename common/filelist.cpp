@@ -209,9 +209,15 @@ void FileList::setPattern(const QString& pattern)
     refill();
 }
 
-QStringList FileList::names() const { return m_model->names(); }
+QStringList FileList::names() const
+{
+    return m_model->names();
+}
 
-int FileList::count() const { return m_model->rowCount(); }
+int FileList::count() const
+{
+    return m_model->rowCount();
+}
 
 QString FileList::selectedName() const
 {

@@ -17,16 +17,17 @@ bool askOverwrite(QWidget* parent)
 
 void showSaved(QWidget* parent, bool afterOverwriteQuestion)
 {
-    QMessageBox box(QMessageBox::Information, afterOverwriteQuestion ? QStringLiteral(" ") : QString(),
-                    savedText, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information,
+                    afterOverwriteQuestion ? QStringLiteral(" ") : QString(), savedText,
+                    QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("savedMessage"));
     box.exec();
 }
 
 void showFailure(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
     box.setObjectName(QStringLiteral("failureMessage"));
     box.exec();
 }

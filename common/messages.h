@@ -7,7 +7,8 @@ class QWidget;
 // The message boxes both programs share. Every box is modal and waits for its answer.
 namespace qel::messages {
 
-inline const QString overwriteText = QStringLiteral("File already exists. Do you want to overwrite?");
+inline const QString overwriteText =
+    QStringLiteral("File already exists. Do you want to overwrite?");
 inline const QString overwriteTitle = QStringLiteral("QEL alert!!!");
 inline const QString savedText = QStringLiteral("File Saved!");
 

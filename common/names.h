@@ -10,6 +10,9 @@ namespace qel::names {
 // Windows or here; an empty string when it can.
 QString bareNameProblem(const QString& name);
 
-inline bool isBareName(const QString& name) { return bareNameProblem(name).isEmpty(); }
+inline bool isBareName(const QString& name)
+{
+    return bareNameProblem(name).isEmpty();
+}
 
 } // namespace qel::names

@@ -11,7 +11,8 @@ QString existingEntry(const QDir& dir, const QString& name)
         return {};
     if (QFileInfo::exists(dir.filePath(name)))
         return name;
-    QDirIterator it(dir.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QDirIterator it(dir.path(),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         if (it.fileName().compare(name, Qt::CaseInsensitive) == 0)

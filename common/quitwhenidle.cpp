@@ -10,7 +10,8 @@
 
 namespace qel {
 
-void quitWhenIdle(QWidget& window) {
+void quitWhenIdle(QWidget& window)
+{
     if (qEnvironmentVariableIntValue("QEL_QUIT_WHEN_IDLE") != 1)
         return;
     auto* dispatcher = QAbstractEventDispatcher::instance();

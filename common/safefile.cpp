@@ -48,9 +48,8 @@ QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& 
 
 QString replaceFile(const QString& path, const QByteArray& bytes)
 {
-    return replaceFile(path, [&bytes](QIODevice& device) {
-        return device.write(bytes) == bytes.size();
-    });
+    return replaceFile(path,
+                       [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
 }
 
 } // namespace qel::files

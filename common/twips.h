@@ -21,7 +21,10 @@ constexpr QRect rect(int left, int top, int width, int height)
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
-constexpr QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+constexpr QSize size(int width, int height)
+{
+    return QSize(toPixels(width), toPixels(height));
+}
 
 // Gives `widget` its control name (as objectName) and its place in the layout, in twips.
 template <typename Widget>

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "ansi.h"
 #include "banner.h"
 #include "filelist.h"
 #include "imageview.h"
@@ -11,7 +12,6 @@
 #include "scenariofile.h"
 #include "twips.h"
 #include "wrappingcontrols.h"
-#include "ansi.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -124,8 +124,8 @@ void Form1::createScenarioControls()
 
     Text26 = place(new QLineEdit(QStringLiteral(" "), this), "Text26", 5400, 2280, 1455, 285);
     Text26->setReadOnly(true);
-    Check1 = place(new WrappingCheckBox(QStringLiteral("Applet On/off"), this), "Check1", 5400, 2760, 975,
-                   375);
+    Check1 = place(new WrappingCheckBox(QStringLiteral("Applet On/off"), this), "Check1", 5400,
+                   2760, 975, 375);
     Check1->setChecked(true);
     Text24 = place(new QLineEdit(QStringLiteral("???.qel"), this), "Text24", 5400, 4800, 1695, 285);
     Text24->setMaxLength(32767);
@@ -133,7 +133,8 @@ void Form1::createScenarioControls()
 
 void Form1::createStyleFrames()
 {
-    Frame6 = place(new QGroupBox(QStringLiteral("Cloud Sets"), this), "Frame6", 240, 3840, 1695, 1095);
+    Frame6 =
+        place(new QGroupBox(QStringLiteral("Cloud Sets"), this), "Frame6", 240, 3840, 1695, 1095);
     Option24 = option(Frame6, "Option24", QStringLiteral("Set1"), 120, 240, 1455, 255);
     Option25 = option(Frame6, "Option25", QStringLiteral("Set2"), 120, 510, 1455, 255);
     Option26 = option(Frame6, "Option26", QStringLiteral("No changes"), 120, 780, 1455, 255);
@@ -167,14 +168,15 @@ void Form1::createButtons()
     Command2 = button(this, "Command2", QStringLiteral("Clr."), 7920, 1680, 375, 255);
     Command2->setEnabled(false);
     Command9 = button(this, "Command9", QStringLiteral(" "), 5400, 2040, 255, 195);
-    Command3 = button(this, "Command3", QStringLiteral("Press for Quick Tips"), 5400, 3480, 1575, 375);
+    Command3 =
+        button(this, "Command3", QStringLiteral("Press for Quick Tips"), 5400, 3480, 1575, 375);
     Command7 = button(this, "Command7", QStringLiteral("Help"), 7440, 2400, 855, 495);
     Command5 = button(this, "Command5", QStringLiteral("Exit"), 7440, 3120, 855, 495);
     Command6 = button(this, "Command6", QStringLiteral("QEL launcher"), 7440, 3840, 855, 495);
     Command1 = button(this, "Command1", QStringLiteral("Save"), 7440, 4560, 855, 495);
     Command1->setEnabled(false);
-    for (QPushButton* b : {Command11, Command2, Command9, Command3, Command7, Command5, Command6,
-                           Command1})
+    for (QPushButton* b :
+         {Command11, Command2, Command9, Command3, Command7, Command5, Command6, Command1})
         b->setAutoDefault(false);
 }
 
@@ -191,9 +193,9 @@ void Form1::applyColours()
     QPalette navyText = palette();
     navyText.setColor(QPalette::WindowText, navy);
     navyText.setColor(QPalette::Text, navy);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label2, Label3, Label4, Label6, Label7, Label8,
-                                                      Label9, Frame1, Frame2, Frame6, Check1, Text23,
-                                                      Text24})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label2, Label3, Label4, Label6, Label7, Label8, Label9,
+                                         Frame1, Frame2, Frame6, Check1, Text23, Text24})
         w->setPalette(navyText);
     QPalette display = navyText;
     display.setColor(QPalette::Base, lightGrey);
@@ -229,18 +231,25 @@ void Form1::reportStartProblems()
     if (!m_pilotsMissing)
         return;
     qel::messages::showFailure(
-        this, QStringLiteral("There is no \"pilots\" folder in %1, so no saved flights can be "
-                             "listed.\n\nQELedit works in your Flight Simulator folder, the one that holds "
-                             "the \"pilots\" and \"qel\" folders. Close it and start it there: from "
-                             "a terminal, go into that folder and run QELedit; or give its menu "
-                             "entry or shortcut that folder as its working folder (the Path= line "
-                             "of a .desktop file, as the README's \"Install\" section shows).")
+        this, QStringLiteral(
+                  "There is no \"pilots\" folder in %1, so no saved flights can be "
+                  "listed.\n\nQELedit works in your Flight Simulator folder, the one that holds "
+                  "the \"pilots\" and \"qel\" folders. Close it and start it there: from "
+                  "a terminal, go into that folder and run QELedit; or give its menu "
+                  "entry or shortcut that folder as its working folder (the Path= line "
+                  "of a .desktop file, as the README's \"Install\" section shows).")
                   .arg(QDir::toNativeSeparators(QDir::currentPath())));
 }
 
-void Form1::File5_Click(const QString& name) { Text1->setText(name); }
+void Form1::File5_Click(const QString& name)
+{
+    Text1->setText(name);
+}
 
-void Form1::Text1_Change() { Command1->setEnabled(true); }
+void Form1::Text1_Change()
+{
+    Command1->setEnabled(true);
+}
 
 void Form1::Check1_Click()
 {
@@ -257,7 +266,10 @@ void Form1::Command2_Click()
     Command2->setEnabled(false);
 }
 
-void Form1::Text26_Change() { Command2->setEnabled(true); }
+void Form1::Text26_Change()
+{
+    Command2->setEnabled(true);
+}
 
 void Form1::Command1_Click()
 {

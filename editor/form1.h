@@ -76,7 +76,6 @@ private:
     QPointer<Form5> m_form5;
 
 public:
-
     // --- Window commands and help line (form1_commands.cpp, form1_hover.cpp) ---
     void connectCommands();
     void installHoverHelp();
@@ -91,18 +90,18 @@ public:
     static void endApplication();
 
     // --- Controls, named as in the layout; each also carries its name as objectName ---
-    ImageView* Image1;     // banner
-    QLabel* Label2;        // "Open Flight"
-    QLineEdit* Text1;      // flight
-    QLabel* Label9;        // strip between flight box and flight list
-    FileList* File5;       // flight list
+    ImageView* Image1;      // banner
+    QLabel* Label2;         // "Open Flight"
+    QLineEdit* Text1;       // flight
+    QLabel* Label9;         // strip between flight box and flight list
+    FileList* File5;        // flight list
     QPushButton* Command11; // open a scenario
-    QLabel* Label7;        // " Edit File"
-    QGroupBox* Frame6;     // "Cloud Sets"
+    QLabel* Label7;         // " Edit File"
+    QGroupBox* Frame6;      // "Cloud Sets"
     QRadioButton* Option24;
     QRadioButton* Option25;
     QRadioButton* Option26;
-    QGroupBox* Frame1;     // "Select Cloud Style"
+    QGroupBox* Frame1; // "Select Cloud Style"
     QRadioButton* Option1;
     QRadioButton* Option2;
     QRadioButton* Option3;
@@ -111,28 +110,28 @@ public:
     QRadioButton* Option6;
     QRadioButton* Option7;
     QRadioButton* Option21;
-    QGroupBox* Frame2;     // "Select Ground Texture"
+    QGroupBox* Frame2; // "Select Ground Texture"
     QRadioButton* Option8;
     QRadioButton* Option9;
     QRadioButton* Option10;
     QRadioButton* Option11;
     QRadioButton* Option28;
-    QLabel* Label3;        // "Enter a Description..."
+    QLabel* Label3;          // "Enter a Description..."
     LimitedLineEdit* Text23; // description
-    ImageView* Image2;     // picture
-    QPushButton* Command2; // "Clr."
-    QLabel* Label6;        // "      Add Picture?"
-    QPushButton* Command9; // picture picker
-    QLineEdit* Text26;     // picture name
-    QCheckBox* Check1;     // "Applet On/off"
-    QLabel* Label8;        // help line
-    QPushButton* Command3; // "Press for Quick Tips"
-    QLabel* Label4;        // "Save File as..."
-    QLineEdit* Text24;     // file name
-    QPushButton* Command7; // "Help"
-    QPushButton* Command5; // "Exit"
-    QPushButton* Command6; // "QEL launcher"
-    QPushButton* Command1; // "Save"
+    ImageView* Image2;       // picture
+    QPushButton* Command2;   // "Clr."
+    QLabel* Label6;          // "      Add Picture?"
+    QPushButton* Command9;   // picture picker
+    QLineEdit* Text26;       // picture name
+    QCheckBox* Check1;       // "Applet On/off"
+    QLabel* Label8;          // help line
+    QPushButton* Command3;   // "Press for Quick Tips"
+    QLabel* Label4;          // "Save File as..."
+    QLineEdit* Text24;       // file name
+    QPushButton* Command7;   // "Help"
+    QPushButton* Command5;   // "Exit"
+    QPushButton* Command6;   // "QEL launcher"
+    QPushButton* Command1;   // "Save"
     // Hidden fields of the scenario.
     QLineEdit* Text2;  // cloud style code
     QLineEdit* Text5;  // ground texture code

@@ -9,11 +9,13 @@
 
 // The small button beside " Edit File" opens a saved scenario. The open dialog restores the
 // style choices through their options, so it is wired together with them.
-void Form1::connectOpenDialog() {
+void Form1::connectOpenDialog()
+{
     connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
 }
 
-void Form1::Command11_Click() {
+void Form1::Command11_Click()
+{
     if (m_form5)
         return; // already shown; there is only ever one
     if (!qel::paths::simulatorFolder(qel::paths::qelFolder)) {
@@ -33,6 +35,7 @@ void Form1::Command11_Click() {
     delete m_form5.data();
 }
 
-Form5* Form1::form5() const {
+Form5* Form1::form5() const
+{
     return m_form5;
 }

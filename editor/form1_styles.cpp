@@ -15,7 +15,8 @@ namespace {
 
 // Runs `selected` whenever `option` becomes the selected option of its group, by the user or by
 // code; activating the option that is already selected runs nothing.
-void onSelected(QRadioButton* option, QObject* context, std::function<void()> selected) {
+void onSelected(QRadioButton* option, QObject* context, std::function<void()> selected)
+{
     QObject::connect(option, &QRadioButton::toggled, context,
                      [selected = std::move(selected)](bool on) {
                          if (on)
@@ -30,12 +31,14 @@ public:
     ReopenFilter(QRadioButton* option, std::function<void()> reopen)
         : QObject(option)
         , m_option(option)
-        , m_reopen(std::move(reopen)) {
+        , m_reopen(std::move(reopen))
+    {
         option->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (watched != m_option)
             return false;
         if (event->type() == QEvent::MouseButtonDblClick) {
@@ -61,7 +64,8 @@ private:
 
 } // namespace
 
-void Form1::connectStyleOptions() {
+void Form1::connectStyleOptions()
+{
     onSelected(Option21, this, [this] { Option21_Click(); });
     onSelected(Option1, this, [this] { Option1_Click(); });
     onSelected(Option2, this, [this] { Option2_Click(); });
@@ -87,78 +91,97 @@ void Form1::connectStyleOptions() {
     connectOpenDialog();
 }
 
-void Form1::Option21_Click() {
+void Form1::Option21_Click()
+{
     Text2->setText(QString());
 }
-void Form1::Option1_Click() {
+void Form1::Option1_Click()
+{
     Text2->setText(QStringLiteral("L"));
 }
-void Form1::Option2_Click() {
+void Form1::Option2_Click()
+{
     Text2->setText(QStringLiteral("M"));
 }
-void Form1::Option3_Click() {
+void Form1::Option3_Click()
+{
     Text2->setText(QStringLiteral("D"));
 }
-void Form1::Option6_Click() {
+void Form1::Option6_Click()
+{
     Text2->setText(QStringLiteral("S"));
 }
 
 // A dialog left hidden by the open dialog may still hold the variant it set there; reset to the
 // preset, it shows the code just written instead of a variant that no longer applies.
-void Form1::Option4_Click() {
+void Form1::Option4_Click()
+{
     Text2->setText(QStringLiteral("O"));
     Form6* dialog = useForm6();
     dialog->selectPreset();
     showStyleDialog(dialog);
 }
 
-void Form1::Option5_Click() {
+void Form1::Option5_Click()
+{
     Text2->setText(QStringLiteral("UB"));
     Form7* dialog = useForm7();
     dialog->selectPreset();
     showStyleDialog(dialog);
 }
 
-void Form1::Option7_Click() {
+void Form1::Option7_Click()
+{
     Text2->setText(QStringLiteral("CD"));
     Form3* dialog = useForm3();
     dialog->selectPreset();
     showStyleDialog(dialog);
 }
 
-void Form1::Option4_DblClick() {
+void Form1::Option4_DblClick()
+{
     showStyleDialog(useForm6());
 }
-void Form1::Option5_DblClick() {
+void Form1::Option5_DblClick()
+{
     showStyleDialog(useForm7());
 }
-void Form1::Option7_DblClick() {
+void Form1::Option7_DblClick()
+{
     showStyleDialog(useForm3());
 }
 
-void Form1::Option28_Click() {
+void Form1::Option28_Click()
+{
     Text5->setText(QString());
 }
-void Form1::Option8_Click() {
+void Form1::Option8_Click()
+{
     Text5->setText(QStringLiteral("FSUM"));
 }
-void Form1::Option9_Click() {
+void Form1::Option9_Click()
+{
     Text5->setText(QStringLiteral("FSUMD"));
 }
-void Form1::Option10_Click() {
+void Form1::Option10_Click()
+{
     Text5->setText(QStringLiteral("FWIN"));
 }
-void Form1::Option11_Click() {
+void Form1::Option11_Click()
+{
     Text5->setText(QStringLiteral("FDEF"));
 }
 
-void Form1::Option26_Click() {
+void Form1::Option26_Click()
+{
     Text22->setText(QString());
 }
-void Form1::Option24_Click() {
+void Form1::Option24_Click()
+{
     Text22->setText(QStringLiteral("SET1"));
 }
-void Form1::Option25_Click() {
+void Form1::Option25_Click()
+{
     Text22->setText(QStringLiteral("SET2"));
 }
 
@@ -166,11 +189,13 @@ namespace {
 
 // A dialog whose window was closed goes with the next turn of the event loop; from the moment of
 // closing it counts as absent.
-template <typename Dialog> Dialog* present(const QPointer<Dialog>& dialog) {
+template <typename Dialog> Dialog* present(const QPointer<Dialog>& dialog)
+{
     return dialog && !dialog->isUnloaded() ? dialog.data() : nullptr;
 }
 
-template <typename Dialog> Dialog* presentOrNew(QPointer<Dialog>& dialog, Form1& main) {
+template <typename Dialog> Dialog* presentOrNew(QPointer<Dialog>& dialog, Form1& main)
+{
     if (!present(dialog))
         dialog = new Dialog(main);
     return dialog;
@@ -178,27 +203,34 @@ template <typename Dialog> Dialog* presentOrNew(QPointer<Dialog>& dialog, Form1&
 
 } // namespace
 
-Form3* Form1::form3() const {
+Form3* Form1::form3() const
+{
     return present(m_form3);
 }
-Form6* Form1::form6() const {
+Form6* Form1::form6() const
+{
     return present(m_form6);
 }
-Form7* Form1::form7() const {
+Form7* Form1::form7() const
+{
     return present(m_form7);
 }
 
-Form3* Form1::useForm3() {
+Form3* Form1::useForm3()
+{
     return presentOrNew(m_form3, *this);
 }
-Form6* Form1::useForm6() {
+Form6* Form1::useForm6()
+{
     return presentOrNew(m_form6, *this);
 }
-Form7* Form1::useForm7() {
+Form7* Form1::useForm7()
+{
     return presentOrNew(m_form7, *this);
 }
 
-void Form1::showStyleDialog(StyleDialog* dialog) {
+void Form1::showStyleDialog(StyleDialog* dialog)
+{
     if (dialog->isVisible())
         return; // already on screen: shown again from inside its own showing
     const QPointer<StyleDialog> shown = dialog;

@@ -70,7 +70,8 @@ const PlainCode cloudSets[] = {
 
 // Codes compare exactly: "og" or "O G" is no code and selects nothing.
 template <typename Row, std::size_t n>
-const Row* findCode(const Row (&rows)[n], const QString& code) {
+const Row* findCode(const Row (&rows)[n], const QString& code)
+{
     for (const Row& row : rows) {
         if (code == QLatin1String(row.code))
             return &row;
@@ -78,7 +79,8 @@ const Row* findCode(const Row (&rows)[n], const QString& code) {
     return nullptr;
 }
 
-void restorePlain(Form1& main, const PlainCode* row) {
+void restorePlain(Form1& main, const PlainCode* row)
+{
     // Selecting the option that is already selected runs nothing, so its code stays as it is.
     if (row)
         (main.*(row->option))->setChecked(true);
@@ -88,7 +90,8 @@ void restorePlain(Form1& main, const PlainCode* row) {
 
 Form5::Form5(Form1& main)
     : QDialog(&main)
-    , m_main(main) {
+    , m_main(main)
+{
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Open QEL file..."));
     setFont(main.font());
@@ -108,8 +111,8 @@ Form5::Form5(Form1& main)
     Command2->setGeometry(qel::twips::rect(2040, 1200, 615, 495));
     Command2->setAutoDefault(false);
 
-    qel::accessibility::nameControls(*this,
-                                     {{QStringLiteral("File1"), QStringLiteral("Saved scenarios")}});
+    qel::accessibility::nameControls(
+        *this, {{QStringLiteral("File1"), QStringLiteral("Saved scenarios")}});
 
     connect(command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
@@ -117,7 +120,8 @@ Form5::Form5(Form1& main)
     Form_Load();
 }
 
-void Form5::Form_Load() {
+void Form5::Form_Load()
+{
     if (const auto qel = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
         File1->setFolder(*qel, QStringLiteral("*.qel"));
     } else {
@@ -126,19 +130,23 @@ void Form5::Form_Load() {
     File1->setFocus();
 }
 
-void Form5::Command1_Click() {
+void Form5::Command1_Click()
+{
     readSelected();
 }
 
-void Form5::File1_DblClick() {
+void Form5::File1_DblClick()
+{
     readSelected();
 }
 
-void Form5::Command2_Click() {
+void Form5::Command2_Click()
+{
     close();
 }
 
-void Form5::readSelected() {
+void Form5::readSelected()
+{
     const QString name = File1->selectedName();
     if (name.isEmpty())
         return;
@@ -175,7 +183,8 @@ void Form5::readSelected() {
 }
 
 // Every box must hold its line whole, or a later save would quietly write a shortened scenario.
-QString Form5::fieldTooLong(const scenario::ReadBack& r) const {
+QString Form5::fieldTooLong(const scenario::ReadBack& r) const
+{
     const struct {
         int line;
         const char* what;
@@ -200,7 +209,8 @@ QString Form5::fieldTooLong(const scenario::ReadBack& r) const {
     return {};
 }
 
-void Form5::restoreCloudStyle(const QString& code) {
+void Form5::restoreCloudStyle(const QString& code)
+{
     const CloudStyle* row = findCode(cloudStyles, code);
     if (!row)
         return;
@@ -210,22 +220,26 @@ void Form5::restoreCloudStyle(const QString& code) {
         row->variant(m_main)->setChecked(true);
 }
 
-void Form5::restoreGroundTexture(const QString& code) {
+void Form5::restoreGroundTexture(const QString& code)
+{
     restorePlain(m_main, findCode(groundTextures, code));
 }
 
-void Form5::restoreCloudSet(const QString& code) {
+void Form5::restoreCloudSet(const QString& code)
+{
     restorePlain(m_main, findCode(cloudSets, code));
 }
 
-void Form5::restoreApplet(const QString& flag) {
+void Form5::restoreApplet(const QString& flag)
+{
     if (flag == QLatin1String("app"))
         m_main.Check1->setCheckState(Qt::Checked);
     else if (flag == QLatin1String(" "))
         m_main.Check1->setCheckState(Qt::Unchecked);
 }
 
-void Form5::restorePicture(const QDir& qelFolder, const QString& name) {
+void Form5::restorePicture(const QDir& qelFolder, const QString& name)
+{
     m_main.Image2->clear();
     if (name == QLatin1String(" "))
         return;

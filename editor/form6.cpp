@@ -9,7 +9,8 @@
 Form6::Form6(Form1& main)
     : StyleDialog(main,
                   {"Form6", QStringLiteral("Overcast"), QStringLiteral("Overcast Style"),
-                   QRect(0, 0, 2295, 2100), QRect(0, 0, 2295, 1335), QRect(1680, 240, 375, 375)}) {
+                   QRect(0, 0, 2295, 2100), QRect(0, 0, 2295, 1335), QRect(1680, 240, 375, 375)})
+{
     Option1 = addChoice("Option1", QStringLiteral("Bright"), 240, 240, 735, 375);
     Option3 = addChoice("Option3", QStringLiteral("Wind Swept"), 240, 600, 1215, 315);
     Option2 = addChoice("Option2", QStringLiteral("Gray"), 240, 960, 1215, 315);
@@ -31,7 +32,8 @@ Form6::Form6(Form1& main)
 }
 
 // The note's place is fixed; with the screen's fonts it may need a smaller size to show whole.
-void Form6::fitNoteToItsPlace() {
+void Form6::fitNoteToItsPlace()
+{
     const QRect room = Label1->contentsRect();
     const auto fits = [&](const QFont& font) {
         const QRect needed = QFontMetrics(font).boundingRect(
@@ -50,12 +52,15 @@ void Form6::fitNoteToItsPlace() {
     Label1->setFont(font);
 }
 
-void Form6::Option1_Click() {
+void Form6::Option1_Click()
+{
     writeCode(QStringLiteral("O"));
 }
-void Form6::Option2_Click() {
+void Form6::Option2_Click()
+{
     writeCode(QStringLiteral("OG"));
 }
-void Form6::Option3_Click() {
+void Form6::Option3_Click()
+{
     writeCode(QStringLiteral("WS"));
 }

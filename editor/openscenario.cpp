@@ -8,7 +8,8 @@
 
 namespace scenario {
 
-Decoded readFile(const QString& path) {
+Decoded readFile(const QString& path)
+{
     const QFileInfo info(path);
     if (!info.exists())
         return {{}, QStringLiteral("It does not exist (any more).")};
@@ -31,7 +32,8 @@ Decoded readFile(const QString& path) {
     return decode(bytes);
 }
 
-qel::pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name) {
+qel::pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name)
+{
     if (const QString problem = qel::names::bareNameProblem(name); !problem.isEmpty())
         return {{},
                 QStringLiteral("It is not the plain name of a file in the \"qel\" folder. %1")

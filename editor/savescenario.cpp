@@ -11,12 +11,13 @@ namespace {
 
 QString missingQelFolderText()
 {
-    return QStringLiteral("There is no \"qel\" folder in %1, so the scenario cannot be saved.\n\n"
-                          "If this is your Flight Simulator folder, make a folder named \"qel\" in it "
-                          "and save again. Otherwise save nothing here: QELedit must be started in "
-                          "your Flight Simulator folder, the one that holds the \"qel\" and "
-                          "\"pilots\" folders (from a terminal in that folder, or from a menu "
-                          "entry whose working folder, Path=, is that folder).")
+    return QStringLiteral(
+               "There is no \"qel\" folder in %1, so the scenario cannot be saved.\n\n"
+               "If this is your Flight Simulator folder, make a folder named \"qel\" in it "
+               "and save again. Otherwise save nothing here: QELedit must be started in "
+               "your Flight Simulator folder, the one that holds the \"qel\" and "
+               "\"pilots\" folders (from a terminal in that folder, or from a menu "
+               "entry whose working folder, Path=, is that folder).")
         .arg(QDir::toNativeSeparators(QDir::currentPath()));
 }
 
@@ -27,10 +28,11 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
     using namespace qel;
     const QString& name = fields.fileName;
     if (const QString problem = names::bareNameProblem(name); !problem.isEmpty()) {
-        messages::showFailure(parent, QStringLiteral("The scenario cannot be saved as \"%1\". %2\n\n"
-                                                     "Type a plain file name such as demo.qel into "
-                                                     "the \"Save File as...\" box.")
-                                          .arg(name, problem));
+        messages::showFailure(parent,
+                              QStringLiteral("The scenario cannot be saved as \"%1\". %2\n\n"
+                                             "Type a plain file name such as demo.qel into "
+                                             "the \"Save File as...\" box.")
+                                  .arg(name, problem));
         return false;
     }
     const auto qel = paths::simulatorFolder(paths::qelFolder);
@@ -40,8 +42,8 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
     }
     const scenario::Encoded encoded = scenario::encode(fields);
     if (!encoded.error.isEmpty()) {
-        messages::showFailure(parent, QStringLiteral("The scenario cannot be saved. %1")
-                                          .arg(encoded.error));
+        messages::showFailure(
+            parent, QStringLiteral("The scenario cannot be saved. %1").arg(encoded.error));
         return false;
     }
 
@@ -52,9 +54,9 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
     // An existing file whose name differs only in case is replaced under its own spelling.
     const QString path = paths::filePath(*qel, name);
     if (const QString error = files::replaceFile(path, encoded.bytes); !error.isEmpty()) {
-        messages::showFailure(parent, QStringLiteral("The scenario could not be saved as %1.\n%2")
-                                          .arg(QDir::toNativeSeparators(paths::shownPath(*qel, name)),
-                                               error));
+        messages::showFailure(
+            parent, QStringLiteral("The scenario could not be saved as %1.\n%2")
+                        .arg(QDir::toNativeSeparators(paths::shownPath(*qel, name)), error));
         return false;
     }
     messages::showSaved(parent, exists);

@@ -59,11 +59,14 @@ bool isJumpLabel(const QString& line)
 
 Encoded encode(const Fields& f)
 {
-    const NamedField fields[] = {
-        {"description", &f.description}, {"file name", &f.fileName},
-        {"applet flag", &f.appletFlag},  {"picture", &f.picture},
-        {"flight", &f.flight},           {"cloud style code", &f.cloudStyle},
-        {"ground texture code", &f.groundTexture}, {"cloud set code", &f.cloudSet}};
+    const NamedField fields[] = {{"description", &f.description},
+                                 {"file name", &f.fileName},
+                                 {"applet flag", &f.appletFlag},
+                                 {"picture", &f.picture},
+                                 {"flight", &f.flight},
+                                 {"cloud style code", &f.cloudStyle},
+                                 {"ground texture code", &f.groundTexture},
+                                 {"cloud set code", &f.cloudSet}};
     for (const NamedField& field : fields) {
         const QString& text = *field.text;
         const qsizetype bad = qel::ansi::firstUnencodable(text);
@@ -74,12 +77,14 @@ Encoded encode(const Fields& f)
                         .arg(QLatin1String(field.name), text.at(bad))};
         }
         if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-            return {{}, QStringLiteral("The %1 contains a line break.").arg(QLatin1String(field.name))};
-        if (isJumpLabel(text)) {
             return {{},
-                    QStringLiteral("The %1 \"%2\" would be read by Windows as the label \":next\" "
-                                   "that the scenario script jumps to. Please change its beginning.")
-                        .arg(QLatin1String(field.name), text)};
+                    QStringLiteral("The %1 contains a line break.").arg(QLatin1String(field.name))};
+        if (isJumpLabel(text)) {
+            return {
+                {},
+                QStringLiteral("The %1 \"%2\" would be read by Windows as the label \":next\" "
+                               "that the scenario script jumps to. Please change its beginning.")
+                    .arg(QLatin1String(field.name), text)};
         }
     }
 

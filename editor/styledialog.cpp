@@ -14,7 +14,8 @@ namespace {
 
 const QColor navy(0, 0, 128);
 
-QRect pixels(const QRect& twips) {
+QRect pixels(const QRect& twips)
+{
     return qel::twips::rect(twips.left(), twips.top(), twips.width(), twips.height());
 }
 
@@ -22,7 +23,8 @@ QRect pixels(const QRect& twips) {
 
 StyleDialog::StyleDialog(Form1& main, const Layout& layout)
     : QDialog(&main)
-    , m_main(main) {
+    , m_main(main)
+{
     setObjectName(QLatin1String(layout.name));
     setWindowTitle(layout.title);
     // A dialog is a window of its own and does not take its parent's font on its own.
@@ -46,7 +48,8 @@ StyleDialog::StyleDialog(Form1& main, const Layout& layout)
 }
 
 QRadioButton* StyleDialog::addChoice(const char* name, const QString& caption, int left, int top,
-                                     int width, int height) {
+                                     int width, int height)
+{
     auto* choice = new QRadioButton(caption, Frame1);
     choice->setObjectName(QLatin1String(name));
     choice->setGeometry(qel::twips::rect(left, top, width, height));
@@ -56,7 +59,8 @@ QRadioButton* StyleDialog::addChoice(const char* name, const QString& caption, i
     return choice;
 }
 
-void StyleDialog::finish(QRadioButton* preset, const QList<std::function<void()>>& handlers) {
+void StyleDialog::finish(QRadioButton* preset, const QList<std::function<void()>>& handlers)
+{
     Q_ASSERT(handlers.size() == m_choices.size());
     m_preset = preset;
     // Before the handlers are connected: a new dialog shows its preset without writing a code.
@@ -74,17 +78,20 @@ void StyleDialog::finish(QRadioButton* preset, const QList<std::function<void()>
     qel::accessibility::tabToSelectedOption(*Frame1);
 }
 
-void StyleDialog::Command1_Click() {
+void StyleDialog::Command1_Click()
+{
     close();
 }
 
-void StyleDialog::closeEvent(QCloseEvent* event) {
+void StyleDialog::closeEvent(QCloseEvent* event)
+{
     QDialog::closeEvent(event);
     if (event->isAccepted())
         m_unloaded = true;
 }
 
-void StyleDialog::showEvent(QShowEvent* event) {
+void StyleDialog::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     qel::accessibility::nameControls(*this);
     // The keyboard starts on the choice on show, so the arrow keys move on from there.
@@ -92,11 +99,13 @@ void StyleDialog::showEvent(QShowEvent* event) {
         choice->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void StyleDialog::selectPreset() {
+void StyleDialog::selectPreset()
+{
     m_preset->setChecked(true);
 }
 
-QRadioButton* StyleDialog::selectedChoice() const {
+QRadioButton* StyleDialog::selectedChoice() const
+{
     for (QRadioButton* choice : m_choices) {
         if (choice->isChecked())
             return choice;
@@ -104,6 +113,7 @@ QRadioButton* StyleDialog::selectedChoice() const {
     return nullptr;
 }
 
-void StyleDialog::writeCode(const QString& code) {
+void StyleDialog::writeCode(const QString& code)
+{
     m_main.Text2->setText(code);
 }

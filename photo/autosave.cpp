@@ -10,13 +10,15 @@ namespace photo::autosave {
 
 namespace {
 
-QString noLoss() {
+QString noLoss()
+{
     return QStringLiteral("No photo was lost: the photos moved so far keep their new numbers, and "
                           "the next AutoSave carries on from the first free number.");
 }
 
 // Moves photo `number` (as spelled on disk) to the next number, which is free.
-QString moveUp(const QDir& folder, int number, FileMoves& moves) {
+QString moveUp(const QDir& folder, int number, FileMoves& moves)
+{
     const QString from = presentAs(folder, number);
     const QString to = numberedName(number + 1);
     QString reason = from.isEmpty() ? QStringLiteral("the file is gone")
@@ -28,7 +30,8 @@ QString moveUp(const QDir& folder, int number, FileMoves& moves) {
         .arg(from.isEmpty() ? numberedName(number) : from, to, reason, noLoss());
 }
 
-QString deleteOldest(const QDir& folder, FileMoves& moves) {
+QString deleteOldest(const QDir& folder, FileMoves& moves)
+{
     const QString oldest = presentAs(folder, historySize);
     QString reason = moves.remove(folder.filePath(oldest));
     // Look again: only a "10.bmp" that is really gone leaves room for "9.bmp".
@@ -43,27 +46,32 @@ QString deleteOldest(const QDir& folder, FileMoves& moves) {
 
 } // namespace
 
-QString numberedName(int number) {
+QString numberedName(int number)
+{
     return QStringLiteral("%1.bmp").arg(number);
 }
 
-QString FileMoves::rename(const QString& from, const QString& to) {
+QString FileMoves::rename(const QString& from, const QString& to)
+{
     // QFile refuses to rename onto an existing entry, so a photo is never replaced here.
     QFile file(from);
     return file.rename(to) ? QString() : file.errorString();
 }
 
-QString FileMoves::remove(const QString& path) {
+QString FileMoves::remove(const QString& path)
+{
     QFile file(path);
     return file.remove() ? QString() : file.errorString();
 }
 
-QString presentAs(const QDir& folder, int number) {
+QString presentAs(const QDir& folder, int number)
+{
     const QString found = qel::paths::existingEntry(folder, numberedName(number));
     return !found.isEmpty() && QFileInfo(folder.filePath(found)).isFile() ? found : QString();
 }
 
-Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves) {
+Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
+{
     int firstFree = 0;
     for (int n = 1; n <= historySize && firstFree == 0; ++n) {
         if (presentAs(folder, n).isEmpty())
@@ -93,12 +101,14 @@ Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves) {
     return {true, {}};
 }
 
-Outcome rotate(const QDir& folder, const Writer& write) {
+Outcome rotate(const QDir& folder, const Writer& write)
+{
     FileMoves moves;
     return rotate(folder, write, moves);
 }
 
-Outcome save(const QDir& folder, const QImage& picture) {
+Outcome save(const QDir& folder, const QImage& picture)
+{
     if (picture.isNull()) {
         return {false, QStringLiteral("The clipboard holds no picture, so there is nothing to "
                                       "save. Capture the screen with the \"Print Screen\" key "

@@ -4,8 +4,8 @@
 #include "writeback.h"
 
 #include <QBuffer>
-#include <QtEndian>
 #include <QIODevice>
+#include <QtEndian>
 
 #include <array>
 #include <limits>
@@ -18,24 +18,28 @@ namespace {
 // an unusual format never needs a full converted copy.
 constexpr int chunkRows = 64;
 
-void putLe16(char* at, quint16 value) {
+void putLe16(char* at, quint16 value)
+{
     at[0] = char(value & 0xff);
     at[1] = char(value >> 8);
 }
 
-void putLe32(char* at, quint32 value) {
+void putLe32(char* at, quint32 value)
+{
     for (int i = 0; i < 4; ++i)
         at[i] = char((value >> (8 * i)) & 0xff);
 }
 
-bool fitsTheFormat(const QImage& image) {
+bool fitsTheFormat(const QImage& image)
+{
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return false;
     // Width and height are signed 32-bit and the sizes unsigned 32-bit in the headers.
     return fileSize(image.width(), image.height()) <= std::numeric_limits<quint32>::max();
 }
 
-std::array<char, fileHeaderSize + infoHeaderSize> headers(int width, int height) {
+std::array<char, fileHeaderSize + infoHeaderSize> headers(int width, int height)
+{
     std::array<char, fileHeaderSize + infoHeaderSize> h{};
     const quint32 pixelBytes = quint32(rowStride(width) * height);
     h[0] = 'B';
@@ -64,7 +68,8 @@ struct Ground {
 };
 
 // Blends a premultiplied pixel onto the grey background, as the picture would look drawn there.
-inline void putPixel(char* out, QRgb premultiplied, const Ground& ground) {
+inline void putPixel(char* out, QRgb premultiplied, const Ground& ground)
+{
     const int a = qAlpha(premultiplied);
     if (a == 255) {
         out[0] = char(qBlue(premultiplied));
@@ -84,7 +89,8 @@ inline void putPixel(char* out, QRgb premultiplied, const Ground& ground) {
 // An opaque row: the colour bytes of each pixel, as they are. Four pixels make three whole
 // 32-bit words, several times faster than storing byte by byte, and faster than converting a
 // batch of rows into a picture of its own and copying it.
-inline void putOpaqueRow(char* out, const QRgb* pixels, int width) {
+inline void putOpaqueRow(char* out, const QRgb* pixels, int width)
+{
     int x = 0;
     for (; x + 4 <= width; x += 4, out += 12) {
         const quint32 p0 = pixels[x], p1 = pixels[x + 1], p2 = pixels[x + 2], p3 = pixels[x + 3];
@@ -102,15 +108,18 @@ inline void putOpaqueRow(char* out, const QRgb* pixels, int width) {
 
 } // namespace
 
-qint64 rowStride(int width) {
+qint64 rowStride(int width)
+{
     return (qint64(width) * 3 + 3) / 4 * 4;
 }
 
-qint64 fileSize(int width, int height) {
+qint64 fileSize(int width, int height)
+{
     return fileHeaderSize + infoHeaderSize + rowStride(width) * height;
 }
 
-bool write(QIODevice& device, const QImage& image) {
+bool write(QIODevice& device, const QImage& image)
+{
     if (!fitsTheFormat(image))
         return false;
     const int width = image.width();
@@ -164,7 +173,8 @@ bool write(QIODevice& device, const QImage& image) {
     return true;
 }
 
-QByteArray encode(const QImage& image) {
+QByteArray encode(const QImage& image)
+{
     if (!fitsTheFormat(image))
         return {};
     QByteArray bytes;
@@ -174,7 +184,8 @@ QByteArray encode(const QImage& image) {
     return write(buffer, image) ? bytes : QByteArray();
 }
 
-QString save(const QString& path, const QImage& image) {
+QString save(const QString& path, const QImage& image)
+{
     if (image.isNull())
         return QStringLiteral("There is no picture to save.");
     if (!fitsTheFormat(image))

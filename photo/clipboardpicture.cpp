@@ -6,7 +6,8 @@
 
 namespace photo {
 
-QImage readClipboardPicture() {
+QImage readClipboardPicture()
+{
     const QClipboard* clipboard = QGuiApplication::clipboard();
     // Some platforms give no data object at all for an empty clipboard.
     const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;

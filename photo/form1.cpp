@@ -44,20 +44,23 @@ const QString label2Text = QStringLiteral(
 
 // The old forms' font where it exists, else the closest common sans serif in width: the texts
 // were laid out for it and overflow their labels in wider faces.
-QStringList sansSerifFamilies(const QString& fallback) {
+QStringList sansSerifFamilies(const QString& fallback)
+{
     return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
             QStringLiteral("Arial"),         QStringLiteral("Liberation Sans"),
             QStringLiteral("Helvetica"),     fallback};
 }
 
-QFont captionFont(const QFont& base, qreal points) {
+QFont captionFont(const QFont& base, qreal points)
+{
     QFont font = base;
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h) {
+QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h)
+{
     auto* label = place(new QLabel(text, parent), name, l, t, w, h);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,11 +72,13 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
-                    int h) {
+                    int h)
+{
     return place(new WrappingButton(caption, parent), name, l, t, w, h);
 }
 
-ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h) {
+ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h)
+{
     auto* box = place(new ImageView(parent), name, l, t, w, h);
     box->setFrameShape(QFrame::NoFrame);
     box->setStretch(false);
@@ -87,7 +92,8 @@ ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, in
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("QEL Photo Lab"));
     setFixedSize(qel::twips::size(6960, 4740));
@@ -115,7 +121,8 @@ Form1::Form1(QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::createLabels() {
+void Form1::createLabels()
+{
     const QFont bold = captionFont(font(), 8.25);
     Label1 = label(this, "Label1", label1Text, 120, 120, 6735, 1095);
     Label1->setFont(bold);
@@ -123,7 +130,8 @@ void Form1::createLabels() {
     Label2->setFont(bold);
 }
 
-void Form1::createNameBox() {
+void Form1::createNameBox()
+{
     Text3 = place(new QLineEdit(QStringLiteral("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
     Text3->setMaxLength(32767);
     Text3->setFont(captionFont(font(), 9.75));
@@ -132,7 +140,8 @@ void Form1::createNameBox() {
     Text3->setPalette(navyText);
 }
 
-void Form1::createPictures() {
+void Form1::createPictures()
+{
     Picture1 = pictureBox(this, "Picture1", 1800, 2640, 2415, 1815);
     // Image1 lies over the whole box; while it is empty it lets the box's own picture show.
     Image1 = place(new ImageView(Picture1), "Image1", 0, 0, 2415, 1815);
@@ -142,7 +151,8 @@ void Form1::createPictures() {
     Picture2->hide();
 }
 
-void Form1::createButtons() {
+void Form1::createButtons()
+{
     const QFont bold = captionFont(font(), 8.25);
     Command1 = button(this, "Command1", QStringLiteral("Save for use With QEL file"), 240, 1920,
                       1335, 495);
@@ -155,13 +165,15 @@ void Form1::createButtons() {
         b->setFont(bold);
 }
 
-void Form1::createProbe() {
+void Form1::createProbe()
+{
     File2 = place(new FileList(this), "File2", 6360, 2640, 375, 285);
     File2->setFolder(QDir::current(), QStringLiteral("*.zxz"));
     File2->hide();
 }
 
-void Form1::setTabOrder() {
+void Form1::setTabOrder()
+{
     // Command1 (0), Text3 (3), Command5 (6), Command6 (9), Command7 (10), Command8 (13); the
     // other stops are labels, pictures and hidden controls, which take no focus.
     QWidget::setTabOrder(Command1, Text3);
@@ -171,7 +183,8 @@ void Form1::setTabOrder() {
     QWidget::setTabOrder(Command7, Command8);
 }
 
-void Form1::connectCommands() {
+void Form1::connectCommands()
+{
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
@@ -179,7 +192,8 @@ void Form1::connectCommands() {
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
 }
 
-void Form1::showEvent(QShowEvent* event) {
+void Form1::showEvent(QShowEvent* event)
+{
     QWidget::showEvent(event);
     if (m_startupQueued)
         return;
@@ -188,7 +202,8 @@ void Form1::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &Form1::startWhenClipboardReadable);
 }
 
-void Form1::changeEvent(QEvent* event) {
+void Form1::changeEvent(QEvent* event)
+{
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && m_waitingForFocus && isActiveWindow()) {
         m_waitingForFocus = false;
@@ -196,7 +211,8 @@ void Form1::changeEvent(QEvent* event) {
     }
 }
 
-void Form1::startWhenClipboardReadable() {
+void Form1::startWhenClipboardReadable()
+{
     // Wayland hands the clipboard only to a program that has the focus.
     const bool needsFocus = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     if (needsFocus && !isActiveWindow()) {
@@ -206,7 +222,8 @@ void Form1::startWhenClipboardReadable() {
     Form_Load();
 }
 
-void Form1::Form_Load() {
+void Form1::Form_Load()
+{
     Image1->setStretch(true);
     // One decoded picture, shared by all three.
     const QImage capture = readClipboardPicture();
@@ -216,12 +233,14 @@ void Form1::Form_Load() {
     m_startupDone = true;
 }
 
-void Form1::Command8_Click() {
+void Form1::Command8_Click()
+{
     Image1->setStretch(true);
     Image1->setImage(heldIfSame(readClipboardPicture()));
 }
 
-QImage Form1::heldIfSame(const QImage& fresh) const {
+QImage Form1::heldIfSame(const QImage& fresh) const
+{
     if (fresh.isNull())
         return fresh;
     for (const ImageView* view : {Image1, Picture1, Picture2}) {
@@ -232,11 +251,13 @@ QImage Form1::heldIfSame(const QImage& fresh) const {
     return fresh;
 }
 
-void Form1::Command6_Click() {
+void Form1::Command6_Click()
+{
     QCoreApplication::exit(0);
 }
 
-bool Form1::checkName(const QString& name) {
+bool Form1::checkName(const QString& name)
+{
     const QString problem = qel::names::bareNameProblem(name);
     if (problem.isEmpty())
         return true;
@@ -247,7 +268,8 @@ bool Form1::checkName(const QString& name) {
     return false;
 }
 
-void Form1::reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing) {
+void Form1::reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing)
+{
     QString text =
         QStringLiteral("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
     if (replacing)
@@ -255,7 +277,8 @@ void Form1::reportSaveFailure(const QString& shownPath, const QString& reason, b
     qel::messages::showFailure(this, text);
 }
 
-void Form1::Command1_Click() {
+void Form1::Command1_Click()
+{
     const QString name = Text3->text();
     if (!checkName(name))
         return;
@@ -292,7 +315,8 @@ void Form1::Command1_Click() {
     qel::messages::showSaved(this, exists);
 }
 
-void Form1::Command5_Click() {
+void Form1::Command5_Click()
+{
     const QString name = Text3->text();
     if (!checkName(name))
         return;
@@ -315,7 +339,8 @@ void Form1::Command5_Click() {
     qel::messages::showSaved(this, exists);
 }
 
-void Form1::Command7_Click() {
+void Form1::Command7_Click()
+{
     Image1->setStretch(true);
     const QImage capture = heldIfSame(readClipboardPicture());
     Image1->setImage(capture);

@@ -4,7 +4,8 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
     // Ties the windows to the menu entry (packaging/qelphoto.desktop) for the desktop's task bar.
@@ -14,8 +15,7 @@ int main(int argc, char* argv[]) {
     qel::quitWhenIdle(window);
     // QEL_SCREENSHOT=file.png: a picture of the window once it shows the clipboard's capture.
     if (const QString file = qel::screenshot::requestedFile(); !file.isEmpty())
-        qel::screenshot::saveWhenShown(window.objectName(), file, [&window](QWidget*) {
-            return window.startupDone();
-        });
+        qel::screenshot::saveWhenShown(window.objectName(), file,
+                                       [&window](QWidget*) { return window.startupDone(); });
     return app.exec();
 }

@@ -9,7 +9,8 @@
 
 namespace photo {
 
-QImage renderPreview(QSize size, const QImage& boxPicture, const QImage& capture, bool stretch) {
+QImage renderPreview(QSize size, const QImage& boxPicture, const QImage& capture, bool stretch)
+{
     QImage target(size, QImage::Format_RGB32);
     target.fill(bmp::background);
     QPainter painter(&target);
@@ -31,11 +32,13 @@ QImage renderPreview(QSize size, const QImage& boxPicture, const QImage& capture
 
 namespace Module1 {
 
-QSize bufferSize() {
+QSize bufferSize()
+{
     return qel::twips::size(2415, 1815);
 }
 
-void CopyPreview(Form1& form) {
+void CopyPreview(Form1& form)
+{
     const QImage copy = renderPreview(bufferSize(), form.Picture1->image(), form.Image1->image(),
                                       form.Image1->stretch());
     form.Picture2->setImage(copy);

@@ -9,12 +9,14 @@
 
 namespace bmpcheck {
 
-inline quint32 le32(const QByteArray& b, int at) {
+inline quint32 le32(const QByteArray& b, int at)
+{
     return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 |
            quint32(quint8(b[at + 2])) << 16 | quint32(quint8(b[at + 3])) << 24;
 }
 
-inline quint16 le16(const QByteArray& b, int at) {
+inline quint16 le16(const QByteArray& b, int at)
+{
     return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
 }
 
@@ -25,13 +27,15 @@ struct File {
     int height = 0;
 
     qint64 stride() const { return (qint64(width) * 3 + 3) / 4 * 4; }
-    QColor pixel(int x, int y) const {
+    QColor pixel(int x, int y) const
+    {
         const qint64 at = 54 + qint64(height - 1 - y) * stride() + qint64(x) * 3;
         return QColor(quint8(bytes[at + 2]), quint8(bytes[at + 1]), quint8(bytes[at]));
     }
 };
 
-inline File read(const QByteArray& bytes) {
+inline File read(const QByteArray& bytes)
+{
     File f;
     f.bytes = bytes;
     if (bytes.size() < 54)

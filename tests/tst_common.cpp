@@ -104,8 +104,10 @@ void TestCommon::pathsIgnoreLetterCase()
     QVERIFY(qel::paths::fileExists(*qel, "demo.qel"));
     QVERIFY(!qel::paths::fileExists(*qel, "sub.qel")); // a folder is no file
     QVERIFY(!qel::paths::fileExists(*qel, "other.qel"));
-    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "DEMO.qel")).fileName(), QStringLiteral("Demo.QEL"));
-    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "new.qel")).fileName(), QStringLiteral("new.qel"));
+    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "DEMO.qel")).fileName(),
+             QStringLiteral("Demo.QEL"));
+    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "new.qel")).fileName(),
+             QStringLiteral("new.qel"));
     QCOMPARE(qel::paths::shownPath(*qel, "x.qel"), QStringLiteral("QEL/x.qel"));
 }
 

@@ -23,19 +23,22 @@ const QByteArray oldFile = "@echo off\r\ngoto next\r\nOld one\r\ndemo.qel\r\napp
                            "demo.qel\r\nOld one\r\nL\r\nFWIN\r\nSET1\r\napp\r\n:next\r\n\r\n"
                            "call qel.bat L FWIN SET1\r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
 
-void fillIn(Form1& form, const QString& fileName) {
+void fillIn(Form1& form, const QString& fileName)
+{
     form.Text1->setText(QStringLiteral("A.stn"));
     form.Text24->setText(fileName);
     form.Text23->setText(QStringLiteral("A long grey afternoon with rain showers from the west"));
 }
 
-void prepare(SimFolder& sim) {
+void prepare(SimFolder& sim)
+{
     sim.write(QStringLiteral("pilots/A.stn"), "flight");
     sim.write(QStringLiteral("qel/other.qel"), "other");
     sim.write(QStringLiteral("qel/meigs.bmp"), "BM not really");
 }
 
-scenario::Fields plainFields(const QString& description) {
+scenario::Fields plainFields(const QString& description)
+{
     scenario::Fields f;
     f.description = description;
     f.fileName = QStringLiteral("demo.qel");
@@ -48,7 +51,8 @@ scenario::Fields plainFields(const QString& description) {
 // Child task: the editor saves demo.qel in the current folder; the file system refuses to let the
 // file grow past the limit its parent set. Exit code 0 when the user was asked (if the file
 // existed) and then told of the failure.
-int childSaveScenario() {
+int childSaveScenario()
+{
     Form1 form;
     form.show();
     fillIn(form, QStringLiteral("demo.qel"));
@@ -81,7 +85,8 @@ private slots:
     void descriptionsTheInterpreterTakesAsTheLabel();
 };
 
-void TestFaults::fileSystemRefusesToGrow_data() {
+void TestFaults::fileSystemRefusesToGrow_data()
+{
     QTest::addColumn<bool>("existing");
     QTest::addColumn<int>("limit");
     QTest::newRow("over an existing file, nothing may grow") << true << 0;
@@ -89,7 +94,8 @@ void TestFaults::fileSystemRefusesToGrow_data() {
     QTest::newRow("new file, half a file") << false << 200;
 }
 
-void TestFaults::fileSystemRefusesToGrow() {
+void TestFaults::fileSystemRefusesToGrow()
+{
     QFETCH(bool, existing);
     QFETCH(int, limit);
     SimFolder sim;
@@ -112,7 +118,8 @@ void TestFaults::fileSystemRefusesToGrow() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaults::targetNameTakenByFolder() {
+void TestFaults::targetNameTakenByFolder()
+{
     SimFolder sim;
     prepare(sim);
     sim.mkdir(QStringLiteral("qel/demo.qel"));
@@ -129,7 +136,8 @@ void TestFaults::targetNameTakenByFolder() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaults::qelFolderIsAFile() {
+void TestFaults::qelFolderIsAFile()
+{
     SimFolder sim(true, false);
     sim.write(QStringLiteral("pilots/A.stn"), "flight");
     sim.write(QStringLiteral("qel"), "a file called qel");
@@ -145,7 +153,8 @@ void TestFaults::qelFolderIsAFile() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaults::qelFolderRemovedWhileEditorIsOpen() {
+void TestFaults::qelFolderRemovedWhileEditorIsOpen()
+{
     SimFolder sim;
     prepare(sim);
     Form1 form;
@@ -169,7 +178,8 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen() {
     QVERIFY(sim.read(QStringLiteral("qel/demo.qel")).startsWith("@echo off\r\ngoto next\r\n"));
 }
 
-void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen() {
+void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen()
+{
     SimFolder sim;
     prepare(sim);
     Form1 form;
@@ -187,7 +197,8 @@ void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaults::namesWindowsKeepsForDevices_data() {
+void TestFaults::namesWindowsKeepsForDevices_data()
+{
     QTest::addColumn<QString>("name");
     QTest::newRow("superscript port") << QStringLiteral("COM\u00B9.qel");
     QTest::newRow("superscript printer port") << QStringLiteral("lpt\u00B3");
@@ -197,7 +208,8 @@ void TestFaults::namesWindowsKeepsForDevices_data() {
     QTest::newRow("console input, lower case") << QStringLiteral("conin$.qel");
 }
 
-void TestFaults::namesWindowsKeepsForDevices() {
+void TestFaults::namesWindowsKeepsForDevices()
+{
     QFETCH(QString, name);
     SimFolder sim;
     prepare(sim);
@@ -212,7 +224,8 @@ void TestFaults::namesWindowsKeepsForDevices() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-void TestFaults::descriptionsTheInterpreterTakesAsTheLabel_data() {
+void TestFaults::descriptionsTheInterpreterTakesAsTheLabel_data()
+{
     QTest::addColumn<QString>("description");
     QTest::newRow("vertical tab before") << QStringLiteral("\v:next");
     QTest::newRow("form feed before") << QStringLiteral("\f:next");
@@ -220,7 +233,8 @@ void TestFaults::descriptionsTheInterpreterTakesAsTheLabel_data() {
     QTest::newRow("delimiters around") << QStringLiteral(";=, :\u00A0NEXT\tcloudy");
 }
 
-void TestFaults::descriptionsTheInterpreterTakesAsTheLabel() {
+void TestFaults::descriptionsTheInterpreterTakesAsTheLabel()
+{
     QFETCH(QString, description);
     SimFolder sim;
     prepare(sim);
@@ -234,7 +248,8 @@ void TestFaults::descriptionsTheInterpreterTakesAsTheLabel() {
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     if (argc >= 3 && faults::childSwitch == QLatin1String(argv[1])) {
         if (qstrcmp(argv[2], "save-scenario") == 0)

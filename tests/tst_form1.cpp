@@ -19,7 +19,8 @@
 namespace {
 
 // The file that a scenario with only a flight chosen gives, written out by hand.
-QByteArray flightOnlyFile(const QByteArray& name, const QByteArray& flight, const QByteArray& applet)
+QByteArray flightOnlyFile(const QByteArray& name, const QByteArray& flight,
+                          const QByteArray& applet)
 {
     return "@echo off\r\ngoto next\r\n\r\n" + name + "\r\n" + applet + "\r\n \r\n" + flight +
            "\r\n" + name + "\r\n\r\n\r\n\r\n\r\n" + applet +
@@ -99,30 +100,48 @@ void TestForm1::layoutFollowsTheTables_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("twips");
-    QTest::newRow("Label2") << "Label2" << "Open Flight" << QRect(240, 1320, 1335, 255);
-    QTest::newRow("Label7") << "Label7" << " Edit File" << QRect(480, 3480, 1335, 375);
-    QTest::newRow("Label6") << "Label6" << "      Add Picture?" << QRect(5400, 2040, 1815, 255);
-    QTest::newRow("Label3") << "Label3" << "Enter a Description..." << QRect(2160, 4440, 2895, 375);
-    QTest::newRow("Label4") << "Label4" << "Save File as..." << QRect(5400, 4440, 1575, 375);
-    QTest::newRow("Command1") << "Command1" << "Save" << QRect(7440, 4560, 855, 495);
-    QTest::newRow("Command2") << "Command2" << "Clr." << QRect(7920, 1680, 375, 255);
-    QTest::newRow("Command3") << "Command3" << "Press for Quick Tips" << QRect(5400, 3480, 1575, 375);
-    QTest::newRow("Command5") << "Command5" << "Exit" << QRect(7440, 3120, 855, 495);
-    QTest::newRow("Command6") << "Command6" << "QEL launcher" << QRect(7440, 3840, 855, 495);
-    QTest::newRow("Command7") << "Command7" << "Help" << QRect(7440, 2400, 855, 495);
-    QTest::newRow("Command9") << "Command9" << " " << QRect(5400, 2040, 255, 195);
-    QTest::newRow("Command11") << "Command11" << " " << QRect(240, 3480, 255, 255);
-    QTest::newRow("Check1") << "Check1" << "Applet On/off" << QRect(5400, 2760, 975, 375);
-    QTest::newRow("Frame1") << "Frame1" << "Select Cloud Style" << QRect(2160, 1320, 2655, 1455);
-    QTest::newRow("Frame2") << "Frame2" << "Select Ground Texture" << QRect(2160, 3000, 2655, 1215);
-    QTest::newRow("Frame6") << "Frame6" << "Cloud Sets" << QRect(240, 3840, 1695, 1095);
+    QTest::newRow("Label2") << "Label2"
+                            << "Open Flight" << QRect(240, 1320, 1335, 255);
+    QTest::newRow("Label7") << "Label7"
+                            << " Edit File" << QRect(480, 3480, 1335, 375);
+    QTest::newRow("Label6") << "Label6"
+                            << "      Add Picture?" << QRect(5400, 2040, 1815, 255);
+    QTest::newRow("Label3") << "Label3"
+                            << "Enter a Description..." << QRect(2160, 4440, 2895, 375);
+    QTest::newRow("Label4") << "Label4"
+                            << "Save File as..." << QRect(5400, 4440, 1575, 375);
+    QTest::newRow("Command1") << "Command1"
+                              << "Save" << QRect(7440, 4560, 855, 495);
+    QTest::newRow("Command2") << "Command2"
+                              << "Clr." << QRect(7920, 1680, 375, 255);
+    QTest::newRow("Command3") << "Command3"
+                              << "Press for Quick Tips" << QRect(5400, 3480, 1575, 375);
+    QTest::newRow("Command5") << "Command5"
+                              << "Exit" << QRect(7440, 3120, 855, 495);
+    QTest::newRow("Command6") << "Command6"
+                              << "QEL launcher" << QRect(7440, 3840, 855, 495);
+    QTest::newRow("Command7") << "Command7"
+                              << "Help" << QRect(7440, 2400, 855, 495);
+    QTest::newRow("Command9") << "Command9"
+                              << " " << QRect(5400, 2040, 255, 195);
+    QTest::newRow("Command11") << "Command11"
+                               << " " << QRect(240, 3480, 255, 255);
+    QTest::newRow("Check1") << "Check1"
+                            << "Applet On/off" << QRect(5400, 2760, 975, 375);
+    QTest::newRow("Frame1") << "Frame1"
+                            << "Select Cloud Style" << QRect(2160, 1320, 2655, 1455);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "Select Ground Texture" << QRect(2160, 3000, 2655, 1215);
+    QTest::newRow("Frame6") << "Frame6"
+                            << "Cloud Sets" << QRect(240, 3840, 1695, 1095);
     QTest::newRow("Text1") << "Text1" << QString() << QRect(240, 1560, 1695, 285);
     QTest::newRow("File5") << "File5" << QString() << QRect(240, 1920, 1695, 1260);
     QTest::newRow("Text23") << "Text23" << QString() << QRect(2160, 4800, 2895, 285);
     QTest::newRow("Image2") << "Image2" << QString() << QRect(5400, 120, 2415, 1815);
     QTest::newRow("Text26") << "Text26" << QString() << QRect(5400, 2280, 1455, 285);
     QTest::newRow("Text24") << "Text24" << QString() << QRect(5400, 4800, 1695, 285);
-    QTest::newRow("Label8") << "Label8" << " " << QRect(5040, 3360, 2295, 975);
+    QTest::newRow("Label8") << "Label8"
+                            << " " << QRect(5040, 3360, 2295, 975);
     QTest::newRow("Image1") << "Image1" << QString() << QRect(105, 15, 4335, 1020);
 }
 
@@ -152,12 +171,12 @@ void TestForm1::everyControlHasItsName()
     SimFolder sim;
     Form1 form;
     const QStringList names = {
-        "Image1",   "Label2",   "Text1",    "Label9",   "File5",   "Command11", "Label7",
-        "Frame6",   "Option24", "Option25", "Option26", "Frame1",  "Option1",   "Option2",
-        "Option3",  "Option4",  "Option5",  "Option6",  "Option7", "Option21",  "Frame2",
-        "Option8",  "Option9",  "Option10", "Option11", "Option28", "Label3",   "Text23",
-        "Image2",   "Command2", "Label6",   "Command9", "Text26",  "Check1",    "Label8",
-        "Command3", "Label4",   "Text24",   "Command7", "Command5", "Command6", "Command1",
+        "Image1",   "Label2",   "Text1",    "Label9",   "File5",    "Command11", "Label7",
+        "Frame6",   "Option24", "Option25", "Option26", "Frame1",   "Option1",   "Option2",
+        "Option3",  "Option4",  "Option5",  "Option6",  "Option7",  "Option21",  "Frame2",
+        "Option8",  "Option9",  "Option10", "Option11", "Option28", "Label3",    "Text23",
+        "Image2",   "Command2", "Label6",   "Command9", "Text26",   "Check1",    "Label8",
+        "Command3", "Label4",   "Text24",   "Command7", "Command5", "Command6",  "Command1",
         "Text2",    "Text5",    "Text22",   "Text25"};
     for (const QString& name : names)
         QVERIFY2(form.findChildren<QWidget*>(name).size() == 1, qPrintable(name));
@@ -421,10 +440,18 @@ void TestForm1::saveRefusesFieldsTheFileCannotHold_data()
     QTest::addColumn<QString>("flight");
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("message");
-    QTest::newRow("flight outside the code page") << "Ωmega.stn" << "" << "flight";
-    QTest::newRow("jump label") << "A.stn" << ":next" << "label";
-    QTest::newRow("jump label, blanks and case") << "A.stn" << "  : NEXT and more" << "label";
-    QTest::newRow("jump label after @") << "A.stn" << "@:next" << "label";
+    QTest::newRow("flight outside the code page") << "Ωmega.stn"
+                                                  << ""
+                                                  << "flight";
+    QTest::newRow("jump label") << "A.stn"
+                                << ":next"
+                                << "label";
+    QTest::newRow("jump label, blanks and case") << "A.stn"
+                                                 << "  : NEXT and more"
+                                                 << "label";
+    QTest::newRow("jump label after @") << "A.stn"
+                                        << "@:next"
+                                        << "label";
 }
 
 void TestForm1::saveRefusesFieldsTheFileCannotHold()

@@ -36,7 +36,8 @@ struct Lines {
 };
 
 // A whole scenario file, written out from the layout: 19 lines, each ending in CR LF.
-QByteArray script(const Lines& s) {
+QByteArray script(const Lines& s)
+{
     const QByteArray lines[] = {"@echo off",
                                 "goto next",
                                 s.description,
@@ -64,14 +65,16 @@ QByteArray script(const Lines& s) {
 
 // Bytes 0x80 to 0xFF and the characters windows-1252 gives them (the five unassigned bytes stand
 // for the C1 controls of the same value).
-QByteArray highBytes() {
+QByteArray highBytes()
+{
     QByteArray bytes;
     for (int b = 0x80; b <= 0xFF; ++b)
         bytes += char(b);
     return bytes;
 }
 
-QString highCharacters() {
+QString highCharacters()
+{
     const char16_t c1[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
                              0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -84,14 +87,16 @@ QString highCharacters() {
     return text;
 }
 
-QRadioButton* option(QWidget* w, const QString& name) {
+QRadioButton* option(QWidget* w, const QString& name)
+{
     auto* found = w->findChild<QRadioButton*>(name);
     if (!found)
         qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
     return found;
 }
 
-QString checkedIn(QWidget* frame) {
+QString checkedIn(QWidget* frame)
+{
     for (QRadioButton* b : frame->findChildren<QRadioButton*>()) {
         if (b->isChecked())
             return b->objectName();
@@ -100,7 +105,8 @@ QString checkedIn(QWidget* frame) {
 }
 
 // Everything of the main window that the open dialog could touch, in one comparable text.
-QString mainState(Form1& f) {
+QString mainState(Form1& f)
+{
     QStringList parts;
     for (QLineEdit* box : {f.Text1, f.Text2, f.Text5, f.Text22, static_cast<QLineEdit*>(f.Text23),
                            f.Text24, f.Text25, f.Text26})
@@ -140,7 +146,8 @@ const StyleWay styleWays[] = {
     {"CT", "Option7", "Form3", "Option4"},
 };
 
-const StyleWay& styleWay(const QString& code) {
+const StyleWay& styleWay(const QString& code)
+{
     for (const StyleWay& way : styleWays) {
         if (way.code == code)
             return way;
@@ -148,13 +155,15 @@ const StyleWay& styleWay(const QString& code) {
     qFatal("no way to %s", qPrintable(code));
 }
 
-void pressOk(QWidget* dialog) {
+void pressOk(QWidget* dialog)
+{
     dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
 }
 
 void expectStyleDialog(ModalAnswerer& a, const QString& dialog, const QString& choice = {},
                        QString* shown = nullptr, QString* codeWhenShown = nullptr,
-                       Form1* form = nullptr) {
+                       Form1* form = nullptr)
+{
     a.expectWindow(dialog, [=](QWidget* w) {
         if (shown)
             *shown = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
@@ -166,7 +175,8 @@ void expectStyleDialog(ModalAnswerer& a, const QString& dialog, const QString& c
     });
 }
 
-void chooseStyle(Form1& f, ModalAnswerer& a, const QString& code) {
+void chooseStyle(Form1& f, ModalAnswerer& a, const QString& code)
+{
     const StyleWay& way = styleWay(code);
     if (!way.dialog.isEmpty())
         expectStyleDialog(a, way.dialog, way.choice);
@@ -181,7 +191,8 @@ struct OpenResult {
 // Queues the open dialog: `before` runs first, then `name` is picked and "Select" pressed (or
 // the entry double-clicked); a dialog still open afterwards is left with "Exit".
 void expectOpen(ModalAnswerer& a, const QString& name, OpenResult* result = nullptr,
-                std::function<void(QWidget*)> before = {}, bool doubleClick = false) {
+                std::function<void(QWidget*)> before = {}, bool doubleClick = false)
+{
     a.expectWindow(QStringLiteral("Form5"), [=](QWidget* w) {
         auto* list = w->findChild<FileList*>(QStringLiteral("File1"));
         if (before)
@@ -205,14 +216,16 @@ void expectOpen(ModalAnswerer& a, const QString& name, OpenResult* result = null
     });
 }
 
-void writeBitmap(const SimFolder& sim, const QString& relative, QSize size = QSize(8, 6)) {
+void writeBitmap(const SimFolder& sim, const QString& relative, QSize size = QSize(8, 6))
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(30, 90, 160));
     QVERIFY(image.save(sim.filePath(relative), "BMP"));
 }
 
 // Queues a failure message box; its text lands in `text`.
-void expectFailureText(ModalAnswerer& a, QString* text) {
+void expectFailureText(ModalAnswerer& a, QString* text)
+{
     a.expectWindow(QStringLiteral("failureMessage"), [text](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
@@ -258,7 +271,8 @@ private slots:
     void pictureThatCannotBeShown();
 };
 
-void TestOpenDialog::layoutAndList() {
+void TestOpenDialog::layoutAndList()
+{
     SimFolder sim;
     sim.write(QStringLiteral("qel/b.qel"), script({}));
     sim.write(QStringLiteral("qel/A.QEL"), script({}));
@@ -284,7 +298,8 @@ void TestOpenDialog::layoutAndList() {
     QVERIFY(!form.form5());
 }
 
-void TestOpenDialog::roundTrip_data() {
+void TestOpenDialog::roundTrip_data()
+{
     QTest::addColumn<QString>("style");
     QTest::addColumn<QByteArray>("ground");
     QTest::addColumn<QByteArray>("set");
@@ -304,7 +319,8 @@ void TestOpenDialog::roundTrip_data() {
                                  << true << 3;
 }
 
-void TestOpenDialog::roundTrip() {
+void TestOpenDialog::roundTrip()
+{
     QFETCH(QString, style);
     QFETCH(QByteArray, ground);
     QFETCH(QByteArray, set);
@@ -387,7 +403,8 @@ void TestOpenDialog::roundTrip() {
     QCOMPARE(sim.read(path), saved);
 }
 
-void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected() {
+void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
+{
     SimFolder sim;
     Lines gray;
     gray.fileName = "gray.qel";
@@ -417,7 +434,8 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected() {
     QVERIFY(!form.form6());
 }
 
-void TestOpenDialog::overcastVariantWhileOvercastIsSelected() {
+void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
+{
     SimFolder sim;
     Lines gray;
     gray.fileName = "gray.qel";
@@ -435,7 +453,8 @@ void TestOpenDialog::overcastVariantWhileOvercastIsSelected() {
     QVERIFY(form.form6()->Option2->isChecked());
 }
 
-void TestOpenDialog::brokenBandsShowsTheFrontDialogFirst() {
+void TestOpenDialog::brokenBandsShowsTheFrontDialogFirst()
+{
     SimFolder sim;
     Lines bands;
     bands.fileName = "bands.qel";
@@ -455,7 +474,8 @@ void TestOpenDialog::brokenBandsShowsTheFrontDialogFirst() {
     QVERIFY(form.form7() && form.form7()->Option2->isChecked() && !form.form7()->isVisible());
 }
 
-void TestOpenDialog::olderFrontCode() {
+void TestOpenDialog::olderFrontCode()
+{
     SimFolder sim;
     Lines front;
     front.fileName = "front.qel";
@@ -472,7 +492,8 @@ void TestOpenDialog::olderFrontCode() {
     QVERIFY(!form.form7()); // no variant was set, so none lingers
 }
 
-void TestOpenDialog::userPickDuringTheRead_data() {
+void TestOpenDialog::userPickDuringTheRead_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("pick");
@@ -500,7 +521,8 @@ void TestOpenDialog::userPickDuringTheRead_data() {
                                                      << "BB";
 }
 
-void TestOpenDialog::userPickDuringTheRead() {
+void TestOpenDialog::userPickDuringTheRead()
+{
     QFETCH(QByteArray, stored);
     QFETCH(QString, dialog);
     QFETCH(QString, pick);
@@ -519,7 +541,8 @@ void TestOpenDialog::userPickDuringTheRead() {
     QCOMPARE(form.Text2->text(), result);
 }
 
-void TestOpenDialog::codesNotInTheTablesSelectNothing_data() {
+void TestOpenDialog::codesNotInTheTablesSelectNothing_data()
+{
     QTest::addColumn<QByteArray>("style");
     QTest::addColumn<QByteArray>("ground");
     QTest::addColumn<QByteArray>("set");
@@ -534,7 +557,8 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing_data() {
         << QByteArray("f") << QByteArray("F") << QByteArray("S") << QByteArray("");
 }
 
-void TestOpenDialog::codesNotInTheTablesSelectNothing() {
+void TestOpenDialog::codesNotInTheTablesSelectNothing()
+{
     QFETCH(QByteArray, style);
     QFETCH(QByteArray, ground);
     QFETCH(QByteArray, set);
@@ -569,7 +593,8 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing() {
     QCOMPARE(form.Text24->text(), QStringLiteral("odd.qel"));
 }
 
-void TestOpenDialog::emptyCodesSelectNoChanges() {
+void TestOpenDialog::emptyCodesSelectNoChanges()
+{
     SimFolder sim;
     Lines lines;
     lines.fileName = "plain.qel";
@@ -593,7 +618,8 @@ void TestOpenDialog::emptyCodesSelectNoChanges() {
     QCOMPARE(form.Text25->text(), QStringLiteral(" "));
 }
 
-void TestOpenDialog::blankPictureLineEmptiesThePicture() {
+void TestOpenDialog::blankPictureLineEmptiesThePicture()
+{
     SimFolder sim;
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
     Lines with;
@@ -621,7 +647,8 @@ void TestOpenDialog::blankPictureLineEmptiesThePicture() {
     QVERIFY(form.Command2->isEnabled());
 }
 
-void TestOpenDialog::fileNameLineDiffersFromTheFileName() {
+void TestOpenDialog::fileNameLineDiffersFromTheFileName()
+{
     SimFolder sim;
     Lines lines;
     lines.fileName = "original.qel";
@@ -640,7 +667,8 @@ void TestOpenDialog::fileNameLineDiffersFromTheFileName() {
     QCOMPARE(sim.read(QStringLiteral("qel/renamed.qel")), script(lines));
 }
 
-void TestOpenDialog::sameFlightDoesNotEnableSave() {
+void TestOpenDialog::sameFlightDoesNotEnableSave()
+{
     SimFolder sim;
     Lines lines;
     lines.fileName = "noflight.qel";
@@ -655,7 +683,8 @@ void TestOpenDialog::sameFlightDoesNotEnableSave() {
 }
 
 // A file written elsewhere may hold more than the boxes let the user type.
-void TestOpenDialog::longLinesAreTakenWhole() {
+void TestOpenDialog::longLinesAreTakenWhole()
+{
     SimFolder sim;
     Lines lines;
     lines.description = QByteArray(5000, 'd');
@@ -672,7 +701,8 @@ void TestOpenDialog::longLinesAreTakenWhole() {
     QCOMPARE(form.Text1->text().size(), 2004);
 }
 
-void TestOpenDialog::selectAndDoubleClickAgree() {
+void TestOpenDialog::selectAndDoubleClickAgree()
+{
     SimFolder sim;
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
     Lines lines;
@@ -701,7 +731,8 @@ void TestOpenDialog::selectAndDoubleClickAgree() {
     QVERIFY(states[0].contains(QStringLiteral("Text2=[CC]")));
 }
 
-void TestOpenDialog::selectWithNothingSelected() {
+void TestOpenDialog::selectWithNothingSelected()
+{
     for (bool withFiles : {false, true}) {
         SimFolder sim;
         if (withFiles)
@@ -718,14 +749,16 @@ void TestOpenDialog::selectWithNothingSelected() {
     }
 }
 
-void TestOpenDialog::leavingChangesNothing_data() {
+void TestOpenDialog::leavingChangesNothing_data()
+{
     QTest::addColumn<int>("how");
     QTest::newRow("Exit") << 0;
     QTest::newRow("window closed") << 1;
     QTest::newRow("Escape") << 2;
 }
 
-void TestOpenDialog::leavingChangesNothing() {
+void TestOpenDialog::leavingChangesNothing()
+{
     QFETCH(int, how);
     SimFolder sim;
     Lines lines;
@@ -751,7 +784,8 @@ void TestOpenDialog::leavingChangesNothing() {
     QVERIFY(!form.findChild<Form5*>());
 }
 
-void TestOpenDialog::onlyOneOpenDialog() {
+void TestOpenDialog::onlyOneOpenDialog()
+{
     SimFolder sim;
     Form1 form;
     ModalAnswerer a;
@@ -773,7 +807,8 @@ void TestOpenDialog::onlyOneOpenDialog() {
     ANSWERED(a);
 }
 
-void TestOpenDialog::missingQelFolder() {
+void TestOpenDialog::missingQelFolder()
+{
     SimFolder sim(true, false);
     Form1 form;
     ModalAnswerer a;
@@ -782,7 +817,8 @@ void TestOpenDialog::missingQelFolder() {
     ANSWERED(a);
 }
 
-void TestOpenDialog::unreadableFileChangesNothing_data() {
+void TestOpenDialog::unreadableFileChangesNothing_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("setup"); // 0 as written, 1 removed after listing, 2 unreadable,
                                     // 3 a link to nowhere
@@ -807,7 +843,8 @@ void TestOpenDialog::unreadableFileChangesNothing_data() {
     QTest::newRow("link to nowhere") << QByteArray() << 3 << "does not exist";
 }
 
-void TestOpenDialog::unreadableFileChangesNothing() {
+void TestOpenDialog::unreadableFileChangesNothing()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(int, setup);
     QFETCH(QString, reason);
@@ -860,7 +897,8 @@ void TestOpenDialog::unreadableFileChangesNothing() {
     QVERIFY(form.form3() && form.form3()->Option4->isChecked());
 }
 
-void TestOpenDialog::sizeLimitIsInclusive() {
+void TestOpenDialog::sizeLimitIsInclusive()
+{
     SimFolder sim;
     Lines lines;
     lines.fileName = "big.qel";
@@ -874,7 +912,8 @@ void TestOpenDialog::sizeLimitIsInclusive() {
                 .error.contains(QStringLiteral("64 KiB")));
 }
 
-void TestOpenDialog::pictureThatCannotBeShown_data() {
+void TestOpenDialog::pictureThatCannotBeShown_data()
+{
     QTest::addColumn<QByteArray>("picture");
     QTest::newRow("missing") << QByteArray("missing.bmp");
     QTest::newRow("not a picture") << QByteArray("broken.bmp");
@@ -886,7 +925,8 @@ void TestOpenDialog::pictureThatCannotBeShown_data() {
     QTest::newRow("the folder itself") << QByteArray(".");
 }
 
-void TestOpenDialog::pictureThatCannotBeShown() {
+void TestOpenDialog::pictureThatCannotBeShown()
+{
     QFETCH(QByteArray, picture);
     SimFolder sim;
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));

@@ -10,30 +10,35 @@ using Renames = QMap<QString, QString>; // new name → former name, "NEW" for t
 
 namespace {
 
-QByteArray photoBytes(const QString& label) {
+QByteArray photoBytes(const QString& label)
+{
     return "photo " + label.toUtf8();
 }
 
-void put(const QDir& dir, const QString& name, const QByteArray& bytes) {
+void put(const QDir& dir, const QString& name, const QByteArray& bytes)
+{
     QFile file(dir.filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
 
-QByteArray get(const QDir& dir, const QString& name) {
+QByteArray get(const QDir& dir, const QString& name)
+{
     QFile file(dir.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // Name → content of every entry, folders shown as "<folder>".
-QMap<QString, QByteArray> snapshot(const QDir& dir) {
+QMap<QString, QByteArray> snapshot(const QDir& dir)
+{
     QMap<QString, QByteArray> all;
     for (const QFileInfo& info : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
         all[info.fileName()] = info.isDir() ? QByteArray("<folder>") : get(dir, info.fileName());
     return all;
 }
 
-QString name(int n) {
+QString name(int n)
+{
     return QStringLiteral("%1.bmp").arg(n);
 }
 
@@ -42,7 +47,8 @@ struct FakeWriter {
     QByteArray bytes = "NEW";
     int calls = 0;
     QString failure;
-    photo::autosave::Writer fn() {
+    photo::autosave::Writer fn()
+    {
         return [this](const QString& path) {
             ++calls;
             if (!failure.isEmpty())
@@ -61,12 +67,14 @@ class FailingMoves : public photo::autosave::FileMoves {
 public:
     QString failRenameOf;
     bool failRemove = false;
-    QString rename(const QString& from, const QString& to) override {
+    QString rename(const QString& from, const QString& to) override
+    {
         if (QFileInfo(from).fileName() == failRenameOf)
             return QStringLiteral("refused for the test");
         return FileMoves::rename(from, to);
     }
-    QString remove(const QString& path) override {
+    QString remove(const QString& path) override
+    {
         return failRemove ? QStringLiteral("refused for the test") : FileMoves::remove(path);
     }
 };
@@ -95,14 +103,16 @@ private slots:
     void writeFailingAfterTheMovesLosesNothing();
 };
 
-void TestPhotoAutoSave::movesByFirstFreeNumber_data() {
+void TestPhotoAutoSave::movesByFirstFreeNumber_data()
+{
     QTest::addColumn<int>("firstFree"); // 11: all ten taken
     for (int k = 1; k <= 10; ++k)
         QTest::addRow("first free %d", k) << k;
     QTest::newRow("all ten taken") << 11;
 }
 
-void TestPhotoAutoSave::movesByFirstFreeNumber() {
+void TestPhotoAutoSave::movesByFirstFreeNumber()
+{
     QFETCH(int, firstFree);
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
@@ -133,7 +143,8 @@ void TestPhotoAutoSave::movesByFirstFreeNumber() {
     QCOMPARE(snapshot(dir), expected);
 }
 
-void TestPhotoAutoSave::gaps_data() {
+void TestPhotoAutoSave::gaps_data()
+{
     QTest::addColumn<QList<int>>("present");
     QTest::addColumn<Renames>("after");
     QTest::newRow("1 and 3") << QList<int>{1, 3}
@@ -149,7 +160,8 @@ void TestPhotoAutoSave::gaps_data() {
     QTest::newRow("2 to 10 without 1") << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10} << noMoves;
 }
 
-void TestPhotoAutoSave::gaps() {
+void TestPhotoAutoSave::gaps()
+{
     QFETCH(QList<int>, present);
     QFETCH(Renames, after);
     QTemporaryDir tmp;
@@ -165,7 +177,8 @@ void TestPhotoAutoSave::gaps() {
     QCOMPARE(snapshot(dir), expected);
 }
 
-void TestPhotoAutoSave::eleventhPressDropsTheOldest() {
+void TestPhotoAutoSave::eleventhPressDropsTheOldest()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     FakeWriter writer;
@@ -180,7 +193,8 @@ void TestPhotoAutoSave::eleventhPressDropsTheOldest() {
     QCOMPARE(snapshot(dir), expected);
 }
 
-void TestPhotoAutoSave::writesTheCaptureAsABitmap() {
+void TestPhotoAutoSave::writesTheCaptureAsABitmap()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     put(dir, name(1), photoBytes(name(1)));
@@ -197,7 +211,8 @@ void TestPhotoAutoSave::writesTheCaptureAsABitmap() {
     QCOMPARE(get(dir, name(2)), photoBytes(name(1)));
 }
 
-void TestPhotoAutoSave::noPictureTouchesNothing() {
+void TestPhotoAutoSave::noPictureTouchesNothing()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     for (int n = 1; n <= 10; ++n)
@@ -209,7 +224,8 @@ void TestPhotoAutoSave::noPictureTouchesNothing() {
     QCOMPARE(snapshot(dir), before);
 }
 
-void TestPhotoAutoSave::folderWithANumberedNameIsNotAPhoto() {
+void TestPhotoAutoSave::folderWithANumberedNameIsNotAPhoto()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     QVERIFY(dir.mkdir(name(1)));
@@ -222,7 +238,8 @@ void TestPhotoAutoSave::folderWithANumberedNameIsNotAPhoto() {
     QVERIFY(QFileInfo(dir.filePath(name(1))).isDir());
 }
 
-void TestPhotoAutoSave::caseVariantCountsAsPresent() {
+void TestPhotoAutoSave::caseVariantCountsAsPresent()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     put(dir, QStringLiteral("1.BMP"), photoBytes(QStringLiteral("upper")));
@@ -233,7 +250,8 @@ void TestPhotoAutoSave::caseVariantCountsAsPresent() {
     QCOMPARE(snapshot(dir), expected);
 }
 
-void TestPhotoAutoSave::renameBlockedStopsBeforeAnyMove() {
+void TestPhotoAutoSave::renameBlockedStopsBeforeAnyMove()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     put(dir, name(1), photoBytes(name(1)));
@@ -249,7 +267,8 @@ void TestPhotoAutoSave::renameBlockedStopsBeforeAnyMove() {
     QCOMPARE(snapshot(dir), before);
 }
 
-void TestPhotoAutoSave::renameFailingMidwayLosesNothingAndNextPressCarriesOn() {
+void TestPhotoAutoSave::renameFailingMidwayLosesNothingAndNextPressCarriesOn()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     put(dir, name(1), photoBytes(name(1)));
@@ -273,7 +292,8 @@ void TestPhotoAutoSave::renameFailingMidwayLosesNothingAndNextPressCarriesOn() {
     QCOMPARE(snapshot(dir), done);
 }
 
-void TestPhotoAutoSave::deleteFailingMovesNothing() {
+void TestPhotoAutoSave::deleteFailingMovesNothing()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     for (int n = 1; n <= 10; ++n)
@@ -290,7 +310,8 @@ void TestPhotoAutoSave::deleteFailingMovesNothing() {
     QCOMPARE(snapshot(dir), before);
 }
 
-void TestPhotoAutoSave::writeFailingAfterTheMovesLosesNothing() {
+void TestPhotoAutoSave::writeFailingAfterTheMovesLosesNothing()
+{
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     put(dir, name(1), photoBytes(name(1)));

@@ -23,7 +23,8 @@ private slots:
     void saveReplacesAndReportsFailures();
 };
 
-void TestPhotoBmp::scenarioPictureHeader() {
+void TestPhotoBmp::scenarioPictureHeader()
+{
     QImage picture(161, 121, QImage::Format_RGB32);
     picture.fill(QColor(10, 20, 30));
     const QByteArray bytes = photo::bmp::encode(picture);
@@ -48,7 +49,8 @@ void TestPhotoBmp::scenarioPictureHeader() {
     QCOMPARE(bytes.mid(54 + 484, 3), QByteArray("\x1E\x14\x0A", 3));
 }
 
-void TestPhotoBmp::tinyPictureWholeFile() {
+void TestPhotoBmp::tinyPictureWholeFile()
+{
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.setPixel(0, 0, qRgb(255, 0, 0));
     picture.setPixel(1, 0, qRgb(0, 255, 0));
@@ -66,7 +68,8 @@ void TestPhotoBmp::tinyPictureWholeFile() {
     QCOMPARE(photo::bmp::encode(picture), expected);
 }
 
-void TestPhotoBmp::rowsArePaddedToFourBytes_data() {
+void TestPhotoBmp::rowsArePaddedToFourBytes_data()
+{
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("rowBytes");
     QTest::newRow("1 pixel") << 1 << 4;
@@ -77,7 +80,8 @@ void TestPhotoBmp::rowsArePaddedToFourBytes_data() {
     QTest::newRow("1920 pixels") << 1920 << 5760;
 }
 
-void TestPhotoBmp::rowsArePaddedToFourBytes() {
+void TestPhotoBmp::rowsArePaddedToFourBytes()
+{
     QFETCH(int, width);
     QFETCH(int, rowBytes);
     QImage picture(width, 3, QImage::Format_RGB32);
@@ -92,7 +96,8 @@ void TestPhotoBmp::rowsArePaddedToFourBytes() {
     }
 }
 
-void TestPhotoBmp::transparencyLandsOnTheBufferGrey() {
+void TestPhotoBmp::transparencyLandsOnTheBufferGrey()
+{
     QImage picture(3, 1, QImage::Format_ARGB32);
     picture.setPixel(0, 0, qRgba(0, 0, 0, 0));     // clear
     picture.setPixel(1, 0, qRgba(255, 0, 0, 128)); // half red
@@ -108,7 +113,8 @@ void TestPhotoBmp::transparencyLandsOnTheBufferGrey() {
     QCOMPARE(file.pixel(2, 0), QColor(0, 0, 255));
 }
 
-void TestPhotoBmp::otherFormatsBecomeTrueColour_data() {
+void TestPhotoBmp::otherFormatsBecomeTrueColour_data()
+{
     QTest::addColumn<QImage>("picture");
     QImage palette(4, 2, QImage::Format_Indexed8);
     palette.setColorTable({qRgb(0, 0, 255), qRgb(255, 255, 0)}); // exact in 16 bits too
@@ -121,7 +127,8 @@ void TestPhotoBmp::otherFormatsBecomeTrueColour_data() {
     QTest::newRow("premultiplied") << palette.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void TestPhotoBmp::otherFormatsBecomeTrueColour() {
+void TestPhotoBmp::otherFormatsBecomeTrueColour()
+{
     QFETCH(QImage, picture);
     const bmpcheck::File file = bmpcheck::read(photo::bmp::encode(picture));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
@@ -132,7 +139,8 @@ void TestPhotoBmp::otherFormatsBecomeTrueColour() {
     QCOMPARE(file.pixel(3, 1), QColor(255, 255, 0));
 }
 
-void TestPhotoBmp::tallPictureInAnOddFormatKeepsEveryRow() {
+void TestPhotoBmp::tallPictureInAnOddFormatKeepsEveryRow()
+{
     // Converted a few rows at a time: every row must still land in its place.
     QImage picture(7, 300, QImage::Format_Indexed8);
     QList<QRgb> colours;
@@ -149,7 +157,8 @@ void TestPhotoBmp::tallPictureInAnOddFormatKeepsEveryRow() {
     }
 }
 
-void TestPhotoBmp::fullScreenCapture() {
+void TestPhotoBmp::fullScreenCapture()
+{
     QImage capture(1920, 1080, QImage::Format_RGB32);
     for (int y = 0; y < 1080; ++y) {
         auto* line = reinterpret_cast<QRgb*>(capture.scanLine(y));
@@ -169,7 +178,8 @@ void TestPhotoBmp::fullScreenCapture() {
         QCOMPARE(file.pixel(p.x(), p.y()), QColor(capture.pixel(p)));
 }
 
-void TestPhotoBmp::nothingToWrite() {
+void TestPhotoBmp::nothingToWrite()
+{
     QCOMPARE(photo::bmp::encode(QImage()), QByteArray());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("none.bmp"));
@@ -177,7 +187,8 @@ void TestPhotoBmp::nothingToWrite() {
     QVERIFY(!QFile::exists(path));
 }
 
-void TestPhotoBmp::refusingDeviceIsReported() {
+void TestPhotoBmp::refusingDeviceIsReported()
+{
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QByteArray storage;
@@ -187,7 +198,8 @@ void TestPhotoBmp::refusingDeviceIsReported() {
     QVERIFY(!photo::bmp::write(readOnly, picture));
 }
 
-void TestPhotoBmp::saveReplacesAndReportsFailures() {
+void TestPhotoBmp::saveReplacesAndReportsFailures()
+{
     QTemporaryDir dir;
     QImage picture(1, 1, QImage::Format_RGB32);
     picture.fill(Qt::black);

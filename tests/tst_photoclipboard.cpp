@@ -18,7 +18,8 @@
 
 namespace {
 
-QImage knownPicture() {
+QImage knownPicture()
+{
     QImage image(300, 200, QImage::Format_RGB32);
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 300; ++x)
@@ -27,7 +28,8 @@ QImage knownPicture() {
 }
 
 // Every pixel of the file against the picture; the first difference, or "".
-QString differences(const bmpcheck::File& file, const QImage& expected) {
+QString differences(const bmpcheck::File& file, const QImage& expected)
+{
     if (!file.problem.isEmpty())
         return file.problem;
     if (file.width != expected.width() || file.height != expected.height())
@@ -57,7 +59,8 @@ private:
     QImage m_picture;
 };
 
-void TestPhotoClipboard::initTestCase() {
+void TestPhotoClipboard::initTestCase()
+{
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs an X display: CTest runs this suite as photo_clipboard under xvfb-run");
@@ -81,13 +84,15 @@ void TestPhotoClipboard::initTestCase() {
         10000);
 }
 
-void TestPhotoClipboard::cleanupTestCase() {
+void TestPhotoClipboard::cleanupTestCase()
+{
     // Taking the clipboard ends the xclip that served it.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         QGuiApplication::clipboard()->clear();
 }
 
-void TestPhotoClipboard::theProgramStartsAndQuitsWhenIdle() {
+void TestPhotoClipboard::theProgramStartsAndQuitsWhenIdle()
+{
     SimFolder sim;
     QProcess program;
     program.setWorkingDirectory(sim.path());
@@ -103,7 +108,8 @@ void TestPhotoClipboard::theProgramStartsAndQuitsWhenIdle() {
     QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
 }
 
-void TestPhotoClipboard::savesExactlyTheClipboardsPixels() {
+void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
+{
     SimFolder sim;
     photo::Form1 form;
     form.show();

@@ -21,7 +21,8 @@ using photo::Form1;
 namespace {
 
 // A picture whose every pixel differs, so shifts and scaling show.
-QImage pattern(int w, int h, int seed = 0) {
+QImage pattern(int w, int h, int seed = 0)
+{
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -30,7 +31,8 @@ QImage pattern(int w, int h, int seed = 0) {
 }
 
 // Left half red, right half blue.
-QImage halves(int w, int h) {
+QImage halves(int w, int h)
+{
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::red);
     for (int y = 0; y < h; ++y)
@@ -39,14 +41,16 @@ QImage halves(int w, int h) {
     return image;
 }
 
-void setClipboard(const QImage& image) {
+void setClipboard(const QImage& image)
+{
     if (image.isNull())
         QGuiApplication::clipboard()->clear();
     else
         QGuiApplication::clipboard()->setImage(image);
 }
 
-std::unique_ptr<Form1> started(const QImage& clipboard) {
+std::unique_ptr<Form1> started(const QImage& clipboard)
+{
     setClipboard(clipboard);
     auto form = std::make_unique<Form1>();
     form->show();
@@ -55,7 +59,8 @@ std::unique_ptr<Form1> started(const QImage& clipboard) {
     return form;
 }
 
-bmpcheck::File readBmp(const SimFolder& sim, const QString& relative) {
+bmpcheck::File readBmp(const SimFolder& sim, const QString& relative)
+{
     return bmpcheck::read(sim.read(relative));
 }
 
@@ -86,11 +91,13 @@ private slots:
     void exitEndsTheProgram();
 };
 
-void TestPhotoForm::initTestCase() {
+void TestPhotoForm::initTestCase()
+{
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
 }
 
-void TestPhotoForm::layout_data() {
+void TestPhotoForm::layout_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<bool>("shown");
@@ -108,7 +115,8 @@ void TestPhotoForm::layout_data() {
     QTest::newRow("File2") << "File2" << QRect(6360, 2640, 375, 285) << false;
 }
 
-void TestPhotoForm::layout() {
+void TestPhotoForm::layout()
+{
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     QFETCH(bool, shown);
@@ -125,7 +133,8 @@ void TestPhotoForm::layout() {
     QCOMPARE(control->isVisible(), shown);
 }
 
-void TestPhotoForm::captionsFontsAndFocus() {
+void TestPhotoForm::captionsFontsAndFocus()
+{
     setClipboard({});
     Form1 form;
     form.show();
@@ -169,7 +178,8 @@ void TestPhotoForm::captionsFontsAndFocus() {
     }
 }
 
-void TestPhotoForm::startWithAPicture() {
+void TestPhotoForm::startWithAPicture()
+{
     const QImage capture = pattern(320, 200);
     auto form = started(capture);
     QVERIFY(form->startupDone());
@@ -189,7 +199,8 @@ void TestPhotoForm::startWithAPicture() {
              qPrintable(corner.name() + " vs " + expected.name()));
 }
 
-void TestPhotoForm::startWithoutAPicture() {
+void TestPhotoForm::startWithoutAPicture()
+{
     ModalAnswerer answerer; // expects nothing: an empty clipboard is no reason for a message
     auto form = started({});
     QTest::qWait(50);
@@ -199,7 +210,8 @@ void TestPhotoForm::startWithoutAPicture() {
     QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
 }
 
-void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled() {
+void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled()
+{
     const QImage first = pattern(400, 300);
     auto form = started(first);
     const QImage second = pattern(200, 100, 77);
@@ -219,7 +231,8 @@ void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled() {
         QCOMPARE(QColor(shown.pixel(p)), QColor(first.pixel(p)));
 }
 
-void TestPhotoForm::copyPreviewRendersWhatTheBoxShows() {
+void TestPhotoForm::copyPreviewRendersWhatTheBoxShows()
+{
     auto form = started(halves(3840, 2160));
     photo::Module1::CopyPreview(*form);
     QImage copy = form->Picture2->image();
@@ -239,7 +252,8 @@ void TestPhotoForm::copyPreviewRendersWhatTheBoxShows() {
     QCOMPARE(QColor(copy.pixel(150, 100)), QColor(192, 192, 192)); // the buffer's grey
 }
 
-void TestPhotoForm::scenarioPictureNewName() {
+void TestPhotoForm::scenarioPictureNewName()
+{
     SimFolder sim;
     auto form = started(halves(1024, 768));
     form->Text3->setText(QStringLiteral("meigs"));
@@ -259,7 +273,8 @@ void TestPhotoForm::scenarioPictureNewName() {
     QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
 }
 
-void TestPhotoForm::scenarioPictureExistingName() {
+void TestPhotoForm::scenarioPictureExistingName()
+{
     SimFolder sim;
     sim.write(QStringLiteral("qel/View.BMP"), "old picture");
     auto form = started(halves(640, 480));
@@ -286,7 +301,8 @@ void TestPhotoForm::scenarioPictureExistingName() {
     QCOMPARE(file.bytes.size(), 58618);
 }
 
-void TestPhotoForm::fullScreenPhoto() {
+void TestPhotoForm::fullScreenPhoto()
+{
     SimFolder sim;
     const QImage capture = pattern(1920, 1080, 5);
     auto form = started(capture);
@@ -318,7 +334,8 @@ void TestPhotoForm::fullScreenPhoto() {
     QCOMPARE(readBmp(sim, QStringLiteral("shot.bmp")).width, 1920);
 }
 
-void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder() {
+void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
+{
     SimFolder sim;
     sim.write(QStringLiteral("qel/photo.bmp"), "scenario picture");
     auto form = started(pattern(64, 48));
@@ -339,7 +356,8 @@ void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder() {
     QVERIFY2(second.allAnswered(), qPrintable(second.report()));
 }
 
-void TestPhotoForm::unusableNamesAreRefused_data() {
+void TestPhotoForm::unusableNamesAreRefused_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("scenario");
     const QStringList names{QStringLiteral("???.bmp"), QString(), QStringLiteral("../x.bmp"),
@@ -350,7 +368,8 @@ void TestPhotoForm::unusableNamesAreRefused_data() {
     }
 }
 
-void TestPhotoForm::unusableNamesAreRefused() {
+void TestPhotoForm::unusableNamesAreRefused()
+{
     QFETCH(QString, name);
     QFETCH(bool, scenario);
     SimFolder sim;
@@ -366,7 +385,8 @@ void TestPhotoForm::unusableNamesAreRefused() {
     QCOMPARE(sim.read(QStringLiteral("qel/x.bmp")), QByteArray("keep"));
 }
 
-void TestPhotoForm::noPictureNothingWritten() {
+void TestPhotoForm::noPictureNothingWritten()
+{
     SimFolder sim;
     sim.write(QStringLiteral("qel/a.bmp"), "keep");
     sim.write(QStringLiteral("a.bmp"), "keep too");
@@ -382,7 +402,8 @@ void TestPhotoForm::noPictureNothingWritten() {
     QCOMPARE(sim.read(QStringLiteral("a.bmp")), QByteArray("keep too"));
 }
 
-void TestPhotoForm::noQelFolder() {
+void TestPhotoForm::noQelFolder()
+{
     SimFolder sim(true, false);
     auto form = started(pattern(50, 50));
     form->Text3->setText(QStringLiteral("a.bmp"));
@@ -393,7 +414,8 @@ void TestPhotoForm::noQelFolder() {
     QCOMPARE(sim.entries(), QStringList{QStringLiteral("pilots")});
 }
 
-void TestPhotoForm::failedWriteIsReported() {
+void TestPhotoForm::failedWriteIsReported()
+{
     SimFolder sim;
     sim.mkdir(QStringLiteral("taken.bmp"));
     auto form = started(pattern(50, 50));
@@ -405,7 +427,8 @@ void TestPhotoForm::failedWriteIsReported() {
     QVERIFY(QFileInfo(sim.filePath(QStringLiteral("taken.bmp"))).isDir());
 }
 
-void TestPhotoForm::autoSaveReadsTheClipboardAfresh() {
+void TestPhotoForm::autoSaveReadsTheClipboardAfresh()
+{
     SimFolder sim;
     sim.write(QStringLiteral("1.bmp"), "older photo");
     auto form = started(pattern(30, 20));
@@ -424,7 +447,8 @@ void TestPhotoForm::autoSaveReadsTheClipboardAfresh() {
     QCOMPARE(file.pixel(799, 0), QColor(0, 0, 255));
 }
 
-void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing() {
+void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing()
+{
     SimFolder sim;
     for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), QByteArray::number(n));
@@ -439,7 +463,8 @@ void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing() {
         QCOMPARE(sim.read(QStringLiteral("%1.bmp").arg(n)), QByteArray::number(n));
 }
 
-void TestPhotoForm::exitEndsTheProgram() {
+void TestPhotoForm::exitEndsTheProgram()
+{
     auto form = started(pattern(30, 20));
     QEventLoop loop;
     QTimer::singleShot(0, form->Command6, &QPushButton::click);

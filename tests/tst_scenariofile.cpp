@@ -65,9 +65,10 @@ void TestScenarioFile::onlyAFlight()
     f.appletFlag = QStringLiteral("app");
     f.picture = QStringLiteral(" ");
     f.flight = QStringLiteral("CESSNA.STN");
-    const QByteArray expected = "@echo off\r\ngoto next\r\n\r\n???.qel\r\napp\r\n \r\nCESSNA.STN\r\n"
-                                "???.qel\r\n\r\n\r\n\r\n\r\napp\r\n:next\r\n\r\n"
-                                "call qel.bat   \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+    const QByteArray expected =
+        "@echo off\r\ngoto next\r\n\r\n???.qel\r\napp\r\n \r\nCESSNA.STN\r\n"
+        "???.qel\r\n\r\n\r\n\r\n\r\napp\r\n:next\r\n\r\n"
+        "call qel.bat   \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
     QCOMPARE(scenario::encode(f).bytes, expected);
 }
 
@@ -81,8 +82,11 @@ void TestScenarioFile::longDescriptionAndAppletOff()
     f.flight = QStringLiteral(" ");
     f.cloudStyle = QStringLiteral("CT");
     const QByteArray d(210, 'x');
-    const QByteArray expected = "@echo off\r\ngoto next\r\n" + d + "\r\na.qel\r\n \r\n \r\n \r\n"
-                                "a.qel\r\n" + d + "\r\nCT\r\n\r\n\r\n \r\n:next\r\n\r\n"
+    const QByteArray expected = "@echo off\r\ngoto next\r\n" + d +
+                                "\r\na.qel\r\n \r\n \r\n \r\n"
+                                "a.qel\r\n" +
+                                d +
+                                "\r\nCT\r\n\r\n\r\n \r\n:next\r\n\r\n"
                                 "call qel.bat CT  \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
     QCOMPARE(scenario::encode(f).bytes, expected);
     QCOMPARE(expected.count("\r\n"), 19);
@@ -101,7 +105,8 @@ void TestScenarioFile::ansiCharactersRoundTrip()
     const auto decoded = scenario::decode(file);
     QCOMPARE(decoded.error, QString());
     QCOMPARE(decoded.fields.description.size(), 254);
-    QCOMPARE(decoded.fields.description.at(0x80 - 2), QChar(0x20AC)); // euro sign (CR and LF left out)
+    QCOMPARE(decoded.fields.description.at(0x80 - 2),
+             QChar(0x20AC)); // euro sign (CR and LF left out)
     QCOMPARE(decoded.fields.description.at(0xE9 - 2), QChar(0xE9));
 
     Fields f;
@@ -120,7 +125,8 @@ void TestScenarioFile::refusesWhatTheFileCannotHold_data()
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("named");
     QTest::newRow("greek letter in flight") << QStringLiteral("Ωmega.stn") << QString() << "flight";
-    QTest::newRow("cjk in description") << QStringLiteral(" ") << QStringLiteral("雲") << "description";
+    QTest::newRow("cjk in description")
+        << QStringLiteral(" ") << QStringLiteral("雲") << "description";
     QTest::newRow("jump label") << QStringLiteral(" ") << QStringLiteral(":next") << "description";
     QTest::newRow("line break") << QStringLiteral(" ") << QStringLiteral("a\nb") << "description";
 }
@@ -173,10 +179,25 @@ void TestScenarioFile::readsEveryLineEndStyle_data()
 void TestScenarioFile::readsEveryLineEndStyle()
 {
     QFETCH(QByteArray, end);
-    const QList<QByteArray> lines = {"@echo off", "goto next", "d3",   "f4",  "app", "pic.bmp",
-                                     "Flight.stn", "name.qel", "desc", "TB",  "FWIN", "SET1",
-                                     " ",          ":next",    "",     "call qel.bat TB FWIN SET1",
-                                     "",           ":end",     "del qeltemp.bat >nul"};
+    const QList<QByteArray> lines = {"@echo off",
+                                     "goto next",
+                                     "d3",
+                                     "f4",
+                                     "app",
+                                     "pic.bmp",
+                                     "Flight.stn",
+                                     "name.qel",
+                                     "desc",
+                                     "TB",
+                                     "FWIN",
+                                     "SET1",
+                                     " ",
+                                     ":next",
+                                     "",
+                                     "call qel.bat TB FWIN SET1",
+                                     "",
+                                     ":end",
+                                     "del qeltemp.bat >nul"};
     const QByteArray file = lines.join(end) + end;
     const auto decoded = scenario::decode(file);
     QCOMPARE(decoded.error, QString());

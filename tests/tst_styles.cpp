@@ -16,14 +16,16 @@
 
 namespace {
 
-QRadioButton* option(QWidget* w, const QString& name) {
+QRadioButton* option(QWidget* w, const QString& name)
+{
     auto* found = w->findChild<QRadioButton*>(name);
     if (!found)
         qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
     return found;
 }
 
-QString checkedIn(QWidget* frame) {
+QString checkedIn(QWidget* frame)
+{
     for (QRadioButton* b : frame->findChildren<QRadioButton*>()) {
         if (b->isChecked())
             return b->objectName();
@@ -31,14 +33,16 @@ QString checkedIn(QWidget* frame) {
     return QStringLiteral("(none)");
 }
 
-void pressOk(QWidget* dialog) {
+void pressOk(QWidget* dialog)
+{
     dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
 }
 
 // Answers the next style dialog: records what it showed, clicks `choices` in turn, then "OK".
 void answerDialog(ModalAnswerer& answerer, const QString& dialog, const QStringList& choices = {},
                   QString* shownChoice = nullptr, QString* codeWhenShown = nullptr,
-                  Form1* form = nullptr) {
+                  Form1* form = nullptr)
+{
     answerer.expectWindow(dialog, [=](QWidget* w) {
         if (shownChoice)
             *shownChoice = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
@@ -72,7 +76,8 @@ private slots:
     void dialogLayout();
 };
 
-void TestStyles::startState() {
+void TestStyles::startState()
+{
     SimFolder sim;
     Form1 form;
     QCOMPARE(form.Frame1->title(), QStringLiteral("Select Cloud Style"));
@@ -112,7 +117,8 @@ void TestStyles::startState() {
     }
 }
 
-void TestStyles::plainOptionsWriteTheirCodes_data() {
+void TestStyles::plainOptionsWriteTheirCodes_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("code");
@@ -148,7 +154,8 @@ void TestStyles::plainOptionsWriteTheirCodes_data() {
                           << "SET2";
 }
 
-void TestStyles::plainOptionsWriteTheirCodes() {
+void TestStyles::plainOptionsWriteTheirCodes()
+{
     QFETCH(QString, name);
     QFETCH(QString, field);
     QFETCH(QString, code);
@@ -168,7 +175,8 @@ void TestStyles::plainOptionsWriteTheirCodes() {
     QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
 }
 
-void TestStyles::noChangesWritesTheEmptyString_data() {
+void TestStyles::noChangesWritesTheEmptyString_data()
+{
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("noChanges");
     QTest::addColumn<QString>("field");
@@ -183,7 +191,8 @@ void TestStyles::noChangesWritesTheEmptyString_data() {
                                << "Text22";
 }
 
-void TestStyles::noChangesWritesTheEmptyString() {
+void TestStyles::noChangesWritesTheEmptyString()
+{
     QFETCH(QString, first);
     QFETCH(QString, noChanges);
     QFETCH(QString, field);
@@ -197,7 +206,8 @@ void TestStyles::noChangesWritesTheEmptyString() {
     QVERIFY(text->text() != QStringLiteral(" "));
 }
 
-void TestStyles::variantStyles_data() {
+void TestStyles::variantStyles_data()
+{
     QTest::addColumn<QString>("mainOption");
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("presetCode");
@@ -252,7 +262,8 @@ void TestStyles::variantStyles_data() {
                                         << "Option2" << QStringList{"Option4"} << "CT";
 }
 
-void TestStyles::variantStyles() {
+void TestStyles::variantStyles()
+{
     QFETCH(QString, mainOption);
     QFETCH(QString, dialog);
     QFETCH(QString, presetCode);
@@ -278,7 +289,8 @@ void TestStyles::variantStyles() {
     QVERIFY(!form.findChild<QDialog*>(dialog));
 }
 
-void TestStyles::selectingTheSelectedOptionRunsNothing() {
+void TestStyles::selectingTheSelectedOptionRunsNothing()
+{
     SimFolder sim;
     Form1 form;
     form.show();
@@ -298,7 +310,8 @@ void TestStyles::selectingTheSelectedOptionRunsNothing() {
     QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
 }
 
-void TestStyles::doubleClickAfterOkStartsFromPreset() {
+void TestStyles::doubleClickAfterOkStartsFromPreset()
+{
     SimFolder sim;
     Form1 form;
     form.show();
@@ -341,7 +354,8 @@ void TestStyles::doubleClickAfterOkStartsFromPreset() {
     QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
 }
 
-void TestStyles::enterReopensTheDialogOfTheSelectedStyle() {
+void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
+{
     SimFolder sim;
     Form1 form;
     form.show();
@@ -356,7 +370,8 @@ void TestStyles::enterReopensTheDialogOfTheSelectedStyle() {
     QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
 }
 
-void TestStyles::closingByTheFrameKeepsTheLastChoice() {
+void TestStyles::closingByTheFrameKeepsTheLastChoice()
+{
     SimFolder sim;
     Form1 form;
     ModalAnswerer answerer;
@@ -379,7 +394,8 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice() {
     QVERIFY(!form.form3());
 }
 
-void TestStyles::hiddenDialogKeepsItsChoiceUntilShown() {
+void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
+{
     SimFolder sim;
     Form1 form;
     ModalAnswerer answerer;
@@ -417,7 +433,8 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown() {
 
 // A dialog left hidden with a variant must not show that variant when its style is selected
 // anew: the selection has just written the preset's code, and "OK" keeps that code.
-void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten() {
+void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
+{
     SimFolder sim;
     Form1 form;
     ModalAnswerer answerer;
@@ -437,7 +454,8 @@ void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten() {
     QCOMPARE(form.Text2->text(), QStringLiteral("O"));
 }
 
-void TestStyles::dialogLayout_data() {
+void TestStyles::dialogLayout_data()
+{
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("frame");
@@ -461,7 +479,8 @@ void TestStyles::dialogLayout_data() {
                            << QStringList{"Option1", "Option2", "Option3"} << QSize(129, 105);
 }
 
-void TestStyles::dialogLayout() {
+void TestStyles::dialogLayout()
+{
     QFETCH(QString, dialog);
     QFETCH(QString, title);
     QFETCH(QString, frame);

@@ -67,19 +67,22 @@ int main(int argc, char* argv[])
     }
     bool ok = true;
     for (const Flight& f : flights) {
-        const QByteArray text = QByteArray("[Situation]\r\nTitle=") + f.title +
-                                "\r\nAircraft=Cessna\r\n";
+        const QByteArray text =
+            QByteArray("[Situation]\r\nTitle=") + f.title + "\r\nAircraft=Cessna\r\n";
         ok &= writeFile(root.filePath(QStringLiteral("pilots/") + QLatin1String(f.file)), text);
     }
     ok &= sky(QColor(40, 40, 90), QColor(250, 150, 80), QColor(40, 60, 30), QColor(255, 220, 120))
               .save(root.filePath(QStringLiteral("qel/meigs.bmp")), "BMP");
-    ok &= sky(QColor(120, 120, 130), QColor(190, 190, 195), QColor(70, 90, 60), QColor(200, 200, 200))
-              .save(root.filePath(QStringLiteral("qel/overcast.bmp")), "BMP");
-    ok &= sky(QColor(20, 80, 200), QColor(150, 200, 250), QColor(240, 240, 250), QColor(255, 255, 210))
+    ok &=
+        sky(QColor(120, 120, 130), QColor(190, 190, 195), QColor(70, 90, 60), QColor(200, 200, 200))
+            .save(root.filePath(QStringLiteral("qel/overcast.bmp")), "BMP");
+    ok &= sky(QColor(20, 80, 200), QColor(150, 200, 250), QColor(240, 240, 250),
+              QColor(255, 255, 210))
               .save(root.filePath(QStringLiteral("qel/alps.bmp")), "BMP");
 
     scenario::Fields sample;
-    sample.description = QStringLiteral("Gray overcast over Meigs Field, summer ground, cloud set 2");
+    sample.description =
+        QStringLiteral("Gray overcast over Meigs Field, summer ground, cloud set 2");
     sample.fileName = QStringLiteral("meigs.qel");
     sample.appletFlag = QStringLiteral("app");
     sample.picture = QStringLiteral("meigs.bmp");
@@ -88,7 +91,8 @@ int main(int argc, char* argv[])
     sample.groundTexture = QStringLiteral("FSUM");
     sample.cloudSet = QStringLiteral("SET2");
     const scenario::Encoded encoded = scenario::encode(sample);
-    ok &= encoded.error.isEmpty() && writeFile(root.filePath(QStringLiteral("qel/meigs.qel")), encoded.bytes);
+    ok &= encoded.error.isEmpty() &&
+          writeFile(root.filePath(QStringLiteral("qel/meigs.qel")), encoded.bytes);
     if (!ok) {
         std::fprintf(stderr, "could not write the sample folder %s\n", argv[1]);
         return 1;

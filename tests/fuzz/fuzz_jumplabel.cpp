@@ -13,7 +13,8 @@ namespace {
 // The bytes the interpreter skips before a label and that end a label's name: its token
 // delimiters (blank, tab, comma, semicolon, equals sign, vertical tab, form feed, 0xFF), plus the
 // no-break space and the command-line "@", which some versions skip as well.
-bool isDelimiter(unsigned char b) {
+bool isDelimiter(unsigned char b)
+{
     switch (b) {
     case ' ':
     case '\t':
@@ -32,7 +33,8 @@ bool isDelimiter(unsigned char b) {
 }
 
 // The characters that may continue a label's name: anything else ends it.
-bool continuesName(unsigned char b) {
+bool continuesName(unsigned char b)
+{
     if (isDelimiter(b))
         return false;
     if (b >= 0x80)
@@ -40,7 +42,8 @@ bool continuesName(unsigned char b) {
     return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
 }
 
-bool interpreterSeesNext(const QByteArray& line) {
+bool interpreterSeesNext(const QByteArray& line)
+{
     qsizetype i = 0;
     while (i < line.size() && isDelimiter(uchar(line[i])))
         ++i;
@@ -57,7 +60,8 @@ bool interpreterSeesNext(const QByteArray& line) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray line(reinterpret_cast<const char*>(data), qsizetype(size));
     if (line.contains('\r') || line.contains('\n'))
         return 0; // no field holds a line break (the writer refuses them)

@@ -13,7 +13,8 @@ namespace {
 
 // Names Windows opens as a device, with or without an extension, whatever the letter case, also
 // with blanks between the device name and the extension ("nul .txt").
-bool referenceIsDevice(const QString& name) {
+bool referenceIsDevice(const QString& name)
+{
     QString base = name.section(QLatin1Char('.'), 0, 0);
     while (base.endsWith(QLatin1Char(' ')))
         base.chop(1);
@@ -32,7 +33,8 @@ bool referenceIsDevice(const QString& name) {
 }
 
 // Why `name` is not one plain file name in the current folder, or "" when it is.
-QString referenceProblem(const QString& name) {
+QString referenceProblem(const QString& name)
+{
     if (name.isEmpty())
         return QStringLiteral("empty");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
@@ -57,7 +59,8 @@ QString referenceProblem(const QString& name) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     if (size == 0)
         return 0;
     // The first byte chooses how the rest becomes text: typed text arrives as UTF-16, names read

@@ -18,7 +18,8 @@ QTemporaryDir* folder = nullptr;
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
     // The image format plugins need an application object; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
@@ -26,7 +27,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     if (size == 0)
         return 0;
     // The first byte chooses the file's name: the picker lists only "*.bmp", while a scenario's

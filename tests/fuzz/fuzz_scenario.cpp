@@ -14,7 +14,8 @@ namespace {
 
 // The lines of `bytes` as an independent reading of the layout: CR LF, a lone LF or a lone CR
 // ends a line, and a last line without an end still counts.
-QByteArrayList referenceLines(QByteArray bytes) {
+QByteArrayList referenceLines(QByteArray bytes)
+{
     bytes.replace("\r\n", "\n");
     bytes.replace('\r', '\n');
     QByteArrayList lines = bytes.split('\n');
@@ -23,7 +24,8 @@ QByteArrayList referenceLines(QByteArray bytes) {
     return lines;
 }
 
-bool anyFieldIsLabel(const scenario::Fields& f) {
+bool anyFieldIsLabel(const scenario::Fields& f)
+{
     for (const QString* text : {&f.description, &f.fileName, &f.appletFlag, &f.picture, &f.flight,
                                 &f.cloudStyle, &f.groundTexture, &f.cloudSet}) {
         if (scenario::isJumpLabel(*text))
@@ -32,7 +34,8 @@ bool anyFieldIsLabel(const scenario::Fields& f) {
     return false;
 }
 
-void checkLayout(const QByteArray& written, const scenario::Fields& f) {
+void checkLayout(const QByteArray& written, const scenario::Fields& f)
+{
     FUZZ_CHECK(written.endsWith("\r\n"), QStringLiteral("the file does not end with CR LF"));
     QByteArrayList lines = written.split('\n');
     lines.removeLast(); // after the last LF
@@ -68,7 +71,8 @@ void checkLayout(const QByteArray& written, const scenario::Fields& f) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const scenario::Decoded decoded = scenario::decode(bytes);
     const QByteArrayList lines = referenceLines(bytes);

@@ -29,45 +29,46 @@ ModalAnswerer::~ModalAnswerer() = default;
 
 void ModalAnswerer::expectMessage(const Message& expected)
 {
-    m_queue.push_back({QString(), [this, expected](QWidget* w) {
-                           auto* box = qobject_cast<QMessageBox*>(w);
-                           if (!box) {
-                               m_problems << QStringLiteral("expected a message box, got %1")
-                                                 .arg(describe(w));
-                               closeStray(w, QString());
-                               return;
-                           }
-                           QStringList wrong;
-                           if (box->windowTitle() != expected.title)
-                               wrong << QStringLiteral("title \"%1\"").arg(box->windowTitle());
-                           const bool textOk = expected.textContains
-                                                   ? box->text().contains(expected.text)
-                                                   : box->text() == expected.text;
-                           if (!textOk)
-                               wrong << QStringLiteral("text \"%1\"").arg(box->text());
-                           if (box->standardButtons() != expected.buttons)
-                               wrong << QStringLiteral("buttons %1").arg(int(box->standardButtons()));
-                           if (expected.defaultButton != QMessageBox::NoButton &&
-                               static_cast<QAbstractButton*>(box->defaultButton()) != box->button(expected.defaultButton))
-                               wrong << QStringLiteral("another default button");
-                           if (box->icon() != expected.icon)
-                               wrong << QStringLiteral("icon %1").arg(int(box->icon()));
-                           if (!wrong.isEmpty())
-                               m_problems << QStringLiteral("message box \"%1\": %2")
-                                                 .arg(expected.text, wrong.join(QStringLiteral(", ")));
-                           QAbstractButton* button = box->button(expected.press);
-                           if (button)
-                               button->click();
-                           else
-                               closeStray(w, QStringLiteral("has no button to press"));
-                       }});
+    m_queue.push_back(
+        {QString(), [this, expected](QWidget* w) {
+             auto* box = qobject_cast<QMessageBox*>(w);
+             if (!box) {
+                 m_problems << QStringLiteral("expected a message box, got %1").arg(describe(w));
+                 closeStray(w, QString());
+                 return;
+             }
+             QStringList wrong;
+             if (box->windowTitle() != expected.title)
+                 wrong << QStringLiteral("title \"%1\"").arg(box->windowTitle());
+             const bool textOk = expected.textContains ? box->text().contains(expected.text)
+                                                       : box->text() == expected.text;
+             if (!textOk)
+                 wrong << QStringLiteral("text \"%1\"").arg(box->text());
+             if (box->standardButtons() != expected.buttons)
+                 wrong << QStringLiteral("buttons %1").arg(int(box->standardButtons()));
+             if (expected.defaultButton != QMessageBox::NoButton &&
+                 static_cast<QAbstractButton*>(box->defaultButton()) !=
+                     box->button(expected.defaultButton))
+                 wrong << QStringLiteral("another default button");
+             if (box->icon() != expected.icon)
+                 wrong << QStringLiteral("icon %1").arg(int(box->icon()));
+             if (!wrong.isEmpty())
+                 m_problems << QStringLiteral("message box \"%1\": %2")
+                                   .arg(expected.text, wrong.join(QStringLiteral(", ")));
+             QAbstractButton* button = box->button(expected.press);
+             if (button)
+                 button->click();
+             else
+                 closeStray(w, QStringLiteral("has no button to press"));
+         }});
 }
 
 void ModalAnswerer::expectOverwriteQuestion(QMessageBox::StandardButton press)
 {
     expectMessage({QStringLiteral("QEL alert!!!"),
                    QStringLiteral("File already exists. Do you want to overwrite?"), false,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::NoIcon, press});
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::NoIcon,
+                   press});
 }
 
 void ModalAnswerer::expectSaved(bool afterQuestion)
@@ -142,7 +143,8 @@ void ModalAnswerer::handle(QWidget* window)
     Expectation next = std::move(m_queue.front());
     m_queue.pop_front();
     if (!next.objectName.isEmpty() && window->objectName() != next.objectName) {
-        m_problems << QStringLiteral("expected window %1, got %2").arg(next.objectName, describe(window));
+        m_problems
+            << QStringLiteral("expected window %1, got %2").arg(next.objectName, describe(window));
         closeStray(window, QString());
         return;
     }

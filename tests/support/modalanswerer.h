@@ -20,7 +20,7 @@ class ModalAnswerer : public QObject {
 public:
     struct Message {
         QString title;
-        QString text;            // whole text; see textContains
+        QString text; // whole text; see textContains
         bool textContains = false;
         QMessageBox::StandardButtons buttons = QMessageBox::Ok;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton; // NoButton: not checked

@@ -14,9 +14,15 @@ SimFolder::SimFolder(bool withPilots, bool withQel)
     QDir::setCurrent(m_dir.path());
 }
 
-SimFolder::~SimFolder() { QDir::setCurrent(m_previous); }
+SimFolder::~SimFolder()
+{
+    QDir::setCurrent(m_previous);
+}
 
-void SimFolder::mkdir(const QString& relative) const { QDir(m_dir.path()).mkpath(relative); }
+void SimFolder::mkdir(const QString& relative) const
+{
+    QDir(m_dir.path()).mkpath(relative);
+}
 
 void SimFolder::write(const QString& relative, const QByteArray& bytes) const
 {
@@ -39,5 +45,6 @@ bool SimFolder::exists(const QString& relative) const
 QStringList SimFolder::entries(const QString& relative) const
 {
     return QDir(filePath(relative))
-        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                   QDir::Name);
 }
