@@ -15,6 +15,9 @@
 
 #include <functional>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace faults {
 
 // Every entry below `root`, by relative path: a file's bytes, or a mark for a folder, a link or
@@ -102,6 +105,18 @@ inline ChildResult runChild(const QString& task, const QString& folder,
     result.status = child.exitStatus();
     result.output = QString::fromLocal8Bit(child.readAll());
     return result;
+}
+
+// Runs `task` in a child on a disk that refuses to grow: no file of its may pass `limitBytes`, and
+// a write past it fails (EFBIG) instead of killing the process.
+inline ChildResult runChildWithFileSizeLimit(const QString& task, const QString& folder,
+                                             qint64 limitBytes)
+{
+    return runChild(task, folder, [limitBytes] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{rlim_t(limitBytes), rlim_t(limitBytes)};
+        setrlimit(RLIMIT_FSIZE, &size);
+    });
 }
 
 } // namespace faults

@@ -13,9 +13,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 // A scenario file as an earlier save left it, written out by hand.
@@ -104,12 +101,8 @@ void TestFaults::fileSystemRefusesToGrow()
         sim.write(QStringLiteral("qel/demo.qel"), oldFile);
     const faults::Tree before = faults::snapshot(sim.path());
 
-    const auto child = faults::runChild(QStringLiteral("save-scenario"), sim.path(), [limit] {
-        // Past the limit a write fails with EFBIG instead of killing the process.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{rlim_t(limit), rlim_t(limit)};
-        setrlimit(RLIMIT_FSIZE, &size);
-    });
+    const auto child =
+        faults::runChildWithFileSizeLimit(QStringLiteral("save-scenario"), sim.path(), limit);
     QVERIFY2(child.finished, qPrintable(child.output));
     QCOMPARE(child.status, QProcess::NormalExit);
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));

@@ -24,7 +24,6 @@
 #include <csignal>
 #include <cstring>
 #include <dlfcn.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using photo::Form1;
@@ -198,11 +197,7 @@ void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow()
     sim.write(QStringLiteral("qel/meigs.bmp"), oldPhoto(1000, 'm'));
     const faults::Tree before = faults::snapshot(sim.path());
 
-    const auto child = faults::runChild(task, sim.path(), [limit] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{rlim_t(limit), rlim_t(limit)};
-        setrlimit(RLIMIT_FSIZE, &size);
-    });
+    const auto child = faults::runChildWithFileSizeLimit(task, sim.path(), limit);
     QVERIFY2(child.finished, qPrintable(child.output));
     QCOMPARE(child.status, QProcess::NormalExit);
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
@@ -215,11 +210,8 @@ void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto()
     SimFolder sim;
     for (int n = 1; n <= 3; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(5000, char('0' + n)));
-    const auto child = faults::runChild(QStringLiteral("autosave"), sim.path(), [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{1 << 20, 1 << 20};
-        setrlimit(RLIMIT_FSIZE, &size);
-    });
+    const auto child =
+        faults::runChildWithFileSizeLimit(QStringLiteral("autosave"), sim.path(), 1 << 20);
     QVERIFY2(child.finished, qPrintable(child.output));
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
     // The photos moved up before the write and keep their new numbers; none is lost or cut, and

@@ -12,6 +12,7 @@
 #include "openscenario.h"
 #include "simfolder.h"
 
+#include "optionlookup.h"
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
 #include <QtTest>
 
 namespace {
@@ -85,23 +87,6 @@ QString highCharacters()
     for (int c = 0xA0; c <= 0xFF; ++c)
         text += QChar(c);
     return text;
-}
-
-QRadioButton* option(QWidget* w, const QString& name)
-{
-    auto* found = w->findChild<QRadioButton*>(name);
-    if (!found)
-        qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
-    return found;
-}
-
-QString checkedIn(QWidget* frame)
-{
-    for (QRadioButton* b : frame->findChildren<QRadioButton*>()) {
-        if (b->isChecked())
-            return b->objectName();
-    }
-    return QStringLiteral("(none)");
 }
 
 // Everything of the main window that the open dialog could touch, in one comparable text.

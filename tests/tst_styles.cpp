@@ -7,31 +7,16 @@
 #include "modalanswerer.h"
 #include "simfolder.h"
 
+#include "optionlookup.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
 #include <QtTest>
 
 namespace {
-
-QRadioButton* option(QWidget* w, const QString& name)
-{
-    auto* found = w->findChild<QRadioButton*>(name);
-    if (!found)
-        qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
-    return found;
-}
-
-QString checkedIn(QWidget* frame)
-{
-    for (QRadioButton* b : frame->findChildren<QRadioButton*>()) {
-        if (b->isChecked())
-            return b->objectName();
-    }
-    return QStringLiteral("(none)");
-}
 
 void pressOk(QWidget* dialog)
 {

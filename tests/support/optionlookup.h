@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRadioButton>
+#include <QString>
+#include <QWidget>
+
+// Finding option buttons by their control name, and which one of a group is selected.
+
+inline QRadioButton* option(QWidget* w, const QString& name)
+{
+    auto* found = w->findChild<QRadioButton*>(name);
+    if (!found)
+        qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
+    return found;
+}
+
+// The name of the selected option inside `frame`, or "(none)".
+inline QString checkedIn(QWidget* frame)
+{
+    for (QRadioButton* b : frame->findChildren<QRadioButton*>()) {
+        if (b->isChecked())
+            return b->objectName();
+    }
+    return QStringLiteral("(none)");
+}
