@@ -1,5 +1,6 @@
-# Installing and packaging: both programs into bin/, a desktop entry and an icon for each, and the
-# README with its screenshots. `cpack -G DEB` in the build folder makes a Debian package of it.
+# Installing and packaging: both programs into bin/, a desktop entry, an icon and a manual
+# page for each, the README with its screenshots, and the copyright file and change
+# log Debian asks for. `cpack -G DEB` in the build folder makes a Debian package of it.
 include(GNUInstallDirs)
 
 set(QEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -22,18 +23,21 @@ set(CPACK_PACKAGE_NAME qeltools)
 set(CPACK_PACKAGE_VENDOR "QEL tools")
 set(CPACK_PACKAGE_CONTACT "QEL tools team <qeltools@example.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# Debian shows the summary on one line and wraps nothing: both stay within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Scenario editor and photo tool for the Nubivar & Grundex add-on of Flight Simulator 98")
-set(CPACK_PACKAGE_DESCRIPTION
-    "QELedit composes cloud and ground-texture scenarios (*.qel) for the add-on's launcher and \
-opens them again for editing; qelphoto saves a screen capture from the clipboard as a scenario \
-picture or a full-screen photo. Both work in the simulator's folder.")
+    "scenario editor and photo tool for a Flight Simulator 98 add-on")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "QELedit composes cloud and ground-texture scenarios (*.qel) for the\n"
+    "launcher of the Nubivar & Grundex add-on and opens them again for\n"
+    "editing; qelphoto saves a screen capture from the clipboard as a scenario\n"
+    "picture or a full-screen photo. Both work in the simulator's folder.")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The programs serve a game but are none; Debian's "games" section is for games themselves.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/qeltools")
 # The Qt, C and C++ libraries the programs link come from dpkg-shlibdeps (package dpkg-dev).
@@ -47,5 +51,10 @@ else()
 endif()
 # The launcher button runs the add-on's qel.exe through Wine on Linux.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")
+
+
+if(UNIX)
+    include(${CMAKE_CURRENT_LIST_DIR}/DebianDocs.cmake)
+endif()
 
 include(CPack)
