@@ -1,5 +1,5 @@
-# Installing and packaging: both programs into bin/, a desktop entry, an icon and a manual
-# page for each, the README with its screenshots, and the copyright file and change
+# Installing and packaging: both programs into bin/, a desktop entry, an icon, AppStream metadata
+# and a manual page for each, the README with its screenshots, and the copyright file and change
 # log Debian asks for. `cpack -G DEB` in the build folder makes a Debian package of it.
 include(GNUInstallDirs)
 
@@ -10,6 +10,9 @@ foreach(program qeledit qelphoto)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${QEL_PACKAGING_DIR}/icons/${program}.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    # Software centres look an application up by its AppStream id, which names the file.
+    install(FILES ${QEL_PACKAGING_DIR}/org.example.qeltools.${program}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endforeach()
 
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
