@@ -1,5 +1,6 @@
 # Installs the build in BUILD_DIR under a throw-away prefix and checks what lands there: both
-# programs side by side, a valid desktop entry and an icon for each, the README and its pictures.
+# programs side by side, a valid desktop entry, AppStream metadata, an icon and a manual page for
+# each, the README and its pictures, the copyright file and the change log.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -P checkinstall.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -11,7 +12,10 @@ set(expected
     bin/QELedit bin/qelphoto
     share/applications/qeledit.desktop share/applications/qelphoto.desktop
     share/icons/hicolor/scalable/apps/qeledit.svg share/icons/hicolor/scalable/apps/qelphoto.svg
-    share/doc/qeltools/README.md)
+    share/metainfo/org.example.qeltools.qeledit.metainfo.xml
+    share/metainfo/org.example.qeltools.qelphoto.metainfo.xml
+    share/man/man1/QELedit.1.gz share/man/man1/qelphoto.1.gz
+    share/doc/qeltools/README.md share/doc/qeltools/copyright share/doc/qeltools/changelog.gz)
 foreach(screenshot editor overcast front cirrus open picker help photo)
     list(APPEND expected share/doc/qeltools/docs/screenshots/${screenshot}.png)
 endforeach()
@@ -50,5 +54,20 @@ if(validate)
     endif()
 else()
     message(STATUS "desktop-file-validate (desktop-file-utils) not installed; entries not validated")
+endif()
+# validate-tree also checks that each metadata file is named by its id and that the desktop entry
+# it launches is installed beside it.
+find_program(appstreamcli appstreamcli)
+if(appstreamcli)
+    file(GLOB metainfo ${PREFIX}/share/metainfo/*.xml)
+    foreach(check "validate;--no-net;${metainfo}" "validate-tree;--no-net;${PREFIX}")
+        execute_process(COMMAND ${appstreamcli} ${check}
+                        RESULT_VARIABLE valid OUTPUT_VARIABLE said ERROR_VARIABLE said)
+        if(NOT valid EQUAL 0 OR said MATCHES "(^|\n) *[EW]: ")
+            message(FATAL_ERROR "appstreamcli ${check}: ${said}")
+        endif()
+    endforeach()
+else()
+    message(STATUS "appstreamcli (appstream) not installed; AppStream metadata not validated")
 endif()
 file(REMOVE_RECURSE ${PREFIX})
