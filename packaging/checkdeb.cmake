@@ -33,6 +33,7 @@ find_program(lintian lintian)
 if(NOT lintian)
     message("SKIPPED: lintian (Debian package lintian) is not installed; the package was built "
             "but not checked. scripts/deps installs it.")
+    file(REMOVE_RECURSE ${WORK_DIR})
     return()
 endif()
 execute_process(COMMAND ${lintian} --fail-on error,warning --tag-display-limit 0 ${package}
