@@ -5,13 +5,19 @@
 
 namespace qel::pictures {
 
-Loaded load(const QString& path)
+namespace {
+
+struct Decoded {
+    QImage image;
+    QString error;
+};
+
+// Decodes into a canvas filled with `fill` beforehand where the reader tells the picture's size
+// and format first. A decoder that stops early (pixel data cut short, runs that overrun the
+// picture) leaves those pixels as they were instead of failing, so the canvas is never memory
+// the program used before.
+Decoded decodeOnto(const QString& path, uint fill)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {{}, QStringLiteral("The file does not exist (any more).")};
-    if (!info.isFile())
-        return {{}, QStringLiteral("It is not a file.")};
     QImageReader reader(path);
     reader.setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)));
     const QSize size = reader.size();
@@ -22,12 +28,39 @@ Loaded load(const QString& path)
                     .arg(size.width())
                     .arg(size.height())};
     }
-    QImage image = reader.read();
-    if (image.isNull())
+    QImage image;
+    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        image.fill(fill);
+    }
+    if (!reader.read(&image) || image.isNull())
         return {{},
                 QStringLiteral("It is not a picture that can be shown (%1).")
                     .arg(reader.errorString())};
     return {image, {}};
+}
+
+} // namespace
+
+Loaded load(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, QStringLiteral("The file does not exist (any more).")};
+    if (!info.isFile())
+        return {{}, QStringLiteral("It is not a file.")};
+    // Decoded twice, onto all-zero and all-one bits: any pixel the file did not set differs.
+    Decoded first = decodeOnto(path, 0u);
+    if (!first.error.isEmpty())
+        return {{}, first.error};
+    const Decoded second = decodeOnto(path, ~0u);
+    if (!second.error.isEmpty())
+        return {{}, second.error};
+    if (second.image != first.image)
+        return {{},
+                QStringLiteral("It is not a picture that can be shown (its pixel data is "
+                               "shorter than its header says).")};
+    return {first.image, {}};
 }
 
 } // namespace qel::pictures

@@ -1,11 +1,14 @@
 // Pictures in the qel folder come from anywhere: the picker and the open dialog load whatever a
-// file holds. Any bytes must load as a picture within the size limit or give a reason.
+// file holds. Any bytes must load as a picture within the size limit or give a reason, and a
+// picture that loads must be wholly made of the file's pixels: decoded again onto canvases filled
+// with two other patterns, it must come out the same, or some pixels were never set.
 #include "fuzzcheck.h"
 #include "picture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -15,6 +18,18 @@
 namespace {
 
 QTemporaryDir* folder = nullptr;
+
+// The file decoded onto a canvas of `fill`; a null image when it needs a canvas of its own.
+QImage decodedOnto(const QString& path, uint fill)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || reader.imageFormat() == QImage::Format_Invalid)
+        return {};
+    QImage canvas(size, reader.imageFormat());
+    canvas.fill(fill);
+    return reader.read(&canvas) ? canvas : QImage();
+}
 
 } // namespace
 
@@ -43,6 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data + 1), qint64(size - 1));
     }
     const qel::pictures::Loaded loaded = qel::pictures::load(path);
+    if (loaded.error.isEmpty()) {
+        for (const uint fill : {0x55555555u, 0xaaaaaaaau}) {
+            const QImage again = decodedOnto(path, fill);
+            FUZZ_CHECK(again.isNull() || again == loaded.image,
+                       QStringLiteral("pixels the file does not set were loaded (canvas %1)")
+                           .arg(fill, 0, 16));
+        }
+    }
     QFile::remove(path);
     if (loaded.error.isEmpty()) {
         FUZZ_CHECK(!loaded.image.isNull(), QStringLiteral("no picture and no reason"));
