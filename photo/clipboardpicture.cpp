@@ -1,12 +1,32 @@
 #include "clipboardpicture.h"
 
+#include "bmp.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPainter>
 
 namespace photo {
 
-QImage readClipboardPicture()
+namespace {
+
+// The picture as it looks on the copy buffer's grey. Done once, as the capture arrives, so that
+// the preview, the scenario picture and the full-size photo all show the same pixels; a picture
+// with transparent parts would otherwise let whatever was drawn before it show through.
+QImage opaque(const QImage& image)
+{
+    if (image.isNull() || !image.hasAlphaChannel())
+        return image;
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(bmp::background);
+    QPainter painter(&flat);
+    painter.drawImage(QPoint(0, 0), image);
+    painter.end();
+    return flat;
+}
+
+QImage anyClipboardPicture()
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     // Some platforms give no data object at all for an empty clipboard.
@@ -29,6 +49,13 @@ QImage readClipboardPicture()
             return image;
     }
     return {};
+}
+
+} // namespace
+
+QImage readClipboardPicture()
+{
+    return opaque(anyClipboardPicture());
 }
 
 } // namespace photo
