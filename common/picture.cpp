@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstring>
+
 namespace qel::pictures {
 
 namespace {
@@ -40,6 +42,29 @@ Decoded decodeOnto(const QString& path, uint fill)
     return {image, {}};
 }
 
+// The pixels of both, byte by byte. QImage's own comparison of palette pictures looks each index
+// up in the colour table, and an index beyond a short table is no colour at all.
+bool samePixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.format() != b.format() || a.colorTable() != b.colorTable())
+        return false;
+    const qsizetype bits = qsizetype(a.width()) * a.depth();
+    const qsizetype whole = bits / 8;
+    const int extra = int(bits % 8);
+    // The pixels in a row's last, partly used byte of a one-bit picture.
+    const uchar lastByte =
+        a.format() == QImage::Format_MonoLSB ? uchar((1 << extra) - 1) : uchar(0xff00 >> extra);
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* rowA = a.constScanLine(y);
+        const uchar* rowB = b.constScanLine(y);
+        if (std::memcmp(rowA, rowB, size_t(whole)) != 0)
+            return false;
+        if (extra && ((rowA[whole] ^ rowB[whole]) & lastByte))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Loaded load(const QString& path)
@@ -56,7 +81,7 @@ Loaded load(const QString& path)
     const Decoded second = decodeOnto(path, ~0u);
     if (!second.error.isEmpty())
         return {{}, second.error};
-    if (second.image != first.image)
+    if (!samePixels(first.image, second.image))
         return {{},
                 QStringLiteral("It is not a picture that can be shown (its pixel data is "
                                "shorter than its header says).")};

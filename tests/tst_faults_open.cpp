@@ -181,8 +181,9 @@ void TestFaultsOpen::scenarioNamesABadPicture_data()
     QTest::newRow("bitmap pixels cut short")
         << QByteArray("short.bmp") << bmpbytes::header24(161, 121) + QByteArray(100, '\x7f')
         << QStringLiteral("not a picture");
+    // A palette of 16: the unset pixels hold indices beyond it, which have no colour to compare.
     QTest::newRow("RLE8 run overruns the bitmap")
-        << QByteArray("runs.bmp") << bmpbytes::rle8(4, 2, QByteArray("\x0a\x05\x00\x01", 4))
+        << QByteArray("runs.bmp") << bmpbytes::rle8(4, 2, QByteArray("\x0a\x05\x00\x01", 4), 16)
         << QStringLiteral("not a picture");
     QTest::newRow("empty line, the folder itself")
         << QByteArray("") << QByteArray() << QStringLiteral("not the plain name");

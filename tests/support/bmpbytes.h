@@ -54,10 +54,11 @@ inline QByteArray header24(int width, int height)
     return header(width, height, 24, 0, (qint64(width) * 3 + 3) / 4 * 4 * height);
 }
 
-// An 8-bit RLE8 bitmap with the given runs (count, colour index, escapes), 256 grey levels.
-inline QByteArray rle8(int width, int height, const QByteArray& runs)
+// An 8-bit RLE8 bitmap with the given runs (count, colour index, escapes) and a palette of
+// `colours` grey levels.
+inline QByteArray rle8(int width, int height, const QByteArray& runs, int colours = 256)
 {
-    return header(width, height, 8, 1, runs.size(), 256) + runs;
+    return header(width, height, 8, 1, runs.size(), colours) + runs;
 }
 
 } // namespace bmpbytes
