@@ -20,7 +20,8 @@ QString wrappable(const QString& text)
     int run = 0;
     for (const QChar c : text) {
         run = c.isSpace() ? 0 : run + 1;
-        if (run > longestUnbroken) {
+        // Never between the halves of a surrogate pair or before a combining mark.
+        if (run > longestUnbroken && !c.isLowSurrogate() && !c.isMark()) {
             out += QChar(0x200B); // zero width space
             run = 1;
         }

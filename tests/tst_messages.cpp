@@ -34,6 +34,7 @@ class TestMessages : public QObject {
 private slots:
     void savedTitleShowsEmpty_data();
     void savedTitleShowsEmpty();
+    void longNameWrapsWithinTheScreen_data();
     void longNameWrapsWithinTheScreen();
 };
 
@@ -65,9 +66,18 @@ void TestMessages::savedTitleShowsEmpty()
     QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
 }
 
+void TestMessages::longNameWrapsWithinTheScreen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("letters") << QString(240, u'x') + QStringLiteral(".bmp");
+    // Characters of two UTF-16 units each, which must never be split.
+    QTest::newRow("outside the basic plane")
+        << QString(90, u'a') + QString::fromUtf8("\U0001F600").repeated(40);
+}
+
 void TestMessages::longNameWrapsWithinTheScreen()
 {
-    const QString name = QString(240, u'x') + QStringLiteral(".bmp");
+    QFETCH(QString, name);
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("failureMessage"), [](QWidget* box) {
         const QRect screen = box->screen()->availableGeometry();
@@ -77,6 +87,7 @@ void TestMessages::longNameWrapsWithinTheScreen()
         // Every line fits the label: nothing is cut off at the right.
         const bool fits = label->minimumSizeHint().width() <= label->width() &&
                           label->heightForWidth(label->width()) <= label->height();
+        const QString text = static_cast<QMessageBox*>(box)->text();
         static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
         QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("%1x%2 at %3,%4")
                                                         .arg(frame.width())
@@ -85,6 +96,7 @@ void TestMessages::longNameWrapsWithinTheScreen()
                                                         .arg(frame.y())));
         QVERIFY(frame.width() <= screen.width() / 2);
         QVERIFY(fits);
+        QVERIFY(QString::fromUtf8(text.toUtf8()) == text); // no half of a character alone
     });
     qel::messages::showFailure(nullptr, QStringLiteral("\"%1\" cannot be used.").arg(name));
     QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
