@@ -31,8 +31,12 @@ Decoded decodeOnto(const QString& path, uint fill)
                     .arg(size.height())};
     }
     QImage image;
-    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
-        image = QImage(size, reader.imageFormat());
+    const QImage::Format format = reader.imageFormat();
+    // Deep formats (16 bits a channel) beyond the reader's limit are left for it to refuse.
+    const qint64 canvasBytes =
+        qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    if (size.isValid() && format != QImage::Format_Invalid && canvasBytes <= maxPixels * 4) {
+        image = QImage(size, format);
         image.fill(fill);
     }
     if (!reader.read(&image) || image.isNull())
@@ -83,8 +87,8 @@ Loaded load(const QString& path)
         return {{}, second.error};
     if (!samePixels(first.image, second.image))
         return {{},
-                QStringLiteral("It is not a picture that can be shown (its pixel data is "
-                               "shorter than its header says).")};
+                QStringLiteral("It is not a picture that can be shown (its pixel data is cut "
+                               "short or does not fit the picture).")};
     return {first.image, {}};
 }
 
