@@ -3,15 +3,23 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstring>
+
 namespace qel::pictures {
 
-Loaded load(const QString& path)
+namespace {
+
+struct Decoded {
+    QImage image;
+    QString error;
+};
+
+// Decodes into a canvas filled with `fill` beforehand where the reader tells the picture's size
+// and format first. A decoder that stops early (pixel data cut short, runs that overrun the
+// picture) leaves those pixels as they were instead of failing, so the canvas is never memory
+// the program used before.
+Decoded decodeOnto(const QString& path, uint fill)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {{}, QStringLiteral("The file does not exist (any more).")};
-    if (!info.isFile())
-        return {{}, QStringLiteral("It is not a file.")};
     QImageReader reader(path);
     reader.setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)));
     const QSize size = reader.size();
@@ -22,12 +30,66 @@ Loaded load(const QString& path)
                     .arg(size.width())
                     .arg(size.height())};
     }
-    QImage image = reader.read();
-    if (image.isNull())
+    QImage image;
+    const QImage::Format format = reader.imageFormat();
+    // Deep formats (16 bits a channel) beyond the reader's limit are left for it to refuse.
+    const qint64 canvasBytes =
+        qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    if (size.isValid() && format != QImage::Format_Invalid && canvasBytes <= maxPixels * 4) {
+        image = QImage(size, format);
+        image.fill(fill);
+    }
+    if (!reader.read(&image) || image.isNull())
         return {{},
                 QStringLiteral("It is not a picture that can be shown (%1).")
                     .arg(reader.errorString())};
     return {image, {}};
+}
+
+// The pixels of both, byte by byte. QImage's own comparison of palette pictures looks each index
+// up in the colour table, and an index beyond a short table is no colour at all.
+bool samePixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.format() != b.format() || a.colorTable() != b.colorTable())
+        return false;
+    const qsizetype bits = qsizetype(a.width()) * a.depth();
+    const qsizetype whole = bits / 8;
+    const int extra = int(bits % 8);
+    // The pixels in a row's last, partly used byte of a one-bit picture.
+    const uchar lastByte =
+        a.format() == QImage::Format_MonoLSB ? uchar((1 << extra) - 1) : uchar(0xff00 >> extra);
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* rowA = a.constScanLine(y);
+        const uchar* rowB = b.constScanLine(y);
+        if (std::memcmp(rowA, rowB, size_t(whole)) != 0)
+            return false;
+        if (extra && ((rowA[whole] ^ rowB[whole]) & lastByte))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Loaded load(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, QStringLiteral("The file does not exist (any more).")};
+    if (!info.isFile())
+        return {{}, QStringLiteral("It is not a file.")};
+    // Decoded twice, onto all-zero and all-one bits: any pixel the file did not set differs.
+    Decoded first = decodeOnto(path, 0u);
+    if (!first.error.isEmpty())
+        return {{}, first.error};
+    const Decoded second = decodeOnto(path, ~0u);
+    if (!second.error.isEmpty())
+        return {{}, second.error};
+    if (!samePixels(first.image, second.image))
+        return {{},
+                QStringLiteral("It is not a picture that can be shown (its pixel data is cut "
+                               "short or does not fit the picture).")};
+    return {first.image, {}};
 }
 
 } // namespace qel::pictures

@@ -1,11 +1,25 @@
 #include "safefile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace qel::files {
 
 namespace {
+
+// Asked only once something could not be written, so a save that works never reads the list
+// of mounted disks.
+QString readOnlyDisk(const QString& folder)
+{
+    if (!QStorageInfo(folder).isReadOnly())
+        return {};
+    return QStringLiteral("The folder %1 is on a disk that cannot be written to (it is read-only), "
+                          "so nothing can be saved there. Save on another disk, or make this "
+                          "one writable.")
+        .arg(QDir::toNativeSeparators(folder));
+}
 
 // Reasons QSaveFile would not give, or would give only after touching the disk.
 QString targetProblem(const QString& path)
@@ -15,8 +29,11 @@ QString targetProblem(const QString& path)
         return QStringLiteral("A folder of that name is in the way.");
     // A file marked read-only is kept, also for an administrator who could write it anyway.
     if (target.exists() &&
-        (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)))
+        (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner))) {
+        if (QString disk = readOnlyDisk(target.absolutePath()); !disk.isEmpty())
+            return disk;
         return QStringLiteral("The existing file is read-only.");
+    }
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
         return QStringLiteral("The folder %1 does not exist.").arg(folder.filePath());
@@ -30,8 +47,11 @@ QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& 
     if (QString problem = targetProblem(path); !problem.isEmpty())
         return problem;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (QString disk = readOnlyDisk(QFileInfo(path).absolutePath()); !disk.isEmpty())
+            return disk;
         return file.errorString();
+    }
     // The last buffered bytes reach the disk only here; commit() would not notice if they did not
     // (a full disk or a file-size limit), and would put a cut-short file in place of the old one.
     if (!write(file) || !file.flush()) {

@@ -16,6 +16,13 @@ QString noLoss()
                           "the next AutoSave carries on from the first free number.");
 }
 
+// The system's reasons ("Permission denied") come without a full stop; ours end with one.
+QString asSentence(const QString& reason)
+{
+    const bool ended = reason.endsWith(u'.') || reason.endsWith(u'!') || reason.endsWith(u'?');
+    return ended ? reason : reason + u'.';
+}
+
 // Moves photo `number` (as spelled on disk) to the next number, which is free.
 QString moveUp(const QDir& folder, int number, FileMoves& moves)
 {
@@ -96,7 +103,7 @@ Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
     }
     if (QString reason = write(folder.filePath(newest)); !reason.isEmpty()) {
         return {false, QStringLiteral("The new photo could not be saved as %1: %2 %3")
-                           .arg(newest, reason, noLoss())};
+                           .arg(newest, asSentence(reason), noLoss())};
     }
     return {true, {}};
 }

@@ -1,12 +1,44 @@
 #include "clipboardpicture.h"
 
+#include "bmp.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 namespace photo {
 
-QImage readClipboardPicture()
+namespace {
+
+// The picture as it looks on the copy buffer's grey. Done once, as the capture arrives, so that
+// the preview, the scenario picture and the full-size photo all show the same pixels; a picture
+// with transparent parts would otherwise let whatever was drawn before it show through. Blended
+// in place: a full-screen capture is not held twice.
+QImage opaque(QImage image)
+{
+    if (image.isNull() || !image.hasAlphaChannel())
+        return image;
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    const int groundRed = bmp::background.red();
+    const int groundGreen = bmp::background.green();
+    const int groundBlue = bmp::background.blue();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            const int rest = 255 - qAlpha(p);
+            if (rest == 0)
+                continue;
+            line[x] = qRgb(qMin(qRed(p) + (groundRed * rest + 127) / 255, 255),
+                           qMin(qGreen(p) + (groundGreen * rest + 127) / 255, 255),
+                           qMin(qBlue(p) + (groundBlue * rest + 127) / 255, 255));
+        }
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return image;
+}
+
+QImage anyClipboardPicture()
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     // Some platforms give no data object at all for an empty clipboard.
@@ -29,6 +61,13 @@ QImage readClipboardPicture()
             return image;
     }
     return {};
+}
+
+} // namespace
+
+QImage readClipboardPicture()
+{
+    return opaque(anyClipboardPicture());
 }
 
 } // namespace photo

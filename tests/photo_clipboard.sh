@@ -1,6 +1,6 @@
 #!/bin/sh
-# Runs the clipboard suite given as $1 on a virtual X display. Exits 77 (a skip for CTest), with
-# the reason, only when no working X display can be started here.
+# Runs the suite given as $1 (the clipboard suite, the message box suite) on a virtual X display.
+# Exits 77 (a skip for CTest), with the reason, only when no working X display can be started here.
 suite="$1"
 if ! command -v xvfb-run >/dev/null 2>&1; then
     echo "SKIPPED: xvfb-run is not installed (scripts/deps installs it)"

@@ -8,6 +8,7 @@
 #include "twips.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 class TestCommon : public QObject {
@@ -22,6 +23,7 @@ private slots:
     void replaceWritesAndReplaces();
     void replaceFailuresKeepTheOldFile();
     void replaceLeavesNoTemporaryFileWhenTheWriterFails();
+    void replaceOnReadOnlyDiskNamesTheDisk();
     void fileListMatchesAndSortsIgnoringCase();
     void fileListSelection();
     void twipsRound();
@@ -154,6 +156,39 @@ void TestCommon::replaceLeavesNoTemporaryFileWhenTheWriterFails()
     QVERIFY(!error.isEmpty());
     QCOMPARE(sim.read("qel/a.bmp"), QByteArray("old picture"));
     QCOMPARE(sim.entries("qel"), QStringList({"a.bmp"}));
+}
+
+// Runs again as a child that sees the qel folder mounted read-only (in a mount namespace of its
+// own, which needs no administrator), and checks there what the user is told.
+void TestCommon::replaceOnReadOnlyDiskNamesTheDisk()
+{
+    const QString readOnly = qEnvironmentVariable("QEL_READ_ONLY_FOLDER");
+    if (!readOnly.isEmpty()) {
+        for (const char* name : {"old.qel", "new.qel"}) {
+            const QString error = qel::files::replaceFile(readOnly + '/' + name, QByteArray("new"));
+            QVERIFY2(error.contains("on a disk that cannot be written to"), qPrintable(error));
+        }
+        return;
+    }
+    SimFolder sim;
+    sim.write("qel/old.qel", "old");
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QEL_READ_ONLY_FOLDER", sim.filePath("qel"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start("unshare", {"--user", "--map-root-user", "--mount", "sh", "-c",
+                            "mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\" "
+                            "\"$0\" || exit 77; exec \"$1\" replaceOnReadOnlyDiskNamesTheDisk",
+                            sim.filePath("qel"), QCoreApplication::applicationFilePath()});
+    QVERIFY(child.waitForFinished(60000) || child.error() == QProcess::FailedToStart);
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    if (child.error() == QProcess::FailedToStart || child.exitCode() == 77)
+        QSKIP(qPrintable("no read-only mount can be made here: " + output));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(output));
+    QCOMPARE(sim.read("qel/old.qel"), QByteArray("old"));
+    QCOMPARE(sim.entries("qel"), QStringList({"old.qel"}));
 }
 
 void TestCommon::fileListMatchesAndSortsIgnoringCase()

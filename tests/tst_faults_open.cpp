@@ -2,6 +2,7 @@
 // dialog's listing and "Select", and the picture a scenario names is missing or hostile. The user
 // is told, the editor's fields stay as they were (or, for the picture, everything else opens) and
 // nothing on disk changes.
+#include "bmpbytes.h"
 #include "faultsupport.h"
 #include "filelist.h"
 #include "form1.h"
@@ -177,6 +178,13 @@ void TestFaultsOpen::scenarioNamesABadPicture_data()
     QTest::newRow("pixmap header claims 30000 x 30000 pixels")
         << QByteArray("huge.ppm") << QByteArray("P6\n30000 30000\n255\n\x01\x02\x03")
         << QStringLiteral("too large");
+    QTest::newRow("bitmap pixels cut short")
+        << QByteArray("short.bmp") << bmpbytes::header24(161, 121) + QByteArray(100, '\x7f')
+        << QStringLiteral("not a picture");
+    // A palette of 16: the unset pixels hold indices beyond it, which have no colour to compare.
+    QTest::newRow("RLE8 run overruns the bitmap")
+        << QByteArray("runs.bmp") << bmpbytes::rle8(4, 2, QByteArray("\x0a\x05\x00\x01", 4), 16)
+        << QStringLiteral("not a picture");
     QTest::newRow("empty line, the folder itself")
         << QByteArray("") << QByteArray() << QStringLiteral("not the plain name");
     QTest::newRow("outside the qel folder")

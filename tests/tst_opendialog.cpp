@@ -215,7 +215,7 @@ void expectFailureText(ModalAnswerer& a, QString* text)
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
         QCOMPARE(box->icon(), QMessageBox::Warning);
-        *text = box->text();
+        *text = ModalAnswerer::readText(box);
         box->button(QMessageBox::Ok)->click();
     });
 }

@@ -100,6 +100,7 @@ private slots:
     void renameBlockedStopsBeforeAnyMove();
     void renameFailingMidwayLosesNothingAndNextPressCarriesOn();
     void deleteFailingMovesNothing();
+    void writeFailingAfterTheMovesLosesNothing_data();
     void writeFailingAfterTheMovesLosesNothing();
 };
 
@@ -310,17 +311,29 @@ void TestPhotoAutoSave::deleteFailingMovesNothing()
     QCOMPARE(snapshot(dir), before);
 }
 
+void TestPhotoAutoSave::writeFailingAfterTheMovesLosesNothing_data()
+{
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("a sentence of ours")
+        << QStringLiteral("The disk is full.") << QStringLiteral("The disk is full. No photo");
+    // The system's reasons come without a full stop.
+    QTest::newRow("the system's words")
+        << QStringLiteral("Permission denied") << QStringLiteral("Permission denied. No photo");
+}
+
 void TestPhotoAutoSave::writeFailingAfterTheMovesLosesNothing()
 {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     put(dir, name(1), photoBytes(name(1)));
+    QFETCH(QString, reason);
+    QFETCH(QString, told);
     FakeWriter writer;
-    writer.failure = QStringLiteral("The disk is full.");
+    writer.failure = reason;
     const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
     QVERIFY(!outcome.saved);
-    QVERIFY2(outcome.error.contains(QStringLiteral("The disk is full.")),
-             qPrintable(outcome.error));
+    QVERIFY2(outcome.error.contains(told), qPrintable(outcome.error));
     QMap<QString, QByteArray> expected{{"2.bmp", photoBytes("1.bmp")}};
     QCOMPARE(snapshot(dir), expected);
 }

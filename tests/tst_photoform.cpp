@@ -77,6 +77,7 @@ private slots:
     void startWithoutAPicture();
     void refreshShowsNewCaptureOrStartupCaptureUnscaled();
     void copyPreviewRendersWhatTheBoxShows();
+    void translucentCaptureIsOnGreyEverywhere();
     void scenarioPictureNewName();
     void scenarioPictureExistingName();
     void fullScreenPhoto();
@@ -250,6 +251,46 @@ void TestPhotoForm::copyPreviewRendersWhatTheBoxShows()
     QCOMPARE(copy.size(), QSize(161, 121));
     QCOMPARE(QColor(copy.pixel(99, 49)), QColor(small.pixel(99, 49)));
     QCOMPARE(QColor(copy.pixel(150, 100)), QColor(192, 192, 192)); // the buffer's grey
+}
+
+void TestPhotoForm::translucentCaptureIsOnGreyEverywhere()
+{
+    SimFolder sim;
+    auto form = started(pattern(400, 300));
+    // Clear on the left, half-transparent red on the right.
+    QImage translucent(161, 121, QImage::Format_ARGB32);
+    translucent.fill(Qt::transparent);
+    for (int y = 0; y < 121; ++y)
+        for (int x = 80; x < 161; ++x)
+            translucent.setPixel(x, y, qRgba(255, 0, 0, 128));
+    setClipboard(translucent);
+    form->Command8->click();
+    form->Text3->setText(QStringLiteral("glass.bmp"));
+    ModalAnswerer answerer;
+    answerer.expectSaved(false);
+    form->Command1->click();
+    answerer.expectSaved(false);
+    form->Command5->click();
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+
+    const QColor grey(192, 192, 192);
+    const QImage preview = form->Image1->grab().toImage();
+    const bmpcheck::File scenario = readBmp(sim, QStringLiteral("qel/glass.bmp"));
+    const bmpcheck::File full = readBmp(sim, QStringLiteral("glass.bmp"));
+    QVERIFY2(scenario.problem.isEmpty() && full.problem.isEmpty(),
+             qPrintable(scenario.problem + full.problem));
+    for (const QPoint p : {QPoint(3, 3), QPoint(40, 100), QPoint(79, 60)}) {
+        QCOMPARE(scenario.pixel(p.x(), p.y()), grey);
+        QCOMPARE(full.pixel(p.x(), p.y()), grey);
+        QCOMPARE(
+            QColor(preview.pixel(preview.width() * p.x() / 161, preview.height() * p.y() / 121)),
+            grey);
+    }
+    // Half red over grey, the same in both files.
+    const QColor blended = scenario.pixel(120, 60);
+    QVERIFY2(qAbs(blended.red() - 224) <= 1 && qAbs(blended.green() - 96) <= 1,
+             qPrintable(blended.name()));
+    QCOMPARE(full.pixel(120, 60), blended);
 }
 
 void TestPhotoForm::scenarioPictureNewName()

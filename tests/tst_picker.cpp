@@ -1,4 +1,5 @@
 // The picture picker: listing, preview, attaching, leaving, and every failure it meets.
+#include "bmpbytes.h"
 #include "filelist.h"
 #include "form1.h"
 #include "form4.h"
@@ -18,46 +19,10 @@
 
 namespace {
 
-void put16(QByteArray& b, int v)
-{
-    b.append(char(v & 0xff));
-    b.append(char((v >> 8) & 0xff));
-}
-
-void put32(QByteArray& b, qint64 v)
-{
-    put16(b, int(v & 0xffff));
-    put16(b, int((v >> 16) & 0xffff));
-}
-
-// The header of a 24-bit uncompressed bitmap of width × height pixels, written out from the
-// format: BITMAPFILEHEADER (14 bytes), then BITMAPINFOHEADER (40 bytes).
-QByteArray bmpHeader(int width, int height)
-{
-    const qint64 rowBytes = (qint64(width) * 3 + 3) / 4 * 4;
-    const qint64 imageBytes = rowBytes * height;
-    QByteArray b("BM");
-    put32(b, 54 + imageBytes); // file size
-    put32(b, 0);               // reserved
-    put32(b, 54);              // offset of the pixels
-    put32(b, 40);              // info header size
-    put32(b, width);
-    put32(b, height);
-    put16(b, 1);  // planes
-    put16(b, 24); // bits per pixel
-    put32(b, 0);  // no compression
-    put32(b, imageBytes);
-    put32(b, 2835); // 72 dpi
-    put32(b, 2835);
-    put32(b, 0);
-    put32(b, 0);
-    return b;
-}
-
 // A whole bitmap of one colour. Rows are blue, green, red, padded to four bytes.
 QByteArray bmp(int width, int height, QColor colour)
 {
-    QByteArray b = bmpHeader(width, height);
+    QByteArray b = bmpbytes::header24(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             b.append(char(colour.blue()));
@@ -360,17 +325,25 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
 void TestPicker::corruptBitmapIsReportedAndNotAttached()
 {
     SimFolder sim;
-    sim.write(QStringLiteral("qel/good.bmp"), bmp(2, 2, red));
+    // Two rows of two pixels, each row a run ended by an end of line, the last by end of bitmap.
+    sim.write(QStringLiteral("qel/good.bmp"),
+              bmpbytes::rle8(2, 2, QByteArray("\x02\x05\x00\x00\x02\x07\x00\x01", 8)));
     QByteArray oddDepth = bmp(2, 2, blue);
     oddDepth[28] = 13; // bits per pixel: no bitmap has 13
     sim.write(QStringLiteral("qel/odd.bmp"), oddDepth);
     sim.write(QStringLiteral("qel/text.bmp"), "this is no picture at all");
+    // Pixels that the file does not hold would show whatever memory held before.
+    sim.write(QStringLiteral("qel/short.bmp"),
+              bmpbytes::header24(161, 121) + QByteArray(100, '\x7f'));
+    sim.write(QStringLiteral("qel/overrun.bmp"),
+              bmpbytes::rle8(4, 2, QByteArray("\x0a\x05\x00\x01", 4)));
     Form1 form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [&answerer](QWidget* w) {
         auto* picker = static_cast<Form4*>(w);
-        for (const QString& name : {QStringLiteral("text.bmp"), QStringLiteral("odd.bmp")}) {
+        for (const QString& name : {QStringLiteral("text.bmp"), QStringLiteral("odd.bmp"),
+                                    QStringLiteral("short.bmp"), QStringLiteral("overrun.bmp")}) {
             clickEntry(picker->File1, QStringLiteral("good.bmp"));
             QVERIFY(picker->Image1->hasImage());
             answerer.expectFailure(QStringLiteral("qel/") + name);
@@ -450,7 +423,8 @@ void TestPicker::absurdBitmapSizeIsRefusedQuickly()
     QFETCH(QString, reason);
     SimFolder sim;
     // Only the header and a few bytes of pixels: a picture that size would take gigabytes.
-    sim.write(QStringLiteral("qel/huge.bmp"), bmpHeader(width, height) + QByteArray(64, '\x7f'));
+    sim.write(QStringLiteral("qel/huge.bmp"),
+              bmpbytes::header24(width, height) + QByteArray(64, '\x7f'));
     QElapsedTimer clock;
     clock.start();
     const auto loaded = qel::pictures::load(QStringLiteral("qel/huge.bmp"));

@@ -16,6 +16,11 @@ QString describe(QWidget* w)
 
 } // namespace
 
+QString ModalAnswerer::readText(const QMessageBox* box)
+{
+    return box->text().remove(QChar(0x200B));
+}
+
 ModalAnswerer::ModalAnswerer(int timeoutMs, QObject* parent)
     : QObject(parent)
     , m_timeoutMs(timeoutMs)
@@ -40,10 +45,11 @@ void ModalAnswerer::expectMessage(const Message& expected)
              QStringList wrong;
              if (box->windowTitle() != expected.title)
                  wrong << QStringLiteral("title \"%1\"").arg(box->windowTitle());
-             const bool textOk = expected.textContains ? box->text().contains(expected.text)
-                                                       : box->text() == expected.text;
+             const QString text = readText(box);
+             const bool textOk =
+                 expected.textContains ? text.contains(expected.text) : text == expected.text;
              if (!textOk)
-                 wrong << QStringLiteral("text \"%1\"").arg(box->text());
+                 wrong << QStringLiteral("text \"%1\"").arg(text);
              if (box->standardButtons() != expected.buttons)
                  wrong << QStringLiteral("buttons %1").arg(int(box->standardButtons()));
              if (expected.defaultButton != QMessageBox::NoButton &&

@@ -29,6 +29,10 @@ public:
     };
 
     explicit ModalAnswerer(int timeoutMs = 5000, QObject* parent = nullptr);
+
+    // A box's text as the user reads it, without the invisible places where a long name may
+    // break.
+    static QString readText(const QMessageBox* box);
     ~ModalAnswerer() override;
 
     void expectMessage(const Message& message);
