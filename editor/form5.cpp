@@ -22,9 +22,8 @@ namespace {
 
 using OptionOf = QRadioButton* Form1::*;
 
-// The variant a stored cloud style code stands for, in the style dialog of its main option. It is
-// looked up only after that option's own selection, and any dialog it showed, has finished.
-using VariantOf = QRadioButton* (*)(Form1&);
+// The variant a stored cloud style code stands for, in the style dialog of its main option.
+using VariantOf = Form1::StoredVariant;
 
 struct CloudStyle {
     const char* code;
@@ -214,10 +213,20 @@ void Form5::restoreCloudStyle(const QString& code)
     const CloudStyle* row = findCode(cloudStyles, code);
     if (!row)
         return;
-    // May show the style dialog modally; the variant waits until that showing is over.
-    (m_main.*(row->option))->setChecked(true);
-    if (row->variant)
-        row->variant(m_main)->setChecked(true);
+    QRadioButton* option = m_main.*(row->option);
+    if (!row->variant || option->isChecked()) {
+        // No dialog is shown: the option writes its code, or was selected already.
+        option->setChecked(true);
+        if (row->variant)
+            row->variant(m_main)->setChecked(true);
+        return;
+    }
+    // The style dialog shows the stored variant, and the user may pick another there: whatever
+    // is selected when it closes stands, and a hidden dialog keeps it for its next showing.
+    m_main.selectStoredCloudStyle(option, row->variant);
+    const CloudStyle* left = findCode(cloudStyles, m_main.Text2->text());
+    if (left && left->option == row->option && left->variant)
+        left->variant(m_main)->setChecked(true);
 }
 
 void Form5::restoreGroundTexture(const QString& code)
