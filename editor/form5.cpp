@@ -171,6 +171,8 @@ void Form5::readSelected()
     // Written even when unchanged: each box reacts only to a real change.
     m_main.Text26->setText(r.picture);
     m_main.Text1->setText(r.flight);
+    // The flight list points at the opened flight, so that a click on any entry changes it.
+    m_main.File5->showName(r.flight);
     m_main.Text24->setText(r.fileName);
     m_main.Text23->setText(r.description);
     restoreCloudStyle(r.cloudStyle);

@@ -242,6 +242,8 @@ private slots:
     void blankPictureLineEmptiesThePicture();
     void fileNameLineDiffersFromTheFileName();
     void sameFlightDoesNotEnableSave();
+    void flightListShowsTheOpenedFlight_data();
+    void flightListShowsTheOpenedFlight();
     void longLinesAreTakenWhole();
     void selectAndDoubleClickAgree();
     void selectWithNothingSelected();
@@ -678,6 +680,37 @@ void TestOpenDialog::sameFlightDoesNotEnableSave()
     ANSWERED(a);
     QCOMPARE(form.Text1->text(), QStringLiteral(" "));
     QVERIFY(!form.Command1->isEnabled());
+}
+
+void TestOpenDialog::flightListShowsTheOpenedFlight_data()
+{
+    QTest::addColumn<QByteArray>("flight");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("same spelling") << QByteArray("Meigs.stn") << "Meigs.stn";
+    QTest::newRow("other letter case") << QByteArray("MEIGS.STN") << "Meigs.stn";
+    QTest::newRow("not in the list") << QByteArray("Gone.stn") << QString();
+    QTest::newRow("no flight") << QByteArray(" ") << QString();
+}
+
+void TestOpenDialog::flightListShowsTheOpenedFlight()
+{
+    QFETCH(QByteArray, flight);
+    QFETCH(QString, entry);
+    SimFolder sim;
+    sim.write(QStringLiteral("pilots/Alps.stn"), "x");
+    sim.write(QStringLiteral("pilots/Meigs.stn"), "x");
+    Lines lines;
+    lines.fileName = "meigs.qel";
+    lines.flight = flight;
+    sim.write(QStringLiteral("qel/meigs.qel"), script(lines));
+    Form1 form;
+    form.File5->selectName(QStringLiteral("Alps.stn"));
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("meigs.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(form.File5->selectedName(), entry);
+    QCOMPARE(form.Text1->text(), QString::fromLatin1(flight)); // as the file spells it
 }
 
 // A file written elsewhere may hold more than the boxes let the user type.
