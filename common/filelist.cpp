@@ -181,6 +181,9 @@ FileList::FileList(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // The strip below the last whole row (see wholeRowsMargin) looks like the rest of the list.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
     // Selection, not the current entry: on taking the focus the view makes its first entry
     // current without selecting it, and that must not count as the user's choice.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
