@@ -217,7 +217,8 @@ void Form5::restoreCloudStyle(const QString& code)
         return;
     QRadioButton* option = m_main.*(row->option);
     if (!row->variant || option->isChecked()) {
-        // No dialog is shown: the option writes its code, or was selected already.
+        // Either no variant is stored (the older front code shows the Front dialog at its
+        // preset, as a user's choice does), or the option was selected already and shows none.
         option->setChecked(true);
         if (row->variant)
             row->variant(m_main)->setChecked(true);
