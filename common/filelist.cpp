@@ -326,6 +326,21 @@ void FileList::paintEvent(QPaintEvent* event)
         paintFocusWithoutEntry();
 }
 
+// The view repaints only the entries that change; the focus frame drawn without an entry must go
+// as well, once an entry is chosen or the focus leaves.
+void FileList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QListView::currentChanged(current, previous);
+    if (!previous.isValid())
+        viewport()->update();
+}
+
+void FileList::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
 // With no entry chosen yet the view draws no focus at all, and a user moving with Tab could not
 // see where the keyboard is; a focus frame around the top row shows it.
 void FileList::paintFocusWithoutEntry()

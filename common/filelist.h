@@ -43,6 +43,8 @@ protected:
     void updateGeometries() override;
     bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void refill();
