@@ -471,10 +471,12 @@ void TestOpenDialog::olderFrontCode()
     sim.write(QStringLiteral("qel/front.qel"), script(front));
     Form1 form;
     ModalAnswerer a;
+    QString shown;
     expectOpen(a, QStringLiteral("front.qel"));
-    expectStyleDialog(a, QStringLiteral("Form7"));
+    expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
     form.Command11->click();
     ANSWERED(a);
+    QCOMPARE(shown, QStringLiteral("Option1")); // "Unbroken Band", as a user's choice shows it
     QVERIFY(form.Option5->isChecked());
     QCOMPARE(form.Text2->text(), QStringLiteral("UB"));
     QVERIFY(!form.form7()); // no variant was set, so none lingers
