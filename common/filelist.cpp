@@ -3,7 +3,12 @@
 #include "folderlisting.h"
 
 #include <QAbstractListModel>
+#include <QHelpEvent>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QToolTip>
 
 #include <algorithm>
 #include <optional>
@@ -114,7 +119,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (!index.isValid() || index.row() >= rowCount() ||
-            (role != Qt::DisplayRole && role != Qt::EditRole))
+            (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole))
             return {};
         return nameAt(index.row()).toString();
     }
@@ -127,10 +132,11 @@ public:
             all.append(nameAt(row).toString());
         return all;
     }
-    int row(const QString& name) const
+    int row(const QString& name, Qt::CaseSensitivity cs = Qt::CaseSensitive) const
     {
         for (int row = 0; row < rowCount(); ++row) {
-            if (nameAt(row) == name)
+            if (cs == Qt::CaseSensitive ? nameAt(row) == name
+                                        : compareIgnoringCase(nameAt(row), name) == 0)
                 return row;
         }
         return -1;
@@ -175,12 +181,15 @@ FileList::FileList(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // The strip below the last whole row (see wholeRowsMargin) looks like the rest of the list.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
     // Selection, not the current entry: on taking the focus the view makes its first entry
     // current without selecting it, and that must not count as the user's choice.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected) {
                 const QModelIndexList indexes = selected.indexes();
-                if (!indexes.isEmpty())
+                if (!indexes.isEmpty() && !m_quiet)
                     emit entryClicked(indexes.constFirst().data().toString());
             });
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -232,6 +241,22 @@ void FileList::selectName(const QString& name)
         setCurrentIndex(m_model->index(row));
 }
 
+void FileList::showName(const QString& name)
+{
+    int row = m_model->row(name);
+    if (row < 0)
+        row = m_model->row(name, Qt::CaseInsensitive);
+    m_quiet = true;
+    if (row >= 0) {
+        setCurrentIndex(m_model->index(row));
+        scrollTo(currentIndex());
+    } else {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+    }
+    m_quiet = false;
+}
+
 QModelIndex FileList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     // With no entry current yet, the view would answer every key with the first entry; End
@@ -250,4 +275,82 @@ void FileList::refill()
     // Settles "no entry" as the starting point: otherwise the view makes its first entry current
     // when it takes the focus, and the first arrow key would skip to the second.
     setCurrentIndex(QModelIndex());
+}
+
+// The rows are all of one height; an empty strip at the bottom of the list, less than a row high,
+// keeps the last visible row from being cut in half.
+int FileList::wholeRowsMargin() const
+{
+    const int rowHeight = m_model->rowCount() > 0 ? sizeHintForRow(0) : 0;
+    if (rowHeight <= 0)
+        return 0;
+    int height = contentsRect().height();
+    if (horizontalScrollBar()->isVisible())
+        height -= horizontalScrollBar()->height();
+    return height > rowHeight ? height % rowHeight : 0;
+}
+
+void FileList::updateGeometries()
+{
+    const int margin = wholeRowsMargin();
+    if (viewportMargins().bottom() != margin)
+        setViewportMargins(0, 0, 0, margin);
+    QListView::updateGeometries();
+}
+
+bool FileList::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        showFullName(static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QListView::viewportEvent(event);
+}
+
+// A name longer than the list is cut short; its tool tip shows it whole.
+void FileList::showFullName(QHelpEvent* event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    const QRect shown = visualRect(index).intersected(viewport()->rect());
+    if (index.isValid() && sizeHintForIndex(index).width() > shown.width())
+        QToolTip::showText(event->globalPos(), index.data(Qt::ToolTipRole).toString(), viewport(),
+                           shown);
+    else
+        QToolTip::hideText();
+}
+
+void FileList::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (hasFocus() && !currentIndex().isValid())
+        paintFocusWithoutEntry();
+}
+
+// The view repaints only the entries that change; the focus frame drawn without an entry must go
+// as well, once an entry is chosen or the focus leaves.
+void FileList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QListView::currentChanged(current, previous);
+    if (!previous.isValid())
+        viewport()->update();
+}
+
+void FileList::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
+// With no entry chosen yet the view draws no focus at all, and a user moving with Tab could not
+// see where the keyboard is; a focus frame around the top row shows it.
+void FileList::paintFocusWithoutEntry()
+{
+    QPainter painter(viewport());
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.state |= QStyle::State_KeyboardFocusChange;
+    option.backgroundColor = palette().color(QPalette::Base);
+    const QModelIndex top = indexAt(QPoint(0, 0));
+    option.rect = top.isValid() ? visualRect(top) : viewport()->rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

@@ -29,6 +29,9 @@ public:
     // The selected entry's bare name, or "" when none is selected.
     QString selectedName() const;
     void selectName(const QString& name);
+    // Shows which entry a name set elsewhere stands for: selects the entry of that name, letter
+    // case ignored (the exact spelling first), or no entry. Not reported as the user's choice.
+    void showName(const QString& name);
 
 signals:
     // An entry became the selected one, by mouse or keyboard.
@@ -37,12 +40,21 @@ signals:
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void updateGeometries() override;
+    bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void refill();
+    int wholeRowsMargin() const;
+    void showFullName(QHelpEvent* event);
+    void paintFocusWithoutEntry();
 
     FileListModel* m_model;
     QDir m_folder;
     QString m_pattern;
     bool m_hasFolder = false;
+    bool m_quiet = false; // selecting, but not for the user
 };

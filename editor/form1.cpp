@@ -135,30 +135,33 @@ void Form1::createStyleFrames()
 {
     Frame6 =
         place(new QGroupBox(QStringLiteral("Cloud Sets"), this), "Frame6", 240, 3840, 1695, 1095);
-    Option24 = option(Frame6, "Option24", QStringLiteral("Set1"), 120, 240, 1455, 255);
-    Option25 = option(Frame6, "Option25", QStringLiteral("Set2"), 120, 510, 1455, 255);
+    // The options sit a little further in than the old forms had them, whose narrower font and
+    // frame drawing left room that a frame drawn here does not: each caption clear of its frame
+    // and of the option beside it.
+    Option24 = option(Frame6, "Option24", QStringLiteral("Set1"), 120, 270, 1455, 255);
+    Option25 = option(Frame6, "Option25", QStringLiteral("Set2"), 120, 525, 1455, 255);
     Option26 = option(Frame6, "Option26", QStringLiteral("No changes"), 120, 780, 1455, 255);
     Option26->setChecked(true);
 
     Frame1 = place(new QGroupBox(QStringLiteral("Select Cloud Style"), this), "Frame1", 2160, 1320,
                    2655, 1455);
-    Option1 = option(Frame1, "Option1", QStringLiteral("Light"), 120, 240, 960, 255);
-    Option2 = option(Frame1, "Option2", QStringLiteral("Medium"), 120, 510, 960, 255);
-    Option3 = option(Frame1, "Option3", QStringLiteral("Dense"), 120, 780, 960, 255);
-    Option4 = option(Frame1, "Option4", QStringLiteral("Overcast"), 120, 1050, 960, 255);
-    Option5 = option(Frame1, "Option5", QStringLiteral("Weather Front"), 1080, 240, 1515, 255);
-    Option6 = option(Frame1, "Option6", QStringLiteral("Multi-texture"), 1080, 510, 1515, 255);
-    Option7 = option(Frame1, "Option7", QStringLiteral("Cirrus/Jet Trails"), 1080, 780, 1515, 255);
-    Option21 = option(Frame1, "Option21", QStringLiteral("No Changes"), 1080, 1050, 1515, 255);
+    Option1 = option(Frame1, "Option1", QStringLiteral("Light"), 60, 270, 1080, 255);
+    Option2 = option(Frame1, "Option2", QStringLiteral("Medium"), 60, 540, 1080, 255);
+    Option3 = option(Frame1, "Option3", QStringLiteral("Dense"), 60, 810, 1080, 255);
+    Option4 = option(Frame1, "Option4", QStringLiteral("Overcast"), 60, 1080, 1080, 255);
+    Option5 = option(Frame1, "Option5", QStringLiteral("Weather Front"), 1140, 270, 1470, 255);
+    Option6 = option(Frame1, "Option6", QStringLiteral("Multi-texture"), 1140, 540, 1470, 255);
+    Option7 = option(Frame1, "Option7", QStringLiteral("Cirrus/Jet Trails"), 1140, 810, 1470, 255);
+    Option21 = option(Frame1, "Option21", QStringLiteral("No Changes"), 1140, 1080, 1470, 255);
     Option21->setChecked(true);
 
     Frame2 = place(new QGroupBox(QStringLiteral("Select Ground Texture"), this), "Frame2", 2160,
                    3000, 2655, 1215);
-    Option8 = option(Frame2, "Option8", QStringLiteral("Summer"), 120, 270, 1140, 255);
-    Option9 = option(Frame2, "Option9", QStringLiteral("Dry Summer"), 120, 570, 1140, 255);
-    Option10 = option(Frame2, "Option10", QStringLiteral("Winter"), 120, 870, 1140, 255);
-    Option11 = option(Frame2, "Option11", QStringLiteral("Default"), 1260, 270, 1335, 255);
-    Option28 = option(Frame2, "Option28", QStringLiteral("No Changes"), 1260, 570, 1335, 255);
+    Option8 = option(Frame2, "Option8", QStringLiteral("Summer"), 60, 270, 1290, 255);
+    Option9 = option(Frame2, "Option9", QStringLiteral("Dry Summer"), 60, 570, 1290, 255);
+    Option10 = option(Frame2, "Option10", QStringLiteral("Winter"), 60, 870, 1290, 255);
+    Option11 = option(Frame2, "Option11", QStringLiteral("Default"), 1350, 270, 1245, 255);
+    Option28 = option(Frame2, "Option28", QStringLiteral("No Changes"), 1350, 570, 1245, 255);
     Option28->setChecked(true);
 }
 

@@ -63,12 +63,18 @@ public:
     Form3* useForm3();
     Form6* useForm6();
     Form7* useForm7();
+    // Selects a cloud style option for a scenario being opened. When that selection shows the
+    // style dialog, the dialog starts on `variant` (the stored one) instead of its preset.
+    using StoredVariant = QRadioButton* (*)(Form1&);
+    void selectStoredCloudStyle(QRadioButton* option, StoredVariant variant);
     // The open dialog, shown modally by the small button beside " Edit File" (form1_open.cpp).
     void Command11_Click();
     class Form5* form5() const;
 
 private:
     void showStyleDialog(class StyleDialog* dialog);
+    void showNewStyleChoice(StyleDialog* dialog);
+    StoredVariant m_storedVariant = nullptr;
     void connectOpenDialog();
     QPointer<Form3> m_form3;
     QPointer<Form6> m_form6;

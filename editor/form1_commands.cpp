@@ -24,11 +24,15 @@ void Form1::Command5_Click()
 
 void Form1::Command6_Click()
 {
-    // The launcher takes over from the editor, so the editor ends even when the start failed;
-    // the button's help line warns to save first.
+    // The launcher takes over from the editor, so the editor ends once it has started. When it
+    // could not be started the editor stays as it was, so that no unsaved work is lost.
     const auto started = qel::launch::startLauncher();
-    if (!started.ok)
-        qel::messages::showFailure(this, started.error + QStringLiteral("\n\nQELedit ends now."));
+    if (!started.ok) {
+        qel::messages::showFailure(
+            this, started.error + QStringLiteral("\n\nQELedit stays open with your scenario as it "
+                                                 "was; save it before you try again."));
+        return;
+    }
     endEditor();
 }
 

@@ -112,29 +112,40 @@ void Form1::Option6_Click()
     Text2->setText(QStringLiteral("S"));
 }
 
-// A dialog left hidden by the open dialog may still hold the variant it set there; reset to the
-// preset, it shows the code just written instead of a variant that no longer applies.
 void Form1::Option4_Click()
 {
     Text2->setText(QStringLiteral("O"));
-    Form6* dialog = useForm6();
-    dialog->selectPreset();
-    showStyleDialog(dialog);
+    showNewStyleChoice(useForm6());
 }
 
 void Form1::Option5_Click()
 {
     Text2->setText(QStringLiteral("UB"));
-    Form7* dialog = useForm7();
-    dialog->selectPreset();
-    showStyleDialog(dialog);
+    showNewStyleChoice(useForm7());
 }
 
 void Form1::Option7_Click()
 {
     Text2->setText(QStringLiteral("CD"));
-    Form3* dialog = useForm3();
+    showNewStyleChoice(useForm3());
+}
+
+void Form1::selectStoredCloudStyle(QRadioButton* option, StoredVariant variant)
+{
+    m_storedVariant = variant;
+    option->setChecked(true);
+    m_storedVariant = nullptr;
+}
+
+// A dialog left hidden by the open dialog may still hold the variant it set there; reset to the
+// preset, it shows the code just written instead of a variant that no longer applies. A scenario
+// being opened shows its stored variant instead, which writes its code at once, so that the
+// dialog and the code field agree from the start.
+void Form1::showNewStyleChoice(StyleDialog* dialog)
+{
     dialog->selectPreset();
+    if (m_storedVariant)
+        m_storedVariant(*this)->setChecked(true);
     showStyleDialog(dialog);
 }
 

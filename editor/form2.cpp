@@ -179,10 +179,19 @@ void Form2::Form_Activate()
     Command1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
+// The focus step belongs to the window becoming the editor's active window: when it was shown,
+// or when it takes over from another window of the editor. A user who comes back from another
+// program finds the focus where it was left.
 bool Form2::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+    if (event->type() == QEvent::WindowDeactivate) {
+        // By now the window that takes over is the active one; none means another program.
+        m_leftTheEditor = QApplication::activeWindow() == nullptr;
+    } else if (event->type() == QEvent::WindowActivate) {
+        if (!m_leftTheEditor)
+            Form_Activate();
+        m_leftTheEditor = false;
+    }
     return handled;
 }

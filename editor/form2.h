@@ -40,4 +40,6 @@ private:
     void arrangeTabOrder();
     void connectHandlers();
     void showTopic(QLabel* indicator, QPlainTextEdit* text);
+
+    bool m_leftTheEditor = false; // deactivated for a window of another program
 };

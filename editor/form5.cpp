@@ -22,9 +22,8 @@ namespace {
 
 using OptionOf = QRadioButton* Form1::*;
 
-// The variant a stored cloud style code stands for, in the style dialog of its main option. It is
-// looked up only after that option's own selection, and any dialog it showed, has finished.
-using VariantOf = QRadioButton* (*)(Form1&);
+// The variant a stored cloud style code stands for, in the style dialog of its main option.
+using VariantOf = Form1::StoredVariant;
 
 struct CloudStyle {
     const char* code;
@@ -172,6 +171,8 @@ void Form5::readSelected()
     // Written even when unchanged: each box reacts only to a real change.
     m_main.Text26->setText(r.picture);
     m_main.Text1->setText(r.flight);
+    // The flight list points at the opened flight, so that a click on any entry changes it.
+    m_main.File5->showName(r.flight);
     m_main.Text24->setText(r.fileName);
     m_main.Text23->setText(r.description);
     restoreCloudStyle(r.cloudStyle);
@@ -214,10 +215,21 @@ void Form5::restoreCloudStyle(const QString& code)
     const CloudStyle* row = findCode(cloudStyles, code);
     if (!row)
         return;
-    // May show the style dialog modally; the variant waits until that showing is over.
-    (m_main.*(row->option))->setChecked(true);
-    if (row->variant)
-        row->variant(m_main)->setChecked(true);
+    QRadioButton* option = m_main.*(row->option);
+    if (!row->variant || option->isChecked()) {
+        // Either no variant is stored (the older front code shows the Front dialog at its
+        // preset, as a user's choice does), or the option was selected already and shows none.
+        option->setChecked(true);
+        if (row->variant)
+            row->variant(m_main)->setChecked(true);
+        return;
+    }
+    // The style dialog shows the stored variant, and the user may pick another there: whatever
+    // is selected when it closes stands, and a hidden dialog keeps it for its next showing.
+    m_main.selectStoredCloudStyle(option, row->variant);
+    const CloudStyle* left = findCode(cloudStyles, m_main.Text2->text());
+    if (left && left->option == row->option && left->variant)
+        left->variant(m_main)->setChecked(true);
 }
 
 void Form5::restoreGroundTexture(const QString& code)

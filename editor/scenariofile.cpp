@@ -32,6 +32,25 @@ bool isLeadingSeparator(QChar c)
     }
 }
 
+// Every line of the file is one line of a batch script: the command interpreter ends a line at a
+// line break, and other control characters (NUL above all) make it lose its place, so that the
+// script's "goto next" misses its label. A tab is an ordinary blank to it.
+qsizetype firstControlCharacter(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if ((c < 0x20 && c != '\t') || c == 0x7F)
+            return i;
+    }
+    return -1;
+}
+
+QString controlName(QChar c)
+{
+    return QStringLiteral("0x") +
+           QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
 struct NamedField {
     const char* name;
     const QString* text;
@@ -76,15 +95,21 @@ Encoded encode(const Fields& f)
                                    "cannot hold (it is written in the Windows ANSI code page).")
                         .arg(QLatin1String(field.name), text.at(bad))};
         }
-        if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-            return {{},
-                    QStringLiteral("The %1 contains a line break.").arg(QLatin1String(field.name))};
         if (isJumpLabel(text)) {
             return {
                 {},
                 QStringLiteral("The %1 \"%2\" would be read by Windows as the label \":next\" "
                                "that the scenario script jumps to. Please change its beginning.")
                     .arg(QLatin1String(field.name), text)};
+        }
+        if (const qsizetype control = firstControlCharacter(text); control >= 0) {
+            return {{},
+                    QStringLiteral("The %1 contains the control character %2 (a line break, NUL "
+                                   "or other invisible code) at position %3. Windows would stumble "
+                                   "over it while running the scenario, so that the launcher is "
+                                   "never called. Please remove it.")
+                        .arg(QLatin1String(field.name), controlName(text.at(control)))
+                        .arg(control + 1)};
         }
     }
 

@@ -46,7 +46,8 @@ inline constexpr int linesRead = 13;
 inline constexpr int descriptionLimit = 210;
 
 // The file's bytes, or why the fields cannot be written: a character that the ANSI code page
-// cannot hold, or a line the command interpreter would take as the script's jump label.
+// cannot hold, a line the command interpreter would take as the script's jump label, or a control
+// character other than tab.
 Encoded encode(const Fields& fields);
 
 // Reads the first 13 lines. Lines may end in CR LF, a lone LF or a lone CR (files edited on

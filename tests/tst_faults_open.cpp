@@ -80,6 +80,8 @@ private slots:
     void fileChangesBetweenListingAndSelect();
     void scenarioNamesABadPicture_data();
     void scenarioNamesABadPicture();
+    void controlCharacterOpensButIsNotSavedAgain_data();
+    void controlCharacterOpensButIsNotSavedAgain();
 };
 
 void TestFaultsOpen::fileChangesBetweenListingAndSelect_data()
@@ -228,6 +230,50 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     QCOMPARE(form.Text24->text(), QStringLiteral("opened.qel"));
     QCOMPARE(form.Text26->text(), QString::fromLatin1(line6));
     QVERIFY(!form.Image2->hasImage());
+    const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+}
+
+void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("edited");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("NUL in the description")
+        << QByteArray("Opened") << QByteArray("Cloudy\0night", 12) << "description";
+    QTest::newRow("DEL in the description")
+        << QByteArray("Opened") << QByteArray("Opened\x7f") << "description";
+    QTest::newRow("escape in the flight")
+        << QByteArray("B.stn") << QByteArray("B\x1b.stn") << "flight";
+}
+
+// A file edited by hand may hold what the editor never writes: it opens, but saving refuses.
+void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, edited);
+    QFETCH(QString, field);
+    SimFolder sim;
+    prepare(sim);
+    sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" ").replace(line, edited));
+    Form1 form;
+    form.show();
+    ModalAnswerer answers;
+    answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
+        auto* dialog = qobject_cast<Form5*>(window);
+        dialog->File1->selectName(QStringLiteral("demo.qel"));
+        dialog->command1->click();
+    });
+    form.Command11->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    const QLineEdit* box = field == QLatin1String("flight") ? form.Text1 : form.Text23;
+    QCOMPARE(box->text(), QString::fromLatin1(edited));
+
+    form.Text24->setText(QStringLiteral("demo.qel"));
+    const faults::Tree disk = faults::snapshot(sim.path());
+    answers.expectFailure(QStringLiteral("The %1 contains the control character").arg(field));
+    form.Command1->click();
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
     const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }

@@ -1,11 +1,48 @@
 // The file list over folders of every kind: the order of names that differ in case or are not
-// plain ASCII, patterns with wildcards, and entries that are not plain files.
+// plain ASCII, patterns with wildcards, and entries that are not plain files; and how it shows
+// them: whole rows, long names, the keyboard focus, a name chosen elsewhere.
 #include "filelist.h"
 #include "folderlisting.h"
 #include "simfolder.h"
 
 #include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolTip>
+#include <QVBoxLayout>
 #include <QtTest>
+
+namespace {
+
+// A folder of `count` flights, the first `long` of them with names far wider than any list.
+QDir flights(SimFolder& sim, int count, int longNames = 0)
+{
+    sim.mkdir(QStringLiteral("pilots"));
+    for (int i = 0; i < count; ++i) {
+        const QString stem = i < longNames ? QStringLiteral("A very long flight name over the Alps")
+                                           : QStringLiteral("Flight");
+        sim.write(QStringLiteral("pilots/%1 %2.stn").arg(stem).arg(i, 2, 10, QLatin1Char('0')),
+                  "x");
+    }
+    return QDir(sim.filePath(QStringLiteral("pilots")));
+}
+
+// What a widget was asked to repaint.
+class PaintedRegion : public QObject {
+public:
+    explicit PaintedRegion(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
 
 class TestFileListOrder : public QObject {
     Q_OBJECT
@@ -15,6 +52,12 @@ private slots:
     void patterns();
     void linksAndHiddenFiles();
     void manyFlights();
+    void showNameIgnoresCaseAndIsNoChoice_data();
+    void showNameIgnoresCaseAndIsNoChoice();
+    void onlyWholeRowsAreShown_data();
+    void onlyWholeRowsAreShown();
+    void longNamesShowWholeAsToolTip();
+    void focusShowsBeforeAnyEntryIsChosen();
 };
 
 void TestFileListOrder::orderIgnoresCaseLikeWindows()
@@ -122,6 +165,107 @@ void TestFileListOrder::manyFlights()
     bySearch.selectName(expected.at(1999));
     QCOMPARE(bySearch.selectedName(), expected.at(1999));
     QCOMPARE(bySearch.currentIndex().row(), 1999);
+}
+
+void TestFileListOrder::showNameIgnoresCaseAndIsNoChoice_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("exact spelling first") << "b.stn"
+                                          << "b.stn";
+    QTest::newRow("other case") << "ALPS.stn"
+                                << "alps.STN";
+    QTest::newRow("no such entry") << "gone.stn" << QString();
+    QTest::newRow("no flight") << " " << QString();
+}
+
+void TestFileListOrder::showNameIgnoresCaseAndIsNoChoice()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, selected);
+    SimFolder sim;
+    for (const char* flight : {"alps.STN", "B.stn", "b.stn", "c.stn"})
+        sim.write(QStringLiteral("pilots/") + flight, "x");
+    FileList list;
+    list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
+    list.selectName(QStringLiteral("c.stn")); // chosen before
+    QSignalSpy chosen(&list, &FileList::entryClicked);
+    list.showName(name);
+    QCOMPARE(list.selectedName(), selected);
+    QCOMPARE(chosen.count(), 0);
+}
+
+void TestFileListOrder::onlyWholeRowsAreShown_data()
+{
+    QTest::addColumn<int>("height");
+    for (int height : {84, 97, 110, 121})
+        QTest::addRow("%d pixels", height) << height;
+}
+
+void TestFileListOrder::onlyWholeRowsAreShown()
+{
+    QFETCH(int, height);
+    SimFolder sim;
+    FileList list;
+    list.setFolder(flights(sim, 30), "*.stn");
+    list.resize(120, height);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const int row = list.sizeHintForRow(0);
+    QVERIFY(row > 0);
+    QCOMPARE(list.viewport()->height() % row, 0);
+    QVERIFY(list.viewport()->height() > list.height() - row - 2 * list.frameWidth());
+    list.scrollToBottom();
+    const QRect last = list.visualRect(list.model()->index(29, 0));
+    QCOMPARE(last.bottom(), list.viewport()->height() - 1);
+}
+
+void TestFileListOrder::longNamesShowWholeAsToolTip()
+{
+    SimFolder sim;
+    FileList list;
+    list.setFolder(flights(sim, 4, 2), "*.stn");
+    list.resize(120, 90);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto hover = [&list](int row) {
+        const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+        QHelpEvent event(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &event);
+    };
+    const QStringList names = list.names();
+    hover(0);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), names.at(0));
+    hover(3); // "Flight 03.stn" fits: no tip
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void TestFileListOrder::focusShowsBeforeAnyEntryIsChosen()
+{
+    SimFolder sim;
+    QWidget window;
+    auto* list = new FileList(&window);
+    list->setFolder(flights(sim, 4), "*.stn");
+    auto* other = new QPushButton(QStringLiteral("other"), &window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(list);
+    layout->addWidget(other);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus(Qt::TabFocusReason);
+    const QImage without = list->grab().toImage();
+    QTest::keyClick(other, Qt::Key_Tab);
+    QVERIFY(list->hasFocus());
+    QVERIFY(!list->currentIndex().isValid());
+    QVERIFY2(list->grab().toImage() != without, "the list looks the same with the focus");
+
+    // Choosing an entry further down takes the frame off the top row on the screen too.
+    QTest::qWait(50); // repaints already asked for go first
+    PaintedRegion painted(list->viewport());
+    list->selectName(list->names().last());
+    const QRect top = list->visualRect(list->model()->index(0, 0));
+    QTRY_VERIFY(painted.region.contains(top));
 }
 
 QTEST_MAIN(TestFileListOrder)

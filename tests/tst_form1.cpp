@@ -36,6 +36,7 @@ private slots:
     void layoutFollowsTheTables_data();
     void layoutFollowsTheTables();
     void everyControlHasItsName();
+    void optionsStayClearOfFramesAndNeighbours();
     void buttonsLieAboveTheLabelsTheyOverlap();
     void flightListShowsSavedFlightsOnly();
     void choosingAFlightEnablesSave();
@@ -164,6 +165,31 @@ void TestForm1::layoutFollowsTheTables()
         QCOMPARE(label->text(), caption);
     else if (auto* frame = qobject_cast<QGroupBox*>(widget))
         QCOMPARE(frame->title(), caption);
+}
+
+// Each option's caption, at the size the font needs, lies inside its frame's border, below the
+// frame's line, and a few pixels clear of the option to its right.
+void TestForm1::optionsStayClearOfFramesAndNeighbours()
+{
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (QGroupBox* frame : {form.Frame1, form.Frame2, form.Frame6}) {
+        const QList<QRadioButton*> options = frame->findChildren<QRadioButton*>();
+        for (QRadioButton* o : options) {
+            const QRect needed(o->pos(), QSize(o->sizeHint().width(), o->height()));
+            const QString where = QStringLiteral("%1 in %2").arg(o->text(), frame->objectName());
+            QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(where));
+            QVERIFY2(frame->contentsRect().adjusted(0, 1, 0, 0).contains(needed),
+                     qPrintable(where));
+            for (QRadioButton* right : options) {
+                if (right->x() > o->x() &&
+                    right->geometry().intersects(needed.adjusted(0, 0, 3, 0)))
+                    QFAIL(qPrintable(where + QStringLiteral(" runs into ") + right->text()));
+            }
+        }
+    }
 }
 
 void TestForm1::everyControlHasItsName()

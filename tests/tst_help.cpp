@@ -37,6 +37,7 @@ class TestHelp : public QObject {
     Q_OBJECT
 private slots:
     void opensAtTheOverview();
+    void focusStepOnlyWhenActivatedWithinTheEditor();
     void topicButtons_data();
     void topicButtons();
     void pressingTheShownTopicGreysTheFaceColouredStrips();
@@ -74,6 +75,40 @@ void TestHelp::opensAtTheOverview()
     QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
     QVERIFY(checked);
     QVERIFY(form.findChildren<Form2*>().isEmpty());
+}
+
+// Stands for the window system: which window of the editor is the active one, none while
+// another program is.
+static void activate(QWidget* window)
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(window);
+    QT_WARNING_POP
+}
+
+void TestHelp::focusStepOnlyWhenActivatedWithinTheEditor()
+{
+    SimFolder sim;
+    Form1 form;
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* w) {
+        auto* help = qobject_cast<Form2*>(w);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command1));
+        help->Command3->setFocus(Qt::TabFocusReason);
+        activate(nullptr); // the user switches to another program and back
+        activate(help);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command3));
+        QDialog inner(help); // a window of the editor takes over, then gives back
+        inner.show();
+        activate(&inner);
+        activate(help);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command1));
+        QTest::mouseClick(help->Command6, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Command7, Qt::LeftButton);
+    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
 }
 
 void TestHelp::topicButtons_data()

@@ -232,7 +232,7 @@ private slots:
     void roundTrip();
     void overcastVariantWhileAnotherStyleIsSelected();
     void overcastVariantWhileOvercastIsSelected();
-    void brokenBandsShowsTheFrontDialogFirst();
+    void brokenBandsShowsTheFrontDialogWithIt();
     void olderFrontCode();
     void userPickDuringTheRead_data();
     void userPickDuringTheRead();
@@ -242,6 +242,8 @@ private slots:
     void blankPictureLineEmptiesThePicture();
     void fileNameLineDiffersFromTheFileName();
     void sameFlightDoesNotEnableSave();
+    void flightListShowsTheOpenedFlight_data();
+    void flightListShowsTheOpenedFlight();
     void longLinesAreTakenWhole();
     void selectAndDoubleClickAgree();
     void selectWithNothingSelected();
@@ -403,8 +405,9 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
     expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
     form.Command11->click();
     ANSWERED(a);
-    QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(codeWhenShown, QStringLiteral("O"));
+    // The dialog shows the stored variant, and the code field agrees with it.
+    QCOMPARE(shown, QStringLiteral("Option2"));
+    QCOMPARE(codeWhenShown, QStringLiteral("OG"));
     QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
     QVERIFY(form.Option4->isChecked());
     // A new dialog holds the variant, hidden, and shows it next time.
@@ -438,7 +441,7 @@ void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
     QVERIFY(form.form6()->Option2->isChecked());
 }
 
-void TestOpenDialog::brokenBandsShowsTheFrontDialogFirst()
+void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
 {
     SimFolder sim;
     Lines bands;
@@ -453,8 +456,8 @@ void TestOpenDialog::brokenBandsShowsTheFrontDialogFirst()
     expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
     form.Command11->click();
     ANSWERED(a);
-    QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(codeWhenShown, QStringLiteral("UB"));
+    QCOMPARE(shown, QStringLiteral("Option2"));
+    QCOMPARE(codeWhenShown, QStringLiteral("BB"));
     QCOMPARE(form.Text2->text(), QStringLiteral("BB"));
     QVERIFY(form.form7() && form.form7()->Option2->isChecked() && !form.form7()->isVisible());
 }
@@ -468,10 +471,12 @@ void TestOpenDialog::olderFrontCode()
     sim.write(QStringLiteral("qel/front.qel"), script(front));
     Form1 form;
     ModalAnswerer a;
+    QString shown;
     expectOpen(a, QStringLiteral("front.qel"));
-    expectStyleDialog(a, QStringLiteral("Form7"));
+    expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
     form.Command11->click();
     ANSWERED(a);
+    QCOMPARE(shown, QStringLiteral("Option1")); // "Unbroken Band", as a user's choice shows it
     QVERIFY(form.Option5->isChecked());
     QCOMPARE(form.Text2->text(), QStringLiteral("UB"));
     QVERIFY(!form.form7()); // no variant was set, so none lingers
@@ -486,26 +491,31 @@ void TestOpenDialog::userPickDuringTheRead_data()
     QTest::newRow("Bright stored, Gray picked") << QByteArray("O") << "Form6"
                                                 << "Option2"
                                                 << "OG";
+    QTest::newRow("Gray stored, Bright picked") << QByteArray("OG") << "Form6"
+                                                << "Option1"
+                                                << "O";
     QTest::newRow("Gray stored, Wind Swept picked") << QByteArray("OG") << "Form6"
                                                     << "Option3"
-                                                    << "OG";
+                                                    << "WS";
     QTest::newRow("Unbroken stored, Turbulent picked") << QByteArray("UB") << "Form7"
                                                        << "Option3"
                                                        << "TB";
     QTest::newRow("Broken stored, Turbulent picked") << QByteArray("BB") << "Form7"
                                                      << "Option3"
-                                                     << "BB";
+                                                     << "TB";
     QTest::newRow("Dense stored, Jet Trails picked") << QByteArray("CD") << "Form3"
                                                      << "Option4"
                                                      << "CT";
     QTest::newRow("Light stored, Jet Trails picked") << QByteArray("CL") << "Form3"
                                                      << "Option4"
-                                                     << "CL";
+                                                     << "CT";
     QTest::newRow("older front code, Broken picked") << QByteArray("F") << "Form7"
                                                      << "Option2"
                                                      << "BB";
 }
 
+// The user's pick in a style dialog shown during the read stands, and a hidden dialog keeps it
+// for its next showing; the older front code stores no variant, so no dialog lingers.
 void TestOpenDialog::userPickDuringTheRead()
 {
     QFETCH(QByteArray, stored);
@@ -524,6 +534,13 @@ void TestOpenDialog::userPickDuringTheRead()
     form.Command11->click();
     ANSWERED(a);
     QCOMPARE(form.Text2->text(), result);
+    QWidget* kept = form.findChild<QDialog*>(dialog);
+    if (stored == "F") {
+        QVERIFY(!kept);
+        return;
+    }
+    QVERIFY(kept && !kept->isVisible());
+    QVERIFY(option(kept, pick)->isChecked());
 }
 
 void TestOpenDialog::codesNotInTheTablesSelectNothing_data()
@@ -665,6 +682,37 @@ void TestOpenDialog::sameFlightDoesNotEnableSave()
     ANSWERED(a);
     QCOMPARE(form.Text1->text(), QStringLiteral(" "));
     QVERIFY(!form.Command1->isEnabled());
+}
+
+void TestOpenDialog::flightListShowsTheOpenedFlight_data()
+{
+    QTest::addColumn<QByteArray>("flight");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("same spelling") << QByteArray("Meigs.stn") << "Meigs.stn";
+    QTest::newRow("other letter case") << QByteArray("MEIGS.STN") << "Meigs.stn";
+    QTest::newRow("not in the list") << QByteArray("Gone.stn") << QString();
+    QTest::newRow("no flight") << QByteArray(" ") << QString();
+}
+
+void TestOpenDialog::flightListShowsTheOpenedFlight()
+{
+    QFETCH(QByteArray, flight);
+    QFETCH(QString, entry);
+    SimFolder sim;
+    sim.write(QStringLiteral("pilots/Alps.stn"), "x");
+    sim.write(QStringLiteral("pilots/Meigs.stn"), "x");
+    Lines lines;
+    lines.fileName = "meigs.qel";
+    lines.flight = flight;
+    sim.write(QStringLiteral("qel/meigs.qel"), script(lines));
+    Form1 form;
+    form.File5->selectName(QStringLiteral("Alps.stn"));
+    ModalAnswerer a;
+    expectOpen(a, QStringLiteral("meigs.qel"));
+    form.Command11->click();
+    ANSWERED(a);
+    QCOMPARE(form.File5->selectedName(), entry);
+    QCOMPARE(form.Text1->text(), QString::fromLatin1(flight)); // as the file spells it
 }
 
 // A file written elsewhere may hold more than the boxes let the user type.

@@ -14,6 +14,7 @@ private slots:
     void ansiCharactersRoundTrip();
     void refusesWhatTheFileCannotHold_data();
     void refusesWhatTheFileCannotHold();
+    void tabIsWrittenAsIs();
     void jumpLabel_data();
     void jumpLabel();
     void readsEveryLineEndStyle_data();
@@ -94,7 +95,7 @@ void TestScenarioFile::longDescriptionAndAppletOff()
 
 void TestScenarioFile::ansiCharactersRoundTrip()
 {
-    // Every byte but CR and LF on the description line comes back as the same byte.
+    // Every byte but CR and LF on the description line is read as the character it stands for.
     QByteArray line;
     for (int b = 0; b < 256; ++b) {
         if (b != '\r' && b != '\n')
@@ -109,14 +110,19 @@ void TestScenarioFile::ansiCharactersRoundTrip()
              QChar(0x20AC)); // euro sign (CR and LF left out)
     QCOMPARE(decoded.fields.description.at(0xE9 - 2), QChar(0xE9));
 
+    // Written back, the same bytes come out, all but the control characters a script line
+    // cannot hold (tab is none of them): 0x00 to 0x08, 0x0B, 0x0C, 0x0E to 0x1F and 0x7F.
+    const QByteArray printable =
+        line.mid(0x09, 1) + line.mid(0x20 - 2, 0x7F - 0x20) + line.mid(0x80 - 2);
     Fields f;
-    f.description = decoded.fields.description;
+    f.description = scenario::decode(QByteArray(file).replace(line, printable)).fields.description;
     f.fileName = QStringLiteral("z.qel");
     f.appletFlag = QStringLiteral("app");
     f.picture = f.flight = QStringLiteral(" ");
     const auto encoded = scenario::encode(f);
     QCOMPARE(encoded.error, QString());
-    QVERIFY(encoded.bytes.contains("\r\n" + line + "\r\n"));
+    QVERIFY(encoded.bytes.contains("\r\n" + printable + "\r\n"));
+    QCOMPARE(printable.size(), 1 + 95 + 128);
 }
 
 void TestScenarioFile::refusesWhatTheFileCannotHold_data()
@@ -129,6 +135,11 @@ void TestScenarioFile::refusesWhatTheFileCannotHold_data()
         << QStringLiteral(" ") << QStringLiteral("雲") << "description";
     QTest::newRow("jump label") << QStringLiteral(" ") << QStringLiteral(":next") << "description";
     QTest::newRow("line break") << QStringLiteral(" ") << QStringLiteral("a\nb") << "description";
+    QTest::newRow("NUL") << QStringLiteral(" ") << QStringLiteral("a") + QChar(0) << "description";
+    QTest::newRow("backspace in flight") << QStringLiteral("a\b.stn") << QString() << "flight";
+    QTest::newRow("unit separator")
+        << QStringLiteral(" ") << QStringLiteral("\x1f") << "description";
+    QTest::newRow("DEL") << QStringLiteral(" ") << QStringLiteral("a\x7f") << "description";
 }
 
 void TestScenarioFile::refusesWhatTheFileCannotHold()
@@ -143,6 +154,18 @@ void TestScenarioFile::refusesWhatTheFileCannotHold()
     const auto encoded = scenario::encode(f);
     QVERIFY(encoded.bytes.isEmpty());
     QVERIFY2(encoded.error.contains(named), qPrintable(encoded.error));
+}
+
+// The command interpreter takes a tab as a blank, so a description may hold one.
+void TestScenarioFile::tabIsWrittenAsIs()
+{
+    Fields f;
+    f.flight = QStringLiteral("A.stn");
+    f.description = QStringLiteral("a\tb");
+    f.fileName = QStringLiteral("a.qel");
+    const auto encoded = scenario::encode(f);
+    QVERIFY2(encoded.error.isEmpty(), qPrintable(encoded.error));
+    QVERIFY(encoded.bytes.contains("\r\na\tb\r\na.qel\r\n"));
 }
 
 void TestScenarioFile::jumpLabel_data()

@@ -5,7 +5,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -55,7 +55,9 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
+    // Drawing into images and writing files needs no display: a machine without one, where
+    // scripts/run is used the most, must not make this program abort.
+    QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
