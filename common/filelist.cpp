@@ -190,7 +190,7 @@ FileList::FileList(QWidget* parent)
             [this](const QItemSelection& selected) {
                 const QModelIndexList indexes = selected.indexes();
                 if (!indexes.isEmpty() && !m_quiet)
-                    emit entryClicked(indexes.constFirst().data().toString());
+                    emit entryChosen(indexes.constFirst().data().toString());
             });
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())

@@ -35,7 +35,7 @@ public:
 
 signals:
     // An entry became the selected one, by mouse or keyboard.
-    void entryClicked(const QString& name);
+    void entryChosen(const QString& name);
     void entryDoubleClicked(const QString& name);
 
 protected:

@@ -208,7 +208,7 @@ void Form1::applyColours()
 
 void Form1::connectFieldReactions()
 {
-    connect(File5, &FileList::entryClicked, this, &Form1::File5_Click);
+    connect(File5, &FileList::entryChosen, this, &Form1::File5_Click);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     // The display boxes show the start of a long name, not its end.
     for (QLineEdit* display : {Text1, Text26})

@@ -65,7 +65,7 @@ void Form4::createControls()
 
 void Form4::connectHandlers()
 {
-    connect(File1, &FileList::entryClicked, this, &Form4::File1_Click);
+    connect(File1, &FileList::entryChosen, this, &Form4::File1_Click);
     connect(File1, &FileList::entryDoubleClicked, this, &Form4::File1_DblClick);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &Form4::Command4_Click);

@@ -215,7 +215,7 @@ void TestCommon::fileListSelection()
     sim.write("pilots/two.stn", "x");
     FileList list;
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
-    QSignalSpy clicked(&list, &FileList::entryClicked);
+    QSignalSpy clicked(&list, &FileList::entryChosen);
     QCOMPARE(list.selectedName(), QString());
     list.selectName("two.stn");
     QCOMPARE(list.selectedName(), QStringLiteral("two.stn"));

@@ -189,7 +189,7 @@ void TestFileListOrder::showNameIgnoresCaseAndIsNoChoice()
     FileList list;
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
     list.selectName(QStringLiteral("c.stn")); // chosen before
-    QSignalSpy chosen(&list, &FileList::entryClicked);
+    QSignalSpy chosen(&list, &FileList::entryChosen);
     list.showName(name);
     QCOMPARE(list.selectedName(), selected);
     QCOMPARE(chosen.count(), 0);
