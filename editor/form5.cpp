@@ -100,11 +100,11 @@ Form5::Form5(Form1& main)
     File1 = new FileList(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(qel::twips::rect(120, 120, 1695, 1455));
-    command1 = new QPushButton(QStringLiteral("Select"), this);
-    command1->setObjectName(QStringLiteral("command1"));
-    command1->setGeometry(qel::twips::rect(2040, 240, 615, 495));
+    selectButton = new QPushButton(QStringLiteral("Select"), this);
+    selectButton->setObjectName(QStringLiteral("command1"));
+    selectButton->setGeometry(qel::twips::rect(2040, 240, 615, 495));
     // Enter in the list selects, as the button does; Escape leaves, as "Exit" does.
-    command1->setDefault(true);
+    selectButton->setDefault(true);
     Command2 = new QPushButton(QStringLiteral("Exit"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(qel::twips::rect(2040, 1200, 615, 495));
@@ -113,7 +113,7 @@ Form5::Form5(Form1& main)
     qel::accessibility::nameControls(
         *this, {{QStringLiteral("File1"), QStringLiteral("Saved scenarios")}});
 
-    connect(command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(selectButton, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(File1, &FileList::entryDoubleClicked, this, &Form5::File1_DblClick);
     Form_Load();
@@ -121,8 +121,8 @@ Form5::Form5(Form1& main)
 
 void Form5::Form_Load()
 {
-    if (const auto qel = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
-        File1->setFolder(*qel, QStringLiteral("*.qel"));
+    if (const auto qelDir = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
+        File1->setFolder(*qelDir, QStringLiteral("*.qel"));
     } else {
         File1->clearFolder();
     }
@@ -149,14 +149,14 @@ void Form5::readSelected()
     const QString name = File1->selectedName();
     if (name.isEmpty())
         return;
-    const auto qel = qel::paths::simulatorFolder(qel::paths::qelFolder);
+    const auto qelDir = qel::paths::simulatorFolder(qel::paths::qelFolder);
     const QString shown = QDir::toNativeSeparators(
-        qel::paths::shownPath(qel ? *qel : QDir(qel::paths::qelFolder), name));
+        qel::paths::shownPath(qelDir ? *qelDir : QDir(qel::paths::qelFolder), name));
     scenario::Decoded read;
-    if (!qel)
+    if (!qelDir)
         read.error = QStringLiteral("The \"qel\" folder is gone.");
     else
-        read = scenario::readFile(qel::paths::filePath(*qel, name));
+        read = scenario::readFile(qel::paths::filePath(*qelDir, name));
     if (read.error.isEmpty())
         read.error = fieldTooLong(read.fields);
     if (!read.error.isEmpty()) {
@@ -179,7 +179,7 @@ void Form5::readSelected()
     restoreGroundTexture(r.groundTexture);
     restoreCloudSet(r.cloudSet);
     restoreApplet(r.appletFlag);
-    restorePicture(*qel, r.picture);
+    restorePicture(*qelDir, r.picture);
     close();
 }
 

@@ -26,8 +26,8 @@ public:
     void Command2_Click(); // "Exit"
 
     FileList* File1;
-    QPushButton* command1; // "Select"
-    QPushButton* Command2; // "Exit"
+    QPushButton* selectButton; // objectName "command1"
+    QPushButton* Command2;     // "Exit"
 
 private:
     void readSelected();

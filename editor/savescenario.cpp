@@ -35,8 +35,8 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
                                   .arg(name, problem));
         return false;
     }
-    const auto qel = paths::simulatorFolder(paths::qelFolder);
-    if (!qel) {
+    const auto qelDir = paths::simulatorFolder(paths::qelFolder);
+    if (!qelDir) {
         messages::showFailure(parent, missingQelFolderText());
         return false;
     }
@@ -47,16 +47,16 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
         return false;
     }
 
-    const bool exists = paths::fileExists(*qel, name);
+    const bool exists = paths::fileExists(*qelDir, name);
     if (exists && !messages::askOverwrite(parent))
         return false;
 
     // An existing file whose name differs only in case is replaced under its own spelling.
-    const QString path = paths::filePath(*qel, name);
+    const QString path = paths::filePath(*qelDir, name);
     if (const QString error = files::replaceFile(path, encoded.bytes); !error.isEmpty()) {
         messages::showFailure(
             parent, QStringLiteral("The scenario could not be saved as %1.\n%2")
-                        .arg(QDir::toNativeSeparators(paths::shownPath(*qel, name)), error));
+                        .arg(QDir::toNativeSeparators(paths::shownPath(*qelDir, name)), error));
         return false;
     }
     messages::showSaved(parent, exists);

@@ -174,8 +174,8 @@ void Form1::createProbe()
 
 void Form1::setTabOrder()
 {
-    // Command1 (0), Text3 (3), Command5 (6), Command6 (9), Command7 (10), Command8 (13); the
-    // other stops are labels, pictures and hidden controls, which take no focus.
+    // The buttons and the name box in the order they stand in the window; labels, pictures and
+    // hidden controls take no focus.
     QWidget::setTabOrder(Command1, Text3);
     QWidget::setTabOrder(Text3, Command5);
     QWidget::setTabOrder(Command5, Command6);

@@ -60,7 +60,7 @@ private:
     // The picture a control already holds when `fresh` is the same picture (the clipboard has not
     // changed since), else `fresh`: a full-screen capture read again stays in memory once.
     QImage heldIfSame(const QImage& fresh) const;
-    // The typed name, or nothing after telling the user why it cannot be used.
+    // Whether the typed name can be used as a file name; when it cannot, tells the user why.
     bool checkName(const QString& name);
     void reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing);
 

@@ -151,7 +151,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
         dialog->File1->selectName(QStringLiteral("demo.qel"));
         change(sim);
         disk = faults::snapshot(sim.path());
-        dialog->command1->click(); // the failure message is answered inside
+        dialog->selectButton->click(); // the failure message is answered inside
         stayedOpen = dialog->isVisible();
         dialog->Command2->click();
     });
@@ -220,7 +220,7 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
         auto* dialog = qobject_cast<Form5*>(window);
         dialog->File1->selectName(QStringLiteral("demo.qel"));
-        dialog->command1->click();
+        dialog->selectButton->click();
     });
     answers.expectFailure(told);
     form.Command11->click();
@@ -262,7 +262,7 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
         auto* dialog = qobject_cast<Form5*>(window);
         dialog->File1->selectName(QStringLiteral("demo.qel"));
-        dialog->command1->click();
+        dialog->selectButton->click();
     });
     form.Command11->click();
     QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
