@@ -1,6 +1,8 @@
 #include "form1.h"
+#ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshotwindows.h"
+#endif
 
 #include <QApplication>
 #include <QTimer>
@@ -13,9 +15,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("qeledit"));
     Form1 window;
     window.show();
+#ifdef QEL_DEVELOPER_HOOKS
     qel::quitWhenIdle(window);
     // QEL_SCREENSHOT=file.png: pictures for the README and for headless runs (scripts/run).
-    if (!takeScreenshotIfAsked(window))
-        QTimer::singleShot(0, &window, &Form1::reportStartProblems);
+    if (takeScreenshotIfAsked(window))
+        return app.exec();
+#endif
+    QTimer::singleShot(0, &window, &Form1::reportStartProblems);
     return app.exec();
 }

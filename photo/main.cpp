@@ -1,6 +1,8 @@
 #include "form1.h"
+#ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshot.h"
+#endif
 
 #include <QApplication>
 
@@ -12,10 +14,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("qelphoto"));
     photo::Form1 window;
     window.show();
+#ifdef QEL_DEVELOPER_HOOKS
     qel::quitWhenIdle(window);
     // QEL_SCREENSHOT=file.png: a picture of the window once it shows the clipboard's capture.
     if (const QString file = qel::screenshot::requestedFile(); !file.isEmpty())
         qel::screenshot::saveWhenShown(window.objectName(), file,
                                        [&window](QWidget*) { return window.startupDone(); });
+#endif
     return app.exec();
 }

@@ -30,11 +30,12 @@ void composeSample(Form1& main)
     main.Option25->setChecked(true);
     main.Text23->setText(QStringLiteral("Medium clouds over Meigs Field, summer ground"));
     main.Text24->setText(QStringLiteral("meigs.qel"));
-    if (const auto qel = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
+    if (const auto qelDir = qel::paths::simulatorFolder(qel::paths::qelFolder)) {
         const QString picture = QStringLiteral("meigs.bmp");
-        if (qel::paths::fileExists(*qel, picture)) {
+        if (qel::paths::fileExists(*qelDir, picture)) {
             main.Text26->setText(picture);
-            main.Image2->setImage(qel::pictures::load(qel::paths::filePath(*qel, picture)).image);
+            main.Image2->setImage(
+                qel::pictures::load(qel::paths::filePath(*qelDir, picture)).image);
         }
     }
     main.Command3_Click();
