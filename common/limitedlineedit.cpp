@@ -1,4 +1,5 @@
 #include "limitedlineedit.h"
+#include "uiconstants.h"
 
 #include <QSignalBlocker>
 
@@ -6,7 +7,7 @@ LimitedLineEdit::LimitedLineEdit(QWidget* parent)
     : QLineEdit(parent)
 {
     // QLineEdit's own maximum length would also cut text set by the program, so it stays off.
-    setMaxLength(32767);
+    setMaxLength(qel::ui::longestLine);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_previous = m_current;
         m_current = text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "uiconstants.h"
+
 #include <QLineEdit>
 
 #include <functional>
@@ -18,7 +20,7 @@ public:
 private:
     void keepWithinLimits(const QString& edited);
 
-    int m_limit = 32767;
+    int m_limit = qel::ui::longestLine;
     std::function<bool(QChar)> m_allowed;
     QString m_previous;
     QString m_current;

@@ -11,6 +11,7 @@
 #include "savescenario.h"
 #include "scenariofile.h"
 #include "twips.h"
+#include "uiconstants.h"
 #include "wrappingcontrols.h"
 
 #include <QCheckBox>
@@ -24,9 +25,6 @@
 namespace {
 
 using qel::twips::place;
-
-const QColor navy(0, 0, 128);
-const QColor lightGrey(192, 192, 192);
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h)
 {
@@ -128,7 +126,7 @@ void Form1::createScenarioControls()
                    2760, 975, 375);
     Check1->setChecked(true);
     Text24 = place(new QLineEdit(QStringLiteral("???.qel"), this), "Text24", 5400, 4800, 1695, 285);
-    Text24->setMaxLength(32767);
+    Text24->setMaxLength(qel::ui::longestLine);
 }
 
 void Form1::createStyleFrames()
@@ -194,14 +192,14 @@ void Form1::createHiddenFields()
 void Form1::applyColours()
 {
     QPalette navyText = palette();
-    navyText.setColor(QPalette::WindowText, navy);
-    navyText.setColor(QPalette::Text, navy);
+    navyText.setColor(QPalette::WindowText, qel::ui::navy);
+    navyText.setColor(QPalette::Text, qel::ui::navy);
     for (QWidget* w :
          std::initializer_list<QWidget*>{Label2, Label3, Label4, Label6, Label7, Label8, Label9,
                                          Frame1, Frame2, Frame6, Check1, Text23, Text24})
         w->setPalette(navyText);
     QPalette display = navyText;
-    display.setColor(QPalette::Base, lightGrey);
+    display.setColor(QPalette::Base, qel::ui::lightGrey);
     Text1->setPalette(display);
     Text26->setPalette(display);
 }

@@ -3,6 +3,7 @@
 #include "accessiblenames.h"
 #include "helptexts.h"
 #include "twips.h"
+#include "uiconstants.h"
 #include "wrappingcontrols.h"
 
 #include <QApplication>
@@ -16,8 +17,6 @@
 
 namespace {
 
-const QColor navy(0, 0, 128);
-const QColor lightGrey(192, 192, 192);
 const QColor litGreen(0, 255, 0);
 
 QPushButton* topicButton(QWidget* parent, const char* name, const QString& caption, int top)
@@ -44,7 +43,7 @@ QLabel* indicator(QWidget* parent, const char* name, int top, const QColor& colo
 void setIndicator(QLabel* label, bool lit)
 {
     QPalette p = label->palette();
-    p.setColor(QPalette::Window, lit ? litGreen : lightGrey);
+    p.setColor(QPalette::Window, lit ? litGreen : qel::ui::lightGrey);
     label->setPalette(p);
 }
 
@@ -64,7 +63,7 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text,
     // Tab stops eight blanks apart, so the separator lines of tabs fit on one line.
     box->setTabStopDistance(8 * box->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     QPalette p = box->palette();
-    p.setColor(QPalette::Text, navy);
+    p.setColor(QPalette::Text, qel::ui::navy);
     p.setColor(QPalette::Base, background);
     box->setPalette(p);
     // The texts keep their CR LF line ends; the box wants plain line feeds.
@@ -124,8 +123,8 @@ void Form2::createIndicators()
 void Form2::createTextBoxes()
 {
     const QColor face = QApplication::palette().color(QPalette::Button);
-    Text3 = textBox(this, "Text3", helptexts::overview(), lightGrey);
-    Text2 = textBox(this, "Text2", helptexts::learningTheNewSystem(), lightGrey);
+    Text3 = textBox(this, "Text3", helptexts::overview(), qel::ui::lightGrey);
+    Text2 = textBox(this, "Text2", helptexts::learningTheNewSystem(), qel::ui::lightGrey);
     Text2->hide();
     Text1 = textBox(this, "Text1", helptexts::creatingAQelFile(), face);
     Text1->hide();

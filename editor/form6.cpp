@@ -1,6 +1,7 @@
 #include "form6.h"
 
 #include "twips.h"
+#include "uiconstants.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -27,7 +28,7 @@ Form6::Form6(Form1& main)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fitNoteToItsPlace();
     QPalette navyText = Label1->palette();
-    navyText.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    navyText.setColor(QPalette::WindowText, qel::ui::navy);
     Label1->setPalette(navyText);
 }
 

@@ -3,6 +3,7 @@
 #include "accessiblenames.h"
 #include "form1.h"
 #include "twips.h"
+#include "uiconstants.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -11,8 +12,6 @@
 #include <QRadioButton>
 
 namespace {
-
-const QColor navy(0, 0, 128);
 
 QRect pixels(const QRect& twips)
 {
@@ -36,7 +35,7 @@ StyleDialog::StyleDialog(Form1& main, const Layout& layout)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(pixels(layout.frame));
     QPalette navyText = Frame1->palette();
-    navyText.setColor(QPalette::WindowText, navy);
+    navyText.setColor(QPalette::WindowText, qel::ui::navy);
     Frame1->setPalette(navyText);
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);

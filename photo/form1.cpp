@@ -11,6 +11,7 @@
 #include "names.h"
 #include "paths.h"
 #include "twips.h"
+#include "uiconstants.h"
 #include "wrappingcontrols.h"
 
 #include <QCoreApplication>
@@ -28,8 +29,6 @@ namespace photo {
 namespace {
 
 using qel::twips::place;
-
-const QColor navy(0, 0, 128);
 
 const QString label1Text = QStringLiteral(
     "To save a screenshot for use with the QEL picture window,  make sure you captured your "
@@ -66,7 +65,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     QPalette navyText = label->palette();
-    navyText.setColor(QPalette::WindowText, navy);
+    navyText.setColor(QPalette::WindowText, qel::ui::navy);
     label->setPalette(navyText);
     return label;
 }
@@ -133,10 +132,10 @@ void Form1::createLabels()
 void Form1::createNameBox()
 {
     Text3 = place(new QLineEdit(QStringLiteral("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
-    Text3->setMaxLength(32767);
+    Text3->setMaxLength(qel::ui::longestLine);
     Text3->setFont(captionFont(font(), 9.75));
     QPalette navyText = Text3->palette();
-    navyText.setColor(QPalette::Text, navy);
+    navyText.setColor(QPalette::Text, qel::ui::navy);
     Text3->setPalette(navyText);
 }
 
