@@ -22,4 +22,15 @@ void showSaved(QWidget* parent, bool afterOverwriteQuestion);
 // A failure: the program's own name as title, a warning icon and one OK button.
 void showFailure(QWidget* parent, const QString& text);
 
+// Which program tells the user where it belongs.
+enum class Program { Editor, PhotoTool };
+
+// Both programs work in the simulator's folder, found as the current folder. Said when its "qel"
+// folder is missing: "There is no "qel" folder in the current folder (...), so `consequence`."
+// and how to start `program` in the right folder. `saving` first offers making the folder and
+// saving again, for a simulator folder that lacks only that.
+QString missingQelFolderText(Program program, const QString& consequence, bool saving = false);
+// The same for the "pilots" folder, whose saved flights the editor lists.
+QString missingPilotsFolderText();
+
 } // namespace qel::messages

@@ -231,15 +231,7 @@ void Form1::reportStartProblems()
 {
     if (!m_pilotsMissing)
         return;
-    qel::messages::showFailure(
-        this, QStringLiteral(
-                  "There is no \"pilots\" folder in %1, so no saved flights can be "
-                  "listed.\n\nQELedit works in your Flight Simulator folder, the one that holds "
-                  "the \"pilots\" and \"qel\" folders. Close it and start it there: from "
-                  "a terminal, go into that folder and run QELedit; or give its menu "
-                  "entry or shortcut that folder as its working folder (the Path= line "
-                  "of a .desktop file, as the README's \"Install\" section shows).")
-                  .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    qel::messages::showFailure(this, qel::messages::missingPilotsFolderText());
 }
 
 void Form1::File5_Click(const QString& name)

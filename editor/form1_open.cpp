@@ -20,13 +20,8 @@ void Form1::Command11_Click()
         return; // already shown; there is only ever one
     if (!qel::paths::simulatorFolder(qel::paths::qelFolder)) {
         qel::messages::showFailure(
-            this,
-            QStringLiteral("There is no \"qel\" folder in %1, so there are no scenarios to "
-                           "open.\n\nQELedit must be started in your Flight Simulator folder, "
-                           "the one that holds the \"qel\" and \"pilots\" folders: start it from a "
-                           "terminal in that folder, or from a menu entry whose working folder "
-                           "(Path=) is that folder.")
-                .arg(QDir::toNativeSeparators(QDir::currentPath())));
+            this, qel::messages::missingQelFolderText(qel::messages::Program::Editor,
+                                                      tr("there are no scenarios to open")));
         return;
     }
     auto* dialog = new Form5(*this);

@@ -80,12 +80,8 @@ void Form4::Form_Load()
     }
     File1->clearFolder();
     qel::messages::showFailure(
-        m_main, QStringLiteral("There is no \"qel\" folder in %1, so there are no pictures to "
-                               "choose from.\n\nQELedit expects to be started in your Flight "
-                               "Simulator folder, the one that holds the \"pilots\" and \"qel\" "
-                               "folders: start it from a terminal in that folder, or from a menu "
-                               "entry whose working folder (Path=) is that folder.")
-                    .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        m_main, qel::messages::missingQelFolderText(qel::messages::Program::Editor,
+                                                    tr("there are no pictures to choose from")));
 }
 
 QString Form4::pathOf(const QString& name) const

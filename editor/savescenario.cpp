@@ -5,20 +5,14 @@
 #include "paths.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
-QString missingQelFolderText()
+QString tr(const char* text)
 {
-    return QStringLiteral(
-               "There is no \"qel\" folder in %1, so the scenario cannot be saved.\n\n"
-               "If this is your Flight Simulator folder, make a folder named \"qel\" in it "
-               "and save again. Otherwise save nothing here: QELedit must be started in "
-               "your Flight Simulator folder, the one that holds the \"qel\" and "
-               "\"pilots\" folders (from a terminal in that folder, or from a menu "
-               "entry whose working folder, Path=, is that folder).")
-        .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    return QCoreApplication::translate("saveScenario", text);
 }
 
 } // namespace
@@ -37,7 +31,9 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
     }
     const auto qelDir = paths::simulatorFolder(paths::qelFolder);
     if (!qelDir) {
-        messages::showFailure(parent, missingQelFolderText());
+        messages::showFailure(
+            parent, messages::missingQelFolderText(messages::Program::Editor,
+                                                   tr("the scenario cannot be saved"), true));
         return false;
     }
     const scenario::Encoded encoded = scenario::encode(fields);

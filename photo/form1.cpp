@@ -290,16 +290,9 @@ void Form1::Command1_Click()
     }
     const std::optional<QDir> qelDir = qel::paths::simulatorFolder(qel::paths::qelFolder);
     if (!qelDir) {
-        qel::messages::showFailure(
-            this, QStringLiteral("There is no \"qel\" folder in the current folder (%1), so the "
-                                 "scenario picture has nowhere to go.\n\nIf this is your "
-                                 "Flight Simulator folder, make a folder named \"qel\" in it "
-                                 "and save again. Otherwise start the photo tool in the "
-                                 "simulator's folder, the one that holds the \"qel\" folder: "
-                                 "from a terminal in that folder, from QELedit's picture "
-                                 "picker (\"Edit\"), or from a menu entry whose working "
-                                 "folder (Path=) is that folder.")
-                      .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        qel::messages::showFailure(this, qel::messages::missingQelFolderText(
+                                             qel::messages::Program::PhotoTool,
+                                             tr("the scenario picture has nowhere to go"), true));
         return;
     }
     const bool exists = qel::paths::fileExists(*qelDir, name);

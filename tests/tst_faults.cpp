@@ -3,6 +3,7 @@
 // names and descriptions that only Windows' rules make dangerous. Each ends with every file that
 // was on disk byte-identical, nothing new left behind, and a failure message shown.
 #include "faultsupport.h"
+#include "foldertexts.h"
 #include "form1.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
@@ -139,7 +140,7 @@ void TestFaults::qelFolderIsAFile()
     Form1 form;
     fillIn(form, QStringLiteral("demo.qel"));
     ModalAnswerer answers;
-    answers.expectFailure(QStringLiteral("There is no \"qel\" folder"));
+    answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
     QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
@@ -157,7 +158,7 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
     const faults::Tree before = faults::snapshot(sim.path());
 
     ModalAnswerer answers;
-    answers.expectFailure(QStringLiteral("There is no \"qel\" folder"));
+    answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
     QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
@@ -183,7 +184,7 @@ void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen()
     const faults::Tree before = faults::snapshot(sim.path());
 
     ModalAnswerer answers;
-    answers.expectFailure(QStringLiteral("There is no \"qel\" folder"));
+    answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
     QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));

@@ -1,5 +1,6 @@
 // The editor's main window: start state, choosing a flight, the applet flag, "Clr." and "Save".
 #include "filelist.h"
+#include "foldertexts.h"
 #include "form1.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
@@ -264,7 +265,7 @@ void TestForm1::missingPilotsFolderIsReported()
     Form1 form;
     QCOMPARE(form.File5->count(), 0);
     ModalAnswerer answers;
-    answers.expectFailure("\"pilots\"");
+    answers.expectFailure(foldertexts::noPilots());
     form.reportStartProblems();
     QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
     QVERIFY(!sim.exists("pilots"));
@@ -455,7 +456,7 @@ void TestForm1::saveWithoutQelFolder()
     chooseFlight(form, "A.stn");
     form.Text24->setText("demo.qel");
     ModalAnswerer answers;
-    answers.expectFailure("Flight Simulator folder");
+    answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
     QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
     QCOMPARE(sim.entries(), QStringList({"pilots"}));

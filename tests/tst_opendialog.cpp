@@ -12,6 +12,7 @@
 #include "openscenario.h"
 #include "simfolder.h"
 
+#include "foldertexts.h"
 #include "optionlookup.h"
 #include <QCheckBox>
 #include <QFile>
@@ -845,7 +846,7 @@ void TestOpenDialog::missingQelFolder()
     SimFolder sim(true, false);
     Form1 form;
     ModalAnswerer a;
-    a.expectFailure(QStringLiteral("no \"qel\" folder"));
+    a.expectFailure(foldertexts::noQelToOpen());
     form.Command11->click();
     ANSWERED(a);
 }

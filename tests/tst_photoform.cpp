@@ -1,5 +1,6 @@
 // The photo tool's window: layout, start-up, "Refresh Window", the preview copy and the saves.
 #include "filelist.h"
+#include "foldertexts.h"
 #include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
@@ -449,7 +450,7 @@ void TestPhotoForm::noQelFolder()
     auto form = started(pattern(50, 50));
     form->Text3->setText(QStringLiteral("a.bmp"));
     ModalAnswerer answerer;
-    answerer.expectFailure(QStringLiteral("simulator's folder"));
+    answerer.expectFailure(foldertexts::noQelToSavePicture());
     form->Command1->click();
     QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
     QCOMPARE(sim.entries(), QStringList{QStringLiteral("pilots")});

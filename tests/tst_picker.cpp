@@ -1,6 +1,7 @@
 // The picture picker: listing, preview, attaching, leaving, and every failure it meets.
 #include "bmpbytes.h"
 #include "filelist.h"
+#include "foldertexts.h"
 #include "form1.h"
 #include "form4.h"
 #include "imageview.h"
@@ -391,7 +392,7 @@ void TestPicker::missingQelFolderIsReported()
     Form1 form;
     form.show();
     ModalAnswerer answerer;
-    answerer.expectFailure(QStringLiteral("no \"qel\" folder"));
+    answerer.expectFailure(foldertexts::noQelForPictures());
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         auto* picker = static_cast<Form4*>(w);
         QCOMPARE(picker->File1->count(), 0);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// The agreed explanations for a simulator folder without its "qel" or "pilots" folder, written
+// out whole, for the folder the test runs in.
+namespace foldertexts {
+
+inline QString here()
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
+
+inline const QString editorAdvice = QStringLiteral(
+    "QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and \"pilots\" "
+    "folders. If it was started elsewhere, close it and start it there: from a terminal in that "
+    "folder, or from a menu entry whose working folder (Path=) is that folder.");
+
+inline QString noQelToOpen()
+{
+    return QStringLiteral("There is no \"qel\" folder in the current folder (%1), so there are no "
+                          "scenarios to open.\n\n")
+               .arg(here()) +
+           editorAdvice;
+}
+
+inline QString noQelForPictures()
+{
+    return QStringLiteral("There is no \"qel\" folder in the current folder (%1), so there are no "
+                          "pictures to choose from.\n\n")
+               .arg(here()) +
+           editorAdvice;
+}
+
+inline QString noQelToSaveScenario()
+{
+    return QStringLiteral("There is no \"qel\" folder in the current folder (%1), so the scenario "
+                          "cannot be saved.\n\nIf this is your Flight Simulator folder, make a "
+                          "folder named \"qel\" in it and save again.\n\n")
+               .arg(here()) +
+           editorAdvice;
+}
+
+inline QString noQelToSavePicture()
+{
+    return QStringLiteral(
+               "There is no \"qel\" folder in the current folder (%1), so the scenario picture "
+               "has nowhere to go.\n\nIf this is your Flight Simulator folder, make a folder "
+               "named \"qel\" in it and save again.\n\nThe photo tool works in your Flight "
+               "Simulator folder, the one that holds the \"qel\" and \"pilots\" folders. If it "
+               "was started elsewhere, close it and start it there: from a terminal in that "
+               "folder, from QELedit's picture picker (\"Edit\"), or from a menu entry whose "
+               "working folder (Path=) is that folder.")
+        .arg(here());
+}
+
+inline QString noPilots()
+{
+    return QStringLiteral("There is no \"pilots\" folder in the current folder (%1), so no saved "
+                          "flights can be listed.\n\n")
+               .arg(here()) +
+           editorAdvice;
+}
+
+} // namespace foldertexts
