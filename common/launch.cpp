@@ -84,16 +84,19 @@ Started startPhotoTool()
     const QString path = findPhotoTool();
     if (path.isEmpty()) {
         return {false, 0,
-                QStringLiteral("The photo tool \"%1\" could not be found: it is neither in the "
-                               "folder of this program (%2), nor in the current folder (%3), nor "
-                               "on the PATH.\n\nInstall it beside QELedit.")
+                QCoreApplication::translate(
+                    "qel::launch",
+                    "The photo tool \"%1\" could not be found: it is neither in the "
+                    "folder of this program (%2), nor in the current folder (%3), nor "
+                    "on the PATH.\n\nInstall it beside QELedit.")
                     .arg(photoToolNames().constFirst(), shown(programFolder()),
                          shown(QDir::currentPath()))};
     }
     Started started = start(path);
     if (!started.ok) {
-        started.error = QStringLiteral("The photo tool %1 could not be started: %2")
-                            .arg(shown(path), started.error);
+        started.error =
+            QCoreApplication::translate("qel::launch", "The photo tool %1 could not be started: %2")
+                .arg(shown(path), started.error);
     }
     return started;
 }
@@ -103,14 +106,17 @@ Started startLauncher()
     const QString path = findLauncher();
     if (path.isEmpty()) {
         return {false, 0,
-                QStringLiteral("The QEL launcher could not be started: there is no \"%1\" in the "
-                               "current folder (%2).\n\nQELedit expects to be started in your "
-                               "Flight Simulator folder, the one that holds \"%1\".")
+                QCoreApplication::translate(
+                    "qel::launch",
+                    "The QEL launcher could not be started: there is no \"%1\" in the "
+                    "current folder (%2).\n\nQELedit expects to be started in your "
+                    "Flight Simulator folder, the one that holds \"%1\".")
                     .arg(launcherName, shown(QDir::currentPath()))};
     }
     Started started = start(path);
     if (!started.ok) {
-        started.error = QStringLiteral("The QEL launcher %1 could not be started: %2")
+        started.error = QCoreApplication::translate("qel::launch",
+                                                    "The QEL launcher %1 could not be started: %2")
                             .arg(shown(path), started.error);
     }
     return started;

@@ -1,5 +1,6 @@
 #include "launch.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -26,21 +27,25 @@ Command commandFor(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return {{}, {}, QStringLiteral("the file does not exist.")};
+        return {{}, {}, QCoreApplication::translate("qel::launch", "the file does not exist.")};
     // A simulator folder used under Wine holds Windows programs; run them the way Wine would.
     if (isWindowsProgram(path)) {
         const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
         if (wine.isEmpty()) {
             return {{},
                     {},
-                    QStringLiteral("it is a Windows program, and there is no \"wine\" on the "
-                                   "PATH to run it with.\n\nInstall Wine, or start the program "
-                                   "on Windows.")};
+                    QCoreApplication::translate(
+                        "qel::launch", "it is a Windows program, and there is no \"wine\" on the "
+                                       "PATH to run it with.\n\nInstall Wine, or start the program "
+                                       "on Windows.")};
         }
         return {wine, {info.absoluteFilePath()}, {}};
     }
     if (!info.isExecutable())
-        return {{}, {}, QStringLiteral("the file is not marked as a program (executable).")};
+        return {{},
+                {},
+                QCoreApplication::translate("qel::launch",
+                                            "the file is not marked as a program (executable).")};
     return {info.absoluteFilePath(), {}, {}};
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <windows.h>
 
 namespace qel::launch {
@@ -15,7 +16,7 @@ Command commandFor(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return {{}, {}, QStringLiteral("the file does not exist.")};
+        return {{}, {}, QCoreApplication::translate("qel::launch", "the file does not exist.")};
     return {info.absoluteFilePath(), {}, {}};
 }
 

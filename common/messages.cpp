@@ -40,11 +40,6 @@ void showEmptyTitle(QMessageBox& box)
         window->setTitle(QStringLiteral(" "));
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("qel::messages", text);
-}
-
 QString currentFolder()
 {
     return QDir::toNativeSeparators(QDir::currentPath());
@@ -53,32 +48,42 @@ QString currentFolder()
 QString whereToStart(Program program)
 {
     if (program == Program::PhotoTool)
-        return tr("The photo tool works in your Flight Simulator folder, the one that holds the "
-                  "\"qel\" and \"pilots\" folders. If it was started elsewhere, close it and "
-                  "start it there: from a terminal in that folder, from QELedit's picture picker "
-                  "(\"Edit\"), or from a menu entry whose working folder (Path=) is that folder.");
-    return tr("QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and "
-              "\"pilots\" folders. If it was started elsewhere, close it and start it there: "
-              "from a terminal in that folder, or from a menu entry whose working folder (Path=) "
-              "is that folder.");
+        return QCoreApplication::translate(
+            "qel::messages",
+            "The photo tool works in your Flight Simulator folder, the one that holds the "
+            "\"qel\" and \"pilots\" folders. If it was started elsewhere, close it and "
+            "start it there: from a terminal in that folder, from QELedit's picture picker "
+            "(\"Edit\"), or from a menu entry whose working folder (Path=) is that folder.");
+    return QCoreApplication::translate(
+        "qel::messages",
+        "QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and "
+        "\"pilots\" folders. If it was started elsewhere, close it and start it there: "
+        "from a terminal in that folder, or from a menu entry whose working folder (Path=) "
+        "is that folder.");
 }
 
 } // namespace
 
 QString missingQelFolderText(Program program, const QString& consequence, bool saving)
 {
-    QString text = tr("There is no \"qel\" folder in the current folder (%1), so %2.\n\n")
-                       .arg(currentFolder(), consequence);
+    QString text =
+        QCoreApplication::translate(
+            "qel::messages", "There is no \"qel\" folder in the current folder (%1), so %2.\n\n")
+            .arg(currentFolder(), consequence);
     if (saving)
-        text += tr("If this is your Flight Simulator folder, make a folder named \"qel\" in it "
-                   "and save again.\n\n");
+        text += QCoreApplication::translate(
+            "qel::messages",
+            "If this is your Flight Simulator folder, make a folder named \"qel\" in it "
+            "and save again.\n\n");
     return text + whereToStart(program);
 }
 
 QString missingPilotsFolderText()
 {
-    return tr("There is no \"pilots\" folder in the current folder (%1), so no saved flights "
-              "can be listed.\n\n")
+    return QCoreApplication::translate(
+               "qel::messages",
+               "There is no \"pilots\" folder in the current folder (%1), so no saved flights "
+               "can be listed.\n\n")
                .arg(currentFolder()) +
            whereToStart(Program::Editor);
 }

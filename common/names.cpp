@@ -1,5 +1,6 @@
 #include "names.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace qel::names {
@@ -22,7 +23,7 @@ bool isDeviceName(const QString& name)
 QString describe(QChar c)
 {
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-        return QStringLiteral("a control character");
+        return QCoreApplication::translate("qel::names", "a control character");
     return QStringLiteral("\"%1\"").arg(c);
 }
 
@@ -31,21 +32,27 @@ QString describe(QChar c)
 QString bareNameProblem(const QString& name)
 {
     if (name.isEmpty())
-        return QStringLiteral("The name is empty.");
+        return QCoreApplication::translate("qel::names", "The name is empty.");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\"%1\" names a folder, not a file.").arg(name);
+        return QCoreApplication::translate("qel::names", "\"%1\" names a folder, not a file.")
+            .arg(name);
     if (name.size() > maxNameLength)
-        return QStringLiteral("The name is longer than %1 characters.").arg(maxNameLength);
+        return QCoreApplication::translate("qel::names", "The name is longer than %1 characters.")
+            .arg(maxNameLength);
     static const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (QChar c : name) {
         if (refused.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("The name contains %1, which a file name cannot hold.")
+            return QCoreApplication::translate(
+                       "qel::names", "The name contains %1, which a file name cannot hold.")
                 .arg(describe(c));
     }
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("The name ends with a dot or a blank, which Windows drops.");
+        return QCoreApplication::translate(
+            "qel::names", "The name ends with a dot or a blank, which Windows drops.");
     if (isDeviceName(name))
-        return QStringLiteral("\"%1\" is reserved by Windows for a device.").arg(name);
+        return QCoreApplication::translate("qel::names",
+                                           "\"%1\" is reserved by Windows for a device.")
+            .arg(name);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace qel::pictures {
@@ -25,8 +26,9 @@ Decoded decodeOnto(const QString& path, uint fill)
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels) {
         return {{},
-                QStringLiteral("It claims to be %1 × %2 pixels, too large to be a picture "
-                               "for this program.")
+                QCoreApplication::translate(
+                    "qel::pictures", "It claims to be %1 × %2 pixels, too large to be a picture "
+                                     "for this program.")
                     .arg(size.width())
                     .arg(size.height())};
     }
@@ -41,7 +43,8 @@ Decoded decodeOnto(const QString& path, uint fill)
     }
     if (!reader.read(&image) || image.isNull())
         return {{},
-                QStringLiteral("It is not a picture that can be shown (%1).")
+                QCoreApplication::translate("qel::pictures",
+                                            "It is not a picture that can be shown (%1).")
                     .arg(reader.errorString())};
     return {image, {}};
 }
@@ -75,9 +78,11 @@ Loaded load(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, QStringLiteral("The file does not exist (any more).")};
+        return {
+            {},
+            QCoreApplication::translate("qel::pictures", "The file does not exist (any more).")};
     if (!info.isFile())
-        return {{}, QStringLiteral("It is not a file.")};
+        return {{}, QCoreApplication::translate("qel::pictures", "It is not a file.")};
     // Decoded twice, onto all-zero and all-one bits: any pixel the file did not set differs.
     Decoded first = decodeOnto(path, 0u);
     if (!first.error.isEmpty())
@@ -87,8 +92,9 @@ Loaded load(const QString& path)
         return {{}, second.error};
     if (!samePixels(first.image, second.image))
         return {{},
-                QStringLiteral("It is not a picture that can be shown (its pixel data is cut "
-                               "short or does not fit the picture).")};
+                QCoreApplication::translate(
+                    "qel::pictures", "It is not a picture that can be shown (its pixel data is cut "
+                                     "short or does not fit the picture).")};
     return {first.image, {}};
 }
 

@@ -1,5 +1,6 @@
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,9 +16,11 @@ QString readOnlyDisk(const QString& folder)
 {
     if (!QStorageInfo(folder).isReadOnly())
         return {};
-    return QStringLiteral("The folder %1 is on a disk that cannot be written to (it is read-only), "
-                          "so nothing can be saved there. Save on another disk, or make this "
-                          "one writable.")
+    return QCoreApplication::translate(
+               "qel::files",
+               "The folder %1 is on a disk that cannot be written to (it is read-only), "
+               "so nothing can be saved there. Save on another disk, or make this "
+               "one writable.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -26,17 +29,18 @@ QString targetProblem(const QString& path)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return QStringLiteral("A folder of that name is in the way.");
+        return QCoreApplication::translate("qel::files", "A folder of that name is in the way.");
     // A file marked read-only is kept, also for an administrator who could write it anyway.
     if (target.exists() &&
         (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner))) {
         if (QString disk = readOnlyDisk(target.absolutePath()); !disk.isEmpty())
             return disk;
-        return QStringLiteral("The existing file is read-only.");
+        return QCoreApplication::translate("qel::files", "The existing file is read-only.");
     }
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("The folder %1 does not exist.").arg(folder.filePath());
+        return QCoreApplication::translate("qel::files", "The folder %1 does not exist.")
+            .arg(folder.filePath());
     return {};
 }
 
@@ -58,7 +62,7 @@ QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& 
         QString reason = file.errorString();
         file.cancelWriting();
         return reason.isEmpty() || reason == QLatin1String("Unknown error")
-                   ? QStringLiteral("The content could not be written.")
+                   ? QCoreApplication::translate("qel::files", "The content could not be written.")
                    : reason;
     }
     if (!file.commit())

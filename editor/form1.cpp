@@ -59,7 +59,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("QELedit 3.0 for Nubivar & Grundex"));
+    setWindowTitle(tr("QELedit 3.0 for Nubivar & Grundex"));
     setFixedSize(qel::twips::size(8400, 5265));
     // The layout was made for an 8-point "MS Sans Serif", a narrow font; a sans serif a pixel
     // smaller keeps every caption inside its control.
@@ -94,18 +94,18 @@ void Form1::createLabels()
     Image1->setStretch(false);
     Image1->setFrameShape(QFrame::NoFrame);
     Image1->setImage(banner::image(font()));
-    Label2 = label(this, "Label2", QStringLiteral("Open Flight"), 240, 1320, 1335, 255);
+    Label2 = label(this, "Label2", tr("Open Flight"), 240, 1320, 1335, 255);
     Label9 = label(this, "Label9", QString(), 240, 1800, 1455, 135);
-    Label7 = label(this, "Label7", QStringLiteral(" Edit File"), 480, 3480, 1335, 375);
-    Label3 = label(this, "Label3", QStringLiteral("Enter a Description..."), 2160, 4440, 2895, 375);
+    Label7 = label(this, "Label7", tr(" Edit File"), 480, 3480, 1335, 375);
+    Label3 = label(this, "Label3", tr("Enter a Description..."), 2160, 4440, 2895, 375);
     Image2 = place(new ImageView(this), "Image2", 5400, 120, 2415, 1815);
     Image2->setFrameShape(QFrame::Box);
     Image2->setLineWidth(1);
-    Label6 = label(this, "Label6", QStringLiteral("      Add Picture?"), 5400, 2040, 1815, 255);
+    Label6 = label(this, "Label6", tr("      Add Picture?"), 5400, 2040, 1815, 255);
     Label8 = label(this, "Label8", QStringLiteral(" "), 5040, 3360, 2295, 975);
     Label8->setWordWrap(true);
     Label8->hide();
-    Label4 = label(this, "Label4", QStringLiteral("Save File as..."), 5400, 4440, 1575, 375);
+    Label4 = label(this, "Label4", tr("Save File as..."), 5400, 4440, 1575, 375);
 }
 
 void Form1::createScenarioControls()
@@ -122,8 +122,7 @@ void Form1::createScenarioControls()
 
     Text26 = place(new QLineEdit(QStringLiteral(" "), this), "Text26", 5400, 2280, 1455, 285);
     Text26->setReadOnly(true);
-    Check1 = place(new WrappingCheckBox(QStringLiteral("Applet On/off"), this), "Check1", 5400,
-                   2760, 975, 375);
+    Check1 = place(new WrappingCheckBox(tr("Applet On/off"), this), "Check1", 5400, 2760, 975, 375);
     Check1->setChecked(true);
     Text24 = place(new QLineEdit(QStringLiteral("???.qel"), this), "Text24", 5400, 4800, 1695, 285);
     Text24->setMaxLength(qel::ui::longestLine);
@@ -131,50 +130,47 @@ void Form1::createScenarioControls()
 
 void Form1::createStyleFrames()
 {
-    Frame6 =
-        place(new QGroupBox(QStringLiteral("Cloud Sets"), this), "Frame6", 240, 3840, 1695, 1095);
+    Frame6 = place(new QGroupBox(tr("Cloud Sets"), this), "Frame6", 240, 3840, 1695, 1095);
     // The options sit a little further in than the old forms had them, whose narrower font and
     // frame drawing left room that a frame drawn here does not: each caption clear of its frame
     // and of the option beside it.
-    Option24 = option(Frame6, "Option24", QStringLiteral("Set1"), 120, 270, 1455, 255);
-    Option25 = option(Frame6, "Option25", QStringLiteral("Set2"), 120, 525, 1455, 255);
-    Option26 = option(Frame6, "Option26", QStringLiteral("No changes"), 120, 780, 1455, 255);
+    Option24 = option(Frame6, "Option24", tr("Set1"), 120, 270, 1455, 255);
+    Option25 = option(Frame6, "Option25", tr("Set2"), 120, 525, 1455, 255);
+    Option26 = option(Frame6, "Option26", tr("No changes"), 120, 780, 1455, 255);
     Option26->setChecked(true);
 
-    Frame1 = place(new QGroupBox(QStringLiteral("Select Cloud Style"), this), "Frame1", 2160, 1320,
-                   2655, 1455);
-    Option1 = option(Frame1, "Option1", QStringLiteral("Light"), 60, 270, 1080, 255);
-    Option2 = option(Frame1, "Option2", QStringLiteral("Medium"), 60, 540, 1080, 255);
-    Option3 = option(Frame1, "Option3", QStringLiteral("Dense"), 60, 810, 1080, 255);
-    Option4 = option(Frame1, "Option4", QStringLiteral("Overcast"), 60, 1080, 1080, 255);
-    Option5 = option(Frame1, "Option5", QStringLiteral("Weather Front"), 1140, 270, 1470, 255);
-    Option6 = option(Frame1, "Option6", QStringLiteral("Multi-texture"), 1140, 540, 1470, 255);
-    Option7 = option(Frame1, "Option7", QStringLiteral("Cirrus/Jet Trails"), 1140, 810, 1470, 255);
-    Option21 = option(Frame1, "Option21", QStringLiteral("No Changes"), 1140, 1080, 1470, 255);
+    Frame1 = place(new QGroupBox(tr("Select Cloud Style"), this), "Frame1", 2160, 1320, 2655, 1455);
+    Option1 = option(Frame1, "Option1", tr("Light"), 60, 270, 1080, 255);
+    Option2 = option(Frame1, "Option2", tr("Medium"), 60, 540, 1080, 255);
+    Option3 = option(Frame1, "Option3", tr("Dense"), 60, 810, 1080, 255);
+    Option4 = option(Frame1, "Option4", tr("Overcast"), 60, 1080, 1080, 255);
+    Option5 = option(Frame1, "Option5", tr("Weather Front"), 1140, 270, 1470, 255);
+    Option6 = option(Frame1, "Option6", tr("Multi-texture"), 1140, 540, 1470, 255);
+    Option7 = option(Frame1, "Option7", tr("Cirrus/Jet Trails"), 1140, 810, 1470, 255);
+    Option21 = option(Frame1, "Option21", tr("No Changes"), 1140, 1080, 1470, 255);
     Option21->setChecked(true);
 
-    Frame2 = place(new QGroupBox(QStringLiteral("Select Ground Texture"), this), "Frame2", 2160,
-                   3000, 2655, 1215);
-    Option8 = option(Frame2, "Option8", QStringLiteral("Summer"), 60, 270, 1290, 255);
-    Option9 = option(Frame2, "Option9", QStringLiteral("Dry Summer"), 60, 570, 1290, 255);
-    Option10 = option(Frame2, "Option10", QStringLiteral("Winter"), 60, 870, 1290, 255);
-    Option11 = option(Frame2, "Option11", QStringLiteral("Default"), 1350, 270, 1245, 255);
-    Option28 = option(Frame2, "Option28", QStringLiteral("No Changes"), 1350, 570, 1245, 255);
+    Frame2 =
+        place(new QGroupBox(tr("Select Ground Texture"), this), "Frame2", 2160, 3000, 2655, 1215);
+    Option8 = option(Frame2, "Option8", tr("Summer"), 60, 270, 1290, 255);
+    Option9 = option(Frame2, "Option9", tr("Dry Summer"), 60, 570, 1290, 255);
+    Option10 = option(Frame2, "Option10", tr("Winter"), 60, 870, 1290, 255);
+    Option11 = option(Frame2, "Option11", tr("Default"), 1350, 270, 1245, 255);
+    Option28 = option(Frame2, "Option28", tr("No Changes"), 1350, 570, 1245, 255);
     Option28->setChecked(true);
 }
 
 void Form1::createButtons()
 {
     Command11 = button(this, "Command11", QStringLiteral(" "), 240, 3480, 255, 255);
-    Command2 = button(this, "Command2", QStringLiteral("Clr."), 7920, 1680, 375, 255);
+    Command2 = button(this, "Command2", tr("Clr."), 7920, 1680, 375, 255);
     Command2->setEnabled(false);
     Command9 = button(this, "Command9", QStringLiteral(" "), 5400, 2040, 255, 195);
-    Command3 =
-        button(this, "Command3", QStringLiteral("Press for Quick Tips"), 5400, 3480, 1575, 375);
-    Command7 = button(this, "Command7", QStringLiteral("Help"), 7440, 2400, 855, 495);
-    Command5 = button(this, "Command5", QStringLiteral("Exit"), 7440, 3120, 855, 495);
-    Command6 = button(this, "Command6", QStringLiteral("QEL launcher"), 7440, 3840, 855, 495);
-    Command1 = button(this, "Command1", QStringLiteral("Save"), 7440, 4560, 855, 495);
+    Command3 = button(this, "Command3", tr("Press for Quick Tips"), 5400, 3480, 1575, 375);
+    Command7 = button(this, "Command7", tr("Help"), 7440, 2400, 855, 495);
+    Command5 = button(this, "Command5", tr("Exit"), 7440, 3120, 855, 495);
+    Command6 = button(this, "Command6", tr("QEL launcher"), 7440, 3840, 855, 495);
+    Command1 = button(this, "Command1", tr("Save"), 7440, 4560, 855, 495);
     Command1->setEnabled(false);
     for (QPushButton* b :
          {Command11, Command2, Command9, Command3, Command7, Command5, Command6, Command1})

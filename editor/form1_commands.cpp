@@ -28,9 +28,9 @@ void Form1::Command6_Click()
     // could not be started the editor stays as it was, so that no unsaved work is lost.
     const auto started = qel::launch::startLauncher();
     if (!started.ok) {
-        qel::messages::showFailure(
-            this, started.error + QStringLiteral("\n\nQELedit stays open with your scenario as it "
-                                                 "was; save it before you try again."));
+        qel::messages::showFailure(this, started.error +
+                                             tr("\n\nQELedit stays open with your scenario as it "
+                                                "was; save it before you try again."));
         return;
     }
     endEditor();

@@ -189,5 +189,5 @@ void Form1::Command3_Click()
 {
     Label8->show();
     Command3->hide();
-    Label8->setText(QStringLiteral("Move mouse over items for help."));
+    Label8->setText(tr("Move mouse over items for help."));
 }

@@ -81,7 +81,7 @@ Form2::Form2(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Q.E.L. Help"));
+    setWindowTitle(tr("Q.E.L. Help"));
     setModal(true);
     setFixedSize(qel::twips::size(8160, 6180));
     // Arial is narrow enough for "Learning the new system" to wrap onto two lines only.
@@ -104,10 +104,10 @@ Form2::Form2(QWidget* parent)
 
 void Form2::createButtons()
 {
-    Command1 = topicButton(this, "Command1", QStringLiteral("Overview"), 120);
-    Command2 = topicButton(this, "Command2", QStringLiteral("Learning the new system"), 960);
-    Command3 = topicButton(this, "Command3", QStringLiteral("Creating a QEL file"), 1800);
-    Command6 = topicButton(this, "Command6", QStringLiteral("Exit Help"), 2640);
+    Command1 = topicButton(this, "Command1", tr("Overview"), 120);
+    Command2 = topicButton(this, "Command2", tr("Learning the new system"), 960);
+    Command3 = topicButton(this, "Command3", tr("Creating a QEL file"), 1800);
+    Command6 = topicButton(this, "Command6", tr("Exit Help"), 2640);
 }
 
 void Form2::createIndicators()

@@ -19,7 +19,7 @@ Form4::Form4(Form1* main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Select"));
+    setWindowTitle(tr("Select"));
     setModal(true);
     setFixedSize(qel::twips::size(5820, 2325));
     QFont small = font();
@@ -52,9 +52,9 @@ void Form4::createControls()
         b->setAutoDefault(false);
         return b;
     };
-    Command1 = button("Command1", QStringLiteral("Select"), 480);
-    Command4 = button("Command4", QStringLiteral("Edit"), 1080);
-    Command2 = button("Command2", QStringLiteral("Exit"), 1680);
+    Command1 = button("Command1", tr("Select"), 480);
+    Command4 = button("Command4", tr("Edit"), 1080);
+    Command2 = button("Command2", tr("Exit"), 1680);
     // Enter in the list attaches the selected picture, as a double-click does.
     Command1->setDefault(true);
 
@@ -92,8 +92,8 @@ QString Form4::pathOf(const QString& name) const
 void Form4::reportUnloadable(const QString& name, const QString& reason)
 {
     qel::messages::showFailure(
-        this, QStringLiteral("The picture %1 cannot be shown.\n\n%2\n\nChoose another picture; "
-                             "the scenario you are editing is unchanged.")
+        this, tr("The picture %1 cannot be shown.\n\n%2\n\nChoose another picture; "
+                 "the scenario you are editing is unchanged.")
                   .arg(qel::paths::shownPath(File1->folder(), name), reason));
 }
 
@@ -142,8 +142,7 @@ void Form4::Command4_Click()
     const auto started = qel::launch::startPhotoTool();
     if (!started.ok) {
         qel::messages::showFailure(
-            m_main,
-            started.error + QStringLiteral("\n\nThe scenario you are editing is still open."));
+            m_main, started.error + tr("\n\nThe scenario you are editing is still open."));
     }
 }
 

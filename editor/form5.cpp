@@ -92,7 +92,7 @@ Form5::Form5(Form1& main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Open QEL file..."));
+    setWindowTitle(tr("Open QEL file..."));
     setFont(main.font());
     setFixedSize(qel::twips::size(2820, 1845));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,12 +100,12 @@ Form5::Form5(Form1& main)
     File1 = new FileList(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(qel::twips::rect(120, 120, 1695, 1455));
-    selectButton = new QPushButton(QStringLiteral("Select"), this);
+    selectButton = new QPushButton(tr("Select"), this);
     selectButton->setObjectName(QStringLiteral("command1"));
     selectButton->setGeometry(qel::twips::rect(2040, 240, 615, 495));
     // Enter in the list selects, as the button does; Escape leaves, as "Exit" does.
     selectButton->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("Exit"), this);
+    Command2 = new QPushButton(tr("Exit"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(qel::twips::rect(2040, 1200, 615, 495));
     Command2->setAutoDefault(false);
@@ -154,15 +154,15 @@ void Form5::readSelected()
         qel::paths::shownPath(qelDir ? *qelDir : QDir(qel::paths::qelFolder), name));
     scenario::Decoded read;
     if (!qelDir)
-        read.error = QStringLiteral("The \"qel\" folder is gone.");
+        read.error = tr("The \"qel\" folder is gone.");
     else
         read = scenario::readFile(qel::paths::filePath(*qelDir, name));
     if (read.error.isEmpty())
         read.error = fieldTooLong(read.fields);
     if (!read.error.isEmpty()) {
-        qel::messages::showFailure(this, QStringLiteral("The scenario %1 cannot be opened. %2\n\n"
-                                                        "Nothing in the editor was changed. Choose "
-                                                        "another scenario file.")
+        qel::messages::showFailure(this, tr("The scenario %1 cannot be opened. %2\n\n"
+                                            "Nothing in the editor was changed. Choose "
+                                            "another scenario file.")
                                              .arg(shown, read.error));
         return;
     }
@@ -199,8 +199,8 @@ QString Form5::fieldTooLong(const scenario::ReadBack& r) const
     };
     for (const auto& field : fields) {
         if (field.text.size() > field.box->maxLength()) {
-            return QStringLiteral("Its line %1 (the %2) is %3 characters long; the editor holds at "
-                                  "most %4.")
+            return tr("Its line %1 (the %2) is %3 characters long; the editor holds at "
+                      "most %4.")
                 .arg(field.line)
                 .arg(QLatin1String(field.what))
                 .arg(field.text.size())
@@ -258,11 +258,10 @@ void Form5::restorePicture(const QDir& qelFolder, const QString& name)
     const qel::pictures::Loaded picture = scenario::loadPicture(qelFolder, name);
     if (!picture.error.isEmpty()) {
         qel::messages::showFailure(
-            this,
-            QStringLiteral("The scenario's picture \"%1\" cannot be shown. %2\n\nEverything "
-                           "else of the scenario was opened. Choose a picture with the button "
-                           "beside \"Add Picture?\", or remove the name with \"Clr.\".")
-                .arg(name, picture.error));
+            this, tr("The scenario's picture \"%1\" cannot be shown. %2\n\nEverything "
+                     "else of the scenario was opened. Choose a picture with the button "
+                     "beside \"Add Picture?\", or remove the name with \"Clr.\".")
+                      .arg(name, picture.error));
         return;
     }
     m_main.Image2->setImage(picture.image);

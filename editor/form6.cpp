@@ -8,20 +8,18 @@
 #include <QRadioButton>
 
 Form6::Form6(Form1& main)
-    : StyleDialog(main,
-                  {"Form6", QStringLiteral("Overcast"), QStringLiteral("Overcast Style"),
-                   QRect(0, 0, 2295, 2100), QRect(0, 0, 2295, 1335), QRect(1680, 240, 375, 375)})
+    : StyleDialog(main, {"Form6", tr("Overcast"), tr("Overcast Style"), QRect(0, 0, 2295, 2100),
+                         QRect(0, 0, 2295, 1335), QRect(1680, 240, 375, 375)})
 {
-    Option1 = addChoice("Option1", QStringLiteral("Bright"), 240, 240, 735, 375);
-    Option3 = addChoice("Option3", QStringLiteral("Wind Swept"), 240, 600, 1215, 315);
-    Option2 = addChoice("Option2", QStringLiteral("Gray"), 240, 960, 1215, 315);
+    Option1 = addChoice("Option1", tr("Bright"), 240, 240, 735, 375);
+    Option3 = addChoice("Option3", tr("Wind Swept"), 240, 600, 1215, 315);
+    Option2 = addChoice("Option2", tr("Gray"), 240, 960, 1215, 315);
     finish(Option1,
            {[this] { Option1_Click(); }, [this] { Option3_Click(); }, [this] { Option2_Click(); }});
 
-    Label1 =
-        new QLabel(QStringLiteral("Use a flight with a 7/8 coverage setting for Bright and use "
-                                  "a flight set to \"Overcast\" for Gray."),
-                   this);
+    Label1 = new QLabel(tr("Use a flight with a 7/8 coverage setting for Bright and use "
+                           "a flight set to \"Overcast\" for Gray."),
+                        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(qel::twips::rect(0, 1440, 2295, 615));
     Label1->setWordWrap(true);

@@ -3,6 +3,7 @@
 #include "names.h"
 #include "paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,21 +13,27 @@ Decoded readFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, QStringLiteral("It does not exist (any more).")};
+        return {{}, QCoreApplication::translate("openScenario", "It does not exist (any more).")};
     if (!info.isFile())
-        return {{}, QStringLiteral("It is not a regular file.")};
-    const QString tooLarge = QStringLiteral("It is larger than %1 KiB, far more than a scenario "
-                                            "file holds.")
-                                 .arg(maxFileSize / 1024);
+        return {{}, QCoreApplication::translate("openScenario", "It is not a regular file.")};
+    const QString tooLarge =
+        QCoreApplication::translate("openScenario",
+                                    "It is larger than %1 KiB, far more than a scenario "
+                                    "file holds.")
+            .arg(maxFileSize / 1024);
     if (info.size() > maxFileSize)
         return {{}, tooLarge};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
+        return {{},
+                QCoreApplication::translate("openScenario", "It cannot be read: %1.")
+                    .arg(file.errorString())};
     // One byte more than allowed tells a file that grew since it was measured.
     const QByteArray bytes = file.read(maxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
+        return {{},
+                QCoreApplication::translate("openScenario", "It cannot be read: %1.")
+                    .arg(file.errorString())};
     if (bytes.size() > maxFileSize)
         return {{}, tooLarge};
     return decode(bytes);
@@ -36,10 +43,13 @@ qel::pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name)
 {
     if (const QString problem = qel::names::bareNameProblem(name); !problem.isEmpty())
         return {{},
-                QStringLiteral("It is not the plain name of a file in the \"qel\" folder. %1")
+                QCoreApplication::translate(
+                    "openScenario", "It is not the plain name of a file in the \"qel\" folder. %1")
                     .arg(problem)};
     if (!qel::paths::fileExists(qelFolder, name))
-        return {{}, QStringLiteral("There is no such file in the \"qel\" folder.")};
+        return {{},
+                QCoreApplication::translate("openScenario",
+                                            "There is no such file in the \"qel\" folder.")};
     return qel::pictures::load(qel::paths::filePath(qelFolder, name));
 }
 

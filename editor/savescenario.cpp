@@ -8,38 +8,33 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("saveScenario", text);
-}
-
-} // namespace
-
 bool saveScenario(QWidget* parent, const scenario::Fields& fields)
 {
     using namespace qel;
     const QString& name = fields.fileName;
     if (const QString problem = names::bareNameProblem(name); !problem.isEmpty()) {
-        messages::showFailure(parent,
-                              QStringLiteral("The scenario cannot be saved as \"%1\". %2\n\n"
-                                             "Type a plain file name such as demo.qel into "
-                                             "the \"Save File as...\" box.")
-                                  .arg(name, problem));
+        messages::showFailure(
+            parent, QCoreApplication::translate("saveScenario",
+                                                "The scenario cannot be saved as \"%1\". %2\n\n"
+                                                "Type a plain file name such as demo.qel into "
+                                                "the \"Save File as...\" box.")
+                        .arg(name, problem));
         return false;
     }
     const auto qelDir = paths::simulatorFolder(paths::qelFolder);
     if (!qelDir) {
         messages::showFailure(
-            parent, messages::missingQelFolderText(messages::Program::Editor,
-                                                   tr("the scenario cannot be saved"), true));
+            parent,
+            messages::missingQelFolderText(
+                messages::Program::Editor,
+                QCoreApplication::translate("saveScenario", "the scenario cannot be saved"), true));
         return false;
     }
     const scenario::Encoded encoded = scenario::encode(fields);
     if (!encoded.error.isEmpty()) {
         messages::showFailure(
-            parent, QStringLiteral("The scenario cannot be saved. %1").arg(encoded.error));
+            parent, QCoreApplication::translate("saveScenario", "The scenario cannot be saved. %1")
+                        .arg(encoded.error));
         return false;
     }
 
@@ -51,7 +46,8 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
     const QString path = paths::filePath(*qelDir, name);
     if (const QString error = files::replaceFile(path, encoded.bytes); !error.isEmpty()) {
         messages::showFailure(
-            parent, QStringLiteral("The scenario could not be saved as %1.\n%2")
+            parent, QCoreApplication::translate("saveScenario",
+                                                "The scenario could not be saved as %1.\n%2")
                         .arg(QDir::toNativeSeparators(paths::shownPath(*qelDir, name)), error));
         return false;
     }

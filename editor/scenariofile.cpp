@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace scenario {
@@ -91,23 +92,27 @@ Encoded encode(const Fields& f)
         const qsizetype bad = qel::ansi::firstUnencodable(text);
         if (bad >= 0) {
             return {{},
-                    QStringLiteral("The %1 contains the character \"%2\", which a scenario file "
-                                   "cannot hold (it is written in the Windows ANSI code page).")
+                    QCoreApplication::translate(
+                        "scenario", "The %1 contains the character \"%2\", which a scenario file "
+                                    "cannot hold (it is written in the Windows ANSI code page).")
                         .arg(QLatin1String(field.name), text.at(bad))};
         }
         if (isJumpLabel(text)) {
-            return {
-                {},
-                QStringLiteral("The %1 \"%2\" would be read by Windows as the label \":next\" "
-                               "that the scenario script jumps to. Please change its beginning.")
-                    .arg(QLatin1String(field.name), text)};
+            return {{},
+                    QCoreApplication::translate(
+                        "scenario",
+                        "The %1 \"%2\" would be read by Windows as the label \":next\" "
+                        "that the scenario script jumps to. Please change its beginning.")
+                        .arg(QLatin1String(field.name), text)};
         }
         if (const qsizetype control = firstControlCharacter(text); control >= 0) {
             return {{},
-                    QStringLiteral("The %1 contains the control character %2 (a line break, NUL "
-                                   "or other invisible code) at position %3. Windows would stumble "
-                                   "over it while running the scenario, so that the launcher is "
-                                   "never called. Please remove it.")
+                    QCoreApplication::translate(
+                        "scenario",
+                        "The %1 contains the control character %2 (a line break, NUL "
+                        "or other invisible code) at position %3. Windows would stumble "
+                        "over it while running the scenario, so that the launcher is "
+                        "never called. Please remove it.")
                         .arg(QLatin1String(field.name), controlName(text.at(control)))
                         .arg(control + 1)};
         }
@@ -156,10 +161,11 @@ Decoded decode(const QByteArray& bytes)
     if (lines.size() < linesRead && start < bytes.size())
         lines.append(bytes.mid(start));
     if (lines.size() < linesRead) {
-        return {{},
-                QStringLiteral("It has only %1 lines; a scenario file has %2.")
-                    .arg(lines.size())
-                    .arg(lineCount)};
+        return {
+            {},
+            QCoreApplication::translate("scenario", "It has only %1 lines; a scenario file has %2.")
+                .arg(lines.size())
+                .arg(lineCount)};
     }
     auto line = [&lines](int number) { return qel::ansi::decode(lines.at(number - 1)); };
     ReadBack r;

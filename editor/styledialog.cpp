@@ -38,7 +38,7 @@ StyleDialog::StyleDialog(Form1& main, const Layout& layout)
     navyText.setColor(QPalette::WindowText, qel::ui::navy);
     Frame1->setPalette(navyText);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(pixels(layout.ok));
     Command1->setDefault(true);

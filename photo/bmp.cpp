@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <QCoreApplication>
 #include <array>
 #include <limits>
 
@@ -187,9 +188,10 @@ QByteArray encode(const QImage& image)
 QString save(const QString& path, const QImage& image)
 {
     if (image.isNull())
-        return QStringLiteral("There is no picture to save.");
+        return QCoreApplication::translate("photo::bmp", "There is no picture to save.");
     if (!fitsTheFormat(image))
-        return QStringLiteral("The picture (%1 × %2 pixels) is too large for a bitmap file.")
+        return QCoreApplication::translate(
+                   "photo::bmp", "The picture (%1 × %2 pixels) is too large for a bitmap file.")
             .arg(image.width())
             .arg(image.height());
     return qel::files::replaceFile(path,

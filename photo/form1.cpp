@@ -94,7 +94,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("QEL Photo Lab"));
+    setWindowTitle(tr("QEL Photo Lab"));
     setFixedSize(qel::twips::size(6960, 4740));
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
     QFont plain = font();
@@ -131,7 +131,7 @@ void Form1::createLabels()
 
 void Form1::createNameBox()
 {
-    Text3 = place(new QLineEdit(QStringLiteral("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
+    Text3 = place(new QLineEdit(tr("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
     Text3->setMaxLength(qel::ui::longestLine);
     Text3->setFont(captionFont(font(), 9.75));
     QPalette navyText = Text3->palette();
@@ -153,13 +153,11 @@ void Form1::createPictures()
 void Form1::createButtons()
 {
     const QFont bold = captionFont(font(), 8.25);
-    Command1 = button(this, "Command1", QStringLiteral("Save for use With QEL file"), 240, 1920,
-                      1335, 495);
-    Command8 = button(this, "Command8", QStringLiteral("Refresh Window"), 2520, 2040, 975, 495);
-    Command5 = button(this, "Command5", QStringLiteral("Save as full screen photo"), 4680, 2520,
-                      1335, 495);
-    Command7 = button(this, "Command7", QStringLiteral("AutoSave  "), 4680, 3240, 1335, 495);
-    Command6 = button(this, "Command6", QStringLiteral("Exit"), 4680, 3960, 1335, 495);
+    Command1 = button(this, "Command1", tr("Save for use With QEL file"), 240, 1920, 1335, 495);
+    Command8 = button(this, "Command8", tr("Refresh Window"), 2520, 2040, 975, 495);
+    Command5 = button(this, "Command5", tr("Save as full screen photo"), 4680, 2520, 1335, 495);
+    Command7 = button(this, "Command7", tr("AutoSave  "), 4680, 3240, 1335, 495);
+    Command6 = button(this, "Command6", tr("Exit"), 4680, 3960, 1335, 495);
     for (QPushButton* b : {Command1, Command5, Command7, Command6})
         b->setFont(bold);
 }
@@ -261,18 +259,17 @@ bool Form1::checkName(const QString& name)
     if (problem.isEmpty())
         return true;
     qel::messages::showFailure(
-        this, QStringLiteral("\"%1\" cannot be used as a file name. %2\nType a plain name such as "
-                             "\"mypicture.bmp\" into the name box and press the button again.")
+        this, tr("\"%1\" cannot be used as a file name. %2\nType a plain name such as "
+                 "\"mypicture.bmp\" into the name box and press the button again.")
                   .arg(name, problem));
     return false;
 }
 
 void Form1::reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing)
 {
-    QString text =
-        QStringLiteral("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
+    QString text = tr("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
     if (replacing)
-        text += QStringLiteral("\nThe file that was there is unchanged.");
+        text += tr("\nThe file that was there is unchanged.");
     qel::messages::showFailure(this, text);
 }
 
@@ -283,9 +280,9 @@ void Form1::Command1_Click()
         return;
     if (!Image1->hasImage() && !Picture1->hasImage()) {
         qel::messages::showFailure(
-            this, QStringLiteral("There is no picture to save: the clipboard held none. Capture "
-                                 "the screen with the \"Print Screen\" key, press \"Refresh "
-                                 "Window\" and save again."));
+            this, tr("There is no picture to save: the clipboard held none. Capture "
+                     "the screen with the \"Print Screen\" key, press \"Refresh "
+                     "Window\" and save again."));
         return;
     }
     const std::optional<QDir> qelDir = qel::paths::simulatorFolder(qel::paths::qelFolder);
@@ -314,9 +311,9 @@ void Form1::Command5_Click()
         return;
     if (!Image1->hasImage()) {
         qel::messages::showFailure(
-            this, QStringLiteral("There is no picture to save: the clipboard held none when it "
-                                 "was last read. Capture the screen with the \"Print Screen\" "
-                                 "key, press \"Refresh Window\" and save again."));
+            this, tr("There is no picture to save: the clipboard held none when it "
+                     "was last read. Capture the screen with the \"Print Screen\" "
+                     "key, press \"Refresh Window\" and save again."));
         return;
     }
     const QDir here = QDir::current();
