@@ -90,7 +90,10 @@ QString missingPilotsFolderText()
 
 bool askOverwrite(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::NoIcon, overwriteTitle, overwriteText,
+    QMessageBox box(QMessageBox::NoIcon,
+                    QCoreApplication::translate("qel::messages", "QEL alert!!!"),
+                    QCoreApplication::translate("qel::messages",
+                                                "File already exists. Do you want to overwrite?"),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("overwriteQuestion"));
     box.setDefaultButton(QMessageBox::No);
@@ -100,9 +103,9 @@ bool askOverwrite(QWidget* parent)
 
 void showSaved(QWidget* parent, bool afterOverwriteQuestion)
 {
-    QMessageBox box(QMessageBox::Information,
-                    afterOverwriteQuestion ? QStringLiteral(" ") : QString(), savedText,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(
+        QMessageBox::Information, afterOverwriteQuestion ? QStringLiteral(" ") : QString(),
+        QCoreApplication::translate("qel::messages", "File Saved!"), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("savedMessage"));
     showEmptyTitle(box);
     box.exec();

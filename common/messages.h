@@ -7,11 +7,6 @@ class QWidget;
 // The message boxes both programs share. Every box is modal and waits for its answer.
 namespace qel::messages {
 
-inline const QString overwriteText =
-    QStringLiteral("File already exists. Do you want to overwrite?");
-inline const QString overwriteTitle = QStringLiteral("QEL alert!!!");
-inline const QString savedText = QStringLiteral("File Saved!");
-
 // "File already exists..." with Yes and No, No preselected, no icon. True only for Yes.
 bool askOverwrite(QWidget* parent);
 

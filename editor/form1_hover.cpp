@@ -20,41 +20,47 @@ namespace {
 
 const QString blank = QStringLiteral(" ");
 
-const QString appletTip = QStringLiteral(
+const char* const appletTip = QT_TRANSLATE_NOOP(
+    "Form1",
     "If checked the Applet check box will be checked when your QEL file is displayed. It is on by "
     "default.");
-const QString saveTip = QStringLiteral("Saves the QEL file you are creating.");
-const QString clearTip = QStringLiteral("Clears any selected image in the image box.");
-const QString editFileTip =
-    QStringLiteral("Click this button to open an existing QEL file for editing.");
-const QString exitTip = QStringLiteral("Exits QELedit.");
-const QString launcherTip = QStringLiteral("Exits QELedit and starts the QEL Launcher. Make sure "
-                                           "you save any QEL file you are working on first!");
-const QString helpTip = QStringLiteral("Press here for general help and information.");
-const QString addPictureTip =
-    QStringLiteral("Adds a bitmap image that is in your QEL subdirectory to your qel file. The Clr "
-                   "button to the right will clear any selection.");
-const QString flightListTip =
-    QStringLiteral("Here is a list of all the flights in your PILOTS directory. This is the "
-                   "default location where all flights are saved.");
-const QString flightTip = QStringLiteral("Your selected flight is displayed here.");
-const QString cloudStyleTip =
-    QStringLiteral("Select your cloud style here. When you select Cirrus or Overcast another menu "
-                   "will apear with more selections.");
-const QString groundTip =
-    QStringLiteral("Enter your ground texture here. All ground texture selections are left "
-                   "installed after each QEL session where a ground texture is selected.");
-const QString cloudSetTip =
-    QStringLiteral("Select between the two Nubivar cloud sets. Each set contains a unique Light, "
-                   "Medium, and Dense cloud type");
-const QString pictureTip = QStringLiteral("Any bitmap, if selected, is displayed here.");
-const QString pictureNameTip = QStringLiteral("Displays the name of your selected bitmap.");
-const QString descriptionTip =
-    QStringLiteral("Enter a description for your QEL file. You can use up to 210 characters in "
-                   "your descriptions.");
-const QString fileNameTip =
-    QStringLiteral("Enter a name for your QEL file using 8 characters or less in the prefix and "
-                   "make sure you save the file with the QEL extension.");
+const char* const saveTip = QT_TRANSLATE_NOOP("Form1", "Saves the QEL file you are creating.");
+const char* const clearTip =
+    QT_TRANSLATE_NOOP("Form1", "Clears any selected image in the image box.");
+const char* const editFileTip =
+    QT_TRANSLATE_NOOP("Form1", "Click this button to open an existing QEL file for editing.");
+const char* const exitTip = QT_TRANSLATE_NOOP("Form1", "Exits QELedit.");
+const char* const launcherTip =
+    QT_TRANSLATE_NOOP("Form1", "Exits QELedit and starts the QEL Launcher. Make sure "
+                               "you save any QEL file you are working on first!");
+const char* const helpTip =
+    QT_TRANSLATE_NOOP("Form1", "Press here for general help and information.");
+const char* const addPictureTip = QT_TRANSLATE_NOOP(
+    "Form1", "Adds a bitmap image that is in your QEL subdirectory to your qel file. The Clr "
+             "button to the right will clear any selection.");
+const char* const flightListTip = QT_TRANSLATE_NOOP(
+    "Form1", "Here is a list of all the flights in your PILOTS directory. This is the "
+             "default location where all flights are saved.");
+const char* const flightTip = QT_TRANSLATE_NOOP("Form1", "Your selected flight is displayed here.");
+const char* const cloudStyleTip = QT_TRANSLATE_NOOP(
+    "Form1", "Select your cloud style here. When you select Cirrus or Overcast another menu "
+             "will apear with more selections.");
+const char* const groundTip = QT_TRANSLATE_NOOP(
+    "Form1", "Enter your ground texture here. All ground texture selections are left "
+             "installed after each QEL session where a ground texture is selected.");
+const char* const cloudSetTip = QT_TRANSLATE_NOOP(
+    "Form1", "Select between the two Nubivar cloud sets. Each set contains a unique Light, "
+             "Medium, and Dense cloud type");
+const char* const pictureTip =
+    QT_TRANSLATE_NOOP("Form1", "Any bitmap, if selected, is displayed here.");
+const char* const pictureNameTip =
+    QT_TRANSLATE_NOOP("Form1", "Displays the name of your selected bitmap.");
+const char* const descriptionTip = QT_TRANSLATE_NOOP(
+    "Form1", "Enter a description for your QEL file. You can use up to 210 characters in "
+             "your descriptions.");
+const char* const fileNameTip = QT_TRANSLATE_NOOP(
+    "Form1", "Enter a name for your QEL file using 8 characters or less in the prefix and "
+             "make sure you save the file with the QEL extension.");
 
 // Drives the help line from the mouse. Qt hands a mouse move that a control ignores on to the
 // control's parent, so the line is never set from the control that receives the event: it is set
@@ -153,29 +159,29 @@ private:
 void Form1::installHoverHelp()
 {
     auto* help = new HoverHelp(this);
-    help->tip(Check1, appletTip);
-    help->tip(Command1, saveTip);
-    help->tip(Command2, clearTip);
-    help->tip(Command11, editFileTip);
-    help->tip(Label7, editFileTip);
-    help->tip(Command5, exitTip);
-    help->tip(Command6, launcherTip);
-    help->tip(Command7, helpTip);
-    help->tip(Command9, addPictureTip);
-    help->tip(Label6, addPictureTip);
-    help->tip(File5, flightListTip);
-    help->tip(Text1, flightTip);
-    help->tip(Frame1, cloudStyleTip);
-    help->tip(Frame2, groundTip);
-    help->tip(Frame6, cloudSetTip);
-    help->tip(Image2, pictureTip);
-    help->tip(Text26, pictureNameTip);
-    help->tip(Label3, descriptionTip);
-    help->tip(Text23, descriptionTip);
-    help->tip(Label4, fileNameTip);
-    help->tip(Text24, fileNameTip);
+    help->tip(Check1, tr(appletTip));
+    help->tip(Command1, tr(saveTip));
+    help->tip(Command2, tr(clearTip));
+    help->tip(Command11, tr(editFileTip));
+    help->tip(Label7, tr(editFileTip));
+    help->tip(Command5, tr(exitTip));
+    help->tip(Command6, tr(launcherTip));
+    help->tip(Command7, tr(helpTip));
+    help->tip(Command9, tr(addPictureTip));
+    help->tip(Label6, tr(addPictureTip));
+    help->tip(File5, tr(flightListTip));
+    help->tip(Text1, tr(flightTip));
+    help->tip(Frame1, tr(cloudStyleTip));
+    help->tip(Frame2, tr(groundTip));
+    help->tip(Frame6, tr(cloudSetTip));
+    help->tip(Image2, tr(pictureTip));
+    help->tip(Text26, tr(pictureNameTip));
+    help->tip(Label3, tr(descriptionTip));
+    help->tip(Text23, tr(descriptionTip));
+    help->tip(Label4, tr(fileNameTip));
+    help->tip(Text24, tr(fileNameTip));
     // The strip between the flight box and the list answers a click, not a move.
-    help->clickTip(Label9, flightListTip);
+    help->clickTip(Label9, tr(flightListTip));
     for (QWidget* control : std::initializer_list<QWidget*>{Command3, Label2, Image1, Label8})
         help->noEntry(control);
     for (QRadioButton* option : findChildren<QRadioButton*>())

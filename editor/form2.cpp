@@ -94,12 +94,12 @@ Form2::Form2(QWidget* parent)
     arrangeTabOrder();
     connectHandlers();
     qel::accessibility::nameControls(
-        *this, {{QStringLiteral("Label1"), QStringLiteral("Overview shown")},
-                {QStringLiteral("Label2"), QStringLiteral("Learning the new system shown")},
-                {QStringLiteral("Label3"), QStringLiteral("Creating a QEL file shown")},
-                {QStringLiteral("Text3"), QStringLiteral("Overview")},
-                {QStringLiteral("Text2"), QStringLiteral("Learning the new system")},
-                {QStringLiteral("Text1"), QStringLiteral("Creating a QEL file")}});
+        *this, {{QStringLiteral("Label1"), tr("Overview shown")},
+                {QStringLiteral("Label2"), tr("Learning the new system shown")},
+                {QStringLiteral("Label3"), tr("Creating a QEL file shown")},
+                {QStringLiteral("Text3"), tr("Overview")},
+                {QStringLiteral("Text2"), tr("Learning the new system")},
+                {QStringLiteral("Text1"), tr("Creating a QEL file")}});
 }
 
 void Form2::createButtons()

@@ -27,9 +27,9 @@ Form4::Form4(Form1* main)
     setFont(small);
     createControls();
     connectHandlers();
-    qel::accessibility::nameControls(
-        *this, {{QStringLiteral("Image1"), QStringLiteral("Preview")},
-                {QStringLiteral("File1"), QStringLiteral("Pictures in the qel folder")}});
+    qel::accessibility::nameControls(*this,
+                                     {{QStringLiteral("Image1"), tr("Preview")},
+                                      {QStringLiteral("File1"), tr("Pictures in the qel folder")}});
     Form_Load();
 }
 

@@ -110,8 +110,7 @@ Form5::Form5(Form1& main)
     Command2->setGeometry(qel::twips::rect(2040, 1200, 615, 495));
     Command2->setAutoDefault(false);
 
-    qel::accessibility::nameControls(
-        *this, {{QStringLiteral("File1"), QStringLiteral("Saved scenarios")}});
+    qel::accessibility::nameControls(*this, {{QStringLiteral("File1"), tr("Saved scenarios")}});
 
     connect(selectButton, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);

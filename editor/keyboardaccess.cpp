@@ -7,6 +7,7 @@
 #include "limitedlineedit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,22 +33,31 @@ void arrangeKeyboardAccess(Form1& w)
         qel::accessibility::tabToSelectedOption(*frame);
 
     qel::accessibility::nameControls(
-        w, {{QStringLiteral("Image1"), QStringLiteral("QELedit banner")},
-            {QStringLiteral("Text1"), QStringLiteral("Selected flight")},
-            {QStringLiteral("Label9"), QStringLiteral("About the flight list")},
-            {QStringLiteral("File5"), QStringLiteral("Saved flights")},
-            {QStringLiteral("Command11"), QStringLiteral("Edit file")},
-            {QStringLiteral("Text23"), QStringLiteral("Description")},
-            {QStringLiteral("Image2"), QStringLiteral("Scenario picture")},
-            {QStringLiteral("Command2"), QStringLiteral("Clear picture")},
-            {QStringLiteral("Command9"), QStringLiteral("Add picture")},
-            {QStringLiteral("Text26"), QStringLiteral("Picture name")},
-            {QStringLiteral("Label8"), QStringLiteral("Quick tips")},
-            {QStringLiteral("Text24"), QStringLiteral("File name")},
-            {QStringLiteral("Text2"), QStringLiteral("Cloud style code")},
-            {QStringLiteral("Text5"), QStringLiteral("Ground texture code")},
-            {QStringLiteral("Text22"), QStringLiteral("Cloud set code")},
-            {QStringLiteral("Text25"), QStringLiteral("Applet flag")}});
+        w,
+        {{QStringLiteral("Image1"),
+          QCoreApplication::translate("keyboardAccess", "QELedit banner")},
+         {QStringLiteral("Text1"),
+          QCoreApplication::translate("keyboardAccess", "Selected flight")},
+         {QStringLiteral("Label9"),
+          QCoreApplication::translate("keyboardAccess", "About the flight list")},
+         {QStringLiteral("File5"), QCoreApplication::translate("keyboardAccess", "Saved flights")},
+         {QStringLiteral("Command11"), QCoreApplication::translate("keyboardAccess", "Edit file")},
+         {QStringLiteral("Text23"), QCoreApplication::translate("keyboardAccess", "Description")},
+         {QStringLiteral("Image2"),
+          QCoreApplication::translate("keyboardAccess", "Scenario picture")},
+         {QStringLiteral("Command2"),
+          QCoreApplication::translate("keyboardAccess", "Clear picture")},
+         {QStringLiteral("Command9"), QCoreApplication::translate("keyboardAccess", "Add picture")},
+         {QStringLiteral("Text26"), QCoreApplication::translate("keyboardAccess", "Picture name")},
+         {QStringLiteral("Label8"), QCoreApplication::translate("keyboardAccess", "Quick tips")},
+         {QStringLiteral("Text24"), QCoreApplication::translate("keyboardAccess", "File name")},
+         {QStringLiteral("Text2"),
+          QCoreApplication::translate("keyboardAccess", "Cloud style code")},
+         {QStringLiteral("Text5"),
+          QCoreApplication::translate("keyboardAccess", "Ground texture code")},
+         {QStringLiteral("Text22"),
+          QCoreApplication::translate("keyboardAccess", "Cloud set code")},
+         {QStringLiteral("Text25"), QCoreApplication::translate("keyboardAccess", "Applet flag")}});
     // The labels that caption a box name it for a screen reader too.
     w.Label2->setBuddy(w.File5);
     w.Label3->setBuddy(w.Text23);

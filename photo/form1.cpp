@@ -108,12 +108,12 @@ Form1::Form1(QWidget* parent)
     createButtons();
     createProbe();
     setTabOrder();
-    qel::accessibility::nameControls(
-        *this, {{QStringLiteral("Text3"), QStringLiteral("Name to save under")},
-                {QStringLiteral("Picture1"), QStringLiteral("Preview")},
-                {QStringLiteral("Image1"), QStringLiteral("Capture")},
-                {QStringLiteral("Picture2"), QStringLiteral("Scenario picture buffer")},
-                {QStringLiteral("File2"), QStringLiteral("File probe")}});
+    qel::accessibility::nameControls(*this,
+                                     {{QStringLiteral("Text3"), tr("Name to save under")},
+                                      {QStringLiteral("Picture1"), tr("Preview")},
+                                      {QStringLiteral("Image1"), tr("Capture")},
+                                      {QStringLiteral("Picture2"), tr("Scenario picture buffer")},
+                                      {QStringLiteral("File2"), tr("File probe")}});
     connectCommands();
     Command1->setFocus();
 }
