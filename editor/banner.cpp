@@ -1,5 +1,6 @@
 #include "banner.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -42,7 +43,7 @@ QImage draw(const QFont& windowFont)
     QFont title = windowFont;
     title.setPixelSize(26);
     QPainterPath titleText;
-    titleText.addText(QPointF(9, 32), title, QStringLiteral("QELedit 3.0"));
+    titleText.addText(QPointF(9, 32), title, QCoreApplication::translate("banner", "QELedit 3.0"));
     p.fillPath(titleText.translated(2, 2), QColor(0, 0, 60));
     p.setPen(QPen(Qt::white, 1.2));
     p.setBrush(Qt::white);
@@ -51,7 +52,7 @@ QImage draw(const QFont& windowFont)
     sub.setPixelSize(12);
     p.setFont(sub);
     p.setPen(QColor(255, 240, 170));
-    p.drawText(QPoint(11, 52), QStringLiteral("for Nubivar & Grundex"));
+    p.drawText(QPoint(11, 52), QCoreApplication::translate("banner", "for Nubivar & Grundex"));
     p.end();
     return img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
 }

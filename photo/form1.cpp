@@ -30,13 +30,15 @@ namespace {
 
 using qel::twips::place;
 
-const QString label1Text = QStringLiteral(
+const char* const label1Text = QT_TRANSLATE_NOOP(
+    "photo::Form1",
     "To save a screenshot for use with the QEL picture window,  make sure you captured your "
     "screen using the \"Print Screen\" button while in flight. Then enter a name for your photo "
     "and press the button to save. If a picture is in your Clipboard it will appear in the "
     "window.");
 
-const QString label2Text = QStringLiteral(
+const char* const label2Text = QT_TRANSLATE_NOOP(
+    "photo::Form1",
     "To save your screen capture as a  full screen bitmap enter the name and click the button "
     "below.  The Photo will be saved in your Flight Simulator directory. Not for  use with Qel "
     "Files.");
@@ -123,9 +125,9 @@ Form1::~Form1() = default;
 void Form1::createLabels()
 {
     const QFont bold = captionFont(font(), 8.25);
-    Label1 = label(this, "Label1", label1Text, 120, 120, 6735, 1095);
+    Label1 = label(this, "Label1", tr(label1Text), 120, 120, 6735, 1095);
     Label1->setFont(bold);
-    Label2 = label(this, "Label2", label2Text, 4440, 960, 2415, 1335);
+    Label2 = label(this, "Label2", tr(label2Text), 4440, 960, 2415, 1335);
     Label2->setFont(bold);
 }
 
