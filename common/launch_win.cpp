@@ -1,8 +1,8 @@
 #include "launch.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
-#include <QCoreApplication>
 #include <windows.h>
 
 namespace qel::launch {
