@@ -191,17 +191,17 @@ QString Form5::fieldTooLong(const scenario::ReadBack& r) const
         const QString& text;
         const QLineEdit* box;
     } fields[] = {
-        {6, "picture", r.picture, m_main.Text26},
-        {7, "flight", r.flight, m_main.Text1},
-        {8, "file name", r.fileName, m_main.Text24},
-        {9, "description", r.description, m_main.Text23},
+        {6, QT_TR_NOOP("picture"), r.picture, m_main.Text26},
+        {7, QT_TR_NOOP("flight"), r.flight, m_main.Text1},
+        {8, QT_TR_NOOP("file name"), r.fileName, m_main.Text24},
+        {9, QT_TR_NOOP("description"), r.description, m_main.Text23},
     };
     for (const auto& field : fields) {
         if (field.text.size() > field.box->maxLength()) {
             return tr("Its line %1 (the %2) is %3 characters long; the editor holds at "
                       "most %4.")
                 .arg(field.line)
-                .arg(QLatin1String(field.what))
+                .arg(tr(field.what))
                 .arg(field.text.size())
                 .arg(field.box->maxLength());
         }

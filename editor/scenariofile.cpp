@@ -79,14 +79,15 @@ bool isJumpLabel(const QString& line)
 
 Encoded encode(const Fields& f)
 {
-    const NamedField fields[] = {{"description", &f.description},
-                                 {"file name", &f.fileName},
-                                 {"applet flag", &f.appletFlag},
-                                 {"picture", &f.picture},
-                                 {"flight", &f.flight},
-                                 {"cloud style code", &f.cloudStyle},
-                                 {"ground texture code", &f.groundTexture},
-                                 {"cloud set code", &f.cloudSet}};
+    const NamedField fields[] = {
+        {QT_TRANSLATE_NOOP("scenario", "description"), &f.description},
+        {QT_TRANSLATE_NOOP("scenario", "file name"), &f.fileName},
+        {QT_TRANSLATE_NOOP("scenario", "applet flag"), &f.appletFlag},
+        {QT_TRANSLATE_NOOP("scenario", "picture"), &f.picture},
+        {QT_TRANSLATE_NOOP("scenario", "flight"), &f.flight},
+        {QT_TRANSLATE_NOOP("scenario", "cloud style code"), &f.cloudStyle},
+        {QT_TRANSLATE_NOOP("scenario", "ground texture code"), &f.groundTexture},
+        {QT_TRANSLATE_NOOP("scenario", "cloud set code"), &f.cloudSet}};
     for (const NamedField& field : fields) {
         const QString& text = *field.text;
         const qsizetype bad = qel::ansi::firstUnencodable(text);
@@ -95,7 +96,7 @@ Encoded encode(const Fields& f)
                     QCoreApplication::translate(
                         "scenario", "The %1 contains the character \"%2\", which a scenario file "
                                     "cannot hold (it is written in the Windows ANSI code page).")
-                        .arg(QLatin1String(field.name), text.at(bad))};
+                        .arg(QCoreApplication::translate("scenario", field.name), text.at(bad))};
         }
         if (isJumpLabel(text)) {
             return {{},
@@ -103,7 +104,7 @@ Encoded encode(const Fields& f)
                         "scenario",
                         "The %1 \"%2\" would be read by Windows as the label \":next\" "
                         "that the scenario script jumps to. Please change its beginning.")
-                        .arg(QLatin1String(field.name), text)};
+                        .arg(QCoreApplication::translate("scenario", field.name), text)};
         }
         if (const qsizetype control = firstControlCharacter(text); control >= 0) {
             return {{},
@@ -113,7 +114,8 @@ Encoded encode(const Fields& f)
                         "or other invisible code) at position %3. Windows would stumble "
                         "over it while running the scenario, so that the launcher is "
                         "never called. Please remove it.")
-                        .arg(QLatin1String(field.name), controlName(text.at(control)))
+                        .arg(QCoreApplication::translate("scenario", field.name),
+                             controlName(text.at(control)))
                         .arg(control + 1)};
         }
     }
