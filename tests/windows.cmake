@@ -30,3 +30,13 @@ foreach(test ${qel_all_tests})
     list(TRANSFORM environment REPLACE "^QT_QPA_PLATFORM=offscreen$" "QT_QPA_PLATFORM=windows")
     set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 900)
 endforeach()
+
+# Scenario text follows the system's ANSI code page: once as in Western Europe (windows-1252),
+# once as in Central Europe (windows-1250), which Wine takes from the locale.
+if(TARGET tst_common)
+    set_property(TEST tst_common APPEND PROPERTY ENVIRONMENT "QEL_EXPECT_CODE_PAGE=1252")
+    add_test(NAME tst_common_cp1250 COMMAND tst_common)
+    set_tests_properties(tst_common_cp1250 PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=windows;LC_ALL=pl_PL.UTF-8;QEL_EXPECT_CODE_PAGE=1250"
+        TIMEOUT 900)
+endif()
