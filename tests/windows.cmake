@@ -8,6 +8,9 @@ endif()
 # Suites left out on Windows, with the reason: they stage faults through POSIX facilities that
 # Windows lacks (a file-size limit set for a child process, named pipes, SIGKILL).
 set(QEL_POSIX_ONLY_SUITES tst_faults tst_faults_open tst_faults_photo)
+# The clipboard suite has a Linux program (xclip) own the X clipboard and needs the X platform
+# plugin; it would only skip here.
+list(APPEND QEL_POSIX_ONLY_SUITES tst_photoclipboard)
 # The install tree is the Linux layout (bin/, desktop entries, icons); Windows gets the zip of
 # scripts/windows instead.
 set(QEL_LINUX_ONLY_TESTS install_layout)
@@ -39,4 +42,12 @@ if(TARGET tst_common)
     set_tests_properties(tst_common_cp1250 PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=windows;LC_ALL=pl_PL.UTF-8;QEL_EXPECT_CODE_PAGE=1250"
         TIMEOUT 900)
+endif()
+
+# Programs started by the editor (the photo tool, the launcher) are stood in for by copies of a
+# small Windows program that records how it was started.
+if(TARGET tst_launch)
+    add_executable(qel-standin windows/standin.cpp)
+    add_dependencies(tst_launch qel-standin)
+    target_compile_definitions(tst_launch PRIVATE QEL_STANDIN_EXE="$<TARGET_FILE:qel-standin>")
 endif()
