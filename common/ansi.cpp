@@ -63,4 +63,9 @@ QByteArray encode(const QString& text)
     return bytes;
 }
 
+int codePage()
+{
+    return 1252;
+}
+
 } // namespace qel::ansi

@@ -9,7 +9,7 @@ QString existingEntry(const QDir& dir, const QString& name)
 {
     if (name.isEmpty())
         return {};
-    if (QFileInfo::exists(dir.filePath(name)))
+    if (!fileSystemIgnoresCase() && QFileInfo::exists(dir.filePath(name)))
         return name;
     QDirIterator it(dir.path(),
                     QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);

@@ -29,4 +29,10 @@ QString filePath(const QDir& dir, const QString& name);
 // "qel/demo.qel" relative to the current folder, for messages.
 QString shownPath(const QDir& dir, const QString& name);
 
+// --- Per platform (paths_unix.cpp, paths_win.cpp) ---
+
+// True where the file system itself opens a name in any letter case (Windows): that a name
+// exists then says nothing about its spelling on disk.
+bool fileSystemIgnoresCase();
+
 } // namespace qel::paths

@@ -70,9 +70,21 @@ void TestFileListOrder::orderIgnoresCaseLikeWindows()
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
     // "[" and "_" lie between "Z" and "a", so they come before every letter once case is ignored;
     // names equal but for case keep a fixed order, upper case first; "ä" folds after "z".
-    QCOMPARE(list.names(),
-             QStringList({"[x].stn", "_.stn", "a.stn", "AB.stn", "B.stn", "b.stn", "Z.stn",
-                          QString::fromUtf8("\xc3\x84.stn"), QString::fromUtf8("\xc3\xa4.stn")}));
+    QStringList expected{"[x].stn",
+                         "_.stn",
+                         "a.stn",
+                         "AB.stn",
+                         "B.stn",
+                         "b.stn",
+                         "Z.stn",
+                         QString::fromUtf8("\xc3\x84.stn"),
+                         QString::fromUtf8("\xc3\xa4.stn")};
+    // Windows keeps one file for names equal but for case: the one written first.
+    if (QFile::exists(sim.filePath("pilots/A.STN"))) {
+        expected.removeOne("B.stn");
+        expected.removeOne(QString::fromUtf8("\xc3\x84.stn"));
+    }
+    QCOMPARE(list.names(), expected);
 }
 
 void TestFileListOrder::patterns_data()
@@ -109,6 +121,9 @@ void TestFileListOrder::linksAndHiddenFiles()
     sim.mkdir("pilots/folder.stn");
     sim.mkdir("elsewhere");
     const QString pilots = sim.filePath("pilots");
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes shortcut files on Windows, not symbolic links.");
+#endif
     if (!QFile::link(pilots + "/plain.stn", pilots + "/tofile.stn") ||
         !QFile::link(sim.filePath("elsewhere"), pilots + "/tofolder.stn") ||
         !QFile::link(pilots + "/gone.stn", pilots + "/broken.stn"))

@@ -894,9 +894,12 @@ void TestOpenDialog::unreadableFileChangesNothing()
     before.applet = " ";
     sim.write(QStringLiteral("qel/before.qel"), script(before));
     const QString file = sim.filePath(QStringLiteral("qel/bad.qel"));
-    if (setup == 3)
+    if (setup == 3) {
+#ifdef Q_OS_WIN
+        QSKIP("QFile::link makes a shortcut file on Windows, not a symbolic link.");
+#endif
         QVERIFY(QFile::link(sim.filePath(QStringLiteral("qel/nowhere")), file));
-    else
+    } else
         sim.write(QStringLiteral("qel/bad.qel"), bytes);
     if (setup == 2) {
         QFile::setPermissions(file, QFileDevice::Permissions());

@@ -246,6 +246,10 @@ void TestPicker::leavingKeepsTheMainWindow_data()
 void TestPicker::leavingKeepsTheMainWindow()
 {
     QFETCH(QString, how);
+#ifdef Q_OS_WIN
+    if (how == QLatin1String("edit"))
+        QSKIP("The stand-in photo tool is a shell script.");
+#endif
     SimFolder sim;
     sim.write(QStringLiteral("qel/old.bmp"), bmp(2, 2, red));
     sim.write(QStringLiteral("qel/new.bmp"), bmp(2, 2, blue));

@@ -1,0 +1,82 @@
+#include "ansi.h"
+
+#include <optional>
+
+#include <windows.h>
+
+namespace qel::ansi {
+
+namespace {
+
+const wchar_t* wide(const QString& text)
+{
+    return reinterpret_cast<const wchar_t*>(text.utf16());
+}
+
+// The bytes of `text` in the system's ANSI code page, or nothing when a character has no byte
+// sequence of its own there. Windows would otherwise write a look-alike or "?" in its place, and
+// the launcher would run a scenario with a different text than the one saved.
+std::optional<QByteArray> exactBytes(const QString& text)
+{
+    if (text.isEmpty())
+        return QByteArray();
+    // A system set to UTF-8 (a Windows 10 option) holds every character but a lone surrogate;
+    // Windows refuses the check for substitutes with that code page.
+    if (GetACP() == CP_UTF8) {
+        if (!text.isValidUtf16())
+            return std::nullopt;
+        return text.toUtf8();
+    }
+    const int length = int(text.size());
+    BOOL substituted = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide(text), length, nullptr,
+                                         0, nullptr, &substituted);
+    if (size <= 0 || substituted)
+        return std::nullopt;
+    QByteArray bytes(size, Qt::Uninitialized);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide(text), length, bytes.data(), size,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+} // namespace
+
+QString decode(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    const int length = int(bytes.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.constData(), length, nullptr, 0);
+    QString text(size, Qt::Uninitialized);
+    MultiByteToWideChar(CP_ACP, 0, bytes.constData(), length,
+                        reinterpret_cast<wchar_t*>(text.data()), size);
+    return text;
+}
+
+bool canEncode(QChar c)
+{
+    return exactBytes(QString(c)).has_value();
+}
+
+qsizetype firstUnencodable(const QString& text)
+{
+    if (exactBytes(text))
+        return -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!canEncode(text.at(i)))
+            return i;
+    }
+    return 0; // only a pair of characters together is refused
+}
+
+QByteArray encode(const QString& text)
+{
+    return exactBytes(text).value_or(QByteArray());
+}
+
+int codePage()
+{
+    return int(GetACP());
+}
+
+} // namespace qel::ansi

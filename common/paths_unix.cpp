@@ -1,0 +1,10 @@
+#include "paths.h"
+
+namespace qel::paths {
+
+bool fileSystemIgnoresCase()
+{
+    return false;
+}
+
+} // namespace qel::paths
