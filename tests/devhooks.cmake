@@ -2,6 +2,11 @@
 # more here exactly as such a build makes it (no hook library, so no QEL_DEVELOPER_HOOKS) and
 # linked with the same libraries; neither may name a hook's variable, while the programs of this
 # build, which have the hooks, must.
+# The check reads how the build is configured, which is the same for Windows; there it would only
+# add two more static links of both programs to the Windows stage.
+if(WIN32)
+    return()
+endif()
 set(QEL_HOOKLESS_DIR ${CMAKE_CURRENT_BINARY_DIR}/without-hooks)
 set(QEL_HOOKLESS_PROGRAMS)
 set(QEL_HOOKED_PROGRAMS)

@@ -13,7 +13,8 @@ set(QEL_POSIX_ONLY_SUITES tst_faults tst_faults_open tst_faults_photo)
 list(APPEND QEL_POSIX_ONLY_SUITES tst_photoclipboard)
 # The install tree is the Linux layout (bin/, desktop entries, icons); Windows gets the zip of
 # scripts/windows instead.
-set(QEL_LINUX_ONLY_TESTS install_layout)
+# The Debian package is Linux's own.
+set(QEL_LINUX_ONLY_TESTS install_layout debian_package)
 
 get_property(qel_all_tests DIRECTORY PROPERTY TESTS)
 foreach(test ${qel_all_tests})
