@@ -35,6 +35,14 @@ foreach(test ${qel_all_tests})
     set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 900)
 endforeach()
 
+# Under Wine every program of the session shares one clipboard (Windows' own, tied to the X
+# display), so suites that put pictures on it must not run at the same time.
+foreach(suite tst_form1 tst_photo_windowsize tst_photoform tst_photoscaling tst_photoshare)
+    if(TEST ${suite})
+        set_tests_properties(${suite} PROPERTIES RESOURCE_LOCK clipboard)
+    endif()
+endforeach()
+
 # Scenario text follows the system's ANSI code page: once as in Western Europe (windows-1252),
 # once as in Central Europe (windows-1250), which Wine takes from the locale.
 if(TARGET tst_common)
