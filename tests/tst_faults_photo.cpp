@@ -3,9 +3,9 @@
 // system refuses, and a process killed at random moments while a large photo replaces an old one.
 // Every photo that was on disk survives whole; the user is told what happened.
 #include "faultsupport.h"
-#include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
+#include "photowindow.h"
 #include "simfolder.h"
 
 #include <QClipboard>
@@ -26,7 +26,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-using photo::Form1;
+using photo::PhotoWindow;
 
 namespace {
 
@@ -97,10 +97,10 @@ QByteArray oldPhoto(int size, char seed)
     return bytes;
 }
 
-std::unique_ptr<Form1> startedWith(const QImage& picture)
+std::unique_ptr<PhotoWindow> startedWith(const QImage& picture)
 {
     QGuiApplication::clipboard()->setImage(picture);
-    auto form = std::make_unique<Form1>();
+    auto form = std::make_unique<PhotoWindow>();
     form->show();
     if (!QTest::qWaitFor([&] { return form->startupDone(); }))
         qWarning("the photo tool never read the clipboard");
@@ -348,7 +348,7 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture()
     QGuiApplication::clipboard()->setMimeData(data);
 
     ModalAnswerer answers; // starting with no picture is no reason for a message
-    Form1 form;
+    PhotoWindow form;
     form.show();
     QVERIFY(QTest::qWaitFor([&] { return form.startupDone(); }));
     QVERIFY(answers.allAnswered());

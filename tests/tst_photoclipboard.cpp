@@ -1,10 +1,10 @@
 // The photo tool against a real clipboard: on an X display, another program (xclip) owns a PNG
 // picture, and what the tool shows and saves must be exactly that picture's pixels. Runs under
 // xvfb-run through photo_clipboard.cmake.
-#include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
+#include "photowindow.h"
 #include "simfolder.h"
 
 #include <QClipboard>
@@ -111,7 +111,7 @@ void TestPhotoClipboard::theProgramStartsAndQuitsWhenIdle()
 void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
 {
     SimFolder sim;
-    photo::Form1 form;
+    photo::PhotoWindow form;
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(form.startupDone(), 10000);
     QCOMPARE(form.Image1->image().convertToFormat(QImage::Format_RGB32), m_picture);

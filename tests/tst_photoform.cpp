@@ -1,11 +1,11 @@
 // The photo tool's window: layout, start-up, "Refresh Window", the preview copy and the saves.
 #include "filelist.h"
 #include "foldertexts.h"
-#include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
 #include "module1.h"
 #include "photo_bmpcheck.h"
+#include "photowindow.h"
 #include "simfolder.h"
 #include "twips.h"
 
@@ -17,7 +17,7 @@
 
 #include <memory>
 
-using photo::Form1;
+using photo::PhotoWindow;
 
 namespace {
 
@@ -50,10 +50,10 @@ void setClipboard(const QImage& image)
         QGuiApplication::clipboard()->setImage(image);
 }
 
-std::unique_ptr<Form1> started(const QImage& clipboard)
+std::unique_ptr<PhotoWindow> started(const QImage& clipboard)
 {
     setClipboard(clipboard);
-    auto form = std::make_unique<Form1>();
+    auto form = std::make_unique<PhotoWindow>();
     form->show();
     if (!QTest::qWaitFor([&] { return form->startupDone(); }))
         qWarning("the window never read the clipboard");
@@ -123,7 +123,7 @@ void TestPhotoForm::layout()
     QFETCH(QRect, twips);
     QFETCH(bool, shown);
     setClipboard({});
-    Form1 form;
+    PhotoWindow form;
     form.show();
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("QEL Photo Lab"));
@@ -138,7 +138,7 @@ void TestPhotoForm::layout()
 void TestPhotoForm::captionsFontsAndFocus()
 {
     setClipboard({});
-    Form1 form;
+    PhotoWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.Command1->text(), QStringLiteral("Save for use With QEL file"));
