@@ -125,7 +125,7 @@ void TestFaults::targetNameTakenByFolder()
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("A folder of that name is in the way."));
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
@@ -142,7 +142,7 @@ void TestFaults::qelFolderIsAFile()
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
@@ -160,7 +160,7 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 
@@ -168,7 +168,7 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
     sim.mkdir(QStringLiteral("qel"));
     answers.expectSaved(false);
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QVERIFY(sim.read(QStringLiteral("qel/demo.qel")).startsWith("@echo off\r\ngoto next\r\n"));
 }
 
@@ -186,7 +186,7 @@ void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen()
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
@@ -213,7 +213,7 @@ void TestFaults::namesWindowsKeepsForDevices()
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("reserved by Windows for a device"));
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
@@ -237,7 +237,7 @@ void TestFaults::descriptionsTheInterpreterTakesAsTheLabel()
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("label \":next\""));
     QVERIFY(!saveScenario(nullptr, plainFields(description)));
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
