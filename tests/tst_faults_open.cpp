@@ -157,7 +157,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
     });
     answers.expectFailure(told);
     form.Command11->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QVERIFY(listed);
     QVERIFY(stayedOpen); // the user can choose another file
     QCOMPARE(mainState(form), before);
@@ -224,7 +224,7 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     });
     answers.expectFailure(told);
     form.Command11->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     // The rest of the scenario is open; the picture box stays empty.
     QCOMPARE(form.Text1->text(), QStringLiteral("B.stn"));
     QCOMPARE(form.Text24->text(), QStringLiteral("opened.qel"));
@@ -265,7 +265,7 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
         dialog->selectButton->click();
     });
     form.Command11->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QLineEdit* box = field == QLatin1String("flight") ? form.Text1 : form.Text23;
     QCOMPARE(box->text(), QString::fromLatin1(edited));
 
@@ -273,7 +273,7 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
     const faults::Tree disk = faults::snapshot(sim.path());
     answers.expectFailure(QStringLiteral("The %1 contains the control character").arg(field));
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
