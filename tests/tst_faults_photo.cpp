@@ -239,7 +239,7 @@ void TestFaultsPhoto::autoSaveFolderAtTheNextNumber()
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("could not be renamed to 3.bmp"));
     form->Command7->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
@@ -257,7 +257,7 @@ void TestFaultsPhoto::autoSaveDeleteOfOldestFails()
     refuseDeletingOldest = true;
     form->Command7->click();
     refuseDeletingOldest = false;
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
@@ -351,7 +351,7 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture()
     PhotoWindow form;
     form.show();
     QVERIFY(QTest::qWaitFor([&] { return form.startupDone(); }));
-    QVERIFY(answers.allAnswered());
+    QVERIFY_ANSWERED(answers);
     QVERIFY(!form.Image1->hasImage());
 
     form.Text3->setText(QStringLiteral("photo.bmp"));
@@ -359,7 +359,7 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture()
     form.Command5->click();
     answers.expectFailure(QStringLiteral("holds no picture"));
     form.Command7->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QString changed = faults::difference(before, faults::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
