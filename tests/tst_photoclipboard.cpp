@@ -122,7 +122,7 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
         ModalAnswerer answerer;
         answerer.expectSaved(false);
         form.Command5->click();
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
     }
     QString diff = differences(bmpcheck::read(sim.read(QStringLiteral("full.bmp"))), m_picture);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
@@ -133,7 +133,7 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
         answerer.expectSaved(false);
         form.Command7->click();
         form.Command7->click();
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
     }
     for (const QString& name : {QStringLiteral("1.bmp"), QStringLiteral("2.bmp")}) {
         diff = differences(bmpcheck::read(sim.read(name)), m_picture);
@@ -144,7 +144,7 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
         ModalAnswerer answerer;
         answerer.expectSaved(false);
         form.Command1->click();
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
     }
     const bmpcheck::File scenario = bmpcheck::read(sim.read(QStringLiteral("qel/full.bmp")));
     QVERIFY2(scenario.problem.isEmpty(), qPrintable(scenario.problem));
