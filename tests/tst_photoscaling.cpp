@@ -60,7 +60,7 @@ void TestPhotoScaling::scenarioPictureKeepsItsSize()
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     window.Command1->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 
     const bmpcheck::File file = bmpcheck::read(sim.read(QStringLiteral("qel/scaled.bmp")));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
