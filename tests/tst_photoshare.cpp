@@ -103,7 +103,7 @@ void TestPhotoShare::autoSaveOfUnchangedClipboardKeepsThePicture()
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     form->Command7->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(sim.exists(QStringLiteral("1.bmp")));
     QCOMPARE(bitsOf(form->Image1), bitsOf(form->Picture1));
 }
