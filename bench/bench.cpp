@@ -14,9 +14,7 @@
 #include "stats.h"
 
 #include "form1.h"
-#if __has_include("../photo/form1.h")
-#include "../photo/form1.h"
-#endif
+#include "photowindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -235,12 +233,10 @@ int main(int argc, char* argv[])
         Form1 editor;
         s.editorCensus = bench::census(editor);
     }
-#if __has_include("../photo/form1.h")
     {
-        photo::Form1 photoTool;
+        photo::PhotoWindow photoTool;
         s.photoCensus = bench::census(photoTool);
     }
-#endif
     QDir::setCurrent(work);
 
     s.offscreen = QProcessEnvironment::systemEnvironment();

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "photowindow.h"
 #ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshot.h"
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
     // Ties the windows to the menu entry (packaging/qelphoto.desktop) for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("qelphoto"));
-    photo::Form1 window;
+    photo::PhotoWindow window;
     window.show();
 #ifdef QEL_DEVELOPER_HOOKS
     qel::quitWhenIdle(window);

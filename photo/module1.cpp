@@ -1,8 +1,8 @@
 #include "module1.h"
 
 #include "bmp.h"
-#include "form1.h"
 #include "imageview.h"
+#include "photowindow.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -37,7 +37,7 @@ QSize bufferSize()
     return qel::twips::size(2415, 1815);
 }
 
-void CopyPreview(Form1& form)
+void CopyPreview(PhotoWindow& form)
 {
     const QImage copy = renderPreview(bufferSize(), form.Picture1->image(), form.Image1->image(),
                                       form.Image1->stretch());

@@ -5,7 +5,7 @@
 
 namespace photo {
 
-class Form1;
+class PhotoWindow;
 
 // What the preview box shows, drawn into a picture of `size` pixels: the light grey ground, the
 // box's own picture unscaled from the top-left corner, and over it the capture of `Image1`,
@@ -20,7 +20,7 @@ QSize bufferSize();
 
 // Renders what the preview box `Picture1` shows into the copy buffer and makes the result the
 // buffer's (`Picture2`'s) picture, which the scenario-picture save then writes.
-void CopyPreview(Form1& form);
+void CopyPreview(PhotoWindow& form);
 
 } // namespace Module1
 

@@ -2,6 +2,7 @@
 // the file should go, the qel folder turned into a file or removed while the editor is open, and
 // names and descriptions that only Windows' rules make dangerous. Each ends with every file that
 // was on disk byte-identical, nothing new left behind, and a failure message shown.
+#include "diskguard.h"
 #include "faultsupport.h"
 #include "foldertexts.h"
 #include "form1.h"
@@ -100,7 +101,7 @@ void TestFaults::fileSystemRefusesToGrow()
     prepare(sim);
     if (existing)
         sim.write(QStringLiteral("qel/demo.qel"), oldFile);
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     const auto child =
         faults::runChildWithFileSizeLimit(QStringLiteral("save-scenario"), sim.path(), limit);
@@ -108,8 +109,7 @@ void TestFaults::fileSystemRefusesToGrow()
     QCOMPARE(child.status, QProcess::NormalExit);
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
 
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaults::targetNameTakenByFolder()
@@ -118,16 +118,15 @@ void TestFaults::targetNameTakenByFolder()
     prepare(sim);
     sim.mkdir(QStringLiteral("qel/demo.qel"));
     sim.write(QStringLiteral("qel/demo.qel/inside.txt"), "kept");
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     Form1 form;
     fillIn(form, QStringLiteral("demo.qel"));
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("A folder of that name is in the way."));
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaults::qelFolderIsAFile()
@@ -135,16 +134,15 @@ void TestFaults::qelFolderIsAFile()
     SimFolder sim(true, false);
     sim.write(QStringLiteral("pilots/A.stn"), "flight");
     sim.write(QStringLiteral("qel"), "a file called qel");
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     Form1 form;
     fillIn(form, QStringLiteral("demo.qel"));
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaults::qelFolderRemovedWhileEditorIsOpen()
@@ -155,20 +153,19 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
     form.show();
     fillIn(form, QStringLiteral("demo.qel"));
     QVERIFY(QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively());
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 
     // Once the folder is back, the very same fields save.
     sim.mkdir(QStringLiteral("qel"));
     answers.expectSaved(false);
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QVERIFY(sim.read(QStringLiteral("qel/demo.qel")).startsWith("@echo off\r\ngoto next\r\n"));
 }
 
@@ -181,14 +178,13 @@ void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen()
     fillIn(form, QStringLiteral("demo.qel"));
     QVERIFY(QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively());
     sim.write(QStringLiteral("qel"), "now a file");
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaults::namesWindowsKeepsForDevices_data()
@@ -207,15 +203,14 @@ void TestFaults::namesWindowsKeepsForDevices()
     QFETCH(QString, name);
     SimFolder sim;
     prepare(sim);
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
     Form1 form;
     fillIn(form, name);
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("reserved by Windows for a device"));
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaults::descriptionsTheInterpreterTakesAsTheLabel_data()
@@ -233,13 +228,12 @@ void TestFaults::descriptionsTheInterpreterTakesAsTheLabel()
     SimFolder sim;
     prepare(sim);
     sim.write(QStringLiteral("qel/demo.qel"), oldFile);
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("label \":next\""));
     QVERIFY(!saveScenario(nullptr, plainFields(description)));
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 int main(int argc, char** argv)

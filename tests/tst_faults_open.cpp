@@ -3,6 +3,7 @@
 // is told, the editor's fields stay as they were (or, for the picture, everything else opens) and
 // nothing on disk changes.
 #include "bmpbytes.h"
+#include "diskguard.h"
 #include "faultsupport.h"
 #include "filelist.h"
 #include "form1.h"
@@ -140,7 +141,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
     form.show();
     editSomething(form);
     const QStringList before = mainState(form);
-    faults::Tree disk;
+    DiskGuard onDisk(sim.path());
     bool listed = false;
     bool stayedOpen = false;
 
@@ -150,19 +151,18 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
         listed = dialog->File1->names().contains(QStringLiteral("demo.qel"));
         dialog->File1->selectName(QStringLiteral("demo.qel"));
         change(sim);
-        disk = faults::snapshot(sim.path());
+        onDisk.remember();
         dialog->selectButton->click(); // the failure message is answered inside
         stayedOpen = dialog->isVisible();
         dialog->Command2->click();
     });
     answers.expectFailure(told);
     form.Command11->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QVERIFY(listed);
     QVERIFY(stayedOpen); // the user can choose another file
     QCOMPARE(mainState(form), before);
-    const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaultsOpen::scenarioNamesABadPicture_data()
@@ -214,7 +214,7 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     Form1 form;
     form.show();
     editSomething(form);
-    const faults::Tree disk = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
@@ -224,14 +224,13 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     });
     answers.expectFailure(told);
     form.Command11->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     // The rest of the scenario is open; the picture box stays empty.
     QCOMPARE(form.Text1->text(), QStringLiteral("B.stn"));
     QCOMPARE(form.Text24->text(), QStringLiteral("opened.qel"));
     QCOMPARE(form.Text26->text(), QString::fromLatin1(line6));
     QVERIFY(!form.Image2->hasImage());
-    const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain_data()
@@ -265,17 +264,16 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
         dialog->selectButton->click();
     });
     form.Command11->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     const QLineEdit* box = field == QLatin1String("flight") ? form.Text1 : form.Text23;
     QCOMPARE(box->text(), QString::fromLatin1(edited));
 
     form.Text24->setText(QStringLiteral("demo.qel"));
-    const faults::Tree disk = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
     answers.expectFailure(QStringLiteral("The %1 contains the control character").arg(field));
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(disk, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 QTEST_MAIN(TestFaultsOpen)

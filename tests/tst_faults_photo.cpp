@@ -2,10 +2,11 @@
 // full-size photo, a folder standing at the next AutoSave number, a delete of "10.bmp" that the
 // system refuses, and a process killed at random moments while a large photo replaces an old one.
 // Every photo that was on disk survives whole; the user is told what happened.
+#include "diskguard.h"
 #include "faultsupport.h"
-#include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
+#include "photowindow.h"
 #include "simfolder.h"
 
 #include <QClipboard>
@@ -26,7 +27,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-using photo::Form1;
+using photo::PhotoWindow;
 
 namespace {
 
@@ -97,10 +98,10 @@ QByteArray oldPhoto(int size, char seed)
     return bytes;
 }
 
-std::unique_ptr<Form1> startedWith(const QImage& picture)
+std::unique_ptr<PhotoWindow> startedWith(const QImage& picture)
 {
     QGuiApplication::clipboard()->setImage(picture);
-    auto form = std::make_unique<Form1>();
+    auto form = std::make_unique<PhotoWindow>();
     form->show();
     if (!QTest::qWaitFor([&] { return form->startupDone(); }))
         qWarning("the photo tool never read the clipboard");
@@ -195,14 +196,13 @@ void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow()
     SimFolder sim;
     sim.write(target, oldPhoto(300000, 'a'));
     sim.write(QStringLiteral("qel/meigs.bmp"), oldPhoto(1000, 'm'));
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     const auto child = faults::runChildWithFileSizeLimit(task, sim.path(), limit);
     QVERIFY2(child.finished, qPrintable(child.output));
     QCOMPARE(child.status, QProcess::NormalExit);
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto()
@@ -216,12 +216,12 @@ void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto()
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
     // The photos moved up before the write and keep their new numbers; none is lost or cut, and
     // no half-written "1.bmp" or temporary file is left.
-    faults::Tree expected;
+    disk::Tree expected;
     expected.insert(QStringLiteral("pilots"), QByteArrayLiteral("<folder>"));
     expected.insert(QStringLiteral("qel"), QByteArrayLiteral("<folder>"));
     for (int n = 1; n <= 3; ++n)
         expected.insert(QStringLiteral("%1.bmp").arg(n + 1), oldPhoto(5000, char('0' + n)));
-    const QString changed = faults::difference(expected, faults::snapshot(sim.path()));
+    const QString changed = disk::difference(expected, disk::snapshot(sim.path()));
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
 }
 
@@ -234,14 +234,13 @@ void TestFaultsPhoto::autoSaveFolderAtTheNextNumber()
     sim.write(QStringLiteral("3.bmp/inside.txt"), "kept");
     sim.write(QStringLiteral("4.bmp"), oldPhoto(5000, '4'));
     auto form = startedWith(capture(64, 48));
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("could not be renamed to 3.bmp"));
     form->Command7->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaultsPhoto::autoSaveDeleteOfOldestFails()
@@ -250,16 +249,15 @@ void TestFaultsPhoto::autoSaveDeleteOfOldestFails()
     for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(3000, char('A' + n)));
     auto form = startedWith(capture(64, 48));
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("10.bmp could not be deleted"));
     refuseDeletingOldest = true;
     form->Command7->click();
     refuseDeletingOldest = false;
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaultsPhoto::killedWhileSavingALargePhoto()
@@ -342,16 +340,16 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture()
     SimFolder sim;
     sim.write(QStringLiteral("1.bmp"), oldPhoto(3000, '1'));
     sim.write(QStringLiteral("photo.bmp"), oldPhoto(3000, 'p'));
-    const faults::Tree before = faults::snapshot(sim.path());
+    const DiskGuard onDisk(sim.path());
     auto* data = new QMimeData;
     data->setData(format, bytes);
     QGuiApplication::clipboard()->setMimeData(data);
 
     ModalAnswerer answers; // starting with no picture is no reason for a message
-    Form1 form;
+    PhotoWindow form;
     form.show();
     QVERIFY(QTest::qWaitFor([&] { return form.startupDone(); }));
-    QVERIFY(answers.allAnswered());
+    QVERIFY_ANSWERED(answers);
     QVERIFY(!form.Image1->hasImage());
 
     form.Text3->setText(QStringLiteral("photo.bmp"));
@@ -359,9 +357,8 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture()
     form.Command5->click();
     answers.expectFailure(QStringLiteral("holds no picture"));
     form.Command7->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
-    const QString changed = faults::difference(before, faults::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    QVERIFY_ANSWERED(answers);
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 int main(int argc, char** argv)

@@ -267,7 +267,7 @@ void TestForm1::missingPilotsFolderIsReported()
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noPilots());
     form.reportStartProblems();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QVERIFY(!sim.exists("pilots"));
 }
 
@@ -358,7 +358,7 @@ void TestForm1::saveNewFile()
     ModalAnswerer answers;
     answers.expectSaved(false);
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), flightOnlyFile("demo.qel", "Meigs.stn", "app"));
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
     // Nothing in the window changes after a save.
@@ -378,7 +378,7 @@ void TestForm1::saveExistingAnsweredNoKeepsOldBytes()
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::No);
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), old);
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
 }
@@ -396,7 +396,7 @@ void TestForm1::saveExistingAnsweredYesReplacesCompletely()
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), flightOnlyFile("demo.qel", "A.stn", " "));
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
 }
@@ -413,7 +413,7 @@ void TestForm1::saveOverNameDifferingInCase()
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"DEMO.QEL"}));
     QCOMPARE(sim.read("qel/DEMO.QEL"), flightOnlyFile("demo.qel", "A.stn", "app"));
 }
@@ -442,7 +442,7 @@ void TestForm1::saveRefusesBadNames()
     ModalAnswerer answers;
     answers.expectFailure("cannot be saved as");
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"keep.qel"}));
     QCOMPARE(sim.entries(), QStringList({"pilots", "qel"}));
     QCOMPARE(sim.read("qel/keep.qel"), QByteArray("keep"));
@@ -458,7 +458,7 @@ void TestForm1::saveWithoutQelFolder()
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries(), QStringList({"pilots"}));
 }
 
@@ -495,7 +495,7 @@ void TestForm1::saveRefusesFieldsTheFileCannotHold()
     ModalAnswerer answers;
     answers.expectFailure(message);
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QVERIFY(sim.entries("qel").isEmpty());
 }
 
@@ -514,13 +514,13 @@ void TestForm1::saveFailureKeepsOldFile()
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectFailure("read-only");
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/locked.qel"), QByteArray("locked"));
 
     form.Text24->setText("taken.qel");
     answers.expectFailure("folder");
     form.Command1->click();
-    QVERIFY2(answers.allAnswered(), qPrintable(answers.report()));
+    QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"locked.qel", "taken.qel"}));
     QVERIFY(QFileInfo(sim.filePath("qel/taken.qel")).isDir());
 }

@@ -72,7 +72,7 @@ void TestHelp::opensAtTheOverview()
         QTest::mouseClick(help->Command6, Qt::LeftButton);
     });
     QTest::mouseClick(form.Command7, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(checked);
     QVERIFY(form.findChildren<Form2*>().isEmpty());
 }
@@ -108,7 +108,7 @@ void TestHelp::focusStepOnlyWhenActivatedWithinTheEditor()
         QTest::mouseClick(help->Command6, Qt::LeftButton);
     });
     QTest::mouseClick(form.Command7, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestHelp::topicButtons_data()
@@ -184,7 +184,7 @@ void TestHelp::reopeningStartsAtTheOverviewAgain()
     });
     QTest::mouseClick(form.Command7, Qt::LeftButton);
     QTest::mouseClick(form.Command7, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestHelp::textBoxesAreReadOnlyNavyArialWithoutScrollBars()

@@ -221,7 +221,7 @@ void TestKeyboard::styleDialogTabOrder()
         key(Qt::Key_Return);
     });
     window.findChild<QRadioButton*>(option)->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(order.size(), 2);
     QCOMPARE(order.last(), QStringLiteral("Command1"));
     QCOMPARE(afterDown, firstDown);
@@ -270,7 +270,7 @@ void TestKeyboard::enterInStyleDialogPressesOk()
     auto* target = window.findChild<QRadioButton*>(option);
     target->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(closedByEnter);
     QVERIFY(target->isChecked());
     QCOMPARE(window.Text2->text(), code);
@@ -291,7 +291,7 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
     });
     window.Option4->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(window.Text2->text(), QStringLiteral("OG"));
     QVERIFY(!window.form6());
 
@@ -303,7 +303,7 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
         key(Qt::Key_Escape);
     });
     window.Option4_DblClick();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
     QCOMPARE(window.Text2->text(), QStringLiteral("OG"));
 }
@@ -327,7 +327,7 @@ void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
     });
     window.Command11->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"File1", "command1", "Command2"}));
     QCOMPARE(window.Text1->text(), QStringLiteral(" "));
     QVERIFY(!window.form5());
@@ -343,7 +343,7 @@ void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
         key(Qt::Key_Return);
     });
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(window.Text1->text(), QStringLiteral("Meigs.stn"));
     QCOMPARE(window.Text2->text(), QStringLiteral("M"));
     QCOMPARE(window.Text5->text(), QStringLiteral("FWIN"));
@@ -366,7 +366,7 @@ void TestKeyboard::openDialogEnterWithNothingSelectedStaysOpen()
         d->close();
     });
     window.Command11_Click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(stillOpen);
     QCOMPARE(window.Text1->text(), QStringLiteral(" "));
 }
@@ -392,7 +392,7 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
     });
     window.Command9->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"File1", "Command2", "Command4", "Command1"}));
     QCOMPARE(window.Text26->text(), QStringLiteral(" "));
 
@@ -404,7 +404,7 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
         key(Qt::Key_Return);
     });
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(window.Text26->text(), QStringLiteral("alps.bmp"));
     QVERIFY(window.Command2->isEnabled());
 }
@@ -429,7 +429,7 @@ void TestKeyboard::helpWindowKeys()
     });
     window.Command7->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"Command1", "Command2", "Command3", "Command6"}));
     QVERIFY(creatingShown);
 }
@@ -456,7 +456,7 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
             key(Qt::Key_Return);
         });
         key(Qt::Key_Left);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
         QCOMPARE(window.Text2->text(), QStringLiteral("OG"));
         waitActive(&window);
         QCOMPARE(focusName(), QStringLiteral("Option4"));
@@ -481,7 +481,7 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
         QCOMPARE(focusName(), QStringLiteral("Command1"));
         answerer.expectSaved(false);
         key(Qt::Key_Space);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
         QVERIFY(sim.exists(QStringLiteral("qel/haze.qel")));
     }
 
@@ -502,7 +502,7 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
     window.File5->setFocus(Qt::TabFocusReason);
     tabTo("Command11");
     key(Qt::Key_Space);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(window.Text1->text(), QStringLiteral("Oshkosh.stn"));
     QCOMPARE(window.Text23->text(), QStringLiteral("Winter haze"));
     QCOMPARE(window.Text24->text(), QStringLiteral("haze.qel"));

@@ -181,7 +181,7 @@ void TestLaunch::launcherStartsAndTheEditorEnds()
     QTRY_COMPARE_WITH_TIMEOUT(
         recorded(marker),
         (QStringList{QStringLiteral("ran"), QStringLiteral("0"), canonical(sim.path())}), 15000);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestLaunch::launcherFoundWhateverItsLetterCase()
@@ -225,7 +225,7 @@ void TestLaunch::failedLauncherStartKeepsTheEditor()
     ModalAnswerer answerer;
     answerer.expectFailure(told);
     QTest::mouseClick(form.Command6, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(!g_ended);
     QVERIFY(form.isVisible());
     QCOMPARE(form.Text23->text(), QStringLiteral("unsaved work"));
@@ -280,7 +280,7 @@ void TestLaunch::exitEndsTheEditorAtOnce()
     QTest::mouseClick(form.Command5, Qt::LeftButton);
     QVERIFY(g_ended);
     QTest::qWait(50);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report())); // no question was asked
+    QVERIFY_ANSWERED(answerer); // no question was asked
 }
 
 // The real way of ending: the event loop that main() runs returns, every window is gone, and no

@@ -57,13 +57,13 @@ void TestMessages::savedTitleShowsEmpty()
         static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
     });
     qel::messages::showSaved(nullptr, afterQuestion);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     // Something is set, or the window manager would take the program's name, and it is blank.
     QVERIFY2(!shown.isNull() && shown.trimmed().isEmpty(), qPrintable("\"" + shown + "\""));
     // The box itself keeps the title its callers expect.
     answerer.expectSaved(afterQuestion);
     qel::messages::showSaved(nullptr, afterQuestion);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestMessages::longNameWrapsWithinTheScreen_data()
@@ -99,10 +99,10 @@ void TestMessages::longNameWrapsWithinTheScreen()
         QVERIFY(QString::fromUtf8(text.toUtf8()) == text); // no half of a character alone
     });
     qel::messages::showFailure(nullptr, QStringLiteral("\"%1\" cannot be used.").arg(name));
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     answerer.expectFailure(name); // the whole name is there to read
     qel::messages::showFailure(nullptr, QStringLiteral("\"%1\" cannot be used.").arg(name));
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 QTEST_MAIN(TestMessages)

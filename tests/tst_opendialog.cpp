@@ -221,8 +221,6 @@ void expectFailureText(ModalAnswerer& a, QString* text)
     });
 }
 
-#define ANSWERED(a) QVERIFY2((a).allAnswered(), qPrintable((a).report()))
-
 } // namespace
 
 class TestOpenDialog : public QObject {
@@ -282,7 +280,7 @@ void TestOpenDialog::layoutAndList()
         w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     });
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QVERIFY(!form.form5());
 }
 
@@ -364,7 +362,7 @@ void TestOpenDialog::roundTrip()
         option(&first, setOption)->click();
         a.expectSaved(false);
         first.Command1->click();
-        ANSWERED(a);
+        QVERIFY_ANSWERED(a);
     }
     const QByteArray saved = sim.read(path);
     QCOMPARE(saved, script(expected));
@@ -375,7 +373,7 @@ void TestOpenDialog::roundTrip()
     if (!way.dialog.isEmpty())
         expectStyleDialog(a, way.dialog);
     second.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QVERIFY(!second.form5());
     QCOMPARE(second.Text2->text(), style);
     QCOMPARE(second.Text23->text(), descriptionTexts[description]);
@@ -387,7 +385,7 @@ void TestOpenDialog::roundTrip()
     a.expectOverwriteQuestion(QMessageBox::Yes);
     a.expectSaved(true);
     second.Command1->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(sim.read(path), saved);
 }
 
@@ -405,7 +403,7 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
     expectOpen(a, QStringLiteral("gray.qel"));
     expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     // The dialog shows the stored variant, and the code field agrees with it.
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(codeWhenShown, QStringLiteral("OG"));
@@ -417,7 +415,7 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
     QVERIFY(form.form6()->Option2->isChecked());
     expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
     form.Option4_DblClick();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
     QVERIFY(!form.form6());
@@ -436,7 +434,7 @@ void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
     form.Option4->click();
     expectOpen(a, QStringLiteral("gray.qel")); // and no style dialog
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
     QVERIFY(form.form6() && !form.form6()->isVisible());
     QVERIFY(form.form6()->Option2->isChecked());
@@ -456,7 +454,7 @@ void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
     expectOpen(a, QStringLiteral("bands.qel"));
     expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(codeWhenShown, QStringLiteral("BB"));
     QCOMPARE(form.Text2->text(), QStringLiteral("BB"));
@@ -476,7 +474,7 @@ void TestOpenDialog::olderFrontCode()
     expectOpen(a, QStringLiteral("front.qel"));
     expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option1")); // "Unbroken Band", as a user's choice shows it
     QVERIFY(form.Option5->isChecked());
     QCOMPARE(form.Text2->text(), QStringLiteral("UB"));
@@ -533,7 +531,7 @@ void TestOpenDialog::userPickDuringTheRead()
     expectOpen(a, QStringLiteral("pick.qel"));
     expectStyleDialog(a, dialog, pick);
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(form.Text2->text(), result);
     QWidget* kept = form.findChild<QDialog*>(dialog);
     if (stored == "F") {
@@ -583,7 +581,7 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     form.Check1->click();
     expectOpen(a, QStringLiteral("odd.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option5"));
     QCOMPARE(form.Text2->text(), QStringLiteral("BB"));
     QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option9"));
@@ -611,7 +609,7 @@ void TestOpenDialog::emptyCodesSelectNoChanges()
     form.Option25->click();
     expectOpen(a, QStringLiteral("plain.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option21"));
     QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option28"));
     QCOMPARE(checkedIn(form.Frame6), QStringLiteral("Option26"));
@@ -637,14 +635,14 @@ void TestOpenDialog::blankPictureLineEmptiesThePicture()
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("with.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QVERIFY(form.Image2->hasImage());
     QCOMPARE(form.Text26->text(), QStringLiteral("scene.bmp"));
     form.Command2->setEnabled(false);
 
     expectOpen(a, QStringLiteral("without.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QVERIFY(!form.Image2->hasImage());
     QCOMPARE(form.Text26->text(), QStringLiteral(" "));
     QVERIFY(form.Command2->isEnabled());
@@ -661,11 +659,11 @@ void TestOpenDialog::fileNameLineDiffersFromTheFileName()
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("renamed.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(form.Text24->text(), QStringLiteral("original.qel"));
     a.expectSaved(false);
     form.Command1->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(sim.read(QStringLiteral("qel/original.qel")), script(lines));
     QCOMPARE(sim.read(QStringLiteral("qel/renamed.qel")), script(lines));
 }
@@ -680,7 +678,7 @@ void TestOpenDialog::sameFlightDoesNotEnableSave()
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("noflight.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(form.Text1->text(), QStringLiteral(" "));
     QVERIFY(!form.Command1->isEnabled());
 }
@@ -711,7 +709,7 @@ void TestOpenDialog::flightListShowsTheOpenedFlight()
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("meigs.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(form.File5->selectedName(), entry);
     QCOMPARE(form.Text1->text(), QString::fromLatin1(flight)); // as the file spells it
 }
@@ -729,7 +727,7 @@ void TestOpenDialog::longLinesAreTakenWhole()
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("long.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(form.Text23->text().size(), 5000);
     QCOMPARE(form.Text24->text().size(), 304);
     QCOMPARE(form.Text1->text().size(), 2004);
@@ -757,7 +755,7 @@ void TestOpenDialog::selectAndDoubleClickAgree()
         expectOpen(a, QStringLiteral("both.qel"), nullptr, {}, way == 1);
         expectStyleDialog(a, QStringLiteral("Form3"));
         form.Command11->click();
-        ANSWERED(a);
+        QVERIFY_ANSWERED(a);
         QVERIFY(!form.form5());
         states[way] = mainState(form);
     }
@@ -777,7 +775,7 @@ void TestOpenDialog::selectWithNothingSelected()
         OpenResult result;
         expectOpen(a, QString(), &result);
         form.Command11->click();
-        ANSWERED(a);
+        QVERIFY_ANSWERED(a);
         QVERIFY(result.stillOpen);
         QCOMPARE(mainState(form), before);
     }
@@ -812,7 +810,7 @@ void TestOpenDialog::leavingChangesNothing()
             QTest::keyClick(w, Qt::Key_Escape);
     });
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(mainState(form), before);
     QVERIFY(!form.form5());
     QVERIFY(!form.findChild<Form5*>());
@@ -830,7 +828,7 @@ void TestOpenDialog::onlyOneOpenDialog()
         w->close();
     });
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QCOMPARE(dialogs, 1);
     // A new showing starts afresh.
     a.expectWindow(QStringLiteral("Form5"), [](QWidget* w) {
@@ -838,7 +836,7 @@ void TestOpenDialog::onlyOneOpenDialog()
         w->close();
     });
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
 }
 
 void TestOpenDialog::missingQelFolder()
@@ -848,7 +846,7 @@ void TestOpenDialog::missingQelFolder()
     ModalAnswerer a;
     a.expectFailure(foldertexts::noQelToOpen());
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
 }
 
 void TestOpenDialog::unreadableFileChangesNothing_data()
@@ -913,7 +911,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
     expectOpen(a, QStringLiteral("before.qel"));
     expectStyleDialog(a, QStringLiteral("Form3"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     const QString state = mainState(form);
     QVERIFY(form.form3());
 
@@ -926,7 +924,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
     expectFailureText(a, &message);
     form.Command11->click();
     QVERIFY(result.listed);
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QVERIFY2(message.contains(QStringLiteral("bad.qel")), qPrintable(message));
     QVERIFY2(message.contains(reason), qPrintable(message));
     QVERIFY(result.stillOpen);
@@ -990,14 +988,14 @@ void TestOpenDialog::pictureThatCannotBeShown()
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("shown.qel"));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QVERIFY(form.Image2->hasImage());
 
     OpenResult result;
     expectOpen(a, QStringLiteral("nopic.qel"), &result);
     a.expectFailure(QStringLiteral("picture \"%1\"").arg(QString::fromLatin1(picture)));
     form.Command11->click();
-    ANSWERED(a);
+    QVERIFY_ANSWERED(a);
     QVERIFY(!result.stillOpen);
     QVERIFY(!form.Image2->hasImage());
     QCOMPARE(form.Text26->text(), QString::fromLatin1(picture));

@@ -1,8 +1,8 @@
 // The photo tool's window as laid out: its client area, every control inside it, the Tab order
 // and a name for every control that a screen reader can announce.
 #include "accessiblenames.h"
-#include "form1.h"
 #include "imageview.h"
+#include "photowindow.h"
 #include "simfolder.h"
 
 #include <QApplication>
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using photo::Form1;
+using photo::PhotoWindow;
 
 class TestPhotoWindowSize : public QObject {
     Q_OBJECT
@@ -25,7 +25,7 @@ void TestPhotoWindowSize::clientArea()
 {
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
-    Form1 window;
+    PhotoWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // 6960 × 4740 twips at 15 twips to a pixel.
@@ -45,7 +45,7 @@ void TestPhotoWindowSize::tabOrder()
 {
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
-    Form1 window;
+    PhotoWindow window;
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -65,7 +65,7 @@ void TestPhotoWindowSize::everyControlHasAName()
 {
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
-    Form1 window;
+    PhotoWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget* unnamed = qel::accessibility::firstUnnamed(window);

@@ -1,10 +1,10 @@
 // The photo tool against a real clipboard: on an X display, another program (xclip) owns a PNG
 // picture, and what the tool shows and saves must be exactly that picture's pixels. Runs under
 // xvfb-run through photo_clipboard.cmake.
-#include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
+#include "photowindow.h"
 #include "simfolder.h"
 
 #include <QClipboard>
@@ -111,7 +111,7 @@ void TestPhotoClipboard::theProgramStartsAndQuitsWhenIdle()
 void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
 {
     SimFolder sim;
-    photo::Form1 form;
+    photo::PhotoWindow form;
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(form.startupDone(), 10000);
     QCOMPARE(form.Image1->image().convertToFormat(QImage::Format_RGB32), m_picture);
@@ -122,7 +122,7 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
         ModalAnswerer answerer;
         answerer.expectSaved(false);
         form.Command5->click();
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
     }
     QString diff = differences(bmpcheck::read(sim.read(QStringLiteral("full.bmp"))), m_picture);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
@@ -133,7 +133,7 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
         answerer.expectSaved(false);
         form.Command7->click();
         form.Command7->click();
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
     }
     for (const QString& name : {QStringLiteral("1.bmp"), QStringLiteral("2.bmp")}) {
         diff = differences(bmpcheck::read(sim.read(name)), m_picture);
@@ -144,7 +144,7 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
         ModalAnswerer answerer;
         answerer.expectSaved(false);
         form.Command1->click();
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
     }
     const bmpcheck::File scenario = bmpcheck::read(sim.read(QStringLiteral("qel/full.bmp")));
     QVERIFY2(scenario.problem.isEmpty(), qPrintable(scenario.problem));

@@ -1,11 +1,11 @@
 // The photo tool's window: layout, start-up, "Refresh Window", the preview copy and the saves.
 #include "filelist.h"
 #include "foldertexts.h"
-#include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
 #include "module1.h"
 #include "photo_bmpcheck.h"
+#include "photowindow.h"
 #include "simfolder.h"
 #include "twips.h"
 
@@ -17,7 +17,7 @@
 
 #include <memory>
 
-using photo::Form1;
+using photo::PhotoWindow;
 
 namespace {
 
@@ -50,10 +50,10 @@ void setClipboard(const QImage& image)
         QGuiApplication::clipboard()->setImage(image);
 }
 
-std::unique_ptr<Form1> started(const QImage& clipboard)
+std::unique_ptr<PhotoWindow> started(const QImage& clipboard)
 {
     setClipboard(clipboard);
-    auto form = std::make_unique<Form1>();
+    auto form = std::make_unique<PhotoWindow>();
     form->show();
     if (!QTest::qWaitFor([&] { return form->startupDone(); }))
         qWarning("the window never read the clipboard");
@@ -123,7 +123,7 @@ void TestPhotoForm::layout()
     QFETCH(QRect, twips);
     QFETCH(bool, shown);
     setClipboard({});
-    Form1 form;
+    PhotoWindow form;
     form.show();
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("QEL Photo Lab"));
@@ -138,7 +138,7 @@ void TestPhotoForm::layout()
 void TestPhotoForm::captionsFontsAndFocus()
 {
     setClipboard({});
-    Form1 form;
+    PhotoWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.Command1->text(), QStringLiteral("Save for use With QEL file"));
@@ -209,7 +209,7 @@ void TestPhotoForm::startWithoutAPicture()
     QVERIFY(!form->Image1->hasImage());
     QVERIFY(!form->Picture1->hasImage());
     QVERIFY(!form->Picture2->hasImage());
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled()
@@ -272,7 +272,7 @@ void TestPhotoForm::translucentCaptureIsOnGreyEverywhere()
     form->Command1->click();
     answerer.expectSaved(false);
     form->Command5->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 
     const QColor grey(192, 192, 192);
     const QImage preview = form->Image1->grab().toImage();
@@ -302,7 +302,7 @@ void TestPhotoForm::scenarioPictureNewName()
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     form->Command1->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("meigs")});
     const bmpcheck::File file = readBmp(sim, QStringLiteral("qel/meigs"));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
@@ -326,7 +326,7 @@ void TestPhotoForm::scenarioPictureExistingName()
         ModalAnswerer no;
         no.expectOverwriteQuestion(QMessageBox::No);
         form->Command1->click();
-        QVERIFY2(no.allAnswered(), qPrintable(no.report()));
+        QVERIFY_ANSWERED(no);
     }
     QCOMPARE(sim.read(QStringLiteral("qel/View.BMP")), QByteArray("old picture"));
     QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("View.BMP")});
@@ -335,7 +335,7 @@ void TestPhotoForm::scenarioPictureExistingName()
     yes.expectOverwriteQuestion(QMessageBox::Yes);
     yes.expectSaved(true);
     form->Command1->click();
-    QVERIFY2(yes.allAnswered(), qPrintable(yes.report()));
+    QVERIFY_ANSWERED(yes);
     // The file that was asked about is the one replaced; no second spelling appears.
     QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("View.BMP")});
     const bmpcheck::File file = readBmp(sim, QStringLiteral("qel/View.BMP"));
@@ -354,7 +354,7 @@ void TestPhotoForm::fullScreenPhoto()
         ModalAnswerer answerer;
         answerer.expectSaved(false);
         form->Command5->click();
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+        QVERIFY_ANSWERED(answerer);
     }
     const bmpcheck::File file = readBmp(sim, QStringLiteral("shot.bmp"));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
@@ -372,7 +372,7 @@ void TestPhotoForm::fullScreenPhoto()
     setClipboard(pattern(10, 10));
     form->Command8->click();
     form->Command5->click();
-    QVERIFY2(again.allAnswered(), qPrintable(again.report()));
+    QVERIFY_ANSWERED(again);
     QCOMPARE(readBmp(sim, QStringLiteral("shot.bmp")).width, 1920);
 }
 
@@ -386,7 +386,7 @@ void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
         ModalAnswerer first;
         first.expectSaved(false);
         form->Command5->click();
-        QVERIFY2(first.allAnswered(), qPrintable(first.report()));
+        QVERIFY_ANSWERED(first);
     }
     QCOMPARE(sim.read(QStringLiteral("qel/photo.bmp")), QByteArray("scenario picture"));
     QCOMPARE(readBmp(sim, QStringLiteral("photo.bmp")).bytes.size(), 54 + 192 * 48);
@@ -395,7 +395,7 @@ void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
     second.expectOverwriteQuestion(QMessageBox::Yes);
     second.expectSaved(true);
     form->Command5->click();
-    QVERIFY2(second.allAnswered(), qPrintable(second.report()));
+    QVERIFY_ANSWERED(second);
 }
 
 void TestPhotoForm::unusableNamesAreRefused_data()
@@ -421,7 +421,7 @@ void TestPhotoForm::unusableNamesAreRefused()
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("cannot be used as a file name"));
     (scenario ? form->Command1 : form->Command5)->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
     QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("x.bmp")});
     QCOMPARE(sim.read(QStringLiteral("qel/x.bmp")), QByteArray("keep"));
@@ -439,7 +439,7 @@ void TestPhotoForm::noPictureNothingWritten()
     answerer.expectFailure(QStringLiteral("no picture"));
     form->Command1->click();
     form->Command5->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.read(QStringLiteral("qel/a.bmp")), QByteArray("keep"));
     QCOMPARE(sim.read(QStringLiteral("a.bmp")), QByteArray("keep too"));
 }
@@ -452,7 +452,7 @@ void TestPhotoForm::noQelFolder()
     ModalAnswerer answerer;
     answerer.expectFailure(foldertexts::noQelToSavePicture());
     form->Command1->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.entries(), QStringList{QStringLiteral("pilots")});
 }
 
@@ -465,7 +465,7 @@ void TestPhotoForm::failedWriteIsReported()
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("could not be saved as taken.bmp"));
     form->Command5->click(); // no "File Saved!" follows
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(QFileInfo(sim.filePath(QStringLiteral("taken.bmp"))).isDir());
 }
 
@@ -479,7 +479,7 @@ void TestPhotoForm::autoSaveReadsTheClipboardAfresh()
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     form->Command7->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(form->Image1->image(), fresh);
     QCOMPARE(sim.read(QStringLiteral("2.bmp")), QByteArray("older photo"));
     const bmpcheck::File file = readBmp(sim, QStringLiteral("1.bmp"));
@@ -499,7 +499,7 @@ void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing()
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("holds no picture"));
     form->Command7->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(!form->Image1->hasImage());
     for (int n = 1; n <= 10; ++n)
         QCOMPARE(sim.read(QStringLiteral("%1.bmp").arg(n)), QByteArray::number(n));

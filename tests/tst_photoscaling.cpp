@@ -1,9 +1,9 @@
 // With the screen scaled by 2 (QT_SCALE_FACTOR=2, as on a high-density display) the photo
 // window keeps its layout in device-independent pixels, and the scenario picture it saves is
 // still 161 × 121 pixels, the size every scenario picture has.
-#include "form1.h"
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
+#include "photowindow.h"
 #include "simfolder.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using photo::Form1;
+using photo::PhotoWindow;
 
 class TestPhotoScaling : public QObject {
     Q_OBJECT
@@ -34,7 +34,7 @@ void TestPhotoScaling::windowKeepsItsLayout()
 {
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
-    Form1 window;
+    PhotoWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(), QSize(464, 316));
@@ -53,14 +53,14 @@ void TestPhotoScaling::scenarioPictureKeepsItsSize()
         for (int x = 512; x < 1024; ++x)
             capture.setPixel(x, y, qRgb(0, 0, 255));
     QGuiApplication::clipboard()->setImage(capture);
-    Form1 window;
+    PhotoWindow window;
     window.show();
     QVERIFY(QTest::qWaitFor([&] { return window.startupDone(); }));
     window.Text3->setText(QStringLiteral("scaled.bmp"));
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     window.Command1->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 
     const bmpcheck::File file = bmpcheck::read(sim.read(QStringLiteral("qel/scaled.bmp")));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));

@@ -1,8 +1,8 @@
 // The photo tool keeps a full-screen capture in memory once: reading an unchanged clipboard again
 // ("Refresh Window", "AutoSave  ") keeps the picture the window already holds.
-#include "form1.h"
 #include "imageview.h"
 #include "modalanswerer.h"
+#include "photowindow.h"
 #include "simfolder.h"
 
 #include <QBuffer>
@@ -13,7 +13,7 @@
 
 #include <memory>
 
-using photo::Form1;
+using photo::PhotoWindow;
 
 namespace {
 
@@ -38,9 +38,9 @@ void offerPng(const QImage& image)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::unique_ptr<Form1> started()
+std::unique_ptr<PhotoWindow> started()
 {
-    auto form = std::make_unique<Form1>();
+    auto form = std::make_unique<PhotoWindow>();
     form->show();
     if (!QTest::qWaitFor([&] { return form->startupDone(); }))
         qWarning("the window never read the clipboard");
@@ -103,7 +103,7 @@ void TestPhotoShare::autoSaveOfUnchangedClipboardKeepsThePicture()
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     form->Command7->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(sim.exists(QStringLiteral("1.bmp")));
     QCOMPARE(bitsOf(form->Image1), bitsOf(form->Picture1));
 }

@@ -140,7 +140,7 @@ void TestPicker::listsOnlyBitmaps()
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
     QTest::mouseClick(form.Command9, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(form.findChildren<Form4*>().isEmpty());
 }
 
@@ -167,7 +167,7 @@ void TestPicker::opensWithoutSelectionOrPreview()
         QTest::keyClick(picker, Qt::Key_Escape);
     });
     QTest::mouseClick(form.Command9, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(form.Text26->text(), QStringLiteral(" "));
 }
 
@@ -228,7 +228,7 @@ void TestPicker::selectWithNothingSelectedDoesNothing()
     ModalAnswerer answerer(500);
     QTest::mouseClick(picker.Command1, Qt::LeftButton);
     QTest::qWait(50);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(picker.isVisible());
     QCOMPARE(form.Text26->text(), QStringLiteral(" "));
     QVERIFY(!form.Command2->isEnabled());
@@ -284,7 +284,7 @@ void TestPicker::leavingKeepsTheMainWindow()
             picker->close();
     });
     QTest::mouseClick(form.Command9, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(stateOf(form), before);
     QVERIFY(form.isVisible());
     QVERIFY(form.findChildren<Form4*>().size() == 1); // only `earlier`, made by this test
@@ -324,7 +324,7 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
     QTest::mouseClick(form.Command9, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestPicker::corruptBitmapIsReportedAndNotAttached()
@@ -364,7 +364,7 @@ void TestPicker::corruptBitmapIsReportedAndNotAttached()
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
     QTest::mouseClick(form.Command9, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(stateOf(form), (MainState{QStringLiteral(" "), 0, false}));
     QVERIFY(form.isVisible());
 }
@@ -384,7 +384,7 @@ void TestPicker::vanishedFileIsReported()
     // A double-click on it attaches nothing either.
     answerer.expectFailure(QStringLiteral("gone.bmp"));
     picker.File1_DblClick(QStringLiteral("gone.bmp"));
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(picker.isVisible());
     QCOMPARE(form.Text26->text(), QStringLiteral(" "));
     QVERIFY(!form.Image2->hasImage());
@@ -405,7 +405,7 @@ void TestPicker::missingQelFolderIsReported()
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
     QTest::mouseClick(form.Command9, Qt::LeftButton);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(form.isVisible());
     QCOMPARE(form.Text26->text(), QStringLiteral(" "));
 }
@@ -467,7 +467,7 @@ void TestPicker::photoToolThatCannotStartIsReported()
     answerer.expectFailure(QStringLiteral("could not be found"));
     QTest::mouseClick(form.Command9, Qt::LeftButton);
     qputenv("PATH", path);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QVERIFY(!ended);
     QVERIFY(form.isVisible());
 }

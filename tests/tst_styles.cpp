@@ -157,7 +157,7 @@ void TestStyles::plainOptionsWriteTheirCodes()
         const QString text = form.findChild<QLineEdit*>(f)->text();
         QCOMPARE(text, f == field ? code : QString());
     }
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestStyles::noChangesWritesTheEmptyString_data()
@@ -263,7 +263,7 @@ void TestStyles::variantStyles()
     QString shown, codeWhenShown;
     answerDialog(answerer, dialog, choices, &shown, &codeWhenShown, &form);
     option(&form, mainOption)->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, preset);
     QCOMPARE(codeWhenShown, presetCode);
     QCOMPARE(form.Text2->text(), code);
@@ -283,7 +283,7 @@ void TestStyles::selectingTheSelectedOptionRunsNothing()
     ModalAnswerer answerer;
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
     form.Option4->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
 
     // No dialog may come now; the answerer reports any that does.
@@ -291,7 +291,7 @@ void TestStyles::selectingTheSelectedOptionRunsNothing()
     form.Option4->setChecked(true);
     QTest::mouseClick(form.Option4, Qt::LeftButton, {}, QPoint(6, form.Option4->height() / 2));
     QTest::qWait(50);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
 }
 
@@ -304,7 +304,7 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
     ModalAnswerer answerer;
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
     form.Option4->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 
     QString shown, codeWhenShown;
     answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
@@ -319,7 +319,7 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
     // Each double-click shows it again, and a choice made there stands.
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option3")});
     form.Option4_DblClick();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(form.Text2->text(), QStringLiteral("WS"));
 
     // The other two styles alike.
@@ -327,14 +327,14 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
     form.Option7->click();
     answerDialog(answerer, QStringLiteral("Form3"), {}, &shown);
     form.Option7_DblClick();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(form.Text2->text(), QStringLiteral("CT"));
     answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
     form.Option5->click();
     answerDialog(answerer, QStringLiteral("Form7"), {}, &shown);
     form.Option5_DblClick();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
     QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
 }
@@ -366,7 +366,7 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice()
         w->close();
     });
     form.Option4->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(form.Text2->text(), QStringLiteral("WS"));
     QVERIFY(!form.form6());
     answerer.expectWindow(QStringLiteral("Form3"), [](QWidget* w) {
@@ -374,7 +374,7 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice()
         QTest::keyClick(w, Qt::Key_Escape);
     });
     form.Option7->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(form.Text2->text(), QStringLiteral("CL"));
     QVERIFY(!form.form3());
 }
@@ -401,7 +401,7 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
     QString shown;
     answerDialog(answerer, QStringLiteral("Form6"), {}, &shown);
     form.Option4_DblClick();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
     QVERIFY(!form.form6());
@@ -413,7 +413,7 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
     front->Command1_Click();
     QVERIFY(!form.form7());
     QTRY_VERIFY(!front);
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
 }
 
 // A dialog left hidden with a variant must not show that variant when its style is selected
@@ -433,7 +433,7 @@ void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
     QString shown, codeWhenShown;
     answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
     form.Option4->click();
-    QVERIFY2(answerer.allAnswered(), qPrintable(answerer.report()));
+    QVERIFY_ANSWERED(answerer);
     QCOMPARE(codeWhenShown, QStringLiteral("O"));
     QCOMPARE(shown, QStringLiteral("Option1"));
     QCOMPARE(form.Text2->text(), QStringLiteral("O"));

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 #include <deque>
@@ -69,3 +70,8 @@ private:
     QPointer<QWidget> m_current;
     QDeadlineTimer m_currentDeadline;
 };
+
+// Fails the test unless `answerer` met every expectation and saw nothing unexpected; the message
+// says what came instead.
+#define QVERIFY_ANSWERED(answerer)                                                                 \
+    QVERIFY2((answerer).allAnswered(), qPrintable((answerer).report()))

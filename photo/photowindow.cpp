@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "photowindow.h"
 
 #include "accessiblenames.h"
 #include "autosave.h"
@@ -31,14 +31,14 @@ namespace {
 using qel::twips::place;
 
 const char* const label1Text = QT_TRANSLATE_NOOP(
-    "photo::Form1",
+    "photo::PhotoWindow",
     "To save a screenshot for use with the QEL picture window,  make sure you captured your "
     "screen using the \"Print Screen\" button while in flight. Then enter a name for your photo "
     "and press the button to save. If a picture is in your Clipboard it will appear in the "
     "window.");
 
 const char* const label2Text = QT_TRANSLATE_NOOP(
-    "photo::Form1",
+    "photo::PhotoWindow",
     "To save your screen capture as a  full screen bitmap enter the name and click the button "
     "below.  The Photo will be saved in your Flight Simulator directory. Not for  use with Qel "
     "Files.");
@@ -92,7 +92,7 @@ ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, in
 
 } // namespace
 
-Form1::Form1(QWidget* parent)
+PhotoWindow::PhotoWindow(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -120,9 +120,9 @@ Form1::Form1(QWidget* parent)
     Command1->setFocus();
 }
 
-Form1::~Form1() = default;
+PhotoWindow::~PhotoWindow() = default;
 
-void Form1::createLabels()
+void PhotoWindow::createLabels()
 {
     const QFont bold = captionFont(font(), 8.25);
     Label1 = label(this, "Label1", tr(label1Text), 120, 120, 6735, 1095);
@@ -131,7 +131,7 @@ void Form1::createLabels()
     Label2->setFont(bold);
 }
 
-void Form1::createNameBox()
+void PhotoWindow::createNameBox()
 {
     Text3 = place(new QLineEdit(tr("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
     Text3->setMaxLength(qel::ui::longestLine);
@@ -141,7 +141,7 @@ void Form1::createNameBox()
     Text3->setPalette(navyText);
 }
 
-void Form1::createPictures()
+void PhotoWindow::createPictures()
 {
     Picture1 = pictureBox(this, "Picture1", 1800, 2640, 2415, 1815);
     // Image1 lies over the whole box; while it is empty it lets the box's own picture show.
@@ -152,7 +152,7 @@ void Form1::createPictures()
     Picture2->hide();
 }
 
-void Form1::createButtons()
+void PhotoWindow::createButtons()
 {
     const QFont bold = captionFont(font(), 8.25);
     Command1 = button(this, "Command1", tr("Save for use With QEL file"), 240, 1920, 1335, 495);
@@ -164,14 +164,14 @@ void Form1::createButtons()
         b->setFont(bold);
 }
 
-void Form1::createProbe()
+void PhotoWindow::createProbe()
 {
     File2 = place(new FileList(this), "File2", 6360, 2640, 375, 285);
     File2->setFolder(QDir::current(), QStringLiteral("*.zxz"));
     File2->hide();
 }
 
-void Form1::setTabOrder()
+void PhotoWindow::setTabOrder()
 {
     // The buttons and the name box in the order they stand in the window; labels, pictures and
     // hidden controls take no focus.
@@ -182,26 +182,26 @@ void Form1::setTabOrder()
     QWidget::setTabOrder(Command7, Command8);
 }
 
-void Form1::connectCommands()
+void PhotoWindow::connectCommands()
 {
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command1, &QPushButton::clicked, this, &PhotoWindow::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &PhotoWindow::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &PhotoWindow::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &PhotoWindow::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &PhotoWindow::Command8_Click);
 }
 
-void Form1::showEvent(QShowEvent* event)
+void PhotoWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (m_startupQueued)
         return;
     m_startupQueued = true;
     // After show() has returned, so the window exists on the platform and can own the focus.
-    QTimer::singleShot(0, this, &Form1::startWhenClipboardReadable);
+    QTimer::singleShot(0, this, &PhotoWindow::startWhenClipboardReadable);
 }
 
-void Form1::changeEvent(QEvent* event)
+void PhotoWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && m_waitingForFocus && isActiveWindow()) {
@@ -210,7 +210,7 @@ void Form1::changeEvent(QEvent* event)
     }
 }
 
-void Form1::startWhenClipboardReadable()
+void PhotoWindow::startWhenClipboardReadable()
 {
     // Wayland hands the clipboard only to a program that has the focus.
     const bool needsFocus = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -221,7 +221,7 @@ void Form1::startWhenClipboardReadable()
     Form_Load();
 }
 
-void Form1::Form_Load()
+void PhotoWindow::Form_Load()
 {
     Image1->setStretch(true);
     // One decoded picture, shared by all three.
@@ -232,13 +232,13 @@ void Form1::Form_Load()
     m_startupDone = true;
 }
 
-void Form1::Command8_Click()
+void PhotoWindow::Command8_Click()
 {
     Image1->setStretch(true);
     Image1->setImage(heldIfSame(readClipboardPicture()));
 }
 
-QImage Form1::heldIfSame(const QImage& fresh) const
+QImage PhotoWindow::heldIfSame(const QImage& fresh) const
 {
     if (fresh.isNull())
         return fresh;
@@ -250,12 +250,12 @@ QImage Form1::heldIfSame(const QImage& fresh) const
     return fresh;
 }
 
-void Form1::Command6_Click()
+void PhotoWindow::Command6_Click()
 {
     QCoreApplication::exit(0);
 }
 
-bool Form1::checkName(const QString& name)
+bool PhotoWindow::checkName(const QString& name)
 {
     const QString problem = qel::names::bareNameProblem(name);
     if (problem.isEmpty())
@@ -267,7 +267,7 @@ bool Form1::checkName(const QString& name)
     return false;
 }
 
-void Form1::reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing)
+void PhotoWindow::reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing)
 {
     QString text = tr("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
     if (replacing)
@@ -275,7 +275,7 @@ void Form1::reportSaveFailure(const QString& shownPath, const QString& reason, b
     qel::messages::showFailure(this, text);
 }
 
-void Form1::Command1_Click()
+void PhotoWindow::Command1_Click()
 {
     const QString name = Text3->text();
     if (!checkName(name))
@@ -306,7 +306,7 @@ void Form1::Command1_Click()
     qel::messages::showSaved(this, exists);
 }
 
-void Form1::Command5_Click()
+void PhotoWindow::Command5_Click()
 {
     const QString name = Text3->text();
     if (!checkName(name))
@@ -330,7 +330,7 @@ void Form1::Command5_Click()
     qel::messages::showSaved(this, exists);
 }
 
-void Form1::Command7_Click()
+void PhotoWindow::Command7_Click()
 {
     Image1->setStretch(true);
     const QImage capture = heldIfSame(readClipboardPicture());

@@ -12,11 +12,12 @@ namespace photo {
 
 // The photo tool's only window. The capture lives in the pictures of its three picture controls
 // (one shared copy), the name to save under in `Text3`; there is no other state.
-class Form1 : public QWidget {
+// Its objectName is `Form1`, the name tests and tools find it by.
+class PhotoWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit PhotoWindow(QWidget* parent = nullptr);
+    ~PhotoWindow() override;
 
     // Start-up: the clipboard's picture into Image1, Picture1 and Picture2. Runs by itself once
     // the window is on screen (and, where the platform requires it, has the focus).
