@@ -52,3 +52,13 @@ if(TARGET tst_launch)
     add_dependencies(tst_launch qel-standin)
     target_compile_definitions(tst_launch PRIVATE QEL_STANDIN_EXE="$<TARGET_FILE:qel-standin>")
 endif()
+
+# End to end: the real programs, driven under Wine by xdotool as a user would drive them. Each
+# runs alone, because keys and the clipboard go to whichever window of the display has them.
+if(TARGET QELedit AND TARGET qelphoto)
+    add_test(NAME e2e_editor
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_editor.sh $<TARGET_FILE:QELedit>)
+    add_test(NAME e2e_photo
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh $<TARGET_FILE:qelphoto>)
+    set_tests_properties(e2e_editor e2e_photo PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
+endif()
