@@ -35,6 +35,15 @@ foreach(test ${qel_all_tests})
     set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 900)
 endforeach()
 
+# The clipboard is one for the whole Wine session and X display, not one per process as on the
+# offscreen platform: suites that put something on it, or expect what they put there to stay,
+# take turns.
+foreach(suite tst_form1 tst_photo_windowsize tst_photoform tst_photoscaling tst_photoshare)
+    if(TEST ${suite})
+        set_property(TEST ${suite} APPEND PROPERTY RESOURCE_LOCK clipboard)
+    endif()
+endforeach()
+
 # Scenario text follows the system's ANSI code page: once as in Western Europe (windows-1252),
 # once as in Central Europe (windows-1250), which Wine takes from the locale.
 if(TARGET tst_common)
