@@ -56,11 +56,13 @@ endif()
 
 # Programs started by the editor (the photo tool, the launcher) are stood in for by copies of a
 # small Windows program that records how it was started.
-if(TARGET tst_launch)
-    add_executable(qel-standin windows/standin.cpp)
-    add_dependencies(tst_launch qel-standin)
-    target_compile_definitions(tst_launch PRIVATE QEL_STANDIN_EXE="$<TARGET_FILE:qel-standin>")
-endif()
+add_executable(qel-standin windows/standin.cpp)
+foreach(suite tst_launch tst_picker)
+    if(TARGET ${suite})
+        add_dependencies(${suite} qel-standin)
+        target_compile_definitions(${suite} PRIVATE QEL_STANDIN_EXE="$<TARGET_FILE:qel-standin>")
+    endif()
+endforeach()
 
 # End to end: the real programs, driven under Wine by xdotool as a user would drive them. Each
 # runs alone, because keys and the clipboard go to whichever window of the display has them.
