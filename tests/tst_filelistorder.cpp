@@ -201,9 +201,8 @@ void TestFileListOrder::showNameIgnoresCaseAndIsNoChoice()
     SimFolder sim;
     for (const char* flight : {"alps.STN", "B.stn", "b.stn", "c.stn"})
         sim.write(QStringLiteral("pilots/") + flight, "x");
-    const bool bothCases = QDir(sim.filePath("pilots")).entryList(QDir::Files).size() == 4;
-    if (!bothCases && name == QLatin1String("b.stn"))
-        QSKIP("This file system keeps no two names that differ only in letter case (Windows).");
+    if (QDir(sim.filePath("pilots")).entryList(QDir::Files).size() < 4 && name == selected)
+        QSKIP("This file system holds one file for B.stn and b.stn, as Windows does.");
     FileList list;
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
     list.selectName(QStringLiteral("c.stn")); // chosen before

@@ -6,6 +6,7 @@
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
 #include "simfolder.h"
+#include "standin.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -17,43 +18,7 @@
 
 namespace {
 
-#ifdef Q_OS_WIN
-// Resolved before any test changes the current folder: under Wine a path "/..." means one on the
-// current drive.
-const QString g_standIn = QFileInfo(QStringLiteral(QEL_STANDIN_EXE)).absoluteFilePath();
-#endif
-
-// Writes a stand-in program that records its arguments and its working folder in `marker`.
-void writeStandIn(const QString& path, const QString& marker, const QByteArray& who = "ran")
-{
-#ifdef Q_OS_WIN
-    // A copy of a small Windows program, told by a file beside it who it is and where to record.
-    QVERIFY(QFile::copy(g_standIn, path));
-    QFile about(path + QStringLiteral(".who"));
-    QVERIFY(about.open(QIODevice::WriteOnly));
-    about.write(who + '\n' + QFile::encodeName(QDir::toNativeSeparators(marker)) + '\n');
-    return;
-#endif
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\nprintf '%s\\n' '" + who + "' \"$#\" \"$(pwd -P)\" \"$@\" > '" +
-               marker.toUtf8() + "'\n");
-    file.close();
-    QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
-}
-
-// What a stand-in recorded: who it was, its argument count, its folder, its arguments.
-QStringList recorded(const QString& marker)
-{
-    QFile file(marker);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
-    lines.removeLast();
-    if (lines.size() > 2) // the folder, spelled alike on every system
-        lines[2] = QFileInfo(lines[2]).canonicalFilePath();
-    return lines;
-}
+using standin::recorded;
 
 QString canonical(const QString& path)
 {
@@ -142,11 +107,11 @@ void TestLaunch::photoToolSearchOrder()
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
     const QString tool = qel::launch::photoToolNames().constFirst();
     if (besideProgram)
-        writeStandIn(m_programFolder->filePath(tool), marker, "program");
+        standin::write(m_programFolder->filePath(tool), marker, "program");
     if (inCurrentFolder)
-        writeStandIn(sim.filePath(tool), marker, "current");
+        standin::write(sim.filePath(tool), marker, "current");
     if (onPath)
-        writeStandIn(pathFolder + QLatin1Char('/') + tool, marker, "path");
+        standin::write(pathFolder + QLatin1Char('/') + tool, marker, "path");
 
     const auto started = qel::launch::startPhotoTool();
     QVERIFY2(started.ok, qPrintable(started.error));
@@ -171,7 +136,7 @@ void TestLaunch::launcherStartsAndTheEditorEnds()
 {
     SimFolder sim;
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
-    writeStandIn(sim.filePath(QStringLiteral("qel.exe")), marker);
+    standin::write(sim.filePath(QStringLiteral("qel.exe")), marker);
     Form1 form;
     form.endEditor = recordEnd;
     form.show();
@@ -188,7 +153,7 @@ void TestLaunch::launcherFoundWhateverItsLetterCase()
 {
     SimFolder sim;
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
-    writeStandIn(sim.filePath(QStringLiteral("QEL.EXE")), marker);
+    standin::write(sim.filePath(QStringLiteral("QEL.EXE")), marker);
     QCOMPARE(canonical(qel::launch::findLauncher()),
              canonical(sim.filePath(QStringLiteral("QEL.EXE"))));
     QVERIFY(qel::launch::startLauncher().ok);
@@ -241,7 +206,7 @@ void TestLaunch::windowsProgramRunsThroughWine()
     const QString pathFolder = m_scratch->filePath(QStringLiteral("bin"));
     QDir().mkpath(pathFolder);
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
-    writeStandIn(pathFolder + QStringLiteral("/wine"), marker, "wine");
+    standin::write(pathFolder + QStringLiteral("/wine"), marker, "wine");
     PathForTest path(pathFolder);
     const auto started = qel::launch::startLauncher();
     QVERIFY2(started.ok, qPrintable(started.error));

@@ -35,11 +35,12 @@ foreach(test ${qel_all_tests})
     set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 900)
 endforeach()
 
-# Under Wine every program of the session shares one clipboard (Windows' own, tied to the X
-# display), so suites that put pictures on it must not run at the same time.
+# The clipboard is one for the whole Wine session and X display, not one per process as on the
+# offscreen platform: suites that put something on it, or expect what they put there to stay,
+# take turns.
 foreach(suite tst_form1 tst_photo_windowsize tst_photoform tst_photoscaling tst_photoshare)
     if(TEST ${suite})
-        set_tests_properties(${suite} PROPERTIES RESOURCE_LOCK clipboard)
+        set_property(TEST ${suite} APPEND PROPERTY RESOURCE_LOCK clipboard)
     endif()
 endforeach()
 
@@ -55,8 +56,20 @@ endif()
 
 # Programs started by the editor (the photo tool, the launcher) are stood in for by copies of a
 # small Windows program that records how it was started.
-if(TARGET tst_launch)
-    add_executable(qel-standin windows/standin.cpp)
-    add_dependencies(tst_launch qel-standin)
-    target_compile_definitions(tst_launch PRIVATE QEL_STANDIN_EXE="$<TARGET_FILE:qel-standin>")
+add_executable(qel-standin windows/standin.cpp)
+foreach(suite tst_launch tst_picker)
+    if(TARGET ${suite})
+        add_dependencies(${suite} qel-standin)
+        target_compile_definitions(${suite} PRIVATE QEL_STANDIN_EXE="$<TARGET_FILE:qel-standin>")
+    endif()
+endforeach()
+
+# End to end: the real programs, driven under Wine by xdotool as a user would drive them. Each
+# runs alone, because keys and the clipboard go to whichever window of the display has them.
+if(TARGET QELedit AND TARGET qelphoto)
+    add_test(NAME e2e_editor
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_editor.sh $<TARGET_FILE:QELedit>)
+    add_test(NAME e2e_photo
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh $<TARGET_FILE:qelphoto>)
+    set_tests_properties(e2e_editor e2e_photo PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
 endif()

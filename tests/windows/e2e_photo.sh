@@ -1,0 +1,42 @@
+#!/bin/bash
+# End to end on the Windows photo tool: qelphoto.exe ($1) starts under Wine with a picture on the
+# X clipboard, which Wine hands to it as a Windows picture, and "AutoSave  " writes it as 1.bmp.
+# The picture is 3 x 2 opaque pixels; the bitmap is written out by hand below.
+set -u
+photo="$(realpath "$1")"
+capture="$(realpath "$(dirname "$0")/capture-3x2.png")"
+. "$(dirname "$0")/e2e_support.sh"
+
+sim="$work/sim"
+mkdir -p "$sim/qel"
+cd "$sim" || exit 1
+
+# xclip owns the clipboard for as long as it runs.
+xclip -quiet -selection clipboard -t image/png -i "$capture" >"$work/xclip.log" 2>&1 &
+started="$started $!"
+offers_png() {
+    xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png
+}
+wait_for 30 "picture on the clipboard" offers_png
+
+start_program "$photo"
+exe=qelphoto.exe
+# "AutoSave  " at 4680, 3240 twips, 1335 x 495, in a client area of 6960 x 4740.
+click_in_client $exe 464 316 356 232
+wait_for 60 "1.bmp" test -s 1.bmp
+answer_message_box $exe
+
+# 24 bits, rows bottom-up, each padded to 4 bytes; blue, green, red.
+expected="$work/expected.bmp"
+printf 'BM\x4e\0\0\0\0\0\0\0\x36\0\0\0' >"$expected"
+printf '\x28\0\0\0\x03\0\0\0\x02\0\0\0\x01\0\x18\0\0\0\0\0\x18\0\0\0' >>"$expected"
+printf '\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0' >>"$expected"
+printf '\xff\xff\xff\x30\x20\x10\0\0\0\0\0\0' >>"$expected" # white, (16, 32, 48), black
+printf '\0\0\xff\0\xff\0\xff\0\0\0\0\0' >>"$expected"       # red, green, blue
+if ! cmp "$expected" 1.bmp; then
+    echo "Expected:" && od -A d -t x1 "$expected"
+    echo "Written:" && od -A d -t x1 1.bmp
+    fail "1.bmp is not the picture on the clipboard"
+fi
+[ "$(ls)" = "$(printf '1.bmp\nqel')" ] || fail "files other than 1.bmp written: $(ls)"
+echo "PASSED"
