@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+namespace qel {
+
 namespace {
 
 // QString::compare ignoring letter case, without folding every character through the Unicode
@@ -354,3 +356,5 @@ void FileList::paintFocusWithoutEntry()
     option.rect = top.isValid() ? visualRect(top) : viewport()->rect();
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
+
+} // namespace qel

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QListView>
 
+namespace qel {
+
 class FileListModel;
 
 // A list of the bare names of the files in one folder that match one pattern, like the file list
@@ -58,3 +60,5 @@ private:
     bool m_hasFolder = false;
     bool m_quiet = false; // selecting, but not for the user
 };
+
+} // namespace qel

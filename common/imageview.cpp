@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace qel {
+
 ImageView::ImageView(QWidget* parent)
     : QFrame(parent)
 {
@@ -34,3 +36,5 @@ void ImageView::paintEvent(QPaintEvent* event)
         painter.drawImage(area.topLeft(), m_image);
     }
 }
+
+} // namespace qel

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QImage>
 
+namespace qel {
+
 // A picture display: shows its picture stretched to fill its frame (the usual case), or unscaled
 // from its top-left corner. Empty, it shows just its background.
 class ImageView : public QFrame {
@@ -25,3 +27,5 @@ private:
     QImage m_image;
     bool m_stretch = true;
 };
+
+} // namespace qel

@@ -3,6 +3,8 @@
 
 #include <QSignalBlocker>
 
+namespace qel {
+
 LimitedLineEdit::LimitedLineEdit(QWidget* parent)
     : QLineEdit(parent)
 {
@@ -44,3 +46,5 @@ void LimitedLineEdit::keepWithinLimits(const QString& edited)
     setText(result);
     setCursorPosition(int(prefix + kept.size()));
 }
+
+} // namespace qel

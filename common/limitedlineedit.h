@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace qel {
+
 // A one-line box whose limits bind the user's typing and pasting only: text put in by the program
 // is held whole, however long. Characters that `allowed` refuses are dropped from what is typed.
 class LimitedLineEdit : public QLineEdit {
@@ -25,3 +27,5 @@ private:
     QString m_previous;
     QString m_current;
 };
+
+} // namespace qel

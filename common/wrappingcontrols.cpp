@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace qel {
+
 void WrappingButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -27,3 +29,5 @@ void WrappingCheckBox::paintEvent(QPaintEvent*)
     style()->drawItemText(&painter, textArea, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
                           palette(), isEnabled(), text(), QPalette::WindowText);
 }
+
+} // namespace qel

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+namespace qel {
+
 // A button and a check box whose caption wraps onto several lines inside their fixed size, as the
 // old forms' controls did, instead of being cut off; the caption itself stays one plain text.
 class WrappingButton : public QPushButton {
@@ -24,3 +26,5 @@ protected:
     // The whole control answers a click, wrapped caption included.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
+
+} // namespace qel

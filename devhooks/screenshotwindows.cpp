@@ -44,7 +44,7 @@ void composeSample(Form1& main)
 // The first entry of the dialog's list, selected as a click would.
 bool selectFirst(QWidget* dialog, const QString& preferred)
 {
-    auto* list = dialog->findChild<FileList*>(QStringLiteral("File1"));
+    auto* list = dialog->findChild<qel::FileList*>(QStringLiteral("File1"));
     if (!list || list->count() == 0)
         return true;
     if (list->selectedName().isEmpty()) {

@@ -36,7 +36,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                     int h)
 {
-    return place(new WrappingButton(caption, parent), name, l, t, w, h);
+    return place(new qel::WrappingButton(caption, parent), name, l, t, w, h);
 }
 
 QRadioButton* option(QGroupBox* frame, const char* name, const QString& caption, int l, int t,
@@ -90,7 +90,7 @@ Form1::~Form1() = default;
 
 void Form1::createLabels()
 {
-    Image1 = place(new ImageView(this), "Image1", 105, 15, 4335, 1020);
+    Image1 = place(new qel::ImageView(this), "Image1", 105, 15, 4335, 1020);
     Image1->setStretch(false);
     Image1->setFrameShape(QFrame::NoFrame);
     Image1->setImage(banner::image(font()));
@@ -98,7 +98,7 @@ void Form1::createLabels()
     Label9 = label(this, "Label9", QString(), 240, 1800, 1455, 135);
     Label7 = label(this, "Label7", tr(" Edit File"), 480, 3480, 1335, 375);
     Label3 = label(this, "Label3", tr("Enter a Description..."), 2160, 4440, 2895, 375);
-    Image2 = place(new ImageView(this), "Image2", 5400, 120, 2415, 1815);
+    Image2 = place(new qel::ImageView(this), "Image2", 5400, 120, 2415, 1815);
     Image2->setFrameShape(QFrame::Box);
     Image2->setLineWidth(1);
     Label6 = label(this, "Label6", tr("      Add Picture?"), 5400, 2040, 1815, 255);
@@ -112,9 +112,9 @@ void Form1::createScenarioControls()
 {
     Text1 = place(new QLineEdit(QStringLiteral(" "), this), "Text1", 240, 1560, 1695, 285);
     Text1->setReadOnly(true);
-    File5 = place(new FileList(this), "File5", 240, 1920, 1695, 1260);
+    File5 = place(new qel::FileList(this), "File5", 240, 1920, 1695, 1260);
 
-    Text23 = place(new LimitedLineEdit(this), "Text23", 2160, 4800, 2895, 285);
+    Text23 = place(new qel::LimitedLineEdit(this), "Text23", 2160, 4800, 2895, 285);
     Text23->setTypingLimit(scenario::descriptionLimit);
     Text23->setCharacterFilter([](QChar c) {
         return c.unicode() >= 0x20 && c.unicode() != 0x7f && qel::ansi::canEncode(c);
@@ -122,7 +122,7 @@ void Form1::createScenarioControls()
 
     Text26 = place(new QLineEdit(QStringLiteral(" "), this), "Text26", 5400, 2280, 1455, 285);
     Text26->setReadOnly(true);
-    Check1 = place(new WrappingCheckBox(tr("Applet On/off"), this), "Check1", 5400, 2760, 975, 375);
+    Check1 = place(new qel::WrappingCheckBox(tr("Applet On/off"), this), "Check1", 5400, 2760, 975, 375);
     Check1->setChecked(true);
     Text24 = place(new QLineEdit(QStringLiteral("???.qel"), this), "Text24", 5400, 4800, 1695, 285);
     Text24->setMaxLength(qel::ui::longestLine);
@@ -202,7 +202,7 @@ void Form1::applyColours()
 
 void Form1::connectFieldReactions()
 {
-    connect(File5, &FileList::entryChosen, this, &Form1::File5_Click);
+    connect(File5, &qel::FileList::entryChosen, this, &Form1::File5_Click);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     // The display boxes show the start of a long name, not its end.
     for (QLineEdit* display : {Text1, Text26})

@@ -9,9 +9,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+namespace qel {
 class FileList;
+}
+namespace qel {
 class ImageView;
+}
+namespace qel {
 class LimitedLineEdit;
+}
 
 // The editor's main window. It is the only holder of the scenario being edited: every field is
 // the text of one of its controls, and the other windows read and write those controls directly.
@@ -96,11 +102,11 @@ public:
     static void endApplication();
 
     // --- Controls, named as in the layout; each also carries its name as objectName ---
-    ImageView* Image1;      // banner
+    qel::ImageView* Image1;      // banner
     QLabel* Label2;         // "Open Flight"
     QLineEdit* Text1;       // flight
     QLabel* Label9;         // strip between flight box and flight list
-    FileList* File5;        // flight list
+    qel::FileList* File5;        // flight list
     QPushButton* Command11; // open a scenario
     QLabel* Label7;         // " Edit File"
     QGroupBox* Frame6;      // "Cloud Sets"
@@ -123,8 +129,8 @@ public:
     QRadioButton* Option11;
     QRadioButton* Option28;
     QLabel* Label3;          // "Enter a Description..."
-    LimitedLineEdit* Text23; // description
-    ImageView* Image2;       // picture
+    qel::LimitedLineEdit* Text23; // description
+    qel::ImageView* Image2;       // picture
     QPushButton* Command2;   // "Clr."
     QLabel* Label6;          // "      Add Picture?"
     QPushButton* Command9;   // picture picker

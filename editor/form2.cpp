@@ -21,7 +21,7 @@ const QColor litGreen(0, 255, 0);
 
 QPushButton* topicButton(QWidget* parent, const char* name, const QString& caption, int top)
 {
-    auto* button = new WrappingButton(caption, parent);
+    auto* button = new qel::WrappingButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(qel::twips::rect(120, top, 1095, 495));
     button->setAutoDefault(false);

@@ -35,13 +35,13 @@ Form4::Form4(Form1* main)
 
 void Form4::createControls()
 {
-    Image1 = new ImageView(this);
+    Image1 = new qel::ImageView(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(qel::twips::rect(240, 240, 2415, 1815));
     Image1->setFrameShape(QFrame::Box);
     Image1->setLineWidth(1);
 
-    File1 = new FileList(this);
+    File1 = new qel::FileList(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(qel::twips::rect(3000, 240, 1935, 1650));
 
@@ -65,8 +65,8 @@ void Form4::createControls()
 
 void Form4::connectHandlers()
 {
-    connect(File1, &FileList::entryChosen, this, &Form4::File1_Click);
-    connect(File1, &FileList::entryDoubleClicked, this, &Form4::File1_DblClick);
+    connect(File1, &qel::FileList::entryChosen, this, &Form4::File1_Click);
+    connect(File1, &qel::FileList::entryDoubleClicked, this, &Form4::File1_DblClick);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &Form4::Command4_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);

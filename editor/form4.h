@@ -3,8 +3,12 @@
 #include <QDialog>
 
 class Form1;
+namespace qel {
 class FileList;
+}
+namespace qel {
 class ImageView;
+}
 class QPushButton;
 
 // "Select": lists the bitmaps of the qel folder, previews the selected one and attaches it to the
@@ -21,8 +25,8 @@ public:
     void Command4_Click(); // "Edit"
     void Command2_Click(); // "Exit"
 
-    ImageView* Image1; // preview
-    FileList* File1;
+    qel::ImageView* Image1; // preview
+    qel::FileList* File1;
     QPushButton* Command1;
     QPushButton* Command4;
     QPushButton* Command2;

@@ -97,7 +97,7 @@ Form5::Form5(Form1& main)
     setFixedSize(qel::twips::size(2820, 1845));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    File1 = new FileList(this);
+    File1 = new qel::FileList(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(qel::twips::rect(120, 120, 1695, 1455));
     selectButton = new QPushButton(tr("Select"), this);
@@ -114,7 +114,7 @@ Form5::Form5(Form1& main)
 
     connect(selectButton, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
-    connect(File1, &FileList::entryDoubleClicked, this, &Form5::File1_DblClick);
+    connect(File1, &qel::FileList::entryDoubleClicked, this, &Form5::File1_DblClick);
     Form_Load();
 }
 

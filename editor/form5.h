@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
+namespace qel {
 class FileList;
+}
 class Form1;
 class QDir;
 class QLineEdit;
@@ -25,7 +27,7 @@ public:
     void File1_DblClick();
     void Command2_Click(); // "Exit"
 
-    FileList* File1;
+    qel::FileList* File1;
     QPushButton* selectButton; // objectName "command1"
     QPushButton* Command2;     // "Exit"
 

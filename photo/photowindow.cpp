@@ -75,12 +75,12 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                     int h)
 {
-    return place(new WrappingButton(caption, parent), name, l, t, w, h);
+    return place(new qel::WrappingButton(caption, parent), name, l, t, w, h);
 }
 
-ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h)
+qel::ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h)
 {
-    auto* box = place(new ImageView(parent), name, l, t, w, h);
+    auto* box = place(new qel::ImageView(parent), name, l, t, w, h);
     box->setFrameShape(QFrame::NoFrame);
     box->setStretch(false);
     QPalette grey = box->palette();
@@ -145,7 +145,7 @@ void PhotoWindow::createPictures()
 {
     Picture1 = pictureBox(this, "Picture1", 1800, 2640, 2415, 1815);
     // Image1 lies over the whole box; while it is empty it lets the box's own picture show.
-    Image1 = place(new ImageView(Picture1), "Image1", 0, 0, 2415, 1815);
+    Image1 = place(new qel::ImageView(Picture1), "Image1", 0, 0, 2415, 1815);
     Image1->setFrameShape(QFrame::NoFrame);
     Image1->setStretch(true);
     Picture2 = pictureBox(this, "Picture2", 4080, 0, 2415, 1815);
@@ -166,7 +166,7 @@ void PhotoWindow::createButtons()
 
 void PhotoWindow::createProbe()
 {
-    File2 = place(new FileList(this), "File2", 6360, 2640, 375, 285);
+    File2 = place(new qel::FileList(this), "File2", 6360, 2640, 375, 285);
     File2->setFolder(QDir::current(), QStringLiteral("*.zxz"));
     File2->hide();
 }
@@ -242,7 +242,7 @@ QImage PhotoWindow::heldIfSame(const QImage& fresh) const
 {
     if (fresh.isNull())
         return fresh;
-    for (const ImageView* view : {Image1, Picture1, Picture2}) {
+    for (const qel::ImageView* view : {Image1, Picture1, Picture2}) {
         const QImage& held = view->image();
         if (held.size() == fresh.size() && held.format() == fresh.format() && held == fresh)
             return held;

@@ -5,8 +5,12 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+namespace qel {
 class FileList;
+}
+namespace qel {
 class ImageView;
+}
 
 namespace photo {
 
@@ -35,14 +39,14 @@ public:
     QLineEdit* Text3;      // the name to save under
     QPushButton* Command1; // "Save for use With QEL file"
     QPushButton* Command8; // "Refresh Window"
-    ImageView* Picture1;   // preview box; its own picture is the start-up capture, unscaled
-    ImageView* Image1;     // the capture, stretched over the whole preview box
+    qel::ImageView* Picture1;   // preview box; its own picture is the start-up capture, unscaled
+    qel::ImageView* Image1;     // the capture, stretched over the whole preview box
     QLabel* Label2;        // how to save a full-screen photo
     QPushButton* Command5; // "Save as full screen photo"
     QPushButton* Command7; // "AutoSave  "
     QPushButton* Command6; // "Exit"
-    ImageView* Picture2;   // copy buffer, never shown
-    FileList* File2;       // file probe, never shown
+    qel::ImageView* Picture2;   // copy buffer, never shown
+    qel::FileList* File2;       // file probe, never shown
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -237,7 +237,7 @@ void TestCommon::fileListMatchesAndSortsIgnoringCase()
     for (const char* name : {"b.bmp", "A.BMP", "c.Bmp", "d.bmpx", "e.qel", "bmp"})
         sim.write(QStringLiteral("qel/") + name, "x");
     sim.mkdir("qel/f.bmp");
-    FileList list;
+    qel::FileList list;
     list.setFolder(QDir(sim.filePath("qel")), "*.bmp");
     QCOMPARE(list.names(), QStringList({"A.BMP", "b.bmp", "c.Bmp"}));
     list.setPattern("*.zxz");
@@ -253,9 +253,9 @@ void TestCommon::fileListSelection()
     SimFolder sim;
     sim.write("pilots/one.stn", "x");
     sim.write("pilots/two.stn", "x");
-    FileList list;
+    qel::FileList list;
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
-    QSignalSpy clicked(&list, &FileList::entryChosen);
+    QSignalSpy clicked(&list, &qel::FileList::entryChosen);
     QCOMPARE(list.selectedName(), QString());
     list.selectName("two.stn");
     QCOMPARE(list.selectedName(), QStringLiteral("two.stn"));

@@ -66,7 +66,7 @@ void TestFileListOrder::orderIgnoresCaseLikeWindows()
     for (const char* name : {"b.stn", "Z.stn", "B.stn", "AB.stn", "a.stn", "_.stn", "[x].stn",
                              "\xc3\xa4.stn", "\xc3\x84.stn"})
         sim.write(QStringLiteral("pilots/") + QString::fromUtf8(name), "x");
-    FileList list;
+    qel::FileList list;
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
     // "[" and "_" lie between "Z" and "a", so they come before every letter once case is ignored;
     // names equal but for case keep a fixed order, upper case first; "ä" folds after "z".
@@ -108,7 +108,7 @@ void TestFileListOrder::patterns()
     SimFolder sim;
     for (const char* name : {"a.stn", "b.STN", "c.Stn", "ab.stx", "a.stn.bak"})
         sim.write(QStringLiteral("pilots/") + name, "x");
-    FileList list;
+    qel::FileList list;
     list.setFolder(QDir(sim.filePath("pilots")), pattern);
     QCOMPARE(list.names(), listed);
 }
@@ -131,7 +131,7 @@ void TestFileListOrder::linksAndHiddenFiles()
     // As QDir lists Files | Hidden | System: a link counts as what it points to, a broken link
     // is listed, folders are not.
     const QStringList expected{".hidden.stn", "broken.stn", "plain.stn", "tofile.stn"};
-    FileList list;
+    qel::FileList list;
     list.setFolder(QDir(pilots), "*.stn");
     QCOMPARE(list.names(), expected);
     QStringList raw = qel::listing::fileNames(pilots);
@@ -153,7 +153,7 @@ void TestFileListOrder::manyFlights()
         expected << name;
     }
     const QDir pilots(sim.filePath("pilots"));
-    FileList list;
+    qel::FileList list;
     list.setFolder(pilots, "*.stn");
     QCOMPARE(list.count(), 2000);
     // Rows far below the first screenful, asked for first, are already in their places.
@@ -161,13 +161,13 @@ void TestFileListOrder::manyFlights()
     QCOMPARE(list.model()->index(3, 0).data().toString(), expected.at(3));
     QCOMPARE(list.names(), expected); // numbered names: their order ignores the case of "Flight"
 
-    FileList lastFirst; // the view asks for the last row first, to size the rows
+    qel::FileList lastFirst; // the view asks for the last row first, to size the rows
     lastFirst.setFolder(pilots, "*.stn");
     QCOMPARE(lastFirst.model()->index(1999, 0).data().toString(), expected.last());
     QCOMPARE(lastFirst.model()->index(64, 0).data().toString(), expected.at(64));
     QCOMPARE(lastFirst.names(), expected);
 
-    FileList byKeyboard;
+    qel::FileList byKeyboard;
     byKeyboard.setFolder(pilots, "*.stn");
     byKeyboard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&byKeyboard));
@@ -175,7 +175,7 @@ void TestFileListOrder::manyFlights()
     QTest::keyClick(&byKeyboard, Qt::Key_End);
     QCOMPARE(byKeyboard.selectedName(), expected.last());
 
-    FileList bySearch;
+    qel::FileList bySearch;
     bySearch.setFolder(pilots, "*.stn");
     bySearch.selectName(expected.at(1999));
     QCOMPARE(bySearch.selectedName(), expected.at(1999));
@@ -203,10 +203,10 @@ void TestFileListOrder::showNameIgnoresCaseAndIsNoChoice()
         sim.write(QStringLiteral("pilots/") + flight, "x");
     if (QDir(sim.filePath("pilots")).entryList(QDir::Files).size() < 4 && name == selected)
         QSKIP("This file system holds one file for B.stn and b.stn, as Windows does.");
-    FileList list;
+    qel::FileList list;
     list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
     list.selectName(QStringLiteral("c.stn")); // chosen before
-    QSignalSpy chosen(&list, &FileList::entryChosen);
+    QSignalSpy chosen(&list, &qel::FileList::entryChosen);
     list.showName(name);
     QCOMPARE(list.selectedName(), selected);
     QCOMPARE(chosen.count(), 0);
@@ -223,7 +223,7 @@ void TestFileListOrder::onlyWholeRowsAreShown()
 {
     QFETCH(int, height);
     SimFolder sim;
-    FileList list;
+    qel::FileList list;
     list.setFolder(flights(sim, 30), "*.stn");
     list.resize(120, height);
     list.show();
@@ -240,7 +240,7 @@ void TestFileListOrder::onlyWholeRowsAreShown()
 void TestFileListOrder::longNamesShowWholeAsToolTip()
 {
     SimFolder sim;
-    FileList list;
+    qel::FileList list;
     list.setFolder(flights(sim, 4, 2), "*.stn");
     list.resize(120, 90);
     list.show();
@@ -262,7 +262,7 @@ void TestFileListOrder::focusShowsBeforeAnyEntryIsChosen()
 {
     SimFolder sim;
     QWidget window;
-    auto* list = new FileList(&window);
+    auto* list = new qel::FileList(&window);
     list->setFolder(flights(sim, 4), "*.stn");
     auto* other = new QPushButton(QStringLiteral("other"), &window);
     auto* layout = new QVBoxLayout(&window);

@@ -180,7 +180,7 @@ void expectOpen(ModalAnswerer& a, const QString& name, OpenResult* result = null
                 std::function<void(QWidget*)> before = {}, bool doubleClick = false)
 {
     a.expectWindow(QStringLiteral("Form5"), [=](QWidget* w) {
-        auto* list = w->findChild<FileList*>(QStringLiteral("File1"));
+        auto* list = w->findChild<qel::FileList*>(QStringLiteral("File1"));
         if (before)
             before(w);
         list->selectName(name);
@@ -269,7 +269,7 @@ void TestOpenDialog::layoutAndList()
     a.expectWindow(QStringLiteral("Form5"), [](QWidget* w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("Open QEL file..."));
         QCOMPARE(w->size(), QSize(188, 123));
-        auto* list = w->findChild<FileList*>(QStringLiteral("File1"));
+        auto* list = w->findChild<qel::FileList*>(QStringLiteral("File1"));
         QVERIFY(list);
         QCOMPARE(list->names(), (QStringList{"A.QEL", "b.qel"}));
         QCOMPARE(list->selectedName(), QString());
@@ -801,7 +801,7 @@ void TestOpenDialog::leavingChangesNothing()
     const QString before = mainState(form);
     ModalAnswerer a;
     a.expectWindow(QStringLiteral("Form5"), [how](QWidget* w) {
-        w->findChild<FileList*>(QStringLiteral("File1"))->selectName(QStringLiteral("x.qel"));
+        w->findChild<qel::FileList*>(QStringLiteral("File1"))->selectName(QStringLiteral("x.qel"));
         if (how == 0)
             w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
         else if (how == 1)
@@ -832,7 +832,7 @@ void TestOpenDialog::onlyOneOpenDialog()
     QCOMPARE(dialogs, 1);
     // A new showing starts afresh.
     a.expectWindow(QStringLiteral("Form5"), [](QWidget* w) {
-        QCOMPARE(w->findChild<FileList*>(QStringLiteral("File1"))->selectedName(), QString());
+        QCOMPARE(w->findChild<qel::FileList*>(QStringLiteral("File1"))->selectedName(), QString());
         w->close();
     });
     form.Command11->click();

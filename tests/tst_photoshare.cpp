@@ -47,7 +47,7 @@ std::unique_ptr<PhotoWindow> started()
     return form;
 }
 
-const uchar* bitsOf(const ImageView* view)
+const uchar* bitsOf(const qel::ImageView* view)
 {
     return view->image().constBits();
 }

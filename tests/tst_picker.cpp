@@ -36,12 +36,12 @@ QByteArray bmp(int width, int height, QColor colour)
     return b;
 }
 
-QRgb pixel(const ImageView* view)
+QRgb pixel(const qel::ImageView* view)
 {
     return view->hasImage() ? view->image().pixel(0, 0) : 0;
 }
 
-void clickEntry(FileList* list, const QString& name)
+void clickEntry(qel::FileList* list, const QString& name)
 {
     const int row = int(list->names().indexOf(name));
     QVERIFY2(row >= 0, qPrintable(name));
@@ -49,7 +49,7 @@ void clickEntry(FileList* list, const QString& name)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
 }
 
-void doubleClickEntry(FileList* list, const QString& name)
+void doubleClickEntry(qel::FileList* list, const QString& name)
 {
     const int row = int(list->names().indexOf(name));
     QVERIFY2(row >= 0, qPrintable(name));
