@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace banner {
+namespace qel::editor::banner {
 
 namespace {
 
@@ -65,4 +65,4 @@ QImage image(const QFont& windowFont)
     return picture;
 }
 
-} // namespace banner
+} // namespace qel::editor::banner

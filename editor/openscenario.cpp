@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace scenario {
+namespace qel::scenario {
 
 Decoded readFile(const QString& path)
 {
@@ -39,18 +39,18 @@ Decoded readFile(const QString& path)
     return decode(bytes);
 }
 
-qel::pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name)
+pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name)
 {
-    if (const QString problem = qel::names::bareNameProblem(name); !problem.isEmpty())
+    if (const QString problem = names::bareNameProblem(name); !problem.isEmpty())
         return {{},
                 QCoreApplication::translate(
                     "openScenario", "It is not the plain name of a file in the \"qel\" folder. %1")
                     .arg(problem)};
-    if (!qel::paths::fileExists(qelFolder, name))
+    if (!paths::fileExists(qelFolder, name))
         return {{},
                 QCoreApplication::translate("openScenario",
                                             "There is no such file in the \"qel\" folder.")};
-    return qel::pictures::load(qel::paths::filePath(qelFolder, name));
+    return pictures::load(paths::filePath(qelFolder, name));
 }
 
-} // namespace scenario
+} // namespace qel::scenario

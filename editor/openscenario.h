@@ -8,7 +8,7 @@
 
 // Reading a scenario file back, with every check done before the editor is touched, so a bad file
 // leaves the main window as it was.
-namespace scenario {
+namespace qel::scenario {
 
 // A scenario file holds a few hundred bytes; anything much larger is not one.
 inline constexpr qint64 maxFileSize = 64 * 1024;
@@ -21,4 +21,4 @@ Decoded readFile(const QString& path);
 // folder part, "..", empty) is refused, so no picture is ever looked for outside that folder.
 qel::pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name);
 
-} // namespace scenario
+} // namespace qel::scenario

@@ -8,10 +8,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
-bool saveScenario(QWidget* parent, const scenario::Fields& fields)
+namespace qel::editor {
+
+bool saveScenario(QWidget* parent, const Scenario& scenario)
 {
-    using namespace qel;
-    const QString& name = fields.fileName;
+    const QString& name = scenario.fileName;
     if (const QString problem = names::bareNameProblem(name); !problem.isEmpty()) {
         messages::showFailure(
             parent, QCoreApplication::translate("saveScenario",
@@ -30,7 +31,7 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
                 QCoreApplication::translate("saveScenario", "the scenario cannot be saved"), true));
         return false;
     }
-    const scenario::Encoded encoded = scenario::encode(fields);
+    const scenario::Encoded encoded = scenario::encode(scenario);
     if (!encoded.error.isEmpty()) {
         messages::showFailure(
             parent, QCoreApplication::translate("saveScenario", "The scenario cannot be saved. %1")
@@ -54,3 +55,5 @@ bool saveScenario(QWidget* parent, const scenario::Fields& fields)
     messages::showSaved(parent, exists);
     return true;
 }
+
+} // namespace qel::editor

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QList>
 
-namespace scenario {
+namespace qel::scenario {
 
 namespace {
 
@@ -77,7 +77,7 @@ bool isJumpLabel(const QString& line)
     return i >= line.size() || !line[i].isLetterOrNumber() || isLeadingSeparator(line[i]);
 }
 
-Encoded encode(const Fields& f)
+Encoded encode(const Scenario& f)
 {
     const NamedField fields[] = {
         {QT_TRANSLATE_NOOP("scenario", "description"), &f.description},
@@ -170,7 +170,7 @@ Decoded decode(const QByteArray& bytes)
                 .arg(lineCount)};
     }
     auto line = [&lines](int number) { return qel::ansi::decode(lines.at(number - 1)); };
-    ReadBack r;
+    Scenario r;
     r.picture = line(6);
     r.flight = line(7);
     r.fileName = line(8);
@@ -182,4 +182,4 @@ Decoded decode(const QByteArray& bytes)
     return {r, {}};
 }
 
-} // namespace scenario
+} // namespace qel::scenario

@@ -1,106 +1,166 @@
 #include "styledialog.h"
 
 #include "accessiblenames.h"
-#include "form1.h"
 #include "twips.h"
 #include "uiconstants.h"
 
-#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
-#include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace qel::editor {
 
 namespace {
 
 QRect pixels(const QRect& twips)
 {
-    return qel::twips::rect(twips.left(), twips.top(), twips.width(), twips.height());
+    return twips::rect(twips.left(), twips.top(), twips.width(), twips.height());
+}
+
+QString caption(const char* text)
+{
+    return QCoreApplication::translate(codeCaptionContext, text);
+}
+
+void paintNavy(QWidget* widget)
+{
+    QPalette navyText = widget->palette();
+    navyText.setColor(QPalette::WindowText, ui::navy);
+    widget->setPalette(navyText);
 }
 
 } // namespace
 
-StyleDialog::StyleDialog(Form1& main, const Layout& layout)
-    : QDialog(&main)
-    , m_main(main)
+StyleDialog::StyleDialog(const StyleDialogLayout& layout, QWidget* parent)
+    : QDialog(parent)
+    , m_layout(layout)
 {
     setObjectName(QLatin1String(layout.name));
-    setWindowTitle(layout.title);
+    setWindowTitle(caption(layout.title));
     // A dialog is a window of its own and does not take its parent's font on its own.
-    setFont(main.font());
-    setFixedSize(qel::twips::size(layout.client.width(), layout.client.height()));
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    Frame1 = new QGroupBox(layout.frameCaption, this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(pixels(layout.frame));
-    QPalette navyText = Frame1->palette();
-    navyText.setColor(QPalette::WindowText, qel::ui::navy);
-    Frame1->setPalette(navyText);
-
-    Command1 = new QPushButton(tr("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(pixels(layout.ok));
-    Command1->setDefault(true);
-    Command1->raise();
-    connect(Command1, &QPushButton::clicked, this, &StyleDialog::Command1_Click);
+    if (parent)
+        setFont(parent->font());
+    setFixedSize(twips::size(layout.client.width(), layout.client.height()));
+    createFrame();
+    createChoices();
+    createNote();
+    arrangeKeyboardAccess();
 }
 
-QRadioButton* StyleDialog::addChoice(const char* name, const QString& caption, int left, int top,
-                                     int width, int height)
+void StyleDialog::createFrame()
 {
-    auto* choice = new QRadioButton(caption, Frame1);
-    choice->setObjectName(QLatin1String(name));
-    choice->setGeometry(qel::twips::rect(left, top, width, height));
-    m_choices.append(choice);
+    m_frame = new QGroupBox(caption(m_layout.frameCaption), this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_frame->setGeometry(pixels(m_layout.frame));
+    paintNavy(m_frame);
+
+    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("Command1"));
+    m_okButton->setGeometry(pixels(m_layout.ok));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void StyleDialog::createChoices()
+{
+    for (const CodeOption& variant : m_layout.variants) {
+        auto* choice = new QRadioButton(caption(variant.caption), m_frame);
+        choice->setObjectName(QLatin1String(variant.name));
+        choice->setGeometry(pixels(variant.place));
+        m_choices.append(choice);
+    }
     // The OK button lies over the frame's right-hand part and must stay clickable.
-    Command1->raise();
-    return choice;
-}
-
-void StyleDialog::finish(QRadioButton* preset, const QList<std::function<void()>>& handlers)
-{
-    Q_ASSERT(handlers.size() == m_choices.size());
-    m_preset = preset;
-    // Before the handlers are connected: a new dialog shows its preset without writing a code.
-    m_preset->setChecked(true);
+    m_okButton->raise();
+    // Before the choices hand on codes: a new dialog shows its preset without writing one.
+    selectPreset();
     for (qsizetype i = 0; i < m_choices.size(); ++i) {
-        connect(m_choices[i], &QRadioButton::toggled, this, [handler = handlers[i]](bool on) {
+        const QString code = QLatin1String(m_layout.variants[i].code);
+        connect(m_choices[i], &QRadioButton::toggled, this, [this, code](bool on) {
             if (on)
-                handler();
+                emit variantChosen(code);
         });
     }
-    // The choices top to bottom, then "OK", which Enter presses from anywhere in the dialog.
+}
+
+void StyleDialog::createNote()
+{
+    if (!m_layout.note)
+        return;
+    m_note = new QLabel(caption(m_layout.note), this);
+    m_note->setObjectName(QStringLiteral("Label1"));
+    m_note->setGeometry(pixels(m_layout.notePlace));
+    m_note->setWordWrap(true);
+    m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitNoteToItsPlace();
+    paintNavy(m_note);
+}
+
+// The note's place is fixed; with the screen's fonts it may need a smaller size to show whole.
+void StyleDialog::fitNoteToItsPlace()
+{
+    const QRect room = m_note->contentsRect();
+    const auto fits = [&](const QFont& font) {
+        const QRect needed = QFontMetrics(font).boundingRect(
+            room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, m_note->text());
+        return needed.height() <= room.height();
+    };
+    QFont font = m_note->font();
+    // The editor's font may be set in pixels or in points.
+    if (font.pixelSize() > 0) {
+        while (font.pixelSize() > 8 && !fits(font))
+            font.setPixelSize(font.pixelSize() - 1);
+    } else {
+        while (font.pointSizeF() > 6.0 && !fits(font))
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    m_note->setFont(font);
+}
+
+// The variants top to bottom (the table lists them so), then "OK", which Enter presses from
+// anywhere in the dialog.
+void StyleDialog::arrangeKeyboardAccess()
+{
     for (qsizetype i = 1; i < m_choices.size(); ++i)
         setTabOrder(m_choices[i - 1], m_choices[i]);
-    setTabOrder(m_choices.last(), Command1);
-    qel::accessibility::tabToSelectedOption(*Frame1);
-}
-
-void StyleDialog::Command1_Click()
-{
-    close();
-}
-
-void StyleDialog::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
-    if (event->isAccepted())
-        m_unloaded = true;
+    setTabOrder(m_choices.last(), m_okButton);
+    accessibility::tabToSelectedOption(*m_frame);
 }
 
 void StyleDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    qel::accessibility::nameControls(*this);
-    // The keyboard starts on the choice on show, so the arrow keys move on from there.
+    accessibility::nameControls(*this);
+    // The keyboard starts on the variant on show, so the arrow keys move on from there.
     if (QRadioButton* choice = selectedChoice())
         choice->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void StyleDialog::selectPreset()
 {
-    m_preset->setChecked(true);
+    presetChoice()->setChecked(true);
+}
+
+void StyleDialog::selectVariant(const QString& code)
+{
+    if (QRadioButton* choice = choiceFor(code))
+        choice->setChecked(true);
+}
+
+QRadioButton* StyleDialog::presetChoice() const
+{
+    return choiceFor(QLatin1String(m_layout.preset));
+}
+
+QRadioButton* StyleDialog::choiceFor(const QString& code) const
+{
+    for (qsizetype i = 0; i < m_choices.size(); ++i) {
+        if (code == QLatin1String(m_layout.variants[i].code))
+            return m_choices[i];
+    }
+    return nullptr;
 }
 
 QRadioButton* StyleDialog::selectedChoice() const
@@ -112,7 +172,4 @@ QRadioButton* StyleDialog::selectedChoice() const
     return nullptr;
 }
 
-void StyleDialog::writeCode(const QString& code)
-{
-    m_main.Text2->setText(code);
-}
+} // namespace qel::editor

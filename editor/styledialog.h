@@ -1,59 +1,55 @@
 #pragma once
 
+#include "scenariocodes.h"
+
 #include <QDialog>
+#include <QList>
 
-#include <functional>
-
-class Form1;
-class QAbstractButton;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// What the three cloud style dialogs share: one frame of exclusive choices and a small "OK"
-// button lying over the frame. Every choice writes its code into the main window's cloud style
-// field the moment it becomes selected, so there is nothing to hand back and nothing to cancel.
+namespace qel::editor {
+
+// A cloud style dialog: one frame of exclusive variants and a small "OK" button lying over the
+// frame. Every variant hands its code on the moment it becomes selected, so there is nothing to
+// hand back at the end and nothing to cancel; "OK", Escape and the window's frame all just close.
 class StyleDialog : public QDialog {
     Q_OBJECT
 public:
-    QGroupBox* Frame1;
-    QPushButton* Command1; // "OK"
+    // Made at its preset variant, without handing on a code.
+    StyleDialog(const StyleDialogLayout& layout, QWidget* parent);
 
-    // "OK": unloads the dialog, and with it its choice.
-    void Command1_Click();
-
-    // Selects the choice the dialog starts with. Its code is the one the main window's option
-    // writes on selection, so selecting it there and here agree.
+    StyleDialogKind kind() const { return m_layout.kind; }
+    // Selects the preset, whose code is the one the main window's option writes on selection, so
+    // selecting it there and here agree.
     void selectPreset();
-    QRadioButton* presetChoice() const { return m_preset; }
-    // The selected choice, or nullptr.
+    // Selects the variant that stands for `code`; a code of no variant here selects nothing.
+    void selectVariant(const QString& code);
+    QRadioButton* presetChoice() const;
+    // The selected variant, or nullptr.
     QRadioButton* selectedChoice() const;
-    // Closed: the object goes soon, but counts as absent from now on.
-    bool isUnloaded() const { return m_unloaded; }
+
+signals:
+    void variantChosen(const QString& code);
 
 protected:
-    struct Layout {
-        const char* name;
-        QString title;
-        QString frameCaption;
-        QRect client; // twips: only width and height count
-        QRect frame;  // twips
-        QRect ok;     // twips
-    };
-    StyleDialog(Form1& main, const Layout& layout);
-
-    QRadioButton* addChoice(const char* name, const QString& caption, int left, int top, int width,
-                            int height);
-    // Call once every choice exists: selects `preset` (running no handler) and from then on
-    // runs `handlers[i]` when choice i becomes selected.
-    void finish(QRadioButton* preset, const QList<std::function<void()>>& handlers);
-    void writeCode(const QString& code);
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    Form1& m_main;
-    QList<QRadioButton*> m_choices;
-    QRadioButton* m_preset = nullptr;
-    bool m_unloaded = false;
+    void createFrame();
+    void createChoices();
+    void createNote();
+    void fitNoteToItsPlace();
+    void arrangeKeyboardAccess();
+    QRadioButton* choiceFor(const QString& code) const;
+
+    const StyleDialogLayout& m_layout;
+    QGroupBox* m_frame = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QList<QRadioButton*> m_choices; // in the order of m_layout.variants
+    QLabel* m_note = nullptr;
 };
+
+} // namespace qel::editor

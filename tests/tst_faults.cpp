@@ -3,9 +3,10 @@
 // names and descriptions that only Windows' rules make dangerous. Each ends with every file that
 // was on disk byte-identical, nothing new left behind, and a failure message shown.
 #include "diskguard.h"
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "faultsupport.h"
 #include "foldertexts.h"
-#include "form1.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
 #include "savescenario.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace qel::editor;
+
 namespace {
 
 // A scenario file as an earlier save left it, written out by hand.
@@ -22,11 +25,12 @@ const QByteArray oldFile = "@echo off\r\ngoto next\r\nOld one\r\ndemo.qel\r\napp
                            "demo.qel\r\nOld one\r\nL\r\nFWIN\r\nSET1\r\napp\r\n:next\r\n\r\n"
                            "call qel.bat L FWIN SET1\r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
 
-void fillIn(Form1& form, const QString& fileName)
+void fillIn(EditorWindow& form, const QString& fileName)
 {
-    form.Text1->setText(QStringLiteral("A.stn"));
-    form.Text24->setText(fileName);
-    form.Text23->setText(QStringLiteral("A long grey afternoon with rain showers from the west"));
+    ui(form).Text1->setText(QStringLiteral("A.stn"));
+    ui(form).Text24->setText(fileName);
+    ui(form).Text23->setText(
+        QStringLiteral("A long grey afternoon with rain showers from the west"));
 }
 
 void prepare(SimFolder& sim)
@@ -52,14 +56,14 @@ scenario::Fields plainFields(const QString& description)
 // existed) and then told of the failure.
 int childSaveScenario()
 {
-    Form1 form;
+    EditorWindow form;
     form.show();
     fillIn(form, QStringLiteral("demo.qel"));
     ModalAnswerer answers;
     if (QFileInfo::exists(QStringLiteral("qel/demo.qel")))
         answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectFailure(QStringLiteral("could not be saved"));
-    form.Command1->click();
+    ui(form).Command1->click();
     if (!answers.allAnswered()) {
         std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
         return 1;
@@ -120,11 +124,11 @@ void TestFaults::targetNameTakenByFolder()
     sim.write(QStringLiteral("qel/demo.qel/inside.txt"), "kept");
     const DiskGuard onDisk(sim.path());
 
-    Form1 form;
+    EditorWindow form;
     fillIn(form, QStringLiteral("demo.qel"));
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("A folder of that name is in the way."));
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
@@ -136,11 +140,11 @@ void TestFaults::qelFolderIsAFile()
     sim.write(QStringLiteral("qel"), "a file called qel");
     const DiskGuard onDisk(sim.path());
 
-    Form1 form;
+    EditorWindow form;
     fillIn(form, QStringLiteral("demo.qel"));
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
@@ -149,7 +153,7 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
 {
     SimFolder sim;
     prepare(sim);
-    Form1 form;
+    EditorWindow form;
     form.show();
     fillIn(form, QStringLiteral("demo.qel"));
     QVERIFY(QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively());
@@ -157,14 +161,14 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
 
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 
     // Once the folder is back, the very same fields save.
     sim.mkdir(QStringLiteral("qel"));
     answers.expectSaved(false);
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY(sim.read(QStringLiteral("qel/demo.qel")).startsWith("@echo off\r\ngoto next\r\n"));
 }
@@ -173,7 +177,7 @@ void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen()
 {
     SimFolder sim;
     prepare(sim);
-    Form1 form;
+    EditorWindow form;
     form.show();
     fillIn(form, QStringLiteral("demo.qel"));
     QVERIFY(QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively());
@@ -182,7 +186,7 @@ void TestFaults::qelFolderReplacedByFileWhileEditorIsOpen()
 
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
@@ -204,11 +208,11 @@ void TestFaults::namesWindowsKeepsForDevices()
     SimFolder sim;
     prepare(sim);
     const DiskGuard onDisk(sim.path());
-    Form1 form;
+    EditorWindow form;
     fillIn(form, name);
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("reserved by Windows for a device"));
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }

@@ -4,13 +4,14 @@
 // nothing on disk changes.
 #include "bmpbytes.h"
 #include "diskguard.h"
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "faultsupport.h"
 #include "filelist.h"
-#include "form1.h"
-#include "form5.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
+#include "openscenariodialog.h"
 #include "simfolder.h"
 
 #include <QCheckBox>
@@ -20,6 +21,8 @@
 
 #include <functional>
 #include <sys/stat.h>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -43,18 +46,18 @@ QByteArray hugeClaimBitmap()
 }
 
 // Everything of the main window that an open could change.
-QStringList mainState(const Form1& form)
+QStringList mainState(const EditorWindow& form)
 {
-    return {form.Text1->text(),
-            form.Text23->text(),
-            form.Text24->text(),
-            form.Text26->text(),
-            form.Text2->text(),
-            form.Text5->text(),
-            form.Text22->text(),
-            form.Text25->text(),
-            QString::number(form.Check1->checkState()),
-            form.Image2->hasImage() ? QStringLiteral("picture") : QStringLiteral("no picture")};
+    return {ui(form).Text1->text(),
+            ui(form).Text23->text(),
+            ui(form).Text24->text(),
+            ui(form).Text26->text(),
+            ui(form).Text2->text(),
+            ui(form).Text5->text(),
+            ui(form).Text22->text(),
+            ui(form).Text25->text(),
+            QString::number(ui(form).Check1->checkState()),
+            ui(form).Image2->hasImage() ? QStringLiteral("picture") : QStringLiteral("no picture")};
 }
 
 void prepare(SimFolder& sim)
@@ -65,11 +68,11 @@ void prepare(SimFolder& sim)
     sim.write(QStringLiteral("qel/other.qel"), scenarioFile(" "));
 }
 
-void editSomething(Form1& form)
+void editSomething(EditorWindow& form)
 {
-    form.Text1->setText(QStringLiteral("A.stn"));
-    form.Text23->setText(QStringLiteral("Being edited"));
-    form.Text24->setText(QStringLiteral("editing.qel"));
+    ui(form).Text1->setText(QStringLiteral("A.stn"));
+    ui(form).Text23->setText(QStringLiteral("Being edited"));
+    ui(form).Text24->setText(QStringLiteral("editing.qel"));
 }
 
 } // namespace
@@ -137,7 +140,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
     QFETCH(QString, told);
     SimFolder sim;
     prepare(sim);
-    Form1 form;
+    EditorWindow form;
     form.show();
     editSomething(form);
     const QStringList before = mainState(form);
@@ -157,7 +160,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
         dialog->Command2->click();
     });
     answers.expectFailure(told);
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY(listed);
     QVERIFY(stayedOpen); // the user can choose another file
@@ -211,7 +214,7 @@ void TestFaultsOpen::scenarioNamesABadPicture()
         QCOMPARE(mkfifo(QFile::encodeName(picturePath).constData(), 0600), 0);
     else if (!pictureBytes.isEmpty())
         sim.write(QStringLiteral("qel/") + QString::fromLatin1(line6), pictureBytes);
-    Form1 form;
+    EditorWindow form;
     form.show();
     editSomething(form);
     const DiskGuard onDisk(sim.path());
@@ -223,13 +226,13 @@ void TestFaultsOpen::scenarioNamesABadPicture()
         dialog->selectButton->click();
     });
     answers.expectFailure(told);
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(answers);
     // The rest of the scenario is open; the picture box stays empty.
-    QCOMPARE(form.Text1->text(), QStringLiteral("B.stn"));
-    QCOMPARE(form.Text24->text(), QStringLiteral("opened.qel"));
-    QCOMPARE(form.Text26->text(), QString::fromLatin1(line6));
-    QVERIFY(!form.Image2->hasImage());
+    QCOMPARE(ui(form).Text1->text(), QStringLiteral("B.stn"));
+    QCOMPARE(ui(form).Text24->text(), QStringLiteral("opened.qel"));
+    QCOMPARE(ui(form).Text26->text(), QString::fromLatin1(line6));
+    QVERIFY(!ui(form).Image2->hasImage());
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
@@ -255,7 +258,7 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
     SimFolder sim;
     prepare(sim);
     sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" ").replace(line, edited));
-    Form1 form;
+    EditorWindow form;
     form.show();
     ModalAnswerer answers;
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
@@ -263,15 +266,15 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
         dialog->File1->selectName(QStringLiteral("demo.qel"));
         dialog->selectButton->click();
     });
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(answers);
-    const QLineEdit* box = field == QLatin1String("flight") ? form.Text1 : form.Text23;
+    const QLineEdit* box = field == QLatin1String("flight") ? ui(form).Text1 : ui(form).Text23;
     QCOMPARE(box->text(), QString::fromLatin1(edited));
 
-    form.Text24->setText(QStringLiteral("demo.qel"));
+    ui(form).Text24->setText(QStringLiteral("demo.qel"));
     const DiskGuard onDisk(sim.path());
     answers.expectFailure(QStringLiteral("The %1 contains the control character").arg(field));
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }

@@ -1,7 +1,8 @@
 // The editor's main window: start state, choosing a flight, the applet flag, "Clr." and "Save".
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "filelist.h"
 #include "foldertexts.h"
-#include "form1.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -61,40 +64,40 @@ private slots:
     void saveFailureKeepsOldFile();
 
 private:
-    static void chooseFlight(Form1& form, const QString& name)
+    static void chooseFlight(EditorWindow& form, const QString& name)
     {
-        form.File5->selectName(name);
-        QCOMPARE(form.Text1->text(), name);
+        ui(form).File5->selectName(name);
+        QCOMPARE(ui(form).Text1->text(), name);
     }
 };
 
 void TestForm1::startState()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     QCOMPARE(form.windowTitle(), QStringLiteral("QELedit 3.0 for Nubivar & Grundex"));
-    QVERIFY(!form.Command1->isEnabled());
-    QVERIFY(!form.Command2->isEnabled());
-    QVERIFY(form.Check1->isChecked());
-    QCOMPARE(form.Text1->text(), QStringLiteral(" "));
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
-    QCOMPARE(form.Text24->text(), QStringLiteral("???.qel"));
-    QCOMPARE(form.Text23->text(), QString());
-    QCOMPARE(form.Text25->text(), QStringLiteral("app"));
-    QCOMPARE(form.Text2->text(), QString());
-    QCOMPARE(form.Text5->text(), QString());
-    QCOMPARE(form.Text22->text(), QString());
-    QVERIFY(form.Option21->isChecked());
-    QVERIFY(form.Option28->isChecked());
-    QVERIFY(form.Option26->isChecked());
-    QVERIFY(!form.Image2->hasImage());
-    QCOMPARE(form.Image1->image().size(), QSize(289, 68));
-    QVERIFY(form.Label8->isHidden());
-    QCOMPARE(form.Label8->text(), QStringLiteral(" "));
-    for (QLineEdit* hidden : {form.Text2, form.Text5, form.Text22, form.Text25})
+    QVERIFY(!ui(form).Command1->isEnabled());
+    QVERIFY(!ui(form).Command2->isEnabled());
+    QVERIFY(ui(form).Check1->isChecked());
+    QCOMPARE(ui(form).Text1->text(), QStringLiteral(" "));
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui(form).Text24->text(), QStringLiteral("???.qel"));
+    QCOMPARE(ui(form).Text23->text(), QString());
+    QCOMPARE(ui(form).Text25->text(), QStringLiteral("app"));
+    QCOMPARE(ui(form).Text2->text(), QString());
+    QCOMPARE(ui(form).Text5->text(), QString());
+    QCOMPARE(ui(form).Text22->text(), QString());
+    QVERIFY(ui(form).Option21->isChecked());
+    QVERIFY(ui(form).Option28->isChecked());
+    QVERIFY(ui(form).Option26->isChecked());
+    QVERIFY(!ui(form).Image2->hasImage());
+    QCOMPARE(ui(form).Image1->image().size(), QSize(289, 68));
+    QVERIFY(ui(form).Label8->isHidden());
+    QCOMPARE(ui(form).Label8->text(), QStringLiteral(" "));
+    for (QLineEdit* hidden : {ui(form).Text2, ui(form).Text5, ui(form).Text22, ui(form).Text25})
         QVERIFY(hidden->isHidden());
-    QVERIFY(form.Text1->isReadOnly());
-    QVERIFY(form.Text26->isReadOnly());
+    QVERIFY(ui(form).Text1->isReadOnly());
+    QVERIFY(ui(form).Text26->isReadOnly());
 }
 
 void TestForm1::layoutFollowsTheTables_data()
@@ -153,7 +156,7 @@ void TestForm1::layoutFollowsTheTables()
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     QCOMPARE(form.size(), QSize(560, 351));
     auto* widget = form.findChild<QWidget*>(name);
     QVERIFY(widget);
@@ -173,10 +176,10 @@ void TestForm1::layoutFollowsTheTables()
 void TestForm1::optionsStayClearOfFramesAndNeighbours()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (QGroupBox* frame : {form.Frame1, form.Frame2, form.Frame6}) {
+    for (QGroupBox* frame : {ui(form).Frame1, ui(form).Frame2, ui(form).Frame6}) {
         const QList<QRadioButton*> options = frame->findChildren<QRadioButton*>();
         for (QRadioButton* o : options) {
             const QRect needed(o->pos(), QSize(o->sizeHint().width(), o->height()));
@@ -196,7 +199,7 @@ void TestForm1::optionsStayClearOfFramesAndNeighbours()
 void TestForm1::everyControlHasItsName()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     const QStringList names = {
         "Image1",   "Label2",   "Text1",    "Label9",   "File5",    "Command11", "Label7",
         "Frame6",   "Option24", "Option25", "Option26", "Frame1",   "Option1",   "Option2",
@@ -213,11 +216,11 @@ void TestForm1::everyControlHasItsName()
 void TestForm1::buttonsLieAboveTheLabelsTheyOverlap()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.childAt(form.Command9->geometry().center()), form.Command9);
-    QCOMPARE(form.childAt(form.Command3->geometry().center()), form.Command3);
+    QCOMPARE(form.childAt(ui(form).Command9->geometry().center()), ui(form).Command9);
+    QCOMPARE(form.childAt(ui(form).Command3->geometry().center()), ui(form).Command3);
 }
 
 void TestForm1::flightListShowsSavedFlightsOnly()
@@ -229,9 +232,9 @@ void TestForm1::flightListShowsSavedFlightsOnly()
     sim.write("pilots/notes.txt", "x");
     sim.write("pilots/stn", "x");
     sim.mkdir("pilots/folder.stn");
-    Form1 form;
-    QCOMPARE(form.File5->names(), QStringList({"alpha.STN", "Bravo.stn", "Zulu.stn"}));
-    QCOMPARE(form.File5->selectedName(), QString());
+    EditorWindow form;
+    QCOMPARE(ui(form).File5->names(), QStringList({"alpha.STN", "Bravo.stn", "Zulu.stn"}));
+    QCOMPARE(ui(form).File5->selectedName(), QString());
 }
 
 void TestForm1::choosingAFlightEnablesSave()
@@ -239,12 +242,12 @@ void TestForm1::choosingAFlightEnablesSave()
     SimFolder sim;
     sim.write("pilots/Meigs.stn", "x");
     sim.write("pilots/Oshkosh.stn", "x");
-    Form1 form;
-    QSignalSpy changes(form.Text1, &QLineEdit::textChanged);
+    EditorWindow form;
+    QSignalSpy changes(ui(form).Text1, &QLineEdit::textChanged);
     chooseFlight(form, "Meigs.stn");
-    QVERIFY(form.Command1->isEnabled());
+    QVERIFY(ui(form).Command1->isEnabled());
     QCOMPARE(changes.count(), 1);
-    form.Text1->setText("Meigs.stn"); // the same text again is no change
+    ui(form).Text1->setText("Meigs.stn"); // the same text again is no change
     QCOMPARE(changes.count(), 1);
     chooseFlight(form, "Oshkosh.stn");
     QCOMPARE(changes.count(), 2);
@@ -255,15 +258,15 @@ void TestForm1::pilotsFolderInAnyLetterCase()
     SimFolder sim(false, true);
     sim.mkdir("PILOTS");
     sim.write("PILOTS/Demo.stn", "x");
-    Form1 form;
-    QCOMPARE(form.File5->names(), QStringList({"Demo.stn"}));
+    EditorWindow form;
+    QCOMPARE(ui(form).File5->names(), QStringList({"Demo.stn"}));
 }
 
 void TestForm1::missingPilotsFolderIsReported()
 {
     SimFolder sim(false, true);
-    Form1 form;
-    QCOMPARE(form.File5->count(), 0);
+    EditorWindow form;
+    QCOMPARE(ui(form).File5->count(), 0);
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noPilots());
     form.reportStartProblems();
@@ -274,96 +277,96 @@ void TestForm1::missingPilotsFolderIsReported()
 void TestForm1::appletFlagFollowsCheckBox()
 {
     SimFolder sim;
-    Form1 form;
-    form.Check1->click();
-    QCOMPARE(form.Text25->text(), QStringLiteral(" "));
-    form.Check1->click();
-    QCOMPARE(form.Text25->text(), QStringLiteral("app"));
-    form.Check1->setChecked(true); // no change, nothing runs
-    QCOMPARE(form.Text25->text(), QStringLiteral("app"));
+    EditorWindow form;
+    ui(form).Check1->click();
+    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
+    ui(form).Check1->click();
+    QCOMPARE(ui(form).Text25->text(), QStringLiteral("app"));
+    ui(form).Check1->setChecked(true); // no change, nothing runs
+    QCOMPARE(ui(form).Text25->text(), QStringLiteral("app"));
 }
 
 void TestForm1::clearRemovesThePicture()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     QImage picture(16, 12, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    form.Image2->setImage(picture);
-    form.Text26->setText("sunset.bmp");
-    QVERIFY(form.Command2->isEnabled());
-    form.Command2->click();
-    QVERIFY(!form.Image2->hasImage());
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
-    QVERIFY(!form.Command2->isEnabled());
+    ui(form).Image2->setImage(picture);
+    ui(form).Text26->setText("sunset.bmp");
+    QVERIFY(ui(form).Command2->isEnabled());
+    ui(form).Command2->click();
+    QVERIFY(!ui(form).Image2->hasImage());
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QVERIFY(!ui(form).Command2->isEnabled());
 }
 
 void TestForm1::clearAfterBlankWasWritten()
 {
     SimFolder sim;
-    Form1 form;
-    form.Text26->setText("a.bmp");
-    form.Command2->click();
-    form.Text26->setText("b.bmp");
-    form.Text26->setText(" ");
-    QVERIFY(form.Command2->isEnabled());
-    form.Command2->click();
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
-    QVERIFY(!form.Command2->isEnabled());
+    EditorWindow form;
+    ui(form).Text26->setText("a.bmp");
+    ui(form).Command2->click();
+    ui(form).Text26->setText("b.bmp");
+    ui(form).Text26->setText(" ");
+    QVERIFY(ui(form).Command2->isEnabled());
+    ui(form).Command2->click();
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QVERIFY(!ui(form).Command2->isEnabled());
 }
 
 void TestForm1::descriptionLimitBindsTypingOnly()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
-    form.Text23->setFocus();
-    QTest::keyClicks(form.Text23, QString(215, QLatin1Char('a')));
-    QCOMPARE(form.Text23->text().size(), 210);
-    QTest::keyClick(form.Text23, Qt::Key_Return);
-    QCOMPARE(form.Text23->text().size(), 210);
-    QTest::keyClick(form.Text23, Qt::Key_Backspace);
-    QTest::keyClicks(form.Text23, "bc");
-    QCOMPARE(form.Text23->text(), QString(209, QLatin1Char('a')) + "b");
+    ui(form).Text23->setFocus();
+    QTest::keyClicks(ui(form).Text23, QString(215, QLatin1Char('a')));
+    QCOMPARE(ui(form).Text23->text().size(), 210);
+    QTest::keyClick(ui(form).Text23, Qt::Key_Return);
+    QCOMPARE(ui(form).Text23->text().size(), 210);
+    QTest::keyClick(ui(form).Text23, Qt::Key_Backspace);
+    QTest::keyClicks(ui(form).Text23, "bc");
+    QCOMPARE(ui(form).Text23->text(), QString(209, QLatin1Char('a')) + "b");
 
     const QString opened(300, QLatin1Char('z'));
-    form.Text23->setText(opened);
-    QCOMPARE(form.Text23->text(), opened);
-    form.Text23->end(false);
-    QTest::keyClicks(form.Text23, "y");
-    QCOMPARE(form.Text23->text(), opened);
-    QTest::keyClick(form.Text23, Qt::Key_Backspace);
-    QCOMPARE(form.Text23->text().size(), 299);
+    ui(form).Text23->setText(opened);
+    QCOMPARE(ui(form).Text23->text(), opened);
+    ui(form).Text23->end(false);
+    QTest::keyClicks(ui(form).Text23, "y");
+    QCOMPARE(ui(form).Text23->text(), opened);
+    QTest::keyClick(ui(form).Text23, Qt::Key_Backspace);
+    QCOMPARE(ui(form).Text23->text().size(), 299);
 }
 
 void TestForm1::pastedDescriptionDropsWhatTheFileCannotHold()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
-    form.Text23->setText("Dusk ");
-    form.Text23->end(false);
+    ui(form).Text23->setText("Dusk ");
+    ui(form).Text23->end(false);
     QApplication::clipboard()->setText(QStringLiteral("over\tthe 雲 Alps €"));
-    form.Text23->paste();
-    QCOMPARE(form.Text23->text(), QStringLiteral("Dusk overthe  Alps €"));
+    ui(form).Text23->paste();
+    QCOMPARE(ui(form).Text23->text(), QStringLiteral("Dusk overthe  Alps €"));
 }
 
 void TestForm1::saveNewFile()
 {
     SimFolder sim;
     sim.write("pilots/Meigs.stn", "x");
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, "Meigs.stn");
-    form.Text24->setText("demo.qel");
+    ui(form).Text24->setText("demo.qel");
     ModalAnswerer answers;
     answers.expectSaved(false);
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), flightOnlyFile("demo.qel", "Meigs.stn", "app"));
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
     // Nothing in the window changes after a save.
-    QCOMPARE(form.Text24->text(), QStringLiteral("demo.qel"));
-    QVERIFY(form.Command1->isEnabled());
+    QCOMPARE(ui(form).Text24->text(), QStringLiteral("demo.qel"));
+    QVERIFY(ui(form).Command1->isEnabled());
 }
 
 void TestForm1::saveExistingAnsweredNoKeepsOldBytes()
@@ -372,12 +375,12 @@ void TestForm1::saveExistingAnsweredNoKeepsOldBytes()
     sim.write("pilots/Meigs.stn", "x");
     const QByteArray old = "earlier scenario, not to be lost\r\n";
     sim.write("qel/demo.qel", old);
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, "Meigs.stn");
-    form.Text24->setText("demo.qel");
+    ui(form).Text24->setText("demo.qel");
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::No);
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), old);
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
@@ -388,14 +391,14 @@ void TestForm1::saveExistingAnsweredYesReplacesCompletely()
     SimFolder sim;
     sim.write("pilots/A.stn", "x");
     sim.write("qel/demo.qel", QByteArray(5000, 'o'));
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, "A.stn");
-    form.Check1->click();
-    form.Text24->setText("demo.qel");
+    ui(form).Check1->click();
+    ui(form).Text24->setText("demo.qel");
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), flightOnlyFile("demo.qel", "A.stn", " "));
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
@@ -406,13 +409,13 @@ void TestForm1::saveOverNameDifferingInCase()
     SimFolder sim;
     sim.write("pilots/A.stn", "x");
     sim.write("qel/DEMO.QEL", "old");
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, "A.stn");
-    form.Text24->setText("demo.qel");
+    ui(form).Text24->setText("demo.qel");
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"DEMO.QEL"}));
     QCOMPARE(sim.read("qel/DEMO.QEL"), flightOnlyFile("demo.qel", "A.stn", "app"));
@@ -436,12 +439,12 @@ void TestForm1::saveRefusesBadNames()
     SimFolder sim;
     sim.write("pilots/A.stn", "x");
     sim.write("qel/keep.qel", "keep");
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, "A.stn");
-    form.Text24->setText(name);
+    ui(form).Text24->setText(name);
     ModalAnswerer answers;
     answers.expectFailure("cannot be saved as");
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"keep.qel"}));
     QCOMPARE(sim.entries(), QStringList({"pilots", "qel"}));
@@ -452,12 +455,12 @@ void TestForm1::saveWithoutQelFolder()
 {
     SimFolder sim(true, false);
     sim.write("pilots/A.stn", "x");
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, "A.stn");
-    form.Text24->setText("demo.qel");
+    ui(form).Text24->setText("demo.qel");
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries(), QStringList({"pilots"}));
 }
@@ -488,13 +491,13 @@ void TestForm1::saveRefusesFieldsTheFileCannotHold()
     QFETCH(QString, message);
     SimFolder sim;
     sim.write("pilots/" + flight, "x");
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, flight);
-    form.Text23->setText(description);
-    form.Text24->setText("demo.qel");
+    ui(form).Text23->setText(description);
+    ui(form).Text24->setText("demo.qel");
     ModalAnswerer answers;
     answers.expectFailure(message);
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY(sim.entries("qel").isEmpty());
 }
@@ -506,20 +509,20 @@ void TestForm1::saveFailureKeepsOldFile()
     sim.write("qel/locked.qel", "locked");
     QFile::setPermissions(sim.filePath("qel/locked.qel"), QFileDevice::ReadOwner);
     sim.mkdir("qel/taken.qel");
-    Form1 form;
+    EditorWindow form;
     chooseFlight(form, "A.stn");
 
-    form.Text24->setText("locked.qel");
+    ui(form).Text24->setText("locked.qel");
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectFailure("read-only");
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/locked.qel"), QByteArray("locked"));
 
-    form.Text24->setText("taken.qel");
+    ui(form).Text24->setText("taken.qel");
     answers.expectFailure("folder");
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"locked.qel", "taken.qel"}));
     QVERIFY(QFileInfo(sim.filePath("qel/taken.qel")).isDir());

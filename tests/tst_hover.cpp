@@ -1,8 +1,9 @@
 // The quick-tips help line: the sentences, the blank background, the controls without a
 // sentence, and the quick-tips button. The pointer is moved through the window system, so
 // every move takes the way a real one takes, through whatever control lies under it.
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "filelist.h"
-#include "form1.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "simfolder.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -40,7 +43,7 @@ const QString cloudStyle = QStringLiteral(
 
 // A point of the window (client coordinates) where the pointer is over `control` itself, not
 // over one of the controls lying on or in it. A list counts with its inner parts.
-QPoint spotOn(Form1& form, QWidget* control)
+QPoint spotOn(EditorWindow& form, QWidget* control)
 {
     const QRect area(control->mapTo(&form, QPoint(0, 0)), control->size());
     const QPoint centre = area.center();
@@ -60,7 +63,7 @@ QPoint spotOn(Form1& form, QWidget* control)
     qFatal("no spot on %s", qPrintable(control->objectName()));
 }
 
-QPoint backgroundSpot(Form1& form)
+QPoint backgroundSpot(EditorWindow& form)
 {
     // Not (0, 0): the test library takes a null point for the window's centre.
     for (int y = 2; y < form.height(); y += 3) {
@@ -82,7 +85,7 @@ public:
         // is counts as none: start each test off the window.
         at(QPoint(-10, -10));
     }
-    Form1& form() { return m_form; }
+    EditorWindow& form() { return m_form; }
     void over(QWidget* control) { at(spotOn(m_form, control)); }
     void overBackground() { at(backgroundSpot(m_form)); }
     void at(const QPoint& p) { QTest::mouseMove(m_form.windowHandle(), p); }
@@ -91,7 +94,7 @@ public:
 
 private:
     SimFolder m_sim;
-    Form1 m_form;
+    EditorWindow m_form;
 };
 
 } // namespace
@@ -129,23 +132,23 @@ void TestHover::tipsOffAtStartYetTheCaptionFollows()
 void TestHover::quickTipsButtonShowsTheLineForGood()
 {
     HoverTest t;
-    Form1& form = t.form();
-    t.over(form.Command1);
-    t.over(form.Command3); // no sentence of its own: the line keeps "Save"'s
+    EditorWindow& form = t.form();
+    t.over(ui(form).Command1);
+    t.over(ui(form).Command3); // no sentence of its own: the line keeps "Save"'s
     QCOMPARE(t.line(), save);
-    const QRect buttonPlace = form.Command3->geometry();
+    const QRect buttonPlace = ui(form).Command3->geometry();
     t.tipsOn();
-    QVERIFY(form.Label8->isVisible());
-    QVERIFY(!form.Command3->isVisible());
+    QVERIFY(ui(form).Label8->isVisible());
+    QVERIFY(!ui(form).Command3->isVisible());
     QCOMPARE(t.line(), quickTips);
-    QVERIFY(form.Label8->geometry().contains(buttonPlace));
+    QVERIFY(ui(form).Label8->geometry().contains(buttonPlace));
     // Where the button was, the line itself now lies; it has no sentence either.
     t.at(buttonPlace.center() + QPoint(3, 2));
     QCOMPARE(t.line(), quickTips);
-    t.over(form.Command7);
+    t.over(ui(form).Command7);
     t.overBackground();
-    QVERIFY(form.Label8->isVisible());
-    QVERIFY(!form.Command3->isVisible());
+    QVERIFY(ui(form).Label8->isVisible());
+    QVERIFY(!ui(form).Command3->isVisible());
 }
 
 void TestHover::everyEntryShowsItsSentence_data()

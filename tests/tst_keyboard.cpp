@@ -2,17 +2,16 @@
 // scenario composed, saved and reopened with keys alone, and a name for every control that a
 // screen reader can announce.
 #include "accessiblenames.h"
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "filelist.h"
-#include "form1.h"
 #include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
+#include "openscenariodialog.h"
+#include "picturepicker.h"
 #include "simfolder.h"
+#include "styledialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -142,10 +143,10 @@ private slots:
     void captionsMakeNames();
 
 private:
-    void showMain(Form1& window);
+    void showMain(EditorWindow& window);
 };
 
-void TestKeyboard::showMain(Form1& window)
+void TestKeyboard::showMain(EditorWindow& window)
 {
     window.show();
     window.activateWindow();
@@ -156,30 +157,30 @@ void TestKeyboard::mainWindowTabOrder()
 {
     SimFolder sim;
     sim.write(QStringLiteral("pilots/Meigs.stn"), "flight");
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     // "Save" and "Clr." start disabled and are passed over; in each option group Tab stops at the
     // selected option only.
     const QStringList expected{"File5",    "Text1",    "Command11", "Option21", "Option28",
                                "Option26", "Check1",   "Command9",  "Text26",   "Text23",
                                "Text24",   "Command3", "Command7",  "Command5", "Command6"};
-    QCOMPARE(tabRound(window.File5), expected);
-    QCOMPARE(backTabRound(window.File5), expected);
+    QCOMPARE(tabRound(ui(window).File5), expected);
+    QCOMPARE(backTabRound(ui(window).File5), expected);
 
     // Once enabled, both take their places.
-    window.File5->selectName(QStringLiteral("Meigs.stn"));
-    window.Text26->setText(QStringLiteral("x.bmp"));
+    ui(window).File5->selectName(QStringLiteral("Meigs.stn"));
+    ui(window).Text26->setText(QStringLiteral("x.bmp"));
     QStringList withButtons = expected;
     withButtons.insert(withButtons.indexOf(QStringLiteral("Text23")), QStringLiteral("Command2"));
     withButtons.insert(withButtons.indexOf(QStringLiteral("Command3")), QStringLiteral("Command1"));
-    QCOMPARE(tabRound(window.File5), withButtons);
+    QCOMPARE(tabRound(ui(window).File5), withButtons);
 
     // The stop follows the selection, whoever made it.
-    window.Option9->setChecked(true);
+    ui(window).Option9->setChecked(true);
     QStringList afterSelection = withButtons;
     afterSelection.replace(afterSelection.indexOf(QStringLiteral("Option28")),
                            QStringLiteral("Option9"));
-    QCOMPARE(tabRound(window.File5), afterSelection);
+    QCOMPARE(tabRound(ui(window).File5), afterSelection);
 }
 
 void TestKeyboard::styleDialogTabOrder_data()
@@ -204,7 +205,7 @@ void TestKeyboard::styleDialogTabOrder()
     QFETCH(QString, dialog);
     QFETCH(QString, firstDown);
     SimFolder sim;
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     QStringList order;
     QString afterDown;
@@ -254,7 +255,7 @@ void TestKeyboard::enterInStyleDialogPressesOk()
     QFETCH(int, downs);
     QFETCH(QString, code);
     SimFolder sim;
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     bool closedByEnter = false;
     ModalAnswerer answerer;
@@ -273,14 +274,16 @@ void TestKeyboard::enterInStyleDialogPressesOk()
     QVERIFY_ANSWERED(answerer);
     QVERIFY(closedByEnter);
     QVERIFY(target->isChecked());
-    QCOMPARE(window.Text2->text(), code);
-    QVERIFY(!window.form3() && !window.form6() && !window.form7());
+    QCOMPARE(ui(window).Text2->text(), code);
+    QVERIFY(!window.styleDialog(StyleDialogKind::Cirrus) &&
+            !window.styleDialog(StyleDialogKind::Overcast) &&
+            !window.styleDialog(StyleDialogKind::Front));
 }
 
 void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
 {
     SimFolder sim;
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form6"), [&](QWidget* d) {
@@ -289,11 +292,11 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
         key(Qt::Key_Down); // "Gray"
         key(Qt::Key_Escape);
     });
-    window.Option4->setFocus(Qt::TabFocusReason);
+    ui(window).Option4->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(window.Text2->text(), QStringLiteral("OG"));
-    QVERIFY(!window.form6());
+    QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
+    QVERIFY(!window.styleDialog(StyleDialogKind::Overcast));
 
     // The next showing starts again from "Bright", as after "OK"; Escape there changes nothing.
     QString shown;
@@ -305,14 +308,14 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
     window.Option4_DblClick();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(window.Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
 }
 
 void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/eve.qel"), scenarioScript("M"));
-    Form1 window;
+    EditorWindow window;
     showMain(window);
 
     // Escape leaves as "Exit" does: nothing is read.
@@ -325,16 +328,16 @@ void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
         key(Qt::Key_Down);
         key(Qt::Key_Escape);
     });
-    window.Command11->setFocus(Qt::TabFocusReason);
+    ui(window).Command11->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"File1", "command1", "Command2"}));
-    QCOMPARE(window.Text1->text(), QStringLiteral(" "));
-    QVERIFY(!window.form5());
+    QCOMPARE(ui(window).Text1->text(), QStringLiteral(" "));
+    QVERIFY(!window.findChild<OpenScenarioDialog*>());
 
     // Enter in the list presses "Select".
     waitActive(&window);
-    window.Command11->setFocus(Qt::TabFocusReason);
+    ui(window).Command11->setFocus(Qt::TabFocusReason);
     answerer.expectWindow(QStringLiteral("Form5"), [&](QWidget* d) {
         waitActive(d);
         QCOMPARE(focusName(), QStringLiteral("File1"));
@@ -344,18 +347,18 @@ void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
     });
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(window.Text1->text(), QStringLiteral("Meigs.stn"));
-    QCOMPARE(window.Text2->text(), QStringLiteral("M"));
-    QCOMPARE(window.Text5->text(), QStringLiteral("FWIN"));
-    QCOMPARE(window.Text22->text(), QStringLiteral("SET1"));
-    QVERIFY(!window.form5());
+    QCOMPARE(ui(window).Text1->text(), QStringLiteral("Meigs.stn"));
+    QCOMPARE(ui(window).Text2->text(), QStringLiteral("M"));
+    QCOMPARE(ui(window).Text5->text(), QStringLiteral("FWIN"));
+    QCOMPARE(ui(window).Text22->text(), QStringLiteral("SET1"));
+    QVERIFY(!window.findChild<OpenScenarioDialog*>());
 }
 
 void TestKeyboard::openDialogEnterWithNothingSelectedStaysOpen()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/eve.qel"), scenarioScript("M"));
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     ModalAnswerer answerer;
     bool stillOpen = false;
@@ -368,7 +371,7 @@ void TestKeyboard::openDialogEnterWithNothingSelectedStaysOpen()
     window.Command11_Click();
     QVERIFY_ANSWERED(answerer);
     QVERIFY(stillOpen);
-    QCOMPARE(window.Text1->text(), QStringLiteral(" "));
+    QCOMPARE(ui(window).Text1->text(), QStringLiteral(" "));
 }
 
 void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
@@ -377,7 +380,7 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
     QImage picture(32, 24, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     QVERIFY(picture.save(sim.filePath(QStringLiteral("qel/alps.bmp")), "BMP"));
-    Form1 window;
+    EditorWindow window;
     showMain(window);
 
     ModalAnswerer answerer;
@@ -390,14 +393,14 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
         key(Qt::Key_Down); // selects the first entry and previews it
         key(Qt::Key_Escape);
     });
-    window.Command9->setFocus(Qt::TabFocusReason);
+    ui(window).Command9->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"File1", "Command2", "Command4", "Command1"}));
-    QCOMPARE(window.Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui(window).Text26->text(), QStringLiteral(" "));
 
     waitActive(&window);
-    window.Command9->setFocus(Qt::TabFocusReason);
+    ui(window).Command9->setFocus(Qt::TabFocusReason);
     answerer.expectWindow(QStringLiteral("Form4"), [&](QWidget* d) {
         waitActive(d);
         key(Qt::Key_Down);
@@ -405,14 +408,14 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
     });
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(window.Text26->text(), QStringLiteral("alps.bmp"));
-    QVERIFY(window.Command2->isEnabled());
+    QCOMPARE(ui(window).Text26->text(), QStringLiteral("alps.bmp"));
+    QVERIFY(ui(window).Command2->isEnabled());
 }
 
 void TestKeyboard::helpWindowKeys()
 {
     SimFolder sim;
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     ModalAnswerer answerer;
     QStringList order;
@@ -427,7 +430,7 @@ void TestKeyboard::helpWindowKeys()
         creatingShown = help->Text1->isVisible();
         key(Qt::Key_Escape);
     });
-    window.Command7->setFocus(Qt::TabFocusReason);
+    ui(window).Command7->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"Command1", "Command2", "Command3", "Command6"}));
@@ -440,12 +443,12 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
     sim.write(QStringLiteral("pilots/Meigs.stn"), "flight");
     sim.write(QStringLiteral("pilots/Oshkosh.stn"), "flight");
     {
-        Form1 window;
+        EditorWindow window;
         showMain(window);
-        window.File5->setFocus(Qt::TabFocusReason);
+        ui(window).File5->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Down);
         key(Qt::Key_Down); // the second flight
-        QCOMPARE(window.Text1->text(), QStringLiteral("Oshkosh.stn"));
+        QCOMPARE(ui(window).Text1->text(), QStringLiteral("Oshkosh.stn"));
         tabTo("Option21");
         // Left from "No Changes" selects "Overcast", whose dialog opens: Gray, then Enter.
         ModalAnswerer answerer;
@@ -457,26 +460,26 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
         });
         key(Qt::Key_Left);
         QVERIFY_ANSWERED(answerer);
-        QCOMPARE(window.Text2->text(), QStringLiteral("OG"));
+        QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
         waitActive(&window);
         QCOMPARE(focusName(), QStringLiteral("Option4"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Option28"));
         key(Qt::Key_Up); // "Default"
-        QCOMPARE(window.Text5->text(), QStringLiteral("FDEF"));
+        QCOMPARE(ui(window).Text5->text(), QStringLiteral("FDEF"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Option26"));
         key(Qt::Key_Up); // "Set2"
-        QCOMPARE(window.Text22->text(), QStringLiteral("SET2"));
+        QCOMPARE(ui(window).Text22->text(), QStringLiteral("SET2"));
         tabTo("Check1");
         key(Qt::Key_Space);
-        QCOMPARE(window.Text25->text(), QStringLiteral(" "));
+        QCOMPARE(ui(window).Text25->text(), QStringLiteral(" "));
         tabTo("Text23");
-        QTest::keyClicks(window.Text23, QStringLiteral("Winter haze"));
+        QTest::keyClicks(ui(window).Text23, QStringLiteral("Winter haze"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Text24"));
         key(Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(window.Text24, QStringLiteral("haze.qel"));
+        QTest::keyClicks(ui(window).Text24, QStringLiteral("haze.qel"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Command1"));
         answerer.expectSaved(false);
@@ -487,7 +490,7 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
 
     // A new editor opens it again, from "Edit file" to "Select", with keys alone. Reading "OG"
     // selects "Overcast", which shows its dialog; Enter there, and the read sets "Gray".
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form5"), [&](QWidget* d) {
@@ -499,31 +502,33 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
         waitActive(d);
         key(Qt::Key_Return);
     });
-    window.File5->setFocus(Qt::TabFocusReason);
+    ui(window).File5->setFocus(Qt::TabFocusReason);
     tabTo("Command11");
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(window.Text1->text(), QStringLiteral("Oshkosh.stn"));
-    QCOMPARE(window.Text23->text(), QStringLiteral("Winter haze"));
-    QCOMPARE(window.Text24->text(), QStringLiteral("haze.qel"));
-    QVERIFY(window.Option4->isChecked());
-    QVERIFY(window.Option11->isChecked());
-    QVERIFY(window.Option25->isChecked());
-    QVERIFY(!window.Check1->isChecked());
-    QCOMPARE(window.Text2->text() + window.Text5->text() + window.Text22->text() +
-                 window.Text25->text(),
+    QCOMPARE(ui(window).Text1->text(), QStringLiteral("Oshkosh.stn"));
+    QCOMPARE(ui(window).Text23->text(), QStringLiteral("Winter haze"));
+    QCOMPARE(ui(window).Text24->text(), QStringLiteral("haze.qel"));
+    QVERIFY(ui(window).Option4->isChecked());
+    QVERIFY(ui(window).Option11->isChecked());
+    QVERIFY(ui(window).Option25->isChecked());
+    QVERIFY(!ui(window).Check1->isChecked());
+    QCOMPARE(ui(window).Text2->text() + ui(window).Text5->text() + ui(window).Text22->text() +
+                 ui(window).Text25->text(),
              QStringLiteral("OGFDEFSET2 "));
 }
 
 void TestKeyboard::everyControlHasAName()
 {
     SimFolder sim;
-    Form1 window;
+    EditorWindow window;
     showMain(window);
     window.Command3_Click(); // the help line shows too
     QCOMPARE(unnamedIn(window), QString());
 
-    QList<QWidget*> dialogs{window.useForm3(), window.useForm6(), window.useForm7()};
+    QList<QWidget*> dialogs{&window.keepStyleDialog(StyleDialogKind::Cirrus),
+                            &window.keepStyleDialog(StyleDialogKind::Overcast),
+                            &window.keepStyleDialog(StyleDialogKind::Front)};
     dialogs << new Form5(window) << new Form2(&window) << new Form4(&window);
     for (QWidget* dialog : dialogs) {
         dialog->show();

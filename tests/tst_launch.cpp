@@ -1,7 +1,8 @@
 // Starting the photo tool and the launcher, and ending the editor. Every program started here
 // is a small stand-in script written by the test, which records that it ran, with what
 // arguments and in which folder.
-#include "form1.h"
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "launch.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
@@ -15,6 +16,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -137,11 +140,11 @@ void TestLaunch::launcherStartsAndTheEditorEnds()
     SimFolder sim;
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
     standin::write(sim.filePath(QStringLiteral("qel.exe")), marker);
-    Form1 form;
+    EditorWindow form;
     form.endEditor = recordEnd;
     form.show();
     ModalAnswerer answerer(1000);
-    QTest::mouseClick(form.Command6, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command6, Qt::LeftButton);
     QVERIFY(g_ended);
     QTRY_COMPARE_WITH_TIMEOUT(
         recorded(marker),
@@ -183,17 +186,17 @@ void TestLaunch::failedLauncherStartKeepsTheEditor()
         sim.mkdir(file);
     else
         sim.write(file, bytes);
-    Form1 form;
+    EditorWindow form;
     form.endEditor = recordEnd;
     form.show();
-    form.Text23->setText(QStringLiteral("unsaved work"));
+    ui(form).Text23->setText(QStringLiteral("unsaved work"));
     ModalAnswerer answerer;
     answerer.expectFailure(told);
-    QTest::mouseClick(form.Command6, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command6, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(!g_ended);
     QVERIFY(form.isVisible());
-    QCOMPARE(form.Text23->text(), QStringLiteral("unsaved work"));
+    QCOMPARE(ui(form).Text23->text(), QStringLiteral("unsaved work"));
 }
 
 void TestLaunch::windowsProgramRunsThroughWine()
@@ -237,12 +240,12 @@ void TestLaunch::windowsProgramWithoutWineIsReported()
 void TestLaunch::exitEndsTheEditorAtOnce()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.endEditor = recordEnd;
     form.show();
-    form.Text23->setText(QStringLiteral("unsaved work"));
+    ui(form).Text23->setText(QStringLiteral("unsaved work"));
     ModalAnswerer answerer(500);
-    QTest::mouseClick(form.Command5, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command5, Qt::LeftButton);
     QVERIFY(g_ended);
     QTest::qWait(50);
     QVERIFY_ANSWERED(answerer); // no question was asked
@@ -253,7 +256,7 @@ void TestLaunch::exitEndsTheEditorAtOnce()
 void TestLaunch::endingLeavesTheEventLoopWithoutClosingSteps()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
     QWidget bystander;
     bystander.show();
@@ -268,7 +271,7 @@ void TestLaunch::endingLeavesTheEventLoopWithoutClosingSteps()
     } watch;
     form.installEventFilter(&watch);
     bystander.installEventFilter(&watch);
-    QTimer::singleShot(0, &form, [&form] { QTest::mouseClick(form.Command5, Qt::LeftButton); });
+    QTimer::singleShot(0, &form, [&form] { QTest::mouseClick(ui(form).Command5, Qt::LeftButton); });
     QTimer failsafe;
     failsafe.setSingleShot(true);
     connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });

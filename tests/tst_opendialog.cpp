@@ -1,16 +1,15 @@
 // The open dialog: a scenario saved by the editor comes back byte for byte, the style dialogs
 // that the read shows behave as when the user chooses, and a bad file changes nothing.
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "filelist.h"
-#include "form1.h"
-#include "form3.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
 #include "openscenario.h"
+#include "openscenariodialog.h"
 #include "simfolder.h"
+#include "styledialog.h"
 
 #include "foldertexts.h"
 #include "optionlookup.h"
@@ -23,6 +22,8 @@
 #include <QRadioButton>
 
 #include <QtTest>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -91,21 +92,22 @@ QString highCharacters()
 }
 
 // Everything of the main window that the open dialog could touch, in one comparable text.
-QString mainState(Form1& f)
+QString mainState(EditorWindow& f)
 {
     QStringList parts;
-    for (QLineEdit* box : {f.Text1, f.Text2, f.Text5, f.Text22, static_cast<QLineEdit*>(f.Text23),
-                           f.Text24, f.Text25, f.Text26})
+    for (QLineEdit* box :
+         {ui(f).Text1, ui(f).Text2, ui(f).Text5, ui(f).Text22,
+          static_cast<QLineEdit*>(ui(f).Text23), ui(f).Text24, ui(f).Text25, ui(f).Text26})
         parts << QStringLiteral("%1=[%2]").arg(box->objectName(), box->text());
     parts << QStringLiteral("style=%1 ground=%2 set=%3")
-                 .arg(checkedIn(f.Frame1), checkedIn(f.Frame2), checkedIn(f.Frame6));
-    parts << QStringLiteral("applet box=%1").arg(int(f.Check1->checkState()));
+                 .arg(checkedIn(ui(f).Frame1), checkedIn(ui(f).Frame2), checkedIn(ui(f).Frame6));
+    parts << QStringLiteral("applet box=%1").arg(int(ui(f).Check1->checkState()));
     parts << QStringLiteral("picture=%1x%2")
-                 .arg(f.Image2->image().width())
-                 .arg(f.Image2->image().height());
+                 .arg(ui(f).Image2->image().width())
+                 .arg(ui(f).Image2->image().height());
     parts << QStringLiteral("save=%1 clr=%2")
-                 .arg(f.Command1->isEnabled())
-                 .arg(f.Command2->isEnabled());
+                 .arg(ui(f).Command1->isEnabled())
+                 .arg(ui(f).Command2->isEnabled());
     return parts.join(QLatin1Char('\n'));
 }
 
@@ -148,20 +150,20 @@ void pressOk(QWidget* dialog)
 
 void expectStyleDialog(ModalAnswerer& a, const QString& dialog, const QString& choice = {},
                        QString* shown = nullptr, QString* codeWhenShown = nullptr,
-                       Form1* form = nullptr)
+                       EditorWindow* form = nullptr)
 {
     a.expectWindow(dialog, [=](QWidget* w) {
         if (shown)
             *shown = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
         if (codeWhenShown)
-            *codeWhenShown = form->Text2->text();
+            *codeWhenShown = ui(*form).Text2->text();
         if (!choice.isEmpty())
             option(w, choice)->click();
         pressOk(w);
     });
 }
 
-void chooseStyle(Form1& f, ModalAnswerer& a, const QString& code)
+void chooseStyle(EditorWindow& f, ModalAnswerer& a, const QString& code)
 {
     const StyleWay& way = styleWay(code);
     if (!way.dialog.isEmpty())
@@ -264,7 +266,7 @@ void TestOpenDialog::layoutAndList()
     sim.write(QStringLiteral("qel/A.QEL"), script({}));
     sim.write(QStringLiteral("qel/notes.txt"), "x");
     sim.write(QStringLiteral("qel/c.qel.bak"), "x");
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     a.expectWindow(QStringLiteral("Form5"), [](QWidget* w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("Open QEL file..."));
@@ -279,9 +281,9 @@ void TestOpenDialog::layoutAndList()
                  QStringLiteral("Exit"));
         w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     });
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(!form.form5());
+    QVERIFY(!form.findChild<OpenScenarioDialog*>());
 }
 
 void TestOpenDialog::roundTrip_data()
@@ -341,14 +343,14 @@ void TestOpenDialog::roundTrip()
 
     ModalAnswerer a;
     {
-        Form1 first;
-        first.File5->selectName(QStringLiteral("Meigs Evening.stn"));
-        first.Text24->setText(QStringLiteral("round trip.qel"));
-        first.Text23->setText(descriptionTexts[description]);
+        EditorWindow first;
+        ui(first).File5->selectName(QStringLiteral("Meigs Evening.stn"));
+        ui(first).Text24->setText(QStringLiteral("round trip.qel"));
+        ui(first).Text23->setText(descriptionTexts[description]);
         if (picture)
-            first.Text26->setText(QStringLiteral("scene.bmp"));
+            ui(first).Text26->setText(QStringLiteral("scene.bmp"));
         if (!applet)
-            first.Check1->click();
+            ui(first).Check1->click();
         chooseStyle(first, a, style);
         const QString groundOption = ground.isEmpty()    ? "Option28"
                                      : ground == "FSUM"  ? "Option8"
@@ -361,30 +363,30 @@ void TestOpenDialog::roundTrip()
                                                   : "Option25";
         option(&first, setOption)->click();
         a.expectSaved(false);
-        first.Command1->click();
+        ui(first).Command1->click();
         QVERIFY_ANSWERED(a);
     }
     const QByteArray saved = sim.read(path);
     QCOMPARE(saved, script(expected));
 
-    Form1 second;
+    EditorWindow second;
     const StyleWay& way = styleWay(style);
     expectOpen(a, QStringLiteral("round trip.qel"));
     if (!way.dialog.isEmpty())
         expectStyleDialog(a, way.dialog);
-    second.Command11->click();
+    ui(second).Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(!second.form5());
-    QCOMPARE(second.Text2->text(), style);
-    QCOMPARE(second.Text23->text(), descriptionTexts[description]);
-    QCOMPARE(second.Image2->hasImage(), picture);
-    QCOMPARE(second.Command2->isEnabled(), picture);
-    QVERIFY(second.Command1->isEnabled());
-    QCOMPARE(second.Check1->isChecked(), applet);
+    QVERIFY(!second.findChild<OpenScenarioDialog*>());
+    QCOMPARE(ui(second).Text2->text(), style);
+    QCOMPARE(ui(second).Text23->text(), descriptionTexts[description]);
+    QCOMPARE(ui(second).Image2->hasImage(), picture);
+    QCOMPARE(ui(second).Command2->isEnabled(), picture);
+    QVERIFY(ui(second).Command1->isEnabled());
+    QCOMPARE(ui(second).Check1->isChecked(), applet);
 
     a.expectOverwriteQuestion(QMessageBox::Yes);
     a.expectSaved(true);
-    second.Command1->click();
+    ui(second).Command1->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(sim.read(path), saved);
 }
@@ -396,29 +398,29 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
     gray.fileName = "gray.qel";
     gray.style = "OG";
     sim.write(QStringLiteral("qel/gray.qel"), script(gray));
-    Form1 form;
-    form.Option1->click();
+    EditorWindow form;
+    ui(form).Option1->click();
     ModalAnswerer a;
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("gray.qel"));
     expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     // The dialog shows the stored variant, and the code field agrees with it.
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(codeWhenShown, QStringLiteral("OG"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
-    QVERIFY(form.Option4->isChecked());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QVERIFY(ui(form).Option4->isChecked());
     // A new dialog holds the variant, hidden, and shows it next time.
-    QVERIFY(form.form6());
-    QVERIFY(!form.form6()->isVisible());
-    QVERIFY(form.form6()->Option2->isChecked());
+    QVERIFY(form.styleDialog(StyleDialogKind::Overcast));
+    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast)->isVisible());
+    QVERIFY(option(form.styleDialog(StyleDialogKind::Overcast), "Option2")->isChecked());
     expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
     form.Option4_DblClick();
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
-    QVERIFY(!form.form6());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
 }
 
 void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
@@ -428,16 +430,17 @@ void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
     gray.fileName = "gray.qel";
     gray.style = "OG";
     sim.write(QStringLiteral("qel/gray.qel"), script(gray));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectStyleDialog(a, QStringLiteral("Form6"));
-    form.Option4->click();
+    ui(form).Option4->click();
     expectOpen(a, QStringLiteral("gray.qel")); // and no style dialog
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
-    QVERIFY(form.form6() && !form.form6()->isVisible());
-    QVERIFY(form.form6()->Option2->isChecked());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QVERIFY(form.styleDialog(StyleDialogKind::Overcast) &&
+            !form.styleDialog(StyleDialogKind::Overcast)->isVisible());
+    QVERIFY(option(form.styleDialog(StyleDialogKind::Overcast), "Option2")->isChecked());
 }
 
 void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
@@ -447,18 +450,20 @@ void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
     bands.fileName = "bands.qel";
     bands.style = "BB";
     sim.write(QStringLiteral("qel/bands.qel"), script(bands));
-    Form1 form;
-    form.Option6->click();
+    EditorWindow form;
+    ui(form).Option6->click();
     ModalAnswerer a;
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("bands.qel"));
     expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(codeWhenShown, QStringLiteral("BB"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("BB"));
-    QVERIFY(form.form7() && form.form7()->Option2->isChecked() && !form.form7()->isVisible());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("BB"));
+    QVERIFY(form.styleDialog(StyleDialogKind::Front) &&
+            option(form.styleDialog(StyleDialogKind::Front), "Option2")->isChecked() &&
+            !form.styleDialog(StyleDialogKind::Front)->isVisible());
 }
 
 void TestOpenDialog::olderFrontCode()
@@ -468,17 +473,17 @@ void TestOpenDialog::olderFrontCode()
     front.fileName = "front.qel";
     front.style = "F";
     sim.write(QStringLiteral("qel/front.qel"), script(front));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     QString shown;
     expectOpen(a, QStringLiteral("front.qel"));
     expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option1")); // "Unbroken Band", as a user's choice shows it
-    QVERIFY(form.Option5->isChecked());
-    QCOMPARE(form.Text2->text(), QStringLiteral("UB"));
-    QVERIFY(!form.form7()); // no variant was set, so none lingers
+    QVERIFY(ui(form).Option5->isChecked());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("UB"));
+    QVERIFY(!form.styleDialog(StyleDialogKind::Front)); // no variant was set, so none lingers
 }
 
 void TestOpenDialog::userPickDuringTheRead_data()
@@ -526,13 +531,13 @@ void TestOpenDialog::userPickDuringTheRead()
     lines.fileName = "pick.qel";
     lines.style = stored;
     sim.write(QStringLiteral("qel/pick.qel"), script(lines));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("pick.qel"));
     expectStyleDialog(a, dialog, pick);
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(form.Text2->text(), result);
+    QCOMPARE(ui(form).Text2->text(), result);
     QWidget* kept = form.findChild<QDialog*>(dialog);
     if (stored == "F") {
         QVERIFY(!kept);
@@ -572,26 +577,26 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     lines.set = set;
     lines.applet = applet;
     sim.write(QStringLiteral("qel/odd.qel"), script(lines));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectStyleDialog(a, QStringLiteral("Form7"), QStringLiteral("Option2"));
-    form.Option5->click();
-    form.Option9->click();
-    form.Option24->click();
-    form.Check1->click();
+    ui(form).Option5->click();
+    ui(form).Option9->click();
+    ui(form).Option24->click();
+    ui(form).Check1->click();
     expectOpen(a, QStringLiteral("odd.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option5"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("BB"));
-    QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option9"));
-    QCOMPARE(form.Text5->text(), QStringLiteral("FSUMD"));
-    QCOMPARE(checkedIn(form.Frame6), QStringLiteral("Option24"));
-    QCOMPARE(form.Text22->text(), QStringLiteral("SET1"));
-    QVERIFY(!form.Check1->isChecked());
-    QCOMPARE(form.Text25->text(), QStringLiteral(" "));
+    QCOMPARE(checkedIn(ui(form).Frame1), QStringLiteral("Option5"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("BB"));
+    QCOMPARE(checkedIn(ui(form).Frame2), QStringLiteral("Option9"));
+    QCOMPARE(ui(form).Text5->text(), QStringLiteral("FSUMD"));
+    QCOMPARE(checkedIn(ui(form).Frame6), QStringLiteral("Option24"));
+    QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET1"));
+    QVERIFY(!ui(form).Check1->isChecked());
+    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
     // The text lines were still taken.
-    QCOMPARE(form.Text24->text(), QStringLiteral("odd.qel"));
+    QCOMPARE(ui(form).Text24->text(), QStringLiteral("odd.qel"));
 }
 
 void TestOpenDialog::emptyCodesSelectNoChanges()
@@ -601,22 +606,22 @@ void TestOpenDialog::emptyCodesSelectNoChanges()
     lines.fileName = "plain.qel";
     lines.applet = " ";
     sim.write(QStringLiteral("qel/plain.qel"), script(lines));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectStyleDialog(a, QStringLiteral("Form3"));
-    form.Option7->click();
-    form.Option11->click();
-    form.Option25->click();
+    ui(form).Option7->click();
+    ui(form).Option11->click();
+    ui(form).Option25->click();
     expectOpen(a, QStringLiteral("plain.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option21"));
-    QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option28"));
-    QCOMPARE(checkedIn(form.Frame6), QStringLiteral("Option26"));
-    QCOMPARE(form.Text2->text(), QString());
-    QCOMPARE(form.Text5->text(), QString());
-    QCOMPARE(form.Text22->text(), QString());
-    QCOMPARE(form.Text25->text(), QStringLiteral(" "));
+    QCOMPARE(checkedIn(ui(form).Frame1), QStringLiteral("Option21"));
+    QCOMPARE(checkedIn(ui(form).Frame2), QStringLiteral("Option28"));
+    QCOMPARE(checkedIn(ui(form).Frame6), QStringLiteral("Option26"));
+    QCOMPARE(ui(form).Text2->text(), QString());
+    QCOMPARE(ui(form).Text5->text(), QString());
+    QCOMPARE(ui(form).Text22->text(), QString());
+    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
 }
 
 void TestOpenDialog::blankPictureLineEmptiesThePicture()
@@ -631,21 +636,21 @@ void TestOpenDialog::blankPictureLineEmptiesThePicture()
     without.fileName = "without.qel";
     sim.write(QStringLiteral("qel/without.qel"), script(without));
 
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("with.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(form.Image2->hasImage());
-    QCOMPARE(form.Text26->text(), QStringLiteral("scene.bmp"));
-    form.Command2->setEnabled(false);
+    QVERIFY(ui(form).Image2->hasImage());
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral("scene.bmp"));
+    ui(form).Command2->setEnabled(false);
 
     expectOpen(a, QStringLiteral("without.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(!form.Image2->hasImage());
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
-    QVERIFY(form.Command2->isEnabled());
+    QVERIFY(!ui(form).Image2->hasImage());
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QVERIFY(ui(form).Command2->isEnabled());
 }
 
 void TestOpenDialog::fileNameLineDiffersFromTheFileName()
@@ -655,14 +660,14 @@ void TestOpenDialog::fileNameLineDiffersFromTheFileName()
     lines.fileName = "original.qel";
     lines.flight = "Cessna.stn";
     sim.write(QStringLiteral("qel/renamed.qel"), script(lines));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("renamed.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(form.Text24->text(), QStringLiteral("original.qel"));
+    QCOMPARE(ui(form).Text24->text(), QStringLiteral("original.qel"));
     a.expectSaved(false);
-    form.Command1->click();
+    ui(form).Command1->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(sim.read(QStringLiteral("qel/original.qel")), script(lines));
     QCOMPARE(sim.read(QStringLiteral("qel/renamed.qel")), script(lines));
@@ -674,13 +679,13 @@ void TestOpenDialog::sameFlightDoesNotEnableSave()
     Lines lines;
     lines.fileName = "noflight.qel";
     sim.write(QStringLiteral("qel/noflight.qel"), script(lines));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("noflight.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(form.Text1->text(), QStringLiteral(" "));
-    QVERIFY(!form.Command1->isEnabled());
+    QCOMPARE(ui(form).Text1->text(), QStringLiteral(" "));
+    QVERIFY(!ui(form).Command1->isEnabled());
 }
 
 void TestOpenDialog::flightListShowsTheOpenedFlight_data()
@@ -704,14 +709,14 @@ void TestOpenDialog::flightListShowsTheOpenedFlight()
     lines.fileName = "meigs.qel";
     lines.flight = flight;
     sim.write(QStringLiteral("qel/meigs.qel"), script(lines));
-    Form1 form;
-    form.File5->selectName(QStringLiteral("Alps.stn"));
+    EditorWindow form;
+    ui(form).File5->selectName(QStringLiteral("Alps.stn"));
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("meigs.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(form.File5->selectedName(), entry);
-    QCOMPARE(form.Text1->text(), QString::fromLatin1(flight)); // as the file spells it
+    QCOMPARE(ui(form).File5->selectedName(), entry);
+    QCOMPARE(ui(form).Text1->text(), QString::fromLatin1(flight)); // as the file spells it
 }
 
 // A file written elsewhere may hold more than the boxes let the user type.
@@ -723,14 +728,14 @@ void TestOpenDialog::longLinesAreTakenWhole()
     lines.fileName = QByteArray(300, 'n') + ".qel";
     lines.flight = QByteArray(2000, 'f') + ".stn";
     sim.write(QStringLiteral("qel/long.qel"), script(lines));
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("long.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(form.Text23->text().size(), 5000);
-    QCOMPARE(form.Text24->text().size(), 304);
-    QCOMPARE(form.Text1->text().size(), 2004);
+    QCOMPARE(ui(form).Text23->text().size(), 5000);
+    QCOMPARE(ui(form).Text24->text().size(), 304);
+    QCOMPARE(ui(form).Text1->text().size(), 2004);
 }
 
 void TestOpenDialog::selectAndDoubleClickAgree()
@@ -749,14 +754,14 @@ void TestOpenDialog::selectAndDoubleClickAgree()
     sim.write(QStringLiteral("qel/both.qel"), script(lines));
     QString states[2];
     for (int way = 0; way < 2; ++way) {
-        Form1 form;
+        EditorWindow form;
         form.show();
         ModalAnswerer a;
         expectOpen(a, QStringLiteral("both.qel"), nullptr, {}, way == 1);
         expectStyleDialog(a, QStringLiteral("Form3"));
-        form.Command11->click();
+        ui(form).Command11->click();
         QVERIFY_ANSWERED(a);
-        QVERIFY(!form.form5());
+        QVERIFY(!form.findChild<OpenScenarioDialog*>());
         states[way] = mainState(form);
     }
     QCOMPARE(states[1], states[0]);
@@ -769,12 +774,12 @@ void TestOpenDialog::selectWithNothingSelected()
         SimFolder sim;
         if (withFiles)
             sim.write(QStringLiteral("qel/a.qel"), script({}));
-        Form1 form;
+        EditorWindow form;
         const QString before = mainState(form);
         ModalAnswerer a;
         OpenResult result;
         expectOpen(a, QString(), &result);
-        form.Command11->click();
+        ui(form).Command11->click();
         QVERIFY_ANSWERED(a);
         QVERIFY(result.stillOpen);
         QCOMPARE(mainState(form), before);
@@ -797,7 +802,7 @@ void TestOpenDialog::leavingChangesNothing()
     lines.fileName = "x.qel";
     lines.flight = "x.stn";
     sim.write(QStringLiteral("qel/x.qel"), script(lines));
-    Form1 form;
+    EditorWindow form;
     const QString before = mainState(form);
     ModalAnswerer a;
     a.expectWindow(QStringLiteral("Form5"), [how](QWidget* w) {
@@ -809,17 +814,17 @@ void TestOpenDialog::leavingChangesNothing()
         else
             QTest::keyClick(w, Qt::Key_Escape);
     });
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(mainState(form), before);
-    QVERIFY(!form.form5());
+    QVERIFY(!form.findChild<OpenScenarioDialog*>());
     QVERIFY(!form.findChild<Form5*>());
 }
 
 void TestOpenDialog::onlyOneOpenDialog()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     int dialogs = -1;
     a.expectWindow(QStringLiteral("Form5"), [&form, &dialogs](QWidget* w) {
@@ -827,7 +832,7 @@ void TestOpenDialog::onlyOneOpenDialog()
         dialogs = int(form.findChildren<Form5*>().size());
         w->close();
     });
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(dialogs, 1);
     // A new showing starts afresh.
@@ -835,17 +840,17 @@ void TestOpenDialog::onlyOneOpenDialog()
         QCOMPARE(w->findChild<qel::FileList*>(QStringLiteral("File1"))->selectedName(), QString());
         w->close();
     });
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
 }
 
 void TestOpenDialog::missingQelFolder()
 {
     SimFolder sim(true, false);
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     a.expectFailure(foldertexts::noQelToOpen());
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
 }
 
@@ -906,14 +911,14 @@ void TestOpenDialog::unreadableFileChangesNothing()
             QSKIP("this user reads files whatever their permissions");
     }
 
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("before.qel"));
     expectStyleDialog(a, QStringLiteral("Form3"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     const QString state = mainState(form);
-    QVERIFY(form.form3());
+    QVERIFY(form.styleDialog(StyleDialogKind::Cirrus));
 
     OpenResult result;
     expectOpen(a, QStringLiteral("bad.qel"), &result, [setup, file](QWidget*) {
@@ -922,14 +927,15 @@ void TestOpenDialog::unreadableFileChangesNothing()
     });
     QString message;
     expectFailureText(a, &message);
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY(result.listed);
     QVERIFY_ANSWERED(a);
     QVERIFY2(message.contains(QStringLiteral("bad.qel")), qPrintable(message));
     QVERIFY2(message.contains(reason), qPrintable(message));
     QVERIFY(result.stillOpen);
     QCOMPARE(mainState(form), state);
-    QVERIFY(form.form3() && form.form3()->Option4->isChecked());
+    QVERIFY(form.styleDialog(StyleDialogKind::Cirrus) &&
+            option(form.styleDialog(StyleDialogKind::Cirrus), "Option4")->isChecked());
 }
 
 void TestOpenDialog::sizeLimitIsInclusive()
@@ -984,27 +990,27 @@ void TestOpenDialog::pictureThatCannotBeShown()
     lines.applet = " ";
     sim.write(QStringLiteral("qel/nopic.qel"), script(lines));
 
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer a;
     expectOpen(a, QStringLiteral("shown.qel"));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(form.Image2->hasImage());
+    QVERIFY(ui(form).Image2->hasImage());
 
     OpenResult result;
     expectOpen(a, QStringLiteral("nopic.qel"), &result);
     a.expectFailure(QStringLiteral("picture \"%1\"").arg(QString::fromLatin1(picture)));
-    form.Command11->click();
+    ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QVERIFY(!result.stillOpen);
-    QVERIFY(!form.Image2->hasImage());
-    QCOMPARE(form.Text26->text(), QString::fromLatin1(picture));
-    QCOMPARE(form.Text1->text(), QStringLiteral("Cessna.stn"));
-    QCOMPARE(form.Text23->text(), QStringLiteral("Rest of it"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("S"));
-    QCOMPARE(form.Text5->text(), QStringLiteral("FDEF"));
-    QCOMPARE(form.Text22->text(), QStringLiteral("SET2"));
-    QCOMPARE(form.Text25->text(), QStringLiteral(" "));
+    QVERIFY(!ui(form).Image2->hasImage());
+    QCOMPARE(ui(form).Text26->text(), QString::fromLatin1(picture));
+    QCOMPARE(ui(form).Text1->text(), QStringLiteral("Cessna.stn"));
+    QCOMPARE(ui(form).Text23->text(), QStringLiteral("Rest of it"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("S"));
+    QCOMPARE(ui(form).Text5->text(), QStringLiteral("FDEF"));
+    QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET2"));
+    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
 }
 
 QTEST_MAIN(TestOpenDialog)

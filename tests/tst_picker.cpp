@@ -1,13 +1,14 @@
 // The picture picker: listing, preview, attaching, leaving, and every failure it meets.
 #include "bmpbytes.h"
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "filelist.h"
 #include "foldertexts.h"
-#include "form1.h"
-#include "form4.h"
 #include "imageview.h"
 #include "launch.h"
 #include "modalanswerer.h"
 #include "picture.h"
+#include "picturepicker.h"
 #include "simfolder.h"
 #include "standin.h"
 
@@ -18,6 +19,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -75,9 +78,9 @@ struct MainState {
     bool operator==(const MainState&) const = default;
 };
 
-MainState stateOf(const Form1& form)
+MainState stateOf(const EditorWindow& form)
 {
-    return {form.Text26->text(), pixel(form.Image2), form.Command2->isEnabled()};
+    return {ui(form).Text26->text(), pixel(ui(form).Image2), ui(form).Command2->isEnabled()};
 }
 
 const QColor red(255, 0, 0);
@@ -127,7 +130,7 @@ void TestPicker::listsOnlyBitmaps()
     sim.write(QStringLiteral("qel/old.bmp.bak"), bmp(2, 2, red));
     sim.write(QStringLiteral("beside.bmp"), bmp(2, 2, red));
     sim.mkdir(QStringLiteral("qel/folder.bmp"));
-    Form1 form;
+    EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
@@ -140,7 +143,7 @@ void TestPicker::listsOnlyBitmaps()
                               QStringLiteral("Gamma.Bmp")}));
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(form.findChildren<Form4*>().isEmpty());
 }
@@ -149,7 +152,7 @@ void TestPicker::opensWithoutSelectionOrPreview()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
-    Form1 form;
+    EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
@@ -167,9 +170,9 @@ void TestPicker::opensWithoutSelectionOrPreview()
         QVERIFY(picker->Image1->hasImage());
         QTest::keyClick(picker, Qt::Key_Escape);
     });
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
 }
 
 void TestPicker::previewFollowsTheSelection()
@@ -177,7 +180,7 @@ void TestPicker::previewFollowsTheSelection()
     SimFolder sim;
     sim.write(QStringLiteral("qel/a.bmp"), bmp(3, 2, red));
     sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 3, blue));
-    Form1 form;
+    EditorWindow form;
     Form4 picker(&form);
     showDirect(picker);
     clickEntry(picker.File1, QStringLiteral("a.bmp"));
@@ -188,8 +191,8 @@ void TestPicker::previewFollowsTheSelection()
     QCOMPARE(pixel(picker.Image1), blue.rgb());
     QCOMPARE(picker.Image1->image().size(), QSize(2, 3));
     // Previewing writes nothing into the main window.
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
-    QVERIFY(!form.Image2->hasImage());
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QVERIFY(!ui(form).Image2->hasImage());
 }
 
 void TestPicker::selectAndDoubleClickAgree()
@@ -198,32 +201,32 @@ void TestPicker::selectAndDoubleClickAgree()
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
     sim.write(QStringLiteral("qel/Meigs Evening.BMP"), bmp(4, 4, blue));
 
-    Form1 bySelect;
+    EditorWindow bySelect;
     Form4 first(&bySelect);
     showDirect(first);
-    clickEntry(first.File1, QStringLiteral("Meigs Evening.BMP"));
-    QTest::mouseClick(first.Command1, Qt::LeftButton);
+    clickEntry(ui(first).File1, QStringLiteral("Meigs Evening.BMP"));
+    QTest::mouseClick(ui(first).Command1, Qt::LeftButton);
     QVERIFY(!first.isVisible());
     QCOMPARE(first.result(), int(QDialog::Accepted));
 
-    Form1 byDoubleClick;
+    EditorWindow byDoubleClick;
     Form4 second(&byDoubleClick);
     showDirect(second);
-    doubleClickEntry(second.File1, QStringLiteral("Meigs Evening.BMP"));
+    doubleClickEntry(ui(second).File1, QStringLiteral("Meigs Evening.BMP"));
     QVERIFY(!second.isVisible());
 
     const MainState expected{QStringLiteral("Meigs Evening.BMP"), blue.rgb(), true};
     QCOMPARE(stateOf(bySelect), expected);
     QCOMPARE(stateOf(byDoubleClick), expected);
-    QCOMPARE(bySelect.Image2->image(), byDoubleClick.Image2->image());
-    QCOMPARE(bySelect.Image2->image().size(), QSize(4, 4));
+    QCOMPARE(ui(bySelect).Image2->image(), ui(byDoubleClick).Image2->image());
+    QCOMPARE(ui(bySelect).Image2->image().size(), QSize(4, 4));
 }
 
 void TestPicker::selectWithNothingSelectedDoesNothing()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
-    Form1 form;
+    EditorWindow form;
     Form4 picker(&form);
     showDirect(picker);
     ModalAnswerer answerer(500);
@@ -231,8 +234,8 @@ void TestPicker::selectWithNothingSelectedDoesNothing()
     QTest::qWait(50);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(picker.isVisible());
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
-    QVERIFY(!form.Command2->isEnabled());
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QVERIFY(!ui(form).Command2->isEnabled());
 }
 
 void TestPicker::leavingKeepsTheMainWindow_data()
@@ -254,7 +257,7 @@ void TestPicker::leavingKeepsTheMainWindow()
     standin::write(m_programFolder->filePath(qel::launch::photoToolNames().constFirst()), marker,
                    "photo tool");
 
-    Form1 form;
+    EditorWindow form;
     form.show();
     // A picture attached before, and "Clr." pressed once, so its state is not the start state.
     Form4 earlier(&form);
@@ -277,7 +280,7 @@ void TestPicker::leavingKeepsTheMainWindow()
         else
             picker->close();
     });
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(stateOf(form), before);
     QVERIFY(form.isVisible());
@@ -297,7 +300,7 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
-    Form1 form;
+    EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
@@ -305,7 +308,7 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
         clickEntry(picker->File1, QStringLiteral("a.bmp"));
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 2, blue));
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         auto* picker = static_cast<Form4*>(w);
@@ -315,7 +318,7 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
         QVERIFY(!picker->Image1->hasImage());
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -334,7 +337,7 @@ void TestPicker::corruptBitmapIsReportedAndNotAttached()
               bmpbytes::header24(161, 121) + QByteArray(100, '\x7f'));
     sim.write(QStringLiteral("qel/overrun.bmp"),
               bmpbytes::rle8(4, 2, QByteArray("\x0a\x05\x00\x01", 4)));
-    Form1 form;
+    EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [&answerer](QWidget* w) {
@@ -355,7 +358,7 @@ void TestPicker::corruptBitmapIsReportedAndNotAttached()
         }
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(stateOf(form), (MainState{QStringLiteral(" "), 0, false}));
     QVERIFY(form.isVisible());
@@ -365,7 +368,7 @@ void TestPicker::vanishedFileIsReported()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/gone.bmp"), bmp(2, 2, red));
-    Form1 form;
+    EditorWindow form;
     Form4 picker(&form);
     showDirect(picker);
     QVERIFY(QFile::remove(sim.filePath(QStringLiteral("qel/gone.bmp"))));
@@ -378,14 +381,14 @@ void TestPicker::vanishedFileIsReported()
     picker.File1_DblClick(QStringLiteral("gone.bmp"));
     QVERIFY_ANSWERED(answerer);
     QVERIFY(picker.isVisible());
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
-    QVERIFY(!form.Image2->hasImage());
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QVERIFY(!ui(form).Image2->hasImage());
 }
 
 void TestPicker::missingQelFolderIsReported()
 {
     SimFolder sim(true, false);
-    Form1 form;
+    EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectFailure(foldertexts::noQelForPictures());
@@ -396,10 +399,10 @@ void TestPicker::missingQelFolderIsReported()
         QVERIFY(picker->isVisible());
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(form.isVisible());
-    QCOMPARE(form.Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
 }
 
 void TestPicker::absurdBitmapSizeIsRefusedQuickly_data()
@@ -430,7 +433,7 @@ void TestPicker::absurdBitmapSizeIsRefusedQuickly()
     QVERIFY(!loaded.error.isEmpty());
     QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error));
 
-    Form1 form;
+    EditorWindow form;
     Form4 picker(&form);
     showDirect(picker);
     ModalAnswerer answerer;
@@ -446,7 +449,7 @@ void TestPicker::photoToolThatCannotStartIsReported()
     const QByteArray path = qgetenv("PATH");
     QTemporaryDir emptyPath;
     qputenv("PATH", emptyPath.path().toLocal8Bit());
-    Form1 form;
+    EditorWindow form;
     form.show();
     bool ended = false;
     static bool* endedFlag = nullptr;
@@ -457,7 +460,7 @@ void TestPicker::photoToolThatCannotStartIsReported()
         QTest::mouseClick(static_cast<Form4*>(w)->Command4, Qt::LeftButton);
     });
     answerer.expectFailure(QStringLiteral("could not be found"));
-    QTest::mouseClick(form.Command9, Qt::LeftButton);
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     qputenv("PATH", path);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(!ended);

@@ -1,11 +1,10 @@
 // The style choices of the main window and the three style dialogs: which code each choice
 // writes, and when a dialog exists, shows, and forgets its choice.
-#include "form1.h"
-#include "form3.h"
-#include "form6.h"
-#include "form7.h"
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "modalanswerer.h"
 #include "simfolder.h"
+#include "styledialog.h"
 
 #include "optionlookup.h"
 #include <QGroupBox>
@@ -15,6 +14,8 @@
 #include <QRadioButton>
 
 #include <QtTest>
+
+using namespace qel::editor;
 
 namespace {
 
@@ -26,13 +27,13 @@ void pressOk(QWidget* dialog)
 // Answers the next style dialog: records what it showed, clicks `choices` in turn, then "OK".
 void answerDialog(ModalAnswerer& answerer, const QString& dialog, const QStringList& choices = {},
                   QString* shownChoice = nullptr, QString* codeWhenShown = nullptr,
-                  Form1* form = nullptr)
+                  EditorWindow* form = nullptr)
 {
     answerer.expectWindow(dialog, [=](QWidget* w) {
         if (shownChoice)
             *shownChoice = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
         if (codeWhenShown && form)
-            *codeWhenShown = form->Text2->text();
+            *codeWhenShown = ui(*form).Text2->text();
         for (const QString& choice : choices)
             option(w, choice)->click();
         pressOk(w);
@@ -64,28 +65,30 @@ private slots:
 void TestStyles::startState()
 {
     SimFolder sim;
-    Form1 form;
-    QCOMPARE(form.Frame1->title(), QStringLiteral("Select Cloud Style"));
-    QCOMPARE(form.Frame2->title(), QStringLiteral("Select Ground Texture"));
-    QCOMPARE(form.Frame6->title(), QStringLiteral("Cloud Sets"));
-    QCOMPARE(checkedIn(form.Frame1), QStringLiteral("Option21"));
-    QCOMPARE(checkedIn(form.Frame2), QStringLiteral("Option28"));
-    QCOMPARE(checkedIn(form.Frame6), QStringLiteral("Option26"));
-    QCOMPARE(form.Text2->text(), QString());
-    QCOMPARE(form.Text5->text(), QString());
-    QCOMPARE(form.Text22->text(), QString());
-    QVERIFY(!form.form3() && !form.form6() && !form.form7());
+    EditorWindow form;
+    QCOMPARE(ui(form).Frame1->title(), QStringLiteral("Select Cloud Style"));
+    QCOMPARE(ui(form).Frame2->title(), QStringLiteral("Select Ground Texture"));
+    QCOMPARE(ui(form).Frame6->title(), QStringLiteral("Cloud Sets"));
+    QCOMPARE(checkedIn(ui(form).Frame1), QStringLiteral("Option21"));
+    QCOMPARE(checkedIn(ui(form).Frame2), QStringLiteral("Option28"));
+    QCOMPARE(checkedIn(ui(form).Frame6), QStringLiteral("Option26"));
+    QCOMPARE(ui(form).Text2->text(), QString());
+    QCOMPARE(ui(form).Text5->text(), QString());
+    QCOMPARE(ui(form).Text22->text(), QString());
+    QVERIFY(!form.styleDialog(StyleDialogKind::Cirrus) &&
+            !form.styleDialog(StyleDialogKind::Overcast) &&
+            !form.styleDialog(StyleDialogKind::Front));
 
     // Columns as laid out: left column top to bottom, then the right one.
     const struct {
         QGroupBox* frame;
         QStringList left, right;
     } frames[] = {
-        {form.Frame1,
+        {ui(form).Frame1,
          {"Light", "Medium", "Dense", "Overcast"},
          {"Weather Front", "Multi-texture", "Cirrus/Jet Trails", "No Changes"}},
-        {form.Frame2, {"Summer", "Dry Summer", "Winter"}, {"Default", "No Changes"}},
-        {form.Frame6, {"Set1", "Set2", "No changes"}, {}},
+        {ui(form).Frame2, {"Summer", "Dry Summer", "Winter"}, {"Default", "No Changes"}},
+        {ui(form).Frame6, {"Set1", "Set2", "No changes"}, {}},
     };
     for (const auto& f : frames) {
         QList<QRadioButton*> buttons = f.frame->findChildren<QRadioButton*>();
@@ -145,7 +148,7 @@ void TestStyles::plainOptionsWriteTheirCodes()
     QFETCH(QString, field);
     QFETCH(QString, code);
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer answerer;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -182,7 +185,7 @@ void TestStyles::noChangesWritesTheEmptyString()
     QFETCH(QString, noChanges);
     QFETCH(QString, field);
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     auto* text = form.findChild<QLineEdit*>(field);
     option(&form, first)->click();
     QVERIFY(!text->text().isEmpty());
@@ -256,7 +259,7 @@ void TestStyles::variantStyles()
     QFETCH(QStringList, choices);
     QFETCH(QString, code);
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     option(&form, QStringLiteral("Option8"))->click();
     option(&form, QStringLiteral("Option24"))->click();
     ModalAnswerer answerer;
@@ -266,152 +269,156 @@ void TestStyles::variantStyles()
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, preset);
     QCOMPARE(codeWhenShown, presetCode);
-    QCOMPARE(form.Text2->text(), code);
-    QCOMPARE(form.Text5->text(), QStringLiteral("FSUM"));
-    QCOMPARE(form.Text22->text(), QStringLiteral("SET1"));
+    QCOMPARE(ui(form).Text2->text(), code);
+    QCOMPARE(ui(form).Text5->text(), QStringLiteral("FSUM"));
+    QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET1"));
     // "OK" unloaded it.
-    QVERIFY(!form.form3() && !form.form6() && !form.form7());
+    QVERIFY(!form.styleDialog(StyleDialogKind::Cirrus) &&
+            !form.styleDialog(StyleDialogKind::Overcast) &&
+            !form.styleDialog(StyleDialogKind::Front));
     QVERIFY(!form.findChild<QDialog*>(dialog));
 }
 
 void TestStyles::selectingTheSelectedOptionRunsNothing()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer answerer;
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
-    form.Option4->click();
+    ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
 
     // No dialog may come now; the answerer reports any that does.
-    form.Option4->click();
-    form.Option4->setChecked(true);
-    QTest::mouseClick(form.Option4, Qt::LeftButton, {}, QPoint(6, form.Option4->height() / 2));
+    ui(form).Option4->click();
+    ui(form).Option4->setChecked(true);
+    QTest::mouseClick(ui(form).Option4, Qt::LeftButton, {},
+                      QPoint(6, ui(form).Option4->height() / 2));
     QTest::qWait(50);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
 }
 
 void TestStyles::doubleClickAfterOkStartsFromPreset()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer answerer;
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
-    form.Option4->click();
+    ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
 
     QString shown, codeWhenShown;
     answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
-    QTest::mouseDClick(form.Option4, Qt::LeftButton, {}, QPoint(6, form.Option4->height() / 2));
+    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton, {},
+                       QPoint(6, ui(form).Option4->height() / 2));
     QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
     QCOMPARE(shown, QStringLiteral("Option1"));
     QCOMPARE(codeWhenShown, QStringLiteral("OG"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
-    QVERIFY(form.Option4->isChecked());
-    QVERIFY(!form.form6());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QVERIFY(ui(form).Option4->isChecked());
+    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
 
     // Each double-click shows it again, and a choice made there stands.
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option3")});
     form.Option4_DblClick();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(form.Text2->text(), QStringLiteral("WS"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("WS"));
 
     // The other two styles alike.
     answerDialog(answerer, QStringLiteral("Form3"), {QStringLiteral("Option4")});
-    form.Option7->click();
+    ui(form).Option7->click();
     answerDialog(answerer, QStringLiteral("Form3"), {}, &shown);
     form.Option7_DblClick();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("CT"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("CT"));
     answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
-    form.Option5->click();
+    ui(form).Option5->click();
     answerDialog(answerer, QStringLiteral("Form7"), {}, &shown);
     form.Option5_DblClick();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
 }
 
 void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer answerer;
     answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option2")});
-    form.Option5->click();
+    ui(form).Option5->click();
     answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
-    form.Option5->setFocus();
-    QTest::keyClick(form.Option5, Qt::Key_Return);
+    ui(form).Option5->setFocus();
+    QTest::keyClick(ui(form).Option5, Qt::Key_Return);
     QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
-    QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
 }
 
 void TestStyles::closingByTheFrameKeepsTheLastChoice()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form6"), [](QWidget* w) {
         option(w, QStringLiteral("Option2"))->click();
         option(w, QStringLiteral("Option3"))->click();
         w->close();
     });
-    form.Option4->click();
+    ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(form.Text2->text(), QStringLiteral("WS"));
-    QVERIFY(!form.form6());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("WS"));
+    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
     answerer.expectWindow(QStringLiteral("Form3"), [](QWidget* w) {
         option(w, QStringLiteral("Option1"))->click();
         QTest::keyClick(w, Qt::Key_Escape);
     });
-    form.Option7->click();
+    ui(form).Option7->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(form.Text2->text(), QStringLiteral("CL"));
-    QVERIFY(!form.form3());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("CL"));
+    QVERIFY(!form.styleDialog(StyleDialogKind::Cirrus));
 }
 
 void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer answerer;
     answerDialog(answerer, QStringLiteral("Form6"));
-    form.Option4->click();
-    QCOMPARE(form.Text2->text(), QStringLiteral("O"));
+    ui(form).Option4->click();
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("O"));
 
     // Setting a choice of an absent dialog creates it without showing it.
-    Form6* hidden = form.useForm6();
+    StyleDialog* hidden = &form.keepStyleDialog(StyleDialogKind::Overcast);
     QVERIFY(hidden->Option1->isChecked());
-    QCOMPARE(form.Text2->text(), QStringLiteral("O")); // creating it wrote nothing
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("O")); // creating it wrote nothing
     hidden->Option2->setChecked(true);
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
     QVERIFY(!hidden->isVisible());
-    QCOMPARE(form.form6(), hidden);
-    QCOMPARE(form.useForm6(), hidden);
+    QCOMPARE(form.styleDialog(StyleDialogKind::Overcast), hidden);
+    QCOMPARE(&form.keepStyleDialog(StyleDialogKind::Overcast), hidden);
 
     QString shown;
     answerDialog(answerer, QStringLiteral("Form6"), {}, &shown);
     form.Option4_DblClick();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
-    QVERIFY(!form.form6());
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
 
     // "OK" on the hidden dialog unloads it too.
-    form.useForm7()->Option3->setChecked(true);
-    QCOMPARE(form.Text2->text(), QStringLiteral("TB"));
-    QPointer<Form7> front = form.form7();
+    option(&form.keepStyleDialog(StyleDialogKind::Front), "Option3")->setChecked(true);
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
+    QPointer<StyleDialog> front = form.styleDialog(StyleDialogKind::Front);
     front->Command1_Click();
-    QVERIFY(!form.form7());
+    QVERIFY(!form.styleDialog(StyleDialogKind::Front));
     QTRY_VERIFY(!front);
     QVERIFY_ANSWERED(answerer);
 }
@@ -421,22 +428,22 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
 {
     SimFolder sim;
-    Form1 form;
+    EditorWindow form;
     ModalAnswerer answerer;
     answerDialog(answerer, QStringLiteral("Form6"));
-    form.Option4->click();
-    form.useForm6()->Option2->setChecked(true);
-    QCOMPARE(form.Text2->text(), QStringLiteral("OG"));
-    form.Option1->click();
-    QCOMPARE(form.Text2->text(), QStringLiteral("L"));
+    ui(form).Option4->click();
+    option(&form.keepStyleDialog(StyleDialogKind::Overcast), "Option2")->setChecked(true);
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    ui(form).Option1->click();
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("L"));
 
     QString shown, codeWhenShown;
     answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
-    form.Option4->click();
+    ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(codeWhenShown, QStringLiteral("O"));
     QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("O"));
+    QCOMPARE(ui(form).Text2->text(), QStringLiteral("O"));
 }
 
 void TestStyles::dialogLayout_data()
@@ -473,11 +480,13 @@ void TestStyles::dialogLayout()
     QFETCH(QStringList, names);
     QFETCH(QSize, client);
     SimFolder sim;
-    Form1 form;
-    StyleDialog* d = dialog == QLatin1String("Form3") ? static_cast<StyleDialog*>(form.useForm3())
-                     : dialog == QLatin1String("Form6")
-                         ? static_cast<StyleDialog*>(form.useForm6())
-                         : static_cast<StyleDialog*>(form.useForm7());
+    EditorWindow form;
+    StyleDialog* d =
+        dialog == QLatin1String("Form3")
+            ? static_cast<StyleDialog*>(&form.keepStyleDialog(StyleDialogKind::Cirrus))
+        : dialog == QLatin1String("Form6")
+            ? static_cast<StyleDialog*>(&form.keepStyleDialog(StyleDialogKind::Overcast))
+            : static_cast<StyleDialog*>(&form.keepStyleDialog(StyleDialogKind::Front));
     QCOMPARE(d->objectName(), dialog);
     QCOMPARE(d->windowTitle(), title);
     QCOMPARE(d->size(), client);

@@ -1,13 +1,12 @@
 // Every window of the editor opens with the client area it was laid out with (twips, 15 to a
 // pixel), and every control it shows lies inside that area.
-#include "form1.h"
+#include "editorcontrols.h"
+#include "editorwindow.h"
 #include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
+#include "openscenariodialog.h"
+#include "picturepicker.h"
 #include "simfolder.h"
+#include "styledialog.h"
 #include "twips.h"
 
 #include <QtTest>
@@ -15,9 +14,11 @@
 #include <functional>
 #include <memory>
 
+using namespace qel::editor;
+
 namespace {
 
-using Maker = std::function<QWidget*(Form1&)>;
+using Maker = std::function<QWidget*(EditorWindow&)>;
 
 } // namespace
 
@@ -35,19 +36,23 @@ void TestWindowSizes::clientArea_data()
     QTest::addColumn<Maker>("make");
     QTest::addColumn<int>("widthTwips");
     QTest::addColumn<int>("heightTwips");
-    QTest::newRow("Form1 editor") << Maker([](Form1& main) { return &main; }) << 8400 << 5265;
-    QTest::newRow("Form2 help") << Maker([](Form1& main) { return new Form2(&main); }) << 8160
-                                << 6180;
-    QTest::newRow("Form3 cirrus") << Maker([](Form1& main) { return main.useForm3(); }) << 1920
-                                  << 1680;
-    QTest::newRow("Form4 picker") << Maker([](Form1& main) { return new Form4(&main); }) << 5820
-                                  << 2325;
-    QTest::newRow("Form5 open") << Maker([](Form1& main) { return new Form5(main); }) << 2820
+    QTest::newRow("Form1 editor") << Maker([](EditorWindow& main) { return &main; }) << 8400
+                                  << 5265;
+    QTest::newRow("Form2 help") << Maker([](EditorWindow& main) { return new Form2(&main); })
+                                << 8160 << 6180;
+    QTest::newRow("Form3 cirrus") << Maker([](EditorWindow& main) {
+        return &main.keepStyleDialog(StyleDialogKind::Cirrus);
+    }) << 1920 << 1680;
+    QTest::newRow("Form4 picker") << Maker([](EditorWindow& main) { return new Form4(&main); })
+                                  << 5820 << 2325;
+    QTest::newRow("Form5 open") << Maker([](EditorWindow& main) { return new Form5(main); }) << 2820
                                 << 1845;
-    QTest::newRow("Form6 overcast")
-        << Maker([](Form1& main) { return main.useForm6(); }) << 2295 << 2100;
-    QTest::newRow("Form7 front") << Maker([](Form1& main) { return main.useForm7(); }) << 1935
-                                 << 1575;
+    QTest::newRow("Form6 overcast") << Maker([](EditorWindow& main) {
+        return &main.keepStyleDialog(StyleDialogKind::Overcast);
+    }) << 2295 << 2100;
+    QTest::newRow("Form7 front") << Maker([](EditorWindow& main) {
+        return &main.keepStyleDialog(StyleDialogKind::Front);
+    }) << 1935 << 1575;
 }
 
 void TestWindowSizes::clientArea()
@@ -56,7 +61,7 @@ void TestWindowSizes::clientArea()
     QFETCH(int, widthTwips);
     QFETCH(int, heightTwips);
     SimFolder sim;
-    Form1 main;
+    EditorWindow main;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QWidget* window = make(main);

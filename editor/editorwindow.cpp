@@ -1,0 +1,314 @@
+#include "editorwindow.h"
+
+#include "ansi.h"
+#include "banner.h"
+#include "filelist.h"
+#include "imageview.h"
+#include "limitedlineedit.h"
+#include "messages.h"
+#include "openscenariodialog.h"
+#include "paths.h"
+#include "savescenario.h"
+#include "scenariofile.h"
+#include "styledialog.h"
+#include "twips.h"
+#include "uiconstants.h"
+#include "wrappingcontrols.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qel::editor {
+
+namespace {
+
+using twips::place;
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h)
+{
+    auto* label = place(new QLabel(caption, parent), name, l, t, w, h);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
+                    int h)
+{
+    return place(new WrappingButton(caption, parent), name, l, t, w, h);
+}
+
+// One option of `frame` for each row of `table`; the one for "no changes" (the empty code) starts
+// selected.
+std::vector<QRadioButton*> options(QGroupBox* frame, std::span<const CodeOption> table)
+{
+    std::vector<QRadioButton*> made;
+    for (const CodeOption& row : table) {
+        auto* option =
+            new QRadioButton(QCoreApplication::translate(codeCaptionContext, row.caption), frame);
+        option->setObjectName(QLatin1String(row.name));
+        option->setGeometry(
+            twips::rect(row.place.left(), row.place.top(), row.place.width(), row.place.height()));
+        option->setChecked(*row.code == '\0');
+        made.push_back(option);
+    }
+    return made;
+}
+
+QLineEdit* hiddenField(QWidget* parent, const char* name, const QString& text)
+{
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QLatin1String(name));
+    field->hide();
+    return field;
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tr("QELedit 3.0 for Nubivar & Grundex"));
+    setFixedSize(twips::size(8400, 5265));
+    // The layout was made for an 8-point "MS Sans Serif", a narrow font; a sans serif a pixel
+    // smaller keeps every caption inside its control.
+    QFont small;
+    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                       QStringLiteral("Liberation Sans")});
+    small.setStyleHint(QFont::SansSerif);
+    small.setPixelSize(10);
+    setFont(small);
+
+    // Labels first: like the original's lightweight labels they lie under the buttons and boxes
+    // that overlap them, so "Add Picture?" does not swallow the clicks of its small button.
+    createLabels();
+    createScenarioControls();
+    createStyleFrames();
+    createButtons();
+    createHiddenFields();
+    applyColours();
+    connectFieldReactions();
+    connectStyleOptions();
+    connectCommands();
+    installHoverHelp();
+    arrangeKeyboardAccess();
+    listFlights();
+}
+
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::createLabels()
+{
+    m_banner = place(new ImageView(this), "Image1", 105, 15, 4335, 1020);
+    m_banner->setStretch(false);
+    m_banner->setFrameShape(QFrame::NoFrame);
+    m_banner->setImage(banner::image(font()));
+    m_flightCaption = label(this, "Label2", tr("Open Flight"), 240, 1320, 1335, 255);
+    m_flightListStrip = label(this, "Label9", QString(), 240, 1800, 1455, 135);
+    m_openCaption = label(this, "Label7", tr(" Edit File"), 480, 3480, 1335, 375);
+    m_descriptionCaption =
+        label(this, "Label3", tr("Enter a Description..."), 2160, 4440, 2895, 375);
+    m_picture = place(new ImageView(this), "Image2", 5400, 120, 2415, 1815);
+    m_picture->setFrameShape(QFrame::Box);
+    m_picture->setLineWidth(1);
+    m_pictureCaption = label(this, "Label6", tr("      Add Picture?"), 5400, 2040, 1815, 255);
+    m_helpLine = label(this, "Label8", QStringLiteral(" "), 5040, 3360, 2295, 975);
+    m_helpLine->setWordWrap(true);
+    m_helpLine->hide();
+    m_fileNameCaption = label(this, "Label4", tr("Save File as..."), 5400, 4440, 1575, 375);
+}
+
+void EditorWindow::createScenarioControls()
+{
+    m_flight = place(new QLineEdit(QStringLiteral(" "), this), "Text1", 240, 1560, 1695, 285);
+    m_flight->setReadOnly(true);
+    m_flightList = place(new FileList(this), "File5", 240, 1920, 1695, 1260);
+
+    m_description = place(new LimitedLineEdit(this), "Text23", 2160, 4800, 2895, 285);
+    m_description->setTypingLimit(scenario::descriptionLimit);
+    m_description->setCharacterFilter(
+        [](QChar c) { return c.unicode() >= 0x20 && c.unicode() != 0x7f && ansi::canEncode(c); });
+
+    m_pictureName =
+        place(new QLineEdit(QStringLiteral(" "), this), "Text26", 5400, 2280, 1455, 285);
+    m_pictureName->setReadOnly(true);
+    m_applet =
+        place(new WrappingCheckBox(tr("Applet On/off"), this), "Check1", 5400, 2760, 975, 375);
+    m_applet->setChecked(true);
+    m_fileName =
+        place(new QLineEdit(QStringLiteral("???.qel"), this), "Text24", 5400, 4800, 1695, 285);
+    m_fileName->setMaxLength(ui::longestLine);
+}
+
+void EditorWindow::createStyleFrames()
+{
+    m_cloudSetFrame = place(new QGroupBox(tr("Cloud Sets"), this), "Frame6", 240, 3840, 1695, 1095);
+    m_cloudSetOptions = options(m_cloudSetFrame, cloudSets());
+
+    m_cloudStyleFrame =
+        place(new QGroupBox(tr("Select Cloud Style"), this), "Frame1", 2160, 1320, 2655, 1455);
+    std::vector<CodeOption> styleOptions;
+    for (const CloudStyle& style : cloudStyles())
+        styleOptions.push_back(style.option);
+    m_cloudStyleOptions = options(m_cloudStyleFrame, styleOptions);
+
+    m_groundFrame =
+        place(new QGroupBox(tr("Select Ground Texture"), this), "Frame2", 2160, 3000, 2655, 1215);
+    m_groundOptions = options(m_groundFrame, groundTextures());
+}
+
+void EditorWindow::createButtons()
+{
+    m_openButton = button(this, "Command11", QStringLiteral(" "), 240, 3480, 255, 255);
+    m_clearButton = button(this, "Command2", tr("Clr."), 7920, 1680, 375, 255);
+    m_clearButton->setEnabled(false);
+    m_pickPictureButton = button(this, "Command9", QStringLiteral(" "), 5400, 2040, 255, 195);
+    m_quickTipsButton = button(this, "Command3", tr("Press for Quick Tips"), 5400, 3480, 1575, 375);
+    m_helpButton = button(this, "Command7", tr("Help"), 7440, 2400, 855, 495);
+    m_exitButton = button(this, "Command5", tr("Exit"), 7440, 3120, 855, 495);
+    m_launcherButton = button(this, "Command6", tr("QEL launcher"), 7440, 3840, 855, 495);
+    m_saveButton = button(this, "Command1", tr("Save"), 7440, 4560, 855, 495);
+    m_saveButton->setEnabled(false);
+    for (QPushButton* b : {m_openButton, m_clearButton, m_pickPictureButton, m_quickTipsButton,
+                           m_helpButton, m_exitButton, m_launcherButton, m_saveButton})
+        b->setAutoDefault(false);
+}
+
+void EditorWindow::createHiddenFields()
+{
+    m_cloudStyleCode = hiddenField(this, "Text2", QString());
+    m_groundTextureCode = hiddenField(this, "Text5", QString());
+    m_cloudSetCode = hiddenField(this, "Text22", QString());
+    m_appletFlag = hiddenField(this, "Text25", QStringLiteral("app"));
+}
+
+void EditorWindow::applyColours()
+{
+    QPalette navyText = palette();
+    navyText.setColor(QPalette::WindowText, ui::navy);
+    navyText.setColor(QPalette::Text, ui::navy);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_flightCaption, m_descriptionCaption, m_fileNameCaption, m_pictureCaption,
+             m_openCaption, m_helpLine, m_flightListStrip, m_cloudStyleFrame, m_groundFrame,
+             m_cloudSetFrame, m_applet, m_description, m_fileName})
+        w->setPalette(navyText);
+    QPalette display = navyText;
+    display.setColor(QPalette::Base, ui::lightGrey);
+    m_flight->setPalette(display);
+    m_pictureName->setPalette(display);
+}
+
+void EditorWindow::connectFieldReactions()
+{
+    connect(m_flightList, &FileList::entryChosen, this, &EditorWindow::chooseFlight);
+    connect(m_flight, &QLineEdit::textChanged, this, &EditorWindow::enableSave);
+    // The display boxes show the start of a long name, not its end.
+    for (QLineEdit* display : {m_flight, m_pictureName})
+        connect(display, &QLineEdit::textChanged, display, [display] { display->home(false); });
+    connect(m_pictureName, &QLineEdit::textChanged, this, &EditorWindow::enableClear);
+    connect(m_applet, &QCheckBox::stateChanged, this, &EditorWindow::followAppletCheckBox);
+    connect(m_clearButton, &QPushButton::clicked, this, &EditorWindow::clearPicture);
+    connect(m_saveButton, &QPushButton::clicked, this, &EditorWindow::saveScenario);
+}
+
+void EditorWindow::listFlights()
+{
+    if (const auto pilots = paths::simulatorFolder(paths::pilotsFolder)) {
+        m_flightList->setFolder(*pilots, QStringLiteral("*.stn"));
+    } else {
+        m_pilotsMissing = true;
+        m_flightList->clearFolder();
+    }
+}
+
+void EditorWindow::reportStartProblems()
+{
+    if (!m_pilotsMissing)
+        return;
+    messages::showFailure(this, messages::missingPilotsFolderText());
+}
+
+void EditorWindow::chooseFlight(const QString& name)
+{
+    m_flight->setText(name);
+}
+
+void EditorWindow::enableSave()
+{
+    m_saveButton->setEnabled(true);
+}
+
+void EditorWindow::followAppletCheckBox()
+{
+    if (m_applet->checkState() == Qt::Checked)
+        m_appletFlag->setText(QStringLiteral("app"));
+    else if (m_applet->checkState() == Qt::Unchecked)
+        m_appletFlag->setText(QStringLiteral(" "));
+}
+
+void EditorWindow::attachPicture(const QString& name, const QImage& picture)
+{
+    m_pictureName->setText(name);
+    m_picture->setImage(picture);
+}
+
+void EditorWindow::clearPicture()
+{
+    m_picture->clear();
+    m_pictureName->setText(QStringLiteral(" "));
+    m_clearButton->setEnabled(false);
+}
+
+void EditorWindow::enableClear()
+{
+    m_clearButton->setEnabled(true);
+}
+
+Scenario EditorWindow::scenario() const
+{
+    Scenario s;
+    s.flight = m_flight->text();
+    s.fileName = m_fileName->text();
+    s.description = m_description->text();
+    s.picture = m_pictureName->text();
+    s.appletFlag = m_appletFlag->text();
+    s.cloudStyle = m_cloudStyleCode->text();
+    s.groundTexture = m_groundTextureCode->text();
+    s.cloudSet = m_cloudSetCode->text();
+    return s;
+}
+
+void EditorWindow::saveScenario()
+{
+    editor::saveScenario(this, scenario());
+}
+
+// Texts go straight into their boxes, each of which reacts only to a real change. Everything else
+// is restored by selecting the options and setting the check box, whose own reactions then write
+// the codes and the applet flag, exactly as if the user had chosen them.
+void EditorWindow::applyScenario(const Scenario& s)
+{
+    m_pictureName->setText(s.picture);
+    m_flight->setText(s.flight);
+    // The flight list points at the opened flight, so that a click on any entry changes it.
+    m_flightList->showName(s.flight);
+    m_fileName->setText(s.fileName);
+    m_description->setText(s.description);
+    restoreCloudStyle(s.cloudStyle);
+    restoreCode(groundTextures(), m_groundOptions, s.groundTexture);
+    restoreCode(cloudSets(), m_cloudSetOptions, s.cloudSet);
+    restoreApplet(s.appletFlag);
+    m_picture->clear();
+}
+
+void EditorWindow::showPicture(const QImage& picture)
+{
+    m_picture->setImage(picture);
+}
+
+} // namespace qel::editor

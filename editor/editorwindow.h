@@ -1,0 +1,141 @@
+#pragma once
+
+#include "scenariocodes.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QImage;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace qel {
+class FileList;
+class ImageView;
+class LimitedLineEdit;
+struct Scenario;
+} // namespace qel
+
+namespace qel::editor {
+
+class StyleDialog;
+
+// The editor's main window and the one place where user actions become changes of the scenario.
+// Each field of the scenario is the text of one of its controls (the codes and the applet flag in
+// hidden boxes that outside tools read); the other windows hand their results back here.
+class EditorWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditorWindow(QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    // Tells the user about a missing pilots folder. Called once the window is on screen.
+    void reportStartProblems();
+
+    // The scenario as the window shows it, as "Save" writes it.
+    Scenario scenario() const;
+
+    // Each style dialog exists at most once: absent until first used, present until its showing
+    // ends. styleDialog() is the present one or nullptr; keepStyleDialog() makes it, hidden and at
+    // its preset, when it is absent.
+    StyleDialog* styleDialog(StyleDialogKind kind) const;
+    StyleDialog& keepStyleDialog(StyleDialogKind kind);
+
+    // Ends the editor at once: no question, nothing saved, no window's closing step. The test
+    // suites put a recorder here, so that they can watch the editor end without ending.
+    void (*endEditor)() = &EditorWindow::endApplication;
+    static void endApplication();
+
+private:
+    // Building the window (editorwindow.cpp).
+    void createLabels();
+    void createScenarioControls();
+    void createStyleFrames();
+    void createButtons();
+    void createHiddenFields();
+    void applyColours();
+    void connectFieldReactions();
+    void arrangeKeyboardAccess(); // editorwindow_keyboard.cpp
+    void installHoverHelp();      // editorwindow_hover.cpp
+    void listFlights();
+
+    // The scenario's fields (editorwindow.cpp).
+    void chooseFlight(const QString& name);
+    void enableSave();
+    void followAppletCheckBox();
+    void attachPicture(const QString& name, const QImage& picture);
+    void clearPicture();
+    void enableClear();
+    void saveScenario();
+    void applyScenario(const Scenario& scenario);
+    void showPicture(const QImage& picture);
+
+    // Style choices (editorwindow_styles.cpp).
+    void connectStyleOptions();
+    void chooseCloudStyle(const CloudStyle& style);
+    void reopenStyleDialog(StyleDialogKind kind);
+    void showNewStyleChoice(StyleDialog& dialog);
+    void showStyleDialog(StyleDialog& dialog);
+    void restoreCloudStyle(const QString& code);
+    void restoreCode(std::span<const CodeOption> table, const std::vector<QRadioButton*>& options,
+                     const QString& code);
+    void restoreApplet(const QString& flag);
+    QRadioButton* optionOf(const CloudStyle& style) const;
+
+    // The window's commands (editorwindow_commands.cpp).
+    void connectCommands();
+    void startLauncher();
+    void showHelp();
+    void pickPicture();
+    void openScenario();
+    void showQuickTips();
+
+    ImageView* m_banner;                            // Image1
+    QLabel* m_flightCaption;                        // Label2 "Open Flight"
+    QLineEdit* m_flight;                            // Text1
+    QLabel* m_flightListStrip;                      // Label9, between the flight box and the list
+    FileList* m_flightList;                         // File5
+    QPushButton* m_openButton;                      // Command11
+    QLabel* m_openCaption;                          // Label7 " Edit File"
+    QGroupBox* m_cloudSetFrame;                     // Frame6 "Cloud Sets"
+    QGroupBox* m_cloudStyleFrame;                   // Frame1 "Select Cloud Style"
+    QGroupBox* m_groundFrame;                       // Frame2 "Select Ground Texture"
+    std::vector<QRadioButton*> m_cloudStyleOptions; // in the order of the code table
+    std::vector<QRadioButton*> m_groundOptions;
+    std::vector<QRadioButton*> m_cloudSetOptions;
+    QLabel* m_descriptionCaption;     // Label3 "Enter a Description..."
+    LimitedLineEdit* m_description;   // Text23
+    ImageView* m_picture;             // Image2
+    QPushButton* m_clearButton;       // Command2 "Clr."
+    QLabel* m_pictureCaption;         // Label6 "      Add Picture?"
+    QPushButton* m_pickPictureButton; // Command9
+    QLineEdit* m_pictureName;         // Text26
+    QCheckBox* m_applet;              // Check1 "Applet On/off"
+    QLabel* m_helpLine;               // Label8
+    QPushButton* m_quickTipsButton;   // Command3 "Press for Quick Tips"
+    QLabel* m_fileNameCaption;        // Label4 "Save File as..."
+    QLineEdit* m_fileName;            // Text24
+    QPushButton* m_helpButton;        // Command7 "Help"
+    QPushButton* m_exitButton;        // Command5 "Exit"
+    QPushButton* m_launcherButton;    // Command6 "QEL launcher"
+    QPushButton* m_saveButton;        // Command1 "Save"
+    QLineEdit* m_cloudStyleCode;      // Text2, hidden
+    QLineEdit* m_groundTextureCode;   // Text5, hidden
+    QLineEdit* m_cloudSetCode;        // Text22, hidden
+    QLineEdit* m_appletFlag;          // Text25, hidden
+
+    std::array<std::unique_ptr<StyleDialog>, 3> m_styleDialogs; // by StyleDialogKind
+    // While a scenario is being opened: the variant its style dialog is to show.
+    std::optional<QString> m_storedVariant;
+    bool m_pilotsMissing = false;
+};
+
+} // namespace qel::editor

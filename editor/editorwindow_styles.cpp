@@ -1,0 +1,184 @@
+#include "editorwindow.h"
+
+#include "styledialog.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <functional>
+
+namespace qel::editor {
+
+namespace {
+
+// Runs `selected` whenever `option` becomes the selected option of its group, by the user or by
+// code; activating the option that is already selected runs nothing.
+void onSelected(QRadioButton* option, QObject* context, std::function<void()> selected)
+{
+    QObject::connect(option, &QRadioButton::toggled, context,
+                     [selected = std::move(selected)](bool on) {
+                         if (on)
+                             selected();
+                     });
+}
+
+// Opens a style dialog again for an option that is already selected: by double-click, or by
+// Enter for those who use the keyboard.
+class ReopenFilter : public QObject {
+public:
+    ReopenFilter(QRadioButton* option, std::function<void()> reopen)
+        : QObject(option)
+        , m_option(option)
+        , m_reopen(std::move(reopen))
+    {
+        option->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_option)
+            return false;
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            // Taken whole: handed on, it would count as a press whose release the modal dialog
+            // swallows, leaving the option drawn pressed.
+            m_reopen();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && m_option->isChecked()) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_reopen();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QRadioButton* m_option;
+    std::function<void()> m_reopen;
+};
+
+} // namespace
+
+void EditorWindow::connectStyleOptions()
+{
+    const auto styles = cloudStyles();
+    for (std::size_t i = 0; i < styles.size(); ++i) {
+        const CloudStyle& style = styles[i];
+        onSelected(m_cloudStyleOptions[i], this, [this, &style] { chooseCloudStyle(style); });
+        if (style.dialog) {
+            const StyleDialogKind kind = *style.dialog;
+            new ReopenFilter(m_cloudStyleOptions[i], [this, kind] { reopenStyleDialog(kind); });
+        }
+    }
+    const auto writeCode = [this](QRadioButton* option, QLineEdit* field, const CodeOption& row) {
+        const QString code = QLatin1String(row.code);
+        onSelected(option, this, [field, code] { field->setText(code); });
+    };
+    for (std::size_t i = 0; i < groundTextures().size(); ++i)
+        writeCode(m_groundOptions[i], m_groundTextureCode, groundTextures()[i]);
+    for (std::size_t i = 0; i < cloudSets().size(); ++i)
+        writeCode(m_cloudSetOptions[i], m_cloudSetCode, cloudSets()[i]);
+}
+
+void EditorWindow::chooseCloudStyle(const CloudStyle& style)
+{
+    m_cloudStyleCode->setText(QLatin1String(style.option.code));
+    if (style.dialog)
+        showNewStyleChoice(keepStyleDialog(*style.dialog));
+}
+
+// A dialog left hidden by the opening of a scenario may still hold the variant it set there;
+// reset to the preset, it shows the code just written instead of a variant that no longer
+// applies. A scenario being opened shows its stored variant instead, which writes its code at
+// once, so that the dialog and the code field agree from the start.
+void EditorWindow::showNewStyleChoice(StyleDialog& dialog)
+{
+    dialog.selectPreset();
+    if (m_storedVariant)
+        dialog.selectVariant(*m_storedVariant);
+    showStyleDialog(dialog);
+}
+
+void EditorWindow::reopenStyleDialog(StyleDialogKind kind)
+{
+    showStyleDialog(keepStyleDialog(kind));
+}
+
+StyleDialog* EditorWindow::styleDialog(StyleDialogKind kind) const
+{
+    return m_styleDialogs[static_cast<std::size_t>(kind)].get();
+}
+
+StyleDialog& EditorWindow::keepStyleDialog(StyleDialogKind kind)
+{
+    std::unique_ptr<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(kind)];
+    if (!kept) {
+        kept = std::make_unique<StyleDialog>(styleDialogLayout(kind), this);
+        connect(kept.get(), &StyleDialog::variantChosen, m_cloudStyleCode, &QLineEdit::setText);
+    }
+    return *kept;
+}
+
+void EditorWindow::showStyleDialog(StyleDialog& dialog)
+{
+    if (dialog.isVisible())
+        return; // already on screen: shown again from inside its own showing
+    dialog.exec();
+    // However the showing ended ("OK", the window's frame, Escape), the dialog goes now, and with
+    // it its choice: whoever goes on after this showing finds it absent.
+    m_styleDialogs[static_cast<std::size_t>(dialog.kind())].reset();
+}
+
+QRadioButton* EditorWindow::optionOf(const CloudStyle& style) const
+{
+    return m_cloudStyleOptions[static_cast<std::size_t>(&style - cloudStyles().data())];
+}
+
+void EditorWindow::restoreCloudStyle(const QString& code)
+{
+    const auto stored = findStoredCloudStyle(code);
+    if (!stored)
+        return;
+    QRadioButton* option = optionOf(*stored->style);
+    if (!stored->variant || option->isChecked()) {
+        // Either no variant is stored (the older front code shows the Front dialog at its
+        // preset, as a user's choice does), or the option was selected already and shows none.
+        option->setChecked(true);
+        if (stored->variant)
+            keepStyleDialog(*stored->style->dialog)
+                .selectVariant(QLatin1String(stored->variant->code));
+        return;
+    }
+    // The style dialog shows the stored variant, and the user may pick another there: whatever
+    // is selected when it closes stands, and a hidden dialog keeps it for its next showing.
+    m_storedVariant = QLatin1String(stored->variant->code);
+    option->setChecked(true);
+    m_storedVariant.reset();
+    const auto left = findStoredCloudStyle(m_cloudStyleCode->text());
+    if (left && left->style == stored->style && left->variant)
+        keepStyleDialog(*left->style->dialog).selectVariant(QLatin1String(left->variant->code));
+}
+
+// Selecting the option that is already selected runs nothing, so its code stays as it is.
+void EditorWindow::restoreCode(std::span<const CodeOption> table,
+                               const std::vector<QRadioButton*>& options, const QString& code)
+{
+    if (const CodeOption* row = findCode(table, code))
+        options[static_cast<std::size_t>(row - table.data())]->setChecked(true);
+}
+
+void EditorWindow::restoreApplet(const QString& flag)
+{
+    if (flag == QLatin1String("app"))
+        m_applet->setCheckState(Qt::Checked);
+    else if (flag == QLatin1String(" "))
+        m_applet->setCheckState(Qt::Unchecked);
+}
+
+} // namespace qel::editor
