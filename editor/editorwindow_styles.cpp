@@ -115,12 +115,19 @@ StyleDialog* EditorWindow::styleDialog(StyleDialogKind kind) const
     return m_styleDialogs[static_cast<std::size_t>(kind)].get();
 }
 
+// A kept dialog is unloaded, and with it its choice, as soon as it is finished ("OK", Escape, the
+// window's frame), whether it was on screen or not: from then on it counts as absent, and it goes
+// with the next turn of the event loop.
 StyleDialog& EditorWindow::keepStyleDialog(StyleDialogKind kind)
 {
     std::unique_ptr<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(kind)];
     if (!kept) {
         kept = std::make_unique<StyleDialog>(styleDialogLayout(kind), this);
         connect(kept.get(), &StyleDialog::variantChosen, m_cloudStyleCode, &QLineEdit::setText);
+        connect(kept.get(), &QDialog::finished, this, [&kept, dialog = kept.get()] {
+            if (kept.get() == dialog)
+                kept.release()->deleteLater();
+        });
     }
     return *kept;
 }
@@ -130,9 +137,6 @@ void EditorWindow::showStyleDialog(StyleDialog& dialog)
     if (dialog.isVisible())
         return; // already on screen: shown again from inside its own showing
     dialog.exec();
-    // However the showing ended ("OK", the window's frame, Escape), the dialog goes now, and with
-    // it its choice: whoever goes on after this showing finds it absent.
-    m_styleDialogs[static_cast<std::size_t>(dialog.kind())].reset();
 }
 
 QRadioButton* EditorWindow::optionOf(const CloudStyle& style) const

@@ -61,7 +61,7 @@ void StyleDialog::createFrame()
     m_okButton->setObjectName(QStringLiteral("Command1"));
     m_okButton->setGeometry(pixels(m_layout.ok));
     m_okButton->setDefault(true);
-    connect(m_okButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void StyleDialog::createChoices()

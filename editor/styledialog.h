@@ -14,7 +14,8 @@ namespace qel::editor {
 
 // A cloud style dialog: one frame of exclusive variants and a small "OK" button lying over the
 // frame. Every variant hands its code on the moment it becomes selected, so there is nothing to
-// hand back at the end and nothing to cancel; "OK", Escape and the window's frame all just close.
+// hand back at the end and nothing to cancel: "OK", Escape and the window's frame all just end it,
+// each with finished().
 class StyleDialog : public QDialog {
     Q_OBJECT
 public:

@@ -40,9 +40,9 @@ void prepare(SimFolder& sim)
     sim.write(QStringLiteral("qel/meigs.bmp"), "BM not really");
 }
 
-scenario::Fields plainFields(const QString& description)
+qel::Scenario plainFields(const QString& description)
 {
-    scenario::Fields f;
+    qel::Scenario f;
     f.description = description;
     f.fileName = QStringLiteral("demo.qel");
     f.appletFlag = QStringLiteral("app");

@@ -89,8 +89,8 @@ public:
     void over(QWidget* control) { at(spotOn(m_form, control)); }
     void overBackground() { at(backgroundSpot(m_form)); }
     void at(const QPoint& p) { QTest::mouseMove(m_form.windowHandle(), p); }
-    void tipsOn() { QTest::mouseClick(m_form.Command3, Qt::LeftButton); }
-    QString line() const { return m_form.Label8->text(); }
+    void tipsOn() { QTest::mouseClick(ui(m_form).Command3, Qt::LeftButton); }
+    QString line() const { return ui(m_form).Label8->text(); }
 
 private:
     SimFolder m_sim;
@@ -119,14 +119,14 @@ private slots:
 void TestHover::tipsOffAtStartYetTheCaptionFollows()
 {
     HoverTest t;
-    QVERIFY(!t.form().Label8->isVisible());
+    QVERIFY(!ui(t.form()).Label8->isVisible());
     QCOMPARE(t.line(), blank);
-    QVERIFY(t.form().Command3->isVisible());
-    QCOMPARE(t.form().Command3->text(), QStringLiteral("Press for Quick Tips"));
-    t.over(t.form().Command1);
+    QVERIFY(ui(t.form()).Command3->isVisible());
+    QCOMPARE(ui(t.form()).Command3->text(), QStringLiteral("Press for Quick Tips"));
+    t.over(ui(t.form()).Command1);
     QCOMPARE(t.line(), save); // follows the pointer, unseen
-    QVERIFY(!t.form().Label8->isVisible());
-    QCOMPARE(t.form().Label8->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    QVERIFY(!ui(t.form()).Label8->isVisible());
+    QCOMPARE(ui(t.form()).Label8->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 }
 
 void TestHover::quickTipsButtonShowsTheLineForGood()
@@ -242,11 +242,11 @@ void TestHover::backgroundBlanksTheLine()
 {
     HoverTest t;
     t.tipsOn();
-    t.over(t.form().Command1);
+    t.over(ui(t.form()).Command1);
     QCOMPARE(t.line(), save);
     t.overBackground();
     QCOMPARE(t.line(), blank);
-    QVERIFY(t.form().Label8->isVisible());
+    QVERIFY(ui(t.form()).Label8->isVisible());
 }
 
 void TestHover::controlsWithoutEntryKeepTheLine_data()
@@ -303,14 +303,14 @@ void TestHover::label9AnswersAClickOnly()
     HoverTest t;
     t.tipsOn();
     t.overBackground();
-    const QPoint strip = spotOn(t.form(), t.form().Label9);
+    const QPoint strip = spotOn(t.form(), ui(t.form()).Label9);
     t.at(strip);
     QCOMPARE(t.line(), blank);
     QTest::mouseClick(t.form().windowHandle(), Qt::LeftButton, {}, strip);
     QCOMPARE(t.line(), flightList);
     // A click elsewhere, on a control with a sentence for moves, sets nothing by itself.
     t.overBackground();
-    const QPoint onText = spotOn(t.form(), t.form().Text26);
+    const QPoint onText = spotOn(t.form(), ui(t.form()).Text26);
     QTest::mouseClick(t.form().windowHandle(), Qt::LeftButton, {}, onText);
     QCOMPARE(t.line(), QStringLiteral("Displays the name of your selected bitmap."));
 }
@@ -321,11 +321,11 @@ void TestHover::disabledControlsExplainThemselves()
 {
     HoverTest t;
     t.tipsOn();
-    QVERIFY(!t.form().Command1->isEnabled());
-    QVERIFY(!t.form().Command2->isEnabled());
-    t.over(t.form().Command2);
+    QVERIFY(!ui(t.form()).Command1->isEnabled());
+    QVERIFY(!ui(t.form()).Command2->isEnabled());
+    t.over(ui(t.form()).Command2);
     QCOMPARE(t.line(), QStringLiteral("Clears any selected image in the image box."));
-    t.over(t.form().Command1);
+    t.over(ui(t.form()).Command1);
     QCOMPARE(t.line(), save);
 }
 
@@ -333,10 +333,10 @@ void TestHover::keyboardFocusChangesNothing()
 {
     HoverTest t;
     t.tipsOn();
-    t.over(t.form().Command7);
+    t.over(ui(t.form()).Command7);
     const QString shown = t.line();
     t.form().activateWindow();
-    t.form().Text24->setFocus();
+    ui(t.form()).Text24->setFocus();
     for (int i = 0; i < 6; ++i)
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &t.form(),
                         Qt::Key_Tab);

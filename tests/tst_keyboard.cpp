@@ -305,7 +305,7 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
         waitActive(d);
         key(Qt::Key_Escape);
     });
-    window.Option4_DblClick();
+    QTest::mouseDClick(ui(window).Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
     QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
@@ -368,7 +368,7 @@ void TestKeyboard::openDialogEnterWithNothingSelectedStaysOpen()
         stillOpen = d->isVisible();
         d->close();
     });
-    window.Command11_Click();
+    ui(window).Command11->click();
     QVERIFY_ANSWERED(answerer);
     QVERIFY(stillOpen);
     QCOMPARE(ui(window).Text1->text(), QStringLiteral(" "));
@@ -523,13 +523,13 @@ void TestKeyboard::everyControlHasAName()
     SimFolder sim;
     EditorWindow window;
     showMain(window);
-    window.Command3_Click(); // the help line shows too
+    ui(window).Command3->click(); // the help line shows too
     QCOMPARE(unnamedIn(window), QString());
 
-    QList<QWidget*> dialogs{&window.keepStyleDialog(StyleDialogKind::Cirrus),
-                            &window.keepStyleDialog(StyleDialogKind::Overcast),
-                            &window.keepStyleDialog(StyleDialogKind::Front)};
-    dialogs << new Form5(window) << new Form2(&window) << new Form4(&window);
+    QList<QWidget*> dialogs{new StyleDialog(styleDialogLayout(StyleDialogKind::Cirrus), &window),
+                            new StyleDialog(styleDialogLayout(StyleDialogKind::Overcast), &window),
+                            new StyleDialog(styleDialogLayout(StyleDialogKind::Front), &window)};
+    dialogs << new OpenScenarioDialog(&window) << new Form2(&window) << new PicturePicker(&window);
     for (QWidget* dialog : dialogs) {
         dialog->show();
         QCOMPARE(unnamedIn(*dialog), QString());

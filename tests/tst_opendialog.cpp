@@ -416,7 +416,7 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
     QVERIFY(!form.styleDialog(StyleDialogKind::Overcast)->isVisible());
     QVERIFY(option(form.styleDialog(StyleDialogKind::Overcast), "Option2")->isChecked());
     expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
-    form.Option4_DblClick();
+    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
@@ -818,7 +818,7 @@ void TestOpenDialog::leavingChangesNothing()
     QVERIFY_ANSWERED(a);
     QCOMPARE(mainState(form), before);
     QVERIFY(!form.findChild<OpenScenarioDialog*>());
-    QVERIFY(!form.findChild<Form5*>());
+    QVERIFY(!form.findChild<OpenScenarioDialog*>());
 }
 
 void TestOpenDialog::onlyOneOpenDialog()
@@ -828,8 +828,8 @@ void TestOpenDialog::onlyOneOpenDialog()
     ModalAnswerer a;
     int dialogs = -1;
     a.expectWindow(QStringLiteral("Form5"), [&form, &dialogs](QWidget* w) {
-        form.Command11_Click(); // a second request while it is shown
-        dialogs = int(form.findChildren<Form5*>().size());
+        ui(form).Command11->click(); // a second request while it is shown
+        dialogs = int(form.findChildren<OpenScenarioDialog*>().size());
         w->close();
     });
     ui(form).Command11->click();
@@ -947,9 +947,9 @@ void TestOpenDialog::sizeLimitIsInclusive()
     QByteArray bytes = script(lines);
     bytes += QByteArray(64 * 1024 - bytes.size(), 'x');
     sim.write(QStringLiteral("qel/big.qel"), bytes);
-    QCOMPARE(scenario::readFile(sim.filePath(QStringLiteral("qel/big.qel"))).error, QString());
+    QCOMPARE(qel::scenario::readFile(sim.filePath(QStringLiteral("qel/big.qel"))).error, QString());
     sim.write(QStringLiteral("qel/big.qel"), bytes + "x");
-    QVERIFY(scenario::readFile(sim.filePath(QStringLiteral("qel/big.qel")))
+    QVERIFY(qel::scenario::readFile(sim.filePath(QStringLiteral("qel/big.qel")))
                 .error.contains(QStringLiteral("64 KiB")));
 }
 

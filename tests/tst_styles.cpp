@@ -325,7 +325,7 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
 
     // Each double-click shows it again, and a choice made there stands.
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option3")});
-    form.Option4_DblClick();
+    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("WS"));
 
@@ -333,14 +333,14 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
     answerDialog(answerer, QStringLiteral("Form3"), {QStringLiteral("Option4")});
     ui(form).Option7->click();
     answerDialog(answerer, QStringLiteral("Form3"), {}, &shown);
-    form.Option7_DblClick();
+    QTest::mouseDClick(ui(form).Option7, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("CT"));
     answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
     ui(form).Option5->click();
     answerDialog(answerer, QStringLiteral("Form7"), {}, &shown);
-    form.Option5_DblClick();
+    QTest::mouseDClick(ui(form).Option5, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
@@ -397,9 +397,9 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 
     // Setting a choice of an absent dialog creates it without showing it.
     StyleDialog* hidden = &form.keepStyleDialog(StyleDialogKind::Overcast);
-    QVERIFY(hidden->Option1->isChecked());
+    QVERIFY(option(hidden, "Option1")->isChecked());
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("O")); // creating it wrote nothing
-    hidden->Option2->setChecked(true);
+    option(hidden, "Option2")->setChecked(true);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
     QVERIFY(!hidden->isVisible());
     QCOMPARE(form.styleDialog(StyleDialogKind::Overcast), hidden);
@@ -407,7 +407,7 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 
     QString shown;
     answerDialog(answerer, QStringLiteral("Form6"), {}, &shown);
-    form.Option4_DblClick();
+    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
@@ -417,7 +417,7 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
     option(&form.keepStyleDialog(StyleDialogKind::Front), "Option3")->setChecked(true);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
     QPointer<StyleDialog> front = form.styleDialog(StyleDialogKind::Front);
-    front->Command1_Click();
+    control<QPushButton>(*front, "Command1")->click();
     QVERIFY(!form.styleDialog(StyleDialogKind::Front));
     QTRY_VERIFY(!front);
     QVERIFY_ANSWERED(answerer);
@@ -490,14 +490,17 @@ void TestStyles::dialogLayout()
     QCOMPARE(d->objectName(), dialog);
     QCOMPARE(d->windowTitle(), title);
     QCOMPARE(d->size(), client);
-    QCOMPARE(d->Frame1->title(), frame);
-    QCOMPARE(d->Command1->text(), QStringLiteral("OK"));
-    QCOMPARE(d->Command1->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(control<QGroupBox>(*d, "Frame1")->title(), frame);
+    QCOMPARE(control<QPushButton>(*d, "Command1")->text(), QStringLiteral("OK"));
+    QCOMPARE(control<QPushButton>(*d, "Command1")->objectName(), QStringLiteral("Command1"));
     // The OK button lies over the frame and is not hidden by it.
-    QVERIFY(d->Frame1->geometry().intersects(d->Command1->geometry()));
-    QCOMPARE(d->childAt(d->Command1->geometry().center()), d->Command1);
+    QVERIFY(control<QGroupBox>(*d, "Frame1")
+                ->geometry()
+                .intersects(control<QPushButton>(*d, "Command1")->geometry()));
+    QCOMPARE(d->childAt(control<QPushButton>(*d, "Command1")->geometry().center()),
+             control<QPushButton>(*d, "Command1"));
 
-    QList<QRadioButton*> choices = d->Frame1->findChildren<QRadioButton*>();
+    QList<QRadioButton*> choices = control<QGroupBox>(*d, "Frame1")->findChildren<QRadioButton*>();
     std::sort(choices.begin(), choices.end(),
               [](QRadioButton* a, QRadioButton* b) { return a->y() < b->y(); });
     QStringList shownCaptions, shownNames;
@@ -512,7 +515,7 @@ void TestStyles::dialogLayout()
         QVERIFY(note);
         QCOMPARE(note->text(), QStringLiteral("Use a flight with a 7/8 coverage setting for Bright "
                                               "and use a flight set to \"Overcast\" for Gray."));
-        QVERIFY(note->y() >= d->Frame1->geometry().bottom());
+        QVERIFY(note->y() >= control<QGroupBox>(*d, "Frame1")->geometry().bottom());
     }
 }
 

@@ -41,17 +41,19 @@ void TestWindowSizes::clientArea_data()
     QTest::newRow("Form2 help") << Maker([](EditorWindow& main) { return new Form2(&main); })
                                 << 8160 << 6180;
     QTest::newRow("Form3 cirrus") << Maker([](EditorWindow& main) {
-        return &main.keepStyleDialog(StyleDialogKind::Cirrus);
+        return new StyleDialog(styleDialogLayout(StyleDialogKind::Cirrus), &main);
     }) << 1920 << 1680;
-    QTest::newRow("Form4 picker") << Maker([](EditorWindow& main) { return new Form4(&main); })
-                                  << 5820 << 2325;
-    QTest::newRow("Form5 open") << Maker([](EditorWindow& main) { return new Form5(main); }) << 2820
-                                << 1845;
+    QTest::newRow("Form4 picker") << Maker([](EditorWindow& main) {
+        return new PicturePicker(&main);
+    }) << 5820 << 2325;
+    QTest::newRow("Form5 open") << Maker([](EditorWindow& main) {
+        return new OpenScenarioDialog(&main);
+    }) << 2820 << 1845;
     QTest::newRow("Form6 overcast") << Maker([](EditorWindow& main) {
-        return &main.keepStyleDialog(StyleDialogKind::Overcast);
+        return new StyleDialog(styleDialogLayout(StyleDialogKind::Overcast), &main);
     }) << 2295 << 2100;
     QTest::newRow("Form7 front") << Maker([](EditorWindow& main) {
-        return &main.keepStyleDialog(StyleDialogKind::Front);
+        return new StyleDialog(styleDialogLayout(StyleDialogKind::Front), &main);
     }) << 1935 << 1575;
 }
 
