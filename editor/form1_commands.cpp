@@ -1,7 +1,7 @@
 #include "form1.h"
 
-#include "form2.h"
 #include "form4.h"
+#include "helpwindow.h"
 #include "launch.h"
 #include "messages.h"
 
@@ -40,7 +40,7 @@ void Form1::Command6_Click()
 // closing them, in any way, destroys them.
 void Form1::Command7_Click()
 {
-    Form2 help(this);
+    qel::editor::HelpWindow help(this);
     help.exec();
 }
 

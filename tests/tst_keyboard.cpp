@@ -4,12 +4,13 @@
 #include "accessiblenames.h"
 #include "filelist.h"
 #include "form1.h"
-#include "form2.h"
 #include "form3.h"
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
 #include "form7.h"
+#include "helpcontrols.h"
+#include "helpwindow.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
 #include "simfolder.h"
@@ -419,12 +420,12 @@ void TestKeyboard::helpWindowKeys()
     bool creatingShown = false;
     answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* d) {
         waitActive(d);
-        auto* help = static_cast<Form2*>(d);
+        const HelpControls help(*d);
         QCOMPARE(focusName(), QStringLiteral("Command1"));
-        order = tabRound(help->Command1).mid(0, 4);
-        help->Command3->setFocus(Qt::TabFocusReason);
+        order = tabRound(help.Command1).mid(0, 4);
+        help.Command3->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Space);
-        creatingShown = help->Text1->isVisible();
+        creatingShown = help.Text1->isVisible();
         key(Qt::Key_Escape);
     });
     window.Command7->setFocus(Qt::TabFocusReason);
@@ -524,7 +525,7 @@ void TestKeyboard::everyControlHasAName()
     QCOMPARE(unnamedIn(window), QString());
 
     QList<QWidget*> dialogs{window.useForm3(), window.useForm6(), window.useForm7()};
-    dialogs << new Form5(window) << new Form2(&window) << new Form4(&window);
+    dialogs << new Form5(window) << new qel::editor::HelpWindow(&window) << new Form4(&window);
     for (QWidget* dialog : dialogs) {
         dialog->show();
         QCOMPARE(unnamedIn(*dialog), QString());

@@ -1,12 +1,12 @@
 // Every window of the editor opens with the client area it was laid out with (twips, 15 to a
 // pixel), and every control it shows lies inside that area.
 #include "form1.h"
-#include "form2.h"
 #include "form3.h"
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
 #include "form7.h"
+#include "helpwindow.h"
 #include "simfolder.h"
 #include "twips.h"
 
@@ -17,6 +17,7 @@
 
 namespace {
 
+using qel::editor::HelpWindow;
 using Maker = std::function<QWidget*(Form1&)>;
 
 } // namespace
@@ -36,7 +37,7 @@ void TestWindowSizes::clientArea_data()
     QTest::addColumn<int>("widthTwips");
     QTest::addColumn<int>("heightTwips");
     QTest::newRow("Form1 editor") << Maker([](Form1& main) { return &main; }) << 8400 << 5265;
-    QTest::newRow("Form2 help") << Maker([](Form1& main) { return new Form2(&main); }) << 8160
+    QTest::newRow("Form2 help") << Maker([](Form1& main) { return new HelpWindow(&main); }) << 8160
                                 << 6180;
     QTest::newRow("Form3 cirrus") << Maker([](Form1& main) { return main.useForm3(); }) << 1920
                                   << 1680;
