@@ -11,11 +11,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
 
 using qel::editor::HelpWindow;
+namespace helptexts = qel::editor::helptexts;
 
 const QColor green(0, 255, 0);
 const QColor grey(192, 192, 192);
@@ -36,6 +38,20 @@ QStringList visibleTexts(const QWidget& help)
     return names;
 }
 
+// Puts every help topic into another language: two lines, ended by line feeds as translators
+// write them.
+class TopicTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* /*source*/, const char* /*disambiguation*/,
+                      int /*n*/) const override
+    {
+        if (QByteArrayView(context) != "qel::editor::helptexts")
+            return {};
+        return QStringLiteral("Zeile eins\nZeile zwei\n");
+    }
+    bool isEmpty() const override { return false; }
+};
+
 } // namespace
 
 class TestHelp : public QObject {
@@ -53,6 +69,7 @@ private slots:
     void helpTextLayout();
     void creatingTextNumbersItsSteps();
     void linesFitTheirBoxWithoutWrapping();
+    void topicsComeInTheUsersLanguage();
 };
 
 void TestHelp::opensAtTheOverview()
@@ -299,6 +316,17 @@ void TestHelp::linesFitTheirBoxWithoutWrapping()
         }
         QVERIFY(lines.size() * metrics.lineSpacing() <= box->viewport()->height());
     }
+}
+
+void TestHelp::topicsComeInTheUsersLanguage()
+{
+    TopicTranslator translator; // uninstalls itself when it goes
+    QCoreApplication::installTranslator(&translator);
+    QCOMPARE(helptexts::learningTheNewSystem(), QStringLiteral("Zeile eins\r\nZeile zwei\r\n"));
+    HelpWindow help;
+    const HelpControls ui(help);
+    for (const QPlainTextEdit* box : {ui.Text1, ui.Text2, ui.Text3})
+        QCOMPARE(box->toPlainText(), QStringLiteral("Zeile eins\nZeile zwei"));
 }
 
 QTEST_MAIN(TestHelp)
