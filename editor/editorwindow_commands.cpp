@@ -1,6 +1,6 @@
 #include "editorwindow.h"
 
-#include "form2.h"
+#include "helpwindow.h"
 #include "launch.h"
 #include "messages.h"
 #include "openscenariodialog.h"
@@ -43,7 +43,7 @@ void EditorWindow::startLauncher()
 
 void EditorWindow::showHelp()
 {
-    Form2 help(this);
+    HelpWindow help(this);
     help.exec();
 }
 

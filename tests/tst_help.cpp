@@ -1,7 +1,9 @@
 // The help window: topics, indicators, focus, and the layout of the help texts.
-#include "form1.h"
-#include "form2.h"
+#include "controls.h"
+#include "editorwindow.h"
+#include "helpcontrols.h"
 #include "helptexts.h"
+#include "helpwindow.h"
 #include "modalanswerer.h"
 #include "simfolder.h"
 
@@ -9,9 +11,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
+
+using qel::editor::HelpWindow;
+namespace helptexts = qel::editor::helptexts;
 
 const QColor green(0, 255, 0);
 const QColor grey(192, 192, 192);
@@ -21,15 +27,30 @@ QColor colourOf(const QLabel* indicator)
     return indicator->palette().color(QPalette::Window);
 }
 
-QStringList visibleTexts(const Form2& help)
+QStringList visibleTexts(const QWidget& help)
 {
+    const HelpControls ui(help);
     QStringList names;
-    for (const QPlainTextEdit* box : {help.Text1, help.Text2, help.Text3}) {
+    for (const QPlainTextEdit* box : {ui.Text1, ui.Text2, ui.Text3}) {
         if (box->isVisibleTo(&help))
             names << box->objectName();
     }
     return names;
 }
+
+// Puts every help topic into another language: two lines, ended by line feeds as translators
+// write them.
+class TopicTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* /*source*/, const char* /*disambiguation*/,
+                      int /*n*/) const override
+    {
+        if (QByteArrayView(context) != "qel::editor::helptexts")
+            return {};
+        return QStringLiteral("Zeile eins\nZeile zwei\n");
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -48,33 +69,35 @@ private slots:
     void helpTextLayout();
     void creatingTextNumbersItsSteps();
     void linesFitTheirBoxWithoutWrapping();
+    void topicsComeInTheUsersLanguage();
 };
 
 void TestHelp::opensAtTheOverview()
 {
     SimFolder sim;
-    Form1 form;
+    qel::editor::EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     bool checked = false;
     answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* w) {
-        auto* help = qobject_cast<Form2*>(w);
+        auto* help = qobject_cast<HelpWindow*>(w);
         QVERIFY(help);
+        const HelpControls ui(*help);
         checked = true;
         QCOMPARE(help->windowTitle(), QStringLiteral("Q.E.L. Help"));
         QVERIFY(help->isModal());
         QCOMPARE(visibleTexts(*help), QStringList{QStringLiteral("Text3")});
-        QCOMPARE(colourOf(help->Label1), green);
+        QCOMPARE(colourOf(ui.Label1), green);
         const QColor face = QApplication::palette().color(QPalette::Button);
-        QCOMPARE(colourOf(help->Label2), face);
-        QCOMPARE(colourOf(help->Label3), face);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command1));
-        QTest::mouseClick(help->Command6, Qt::LeftButton);
+        QCOMPARE(colourOf(ui.Label2), face);
+        QCOMPARE(colourOf(ui.Label3), face);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Command1));
+        QTest::mouseClick(ui.Command6, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command7, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(form, "Command7"), Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(checked);
-    QVERIFY(form.findChildren<Form2*>().isEmpty());
+    QVERIFY(form.findChildren<HelpWindow*>().isEmpty());
 }
 
 // Stands for the window system: which window of the editor is the active one, none while
@@ -90,24 +113,24 @@ static void activate(QWidget* window)
 void TestHelp::focusStepOnlyWhenActivatedWithinTheEditor()
 {
     SimFolder sim;
-    Form1 form;
+    qel::editor::EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* w) {
-        auto* help = qobject_cast<Form2*>(w);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command1));
-        help->Command3->setFocus(Qt::TabFocusReason);
+        const HelpControls ui(*w);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Command1));
+        ui.Command3->setFocus(Qt::TabFocusReason);
         activate(nullptr); // the user switches to another program and back
-        activate(help);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command3));
-        QDialog inner(help); // a window of the editor takes over, then gives back
+        activate(w);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Command3));
+        QDialog inner(w); // a window of the editor takes over, then gives back
         inner.show();
         activate(&inner);
-        activate(help);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(help->Command1));
-        QTest::mouseClick(help->Command6, Qt::LeftButton);
+        activate(w);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Command1));
+        QTest::mouseClick(ui.Command6, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command7, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(form, "Command7"), Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -137,13 +160,14 @@ void TestHelp::topicButtons()
     QFETCH(QString, presses);
     QFETCH(QString, shown);
     QFETCH(int, lit);
-    Form2 help;
+    HelpWindow help;
+    const HelpControls ui(help);
     help.show();
-    QPushButton* buttons[] = {help.Command1, help.Command2, help.Command3};
+    QPushButton* buttons[] = {ui.Command1, ui.Command2, ui.Command3};
     for (QChar press : presses)
         QTest::mouseClick(buttons[press.digitValue() - 1], Qt::LeftButton);
     QCOMPARE(visibleTexts(help), QStringList{shown});
-    const QLabel* indicators[] = {help.Label1, help.Label2, help.Label3};
+    const QLabel* indicators[] = {ui.Label1, ui.Label2, ui.Label3};
     for (int i = 0; i < 3; ++i)
         QCOMPARE(colourOf(indicators[i]), i + 1 == lit ? green : grey);
 }
@@ -153,44 +177,46 @@ void TestHelp::pressingTheShownTopicGreysTheFaceColouredStrips()
     QPalette face = QApplication::palette();
     face.setColor(QPalette::Button, QColor(10, 20, 30)); // tell the face colour from the grey
     QApplication::setPalette(face);
-    Form2 help;
+    HelpWindow help;
+    const HelpControls ui(help);
     QApplication::setPalette(QPalette());
     help.show();
-    QCOMPARE(colourOf(help.Label2), QColor(10, 20, 30));
-    QTest::mouseClick(help.Command1, Qt::LeftButton);
+    QCOMPARE(colourOf(ui.Label2), QColor(10, 20, 30));
+    QTest::mouseClick(ui.Command1, Qt::LeftButton);
     QCOMPARE(visibleTexts(help), QStringList{QStringLiteral("Text3")});
-    QCOMPARE(colourOf(help.Label1), green);
-    QCOMPARE(colourOf(help.Label2), grey);
-    QCOMPARE(colourOf(help.Label3), grey);
+    QCOMPARE(colourOf(ui.Label1), green);
+    QCOMPARE(colourOf(ui.Label2), grey);
+    QCOMPARE(colourOf(ui.Label3), grey);
 }
 
 void TestHelp::reopeningStartsAtTheOverviewAgain()
 {
     SimFolder sim;
-    Form1 form;
+    qel::editor::EditorWindow form;
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form2"), [](QWidget* w) {
-        auto* help = static_cast<Form2*>(w);
-        QTest::mouseClick(help->Command3, Qt::LeftButton);
-        help->close(); // the title bar's close button, not "Exit Help"
+        const HelpControls ui(*w);
+        QTest::mouseClick(ui.Command3, Qt::LeftButton);
+        w->close(); // the title bar's close button, not "Exit Help"
     });
     answerer.expectWindow(QStringLiteral("Form2"), [](QWidget* w) {
-        auto* help = static_cast<Form2*>(w);
-        QCOMPARE(visibleTexts(*help), QStringList{QStringLiteral("Text3")});
-        QCOMPARE(colourOf(help->Label1), green);
-        QCOMPARE(colourOf(help->Label3), QApplication::palette().color(QPalette::Button));
-        QTest::mouseClick(help->Command6, Qt::LeftButton);
+        const HelpControls ui(*w);
+        QCOMPARE(visibleTexts(*w), QStringList{QStringLiteral("Text3")});
+        QCOMPARE(colourOf(ui.Label1), green);
+        QCOMPARE(colourOf(ui.Label3), QApplication::palette().color(QPalette::Button));
+        QTest::mouseClick(ui.Command6, Qt::LeftButton);
     });
-    QTest::mouseClick(form.Command7, Qt::LeftButton);
-    QTest::mouseClick(form.Command7, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(form, "Command7"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(form, "Command7"), Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 }
 
 void TestHelp::textBoxesAreReadOnlyNavyArialWithoutScrollBars()
 {
-    Form2 help;
-    for (const QPlainTextEdit* box : {help.Text1, help.Text2, help.Text3}) {
+    HelpWindow help;
+    const HelpControls ui(help);
+    for (const QPlainTextEdit* box : {ui.Text1, ui.Text2, ui.Text3}) {
         QVERIFY(box->isReadOnly());
         QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -198,27 +224,28 @@ void TestHelp::textBoxesAreReadOnlyNavyArialWithoutScrollBars()
         QVERIFY(box->font().bold());
         QCOMPARE(box->font().pointSizeF(), 9.75);
         QCOMPARE(box->palette().color(QPalette::Text), QColor(0, 0, 128));
-        QCOMPARE(box->geometry(), help.Text3->geometry());
+        QCOMPARE(box->geometry(), ui.Text3->geometry());
     }
-    QCOMPARE(help.Text2->palette().color(QPalette::Base), grey);
-    QCOMPARE(help.Text3->palette().color(QPalette::Base), grey);
-    QCOMPARE(help.Text1->palette().color(QPalette::Base),
+    QCOMPARE(ui.Text2->palette().color(QPalette::Base), grey);
+    QCOMPARE(ui.Text3->palette().color(QPalette::Base), grey);
+    QCOMPARE(ui.Text1->palette().color(QPalette::Base),
              QApplication::palette().color(QPalette::Button));
 }
 
 void TestHelp::textBoxesShowTheirTopics()
 {
-    Form2 help;
+    HelpWindow help;
+    const HelpControls ui(help);
     auto shownAs = [](QString text) {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         text.chop(1);
         return text;
     };
-    QCOMPARE(help.Text3->toPlainText(), shownAs(helptexts::overview()));
-    QCOMPARE(help.Text2->toPlainText(), shownAs(helptexts::learningTheNewSystem()));
-    QCOMPARE(help.Text1->toPlainText(), shownAs(helptexts::creatingAQelFile()));
+    QCOMPARE(ui.Text3->toPlainText(), shownAs(helptexts::overview()));
+    QCOMPARE(ui.Text2->toPlainText(), shownAs(helptexts::learningTheNewSystem()));
+    QCOMPARE(ui.Text1->toPlainText(), shownAs(helptexts::creatingAQelFile()));
     QVERIFY(
-        help.Text3->toPlainText().endsWith(QStringLiteral("Now on to learning the new system...")));
+        ui.Text3->toPlainText().endsWith(QStringLiteral("Now on to learning the new system...")));
 }
 
 void TestHelp::helpTextLayout_data()
@@ -267,15 +294,16 @@ void TestHelp::creatingTextNumbersItsSteps()
 // all lines fit its height, since the boxes have no scroll bars.
 void TestHelp::linesFitTheirBoxWithoutWrapping()
 {
-    Form2 help;
+    HelpWindow help;
+    const HelpControls ui(help);
     help.show();
-    const QString family = QFontInfo(help.Text3->font()).family();
+    const QString family = QFontInfo(ui.Text3->font()).family();
     if (!QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                      QStringLiteral("Arimo")}
              .contains(family))
         QSKIP("No font with Arial's widths is installed.");
     const std::pair<QPushButton*, QPlainTextEdit*> topics[] = {
-        {help.Command1, help.Text3}, {help.Command2, help.Text2}, {help.Command3, help.Text1}};
+        {ui.Command1, ui.Text3}, {ui.Command2, ui.Text2}, {ui.Command3, ui.Text1}};
     for (const auto& [button, box] : topics) {
         QTest::mouseClick(button, Qt::LeftButton); // a box is laid out once it is shown
         const QFontMetrics metrics(box->font());
@@ -288,6 +316,17 @@ void TestHelp::linesFitTheirBoxWithoutWrapping()
         }
         QVERIFY(lines.size() * metrics.lineSpacing() <= box->viewport()->height());
     }
+}
+
+void TestHelp::topicsComeInTheUsersLanguage()
+{
+    TopicTranslator translator; // uninstalls itself when it goes
+    QCoreApplication::installTranslator(&translator);
+    QCOMPARE(helptexts::learningTheNewSystem(), QStringLiteral("Zeile eins\r\nZeile zwei\r\n"));
+    HelpWindow help;
+    const HelpControls ui(help);
+    for (const QPlainTextEdit* box : {ui.Text1, ui.Text2, ui.Text3})
+        QCOMPARE(box->toPlainText(), QStringLiteral("Zeile eins\nZeile zwei"));
 }
 
 QTEST_MAIN(TestHelp)

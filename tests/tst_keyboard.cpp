@@ -5,7 +5,8 @@
 #include "editorcontrols.h"
 #include "editorwindow.h"
 #include "filelist.h"
-#include "form2.h"
+#include "helpcontrols.h"
+#include "helpwindow.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
 #include "openscenariodialog.h"
@@ -422,12 +423,12 @@ void TestKeyboard::helpWindowKeys()
     bool creatingShown = false;
     answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* d) {
         waitActive(d);
-        auto* help = static_cast<Form2*>(d);
+        const HelpControls help(*d);
         QCOMPARE(focusName(), QStringLiteral("Command1"));
-        order = tabRound(help->Command1).mid(0, 4);
-        help->Command3->setFocus(Qt::TabFocusReason);
+        order = tabRound(help.Command1).mid(0, 4);
+        help.Command3->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Space);
-        creatingShown = help->Text1->isVisible();
+        creatingShown = help.Text1->isVisible();
         key(Qt::Key_Escape);
     });
     ui(window).Command7->setFocus(Qt::TabFocusReason);
@@ -529,7 +530,8 @@ void TestKeyboard::everyControlHasAName()
     QList<QWidget*> dialogs{new StyleDialog(styleDialogLayout(StyleDialogKind::Cirrus), &window),
                             new StyleDialog(styleDialogLayout(StyleDialogKind::Overcast), &window),
                             new StyleDialog(styleDialogLayout(StyleDialogKind::Front), &window)};
-    dialogs << new OpenScenarioDialog(&window) << new Form2(&window) << new PicturePicker(&window);
+    dialogs << new OpenScenarioDialog(&window) << new HelpWindow(&window)
+            << new PicturePicker(&window);
     for (QWidget* dialog : dialogs) {
         dialog->show();
         QCOMPARE(unnamedIn(*dialog), QString());

@@ -2,7 +2,7 @@
 // pixel), and every control it shows lies inside that area.
 #include "editorcontrols.h"
 #include "editorwindow.h"
-#include "form2.h"
+#include "helpwindow.h"
 #include "openscenariodialog.h"
 #include "picturepicker.h"
 #include "simfolder.h"
@@ -38,7 +38,7 @@ void TestWindowSizes::clientArea_data()
     QTest::addColumn<int>("heightTwips");
     QTest::newRow("Form1 editor") << Maker([](EditorWindow& main) { return &main; }) << 8400
                                   << 5265;
-    QTest::newRow("Form2 help") << Maker([](EditorWindow& main) { return new Form2(&main); })
+    QTest::newRow("Form2 help") << Maker([](EditorWindow& main) { return new HelpWindow(&main); })
                                 << 8160 << 6180;
     QTest::newRow("Form3 cirrus") << Maker([](EditorWindow& main) {
         return new StyleDialog(styleDialogLayout(StyleDialogKind::Cirrus), &main);

@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "helpwindow.h"
 
 #include "accessiblenames.h"
 #include "helptexts.h"
@@ -9,11 +9,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+
+namespace qel::editor {
 
 namespace {
 
@@ -21,9 +20,9 @@ const QColor litGreen(0, 255, 0);
 
 QPushButton* topicButton(QWidget* parent, const char* name, const QString& caption, int top)
 {
-    auto* button = new qel::WrappingButton(caption, parent);
+    auto* button = new WrappingButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(qel::twips::rect(120, top, 1095, 495));
+    button->setGeometry(twips::rect(120, top, 1095, 495));
     button->setAutoDefault(false);
     return button;
 }
@@ -32,7 +31,7 @@ QLabel* indicator(QWidget* parent, const char* name, int top, const QColor& colo
 {
     auto* label = new QLabel(QStringLiteral(" "), parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(qel::twips::rect(1320, top, 135, 495));
+    label->setGeometry(twips::rect(1320, top, 135, 495));
     label->setAutoFillBackground(true);
     QPalette p = label->palette();
     p.setColor(QPalette::Window, colour);
@@ -43,7 +42,7 @@ QLabel* indicator(QWidget* parent, const char* name, int top, const QColor& colo
 void setIndicator(QLabel* label, bool lit)
 {
     QPalette p = label->palette();
-    p.setColor(QPalette::Window, lit ? litGreen : qel::ui::lightGrey);
+    p.setColor(QPalette::Window, lit ? litGreen : ui::lightGrey);
     label->setPalette(p);
 }
 
@@ -52,7 +51,7 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text,
 {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
-    box->setGeometry(qel::twips::rect(1560, 120, 6495, 5895));
+    box->setGeometry(twips::rect(1560, 120, 6495, 5895));
     box->setReadOnly(true);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -63,7 +62,7 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text,
     // Tab stops eight blanks apart, so the separator lines of tabs fit on one line.
     box->setTabStopDistance(8 * box->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     QPalette p = box->palette();
-    p.setColor(QPalette::Text, qel::ui::navy);
+    p.setColor(QPalette::Text, ui::navy);
     p.setColor(QPalette::Base, background);
     box->setPalette(p);
     // The texts keep their CR LF line ends; the box wants plain line feeds.
@@ -77,13 +76,13 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text,
 
 } // namespace
 
-Form2::Form2(QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Q.E.L. Help"));
     setModal(true);
-    setFixedSize(qel::twips::size(8160, 6180));
+    setFixedSize(twips::size(8160, 6180));
     // Arial is narrow enough for "Learning the new system" to wrap onto two lines only.
     QFont small(QStringLiteral("Arial"));
     small.setPointSizeF(8.25);
@@ -93,95 +92,91 @@ Form2::Form2(QWidget* parent)
     createTextBoxes();
     arrangeTabOrder();
     connectHandlers();
-    qel::accessibility::nameControls(
-        *this, {{QStringLiteral("Label1"), tr("Overview shown")},
-                {QStringLiteral("Label2"), tr("Learning the new system shown")},
-                {QStringLiteral("Label3"), tr("Creating a QEL file shown")},
-                {QStringLiteral("Text3"), tr("Overview")},
-                {QStringLiteral("Text2"), tr("Learning the new system")},
-                {QStringLiteral("Text1"), tr("Creating a QEL file")}});
+    accessibility::nameControls(*this,
+                                {{QStringLiteral("Label1"), tr("Overview shown")},
+                                 {QStringLiteral("Label2"), tr("Learning the new system shown")},
+                                 {QStringLiteral("Label3"), tr("Creating a QEL file shown")},
+                                 {QStringLiteral("Text3"), tr("Overview")},
+                                 {QStringLiteral("Text2"), tr("Learning the new system")},
+                                 {QStringLiteral("Text1"), tr("Creating a QEL file")}});
 }
 
-void Form2::createButtons()
+void HelpWindow::createButtons()
 {
-    Command1 = topicButton(this, "Command1", tr("Overview"), 120);
-    Command2 = topicButton(this, "Command2", tr("Learning the new system"), 960);
-    Command3 = topicButton(this, "Command3", tr("Creating a QEL file"), 1800);
-    Command6 = topicButton(this, "Command6", tr("Exit Help"), 2640);
+    m_overviewButton = topicButton(this, "Command1", tr("Overview"), 120);
+    m_learningButton = topicButton(this, "Command2", tr("Learning the new system"), 960);
+    m_creatingButton = topicButton(this, "Command3", tr("Creating a QEL file"), 1800);
+    m_exitButton = topicButton(this, "Command6", tr("Exit Help"), 2640);
 }
 
-void Form2::createIndicators()
+void HelpWindow::createIndicators()
 {
     // Before the first press the unlit strips keep the button face colour, not the grey they
     // take once a topic has been chosen.
     const QColor face = QApplication::palette().color(QPalette::Button);
-    Label1 = indicator(this, "Label1", 120, litGreen);
-    Label2 = indicator(this, "Label2", 960, face);
-    Label3 = indicator(this, "Label3", 1800, face);
+    m_overviewIndicator = indicator(this, "Label1", 120, litGreen);
+    m_learningIndicator = indicator(this, "Label2", 960, face);
+    m_creatingIndicator = indicator(this, "Label3", 1800, face);
 }
 
-void Form2::createTextBoxes()
+void HelpWindow::createTextBoxes()
 {
     const QColor face = QApplication::palette().color(QPalette::Button);
-    Text3 = textBox(this, "Text3", helptexts::overview(), qel::ui::lightGrey);
-    Text2 = textBox(this, "Text2", helptexts::learningTheNewSystem(), qel::ui::lightGrey);
-    Text2->hide();
-    Text1 = textBox(this, "Text1", helptexts::creatingAQelFile(), face);
-    Text1->hide();
+    m_overview = textBox(this, "Text3", helptexts::overview(), ui::lightGrey);
+    m_learning = textBox(this, "Text2", helptexts::learningTheNewSystem(), ui::lightGrey);
+    m_learning->hide();
+    m_creating = textBox(this, "Text1", helptexts::creatingAQelFile(), face);
+    m_creating->hide();
 }
 
-void Form2::arrangeTabOrder()
+void HelpWindow::arrangeTabOrder()
 {
-    QWidget* order[] = {Text1, Command1, Command2, Command3, Command6, Text2, Text3};
+    QWidget* order[] = {m_creating,   m_overviewButton, m_learningButton, m_creatingButton,
+                        m_exitButton, m_learning,       m_overview};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void Form2::connectHandlers()
+void HelpWindow::connectHandlers()
 {
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+    connect(m_overviewButton, &QPushButton::clicked, this, &HelpWindow::showOverview);
+    connect(m_learningButton, &QPushButton::clicked, this, &HelpWindow::showLearning);
+    connect(m_creatingButton, &QPushButton::clicked, this, &HelpWindow::showCreating);
+    connect(m_exitButton, &QPushButton::clicked, this, &HelpWindow::reject);
 }
 
-void Form2::showTopic(QLabel* lit, QPlainTextEdit* shown)
+void HelpWindow::showTopic(QLabel* lit, QPlainTextEdit* shown)
 {
-    for (QLabel* label : {Label1, Label2, Label3})
+    for (QLabel* label : {m_overviewIndicator, m_learningIndicator, m_creatingIndicator})
         setIndicator(label, label == lit);
-    for (QPlainTextEdit* text : {Text1, Text2, Text3})
+    for (QPlainTextEdit* text : {m_creating, m_learning, m_overview})
         text->setVisible(text == shown);
 }
 
-void Form2::Command1_Click()
+void HelpWindow::showOverview()
 {
-    showTopic(Label1, Text3);
+    showTopic(m_overviewIndicator, m_overview);
 }
 
-void Form2::Command2_Click()
+void HelpWindow::showLearning()
 {
-    showTopic(Label2, Text2);
+    showTopic(m_learningIndicator, m_learning);
 }
 
-void Form2::Command3_Click()
+void HelpWindow::showCreating()
 {
-    showTopic(Label3, Text1);
+    showTopic(m_creatingIndicator, m_creating);
 }
 
-void Form2::Command6_Click()
+void HelpWindow::focusFirstTopic()
 {
-    reject();
-}
-
-void Form2::Form_Activate()
-{
-    Command1->setFocus(Qt::ActiveWindowFocusReason);
+    m_overviewButton->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // The focus step belongs to the window becoming the editor's active window: when it was shown,
 // or when it takes over from another window of the editor. A user who comes back from another
 // program finds the focus where it was left.
-bool Form2::event(QEvent* event)
+bool HelpWindow::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowDeactivate) {
@@ -189,8 +184,10 @@ bool Form2::event(QEvent* event)
         m_leftTheEditor = QApplication::activeWindow() == nullptr;
     } else if (event->type() == QEvent::WindowActivate) {
         if (!m_leftTheEditor)
-            Form_Activate();
+            focusFirstTopic();
         m_leftTheEditor = false;
     }
     return handled;
 }
+
+} // namespace qel::editor
