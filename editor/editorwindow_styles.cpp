@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 
 #include <functional>
@@ -116,8 +117,7 @@ StyleDialog* EditorWindow::styleDialog(StyleDialogKind kind) const
 }
 
 // A kept dialog is unloaded, and with it its choice, as soon as it is finished ("OK", Escape, the
-// window's frame), whether it was on screen or not: from then on it counts as absent, and it goes
-// with the next turn of the event loop.
+// window's frame), whether it was on screen or not: from then on it counts as absent.
 StyleDialog& EditorWindow::keepStyleDialog(StyleDialogKind kind)
 {
     std::unique_ptr<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(kind)];
@@ -136,7 +136,11 @@ void EditorWindow::showStyleDialog(StyleDialog& dialog)
 {
     if (dialog.isVisible())
         return; // already on screen: shown again from inside its own showing
+    const QPointer<StyleDialog> shown = &dialog;
     dialog.exec();
+    // Unloaded by its ending, it goes now rather than at the next turn of the event loop, so that
+    // whoever goes on after the showing finds no trace of it.
+    delete shown.data();
 }
 
 QRadioButton* EditorWindow::optionOf(const CloudStyle& style) const
