@@ -1,5 +1,6 @@
 // The open dialog: a scenario saved by the editor comes back byte for byte, the style dialogs
 // that the read shows behave as when the user chooses, and a bad file changes nothing.
+#include "codetable.h"
 #include "editorcontrols.h"
 #include "editorwindow.h"
 #include "filelist.h"
@@ -111,38 +112,6 @@ QString mainState(EditorWindow& f)
     return parts.join(QLatin1Char('\n'));
 }
 
-struct StyleWay {
-    QString code, mainOption, dialog, choice;
-};
-
-// How a user reaches each cloud style code.
-const StyleWay styleWays[] = {
-    {"", "Option21", "", ""},
-    {"L", "Option1", "", ""},
-    {"M", "Option2", "", ""},
-    {"D", "Option3", "", ""},
-    {"O", "Option4", "Form6", ""},
-    {"OG", "Option4", "Form6", "Option2"},
-    {"WS", "Option4", "Form6", "Option3"},
-    {"UB", "Option5", "Form7", ""},
-    {"BB", "Option5", "Form7", "Option2"},
-    {"TB", "Option5", "Form7", "Option3"},
-    {"S", "Option6", "", ""},
-    {"CL", "Option7", "Form3", "Option1"},
-    {"CD", "Option7", "Form3", ""},
-    {"CC", "Option7", "Form3", "Option3"},
-    {"CT", "Option7", "Form3", "Option4"},
-};
-
-const StyleWay& styleWay(const QString& code)
-{
-    for (const StyleWay& way : styleWays) {
-        if (way.code == code)
-            return way;
-    }
-    qFatal("no way to %s", qPrintable(code));
-}
-
 void pressOk(QWidget* dialog)
 {
     dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
@@ -165,10 +134,10 @@ void expectStyleDialog(ModalAnswerer& a, const QString& dialog, const QString& c
 
 void chooseStyle(EditorWindow& f, ModalAnswerer& a, const QString& code)
 {
-    const StyleWay& way = styleWay(code);
-    if (!way.dialog.isEmpty())
-        expectStyleDialog(a, way.dialog, way.choice);
-    option(&f, way.mainOption)->click();
+    const codetable::CloudStyle& way = codetable::cloudStyle(code);
+    if (*way.dialog)
+        expectStyleDialog(a, QLatin1String(way.dialog), QLatin1String(way.variant));
+    option(&f, QLatin1String(way.option))->click();
 }
 
 struct OpenResult {
@@ -295,12 +264,13 @@ void TestOpenDialog::roundTrip_data()
     QTest::addColumn<bool>("picture");
     QTest::addColumn<int>("description"); // 0 empty, 1 short, 2 210 characters, 3 windows-1252
 
-    const QByteArray grounds[] = {"", "FSUM", "FSUMD", "FWIN", "FDEF"};
-    const QByteArray sets[] = {"", "SET1", "SET2"};
+    const auto& grounds = codetable::groundTextures;
+    const auto& sets = codetable::cloudSets;
     int i = 0;
-    for (const StyleWay& way : styleWays) {
-        QTest::addRow("style [%s]", qPrintable(way.code))
-            << way.code << grounds[i % 5] << sets[i % 3] << (i % 2 == 0) << (i % 4 == 1) << i % 4;
+    for (const codetable::CloudStyle& way : codetable::cloudStyles) {
+        QTest::addRow("style [%s]", way.code)
+            << QString::fromLatin1(way.code) << QByteArray(grounds[i % 5].code)
+            << QByteArray(sets[i % 3].code) << (i % 2 == 0) << (i % 4 == 1) << i % 4;
         ++i;
     }
     QTest::newRow("all at once") << "OG" << QByteArray("FWIN") << QByteArray("SET2") << false
@@ -352,16 +322,9 @@ void TestOpenDialog::roundTrip()
         if (!applet)
             ui(first).Check1->click();
         chooseStyle(first, a, style);
-        const QString groundOption = ground.isEmpty()    ? "Option28"
-                                     : ground == "FSUM"  ? "Option8"
-                                     : ground == "FSUMD" ? "Option9"
-                                     : ground == "FWIN"  ? "Option10"
-                                                         : "Option11";
-        option(&first, groundOption)->click();
-        const QString setOption = set.isEmpty()   ? "Option26"
-                                  : set == "SET1" ? "Option24"
-                                                  : "Option25";
-        option(&first, setOption)->click();
+        option(&first, QLatin1String(codetable::groundTexture(QLatin1String(ground)).option))
+            ->click();
+        option(&first, QLatin1String(codetable::cloudSet(QLatin1String(set)).option))->click();
         a.expectSaved(false);
         ui(first).Command1->click();
         QVERIFY_ANSWERED(a);
@@ -370,10 +333,10 @@ void TestOpenDialog::roundTrip()
     QCOMPARE(saved, script(expected));
 
     EditorWindow second;
-    const StyleWay& way = styleWay(style);
+    const char* dialog = codetable::cloudStyle(style).dialog;
     expectOpen(a, QStringLiteral("round trip.qel"));
-    if (!way.dialog.isEmpty())
-        expectStyleDialog(a, way.dialog);
+    if (*dialog)
+        expectStyleDialog(a, QLatin1String(dialog));
     ui(second).Command11->click();
     QVERIFY_ANSWERED(a);
     QVERIFY(!second.findChild<OpenScenarioDialog*>());
