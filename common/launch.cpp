@@ -79,47 +79,51 @@ Started start(const QString& path)
     return {true, pid, {}};
 }
 
+namespace {
+
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("qel::launch", text);
+}
+
+// Starts the program at `path`, found by a search; `notFound` says why when the search found
+// nothing, `failed` (with %1 the program's path and %2 the reason) when the start failed.
+Started startFound(const QString& path, const QString& notFound, const char* failed)
+{
+    if (path.isEmpty())
+        return {false, 0, notFound};
+    Started started = start(path);
+    if (!started.ok)
+        started.error = translate(failed).arg(shown(path), started.error);
+    return started;
+}
+
+} // namespace
+
 Started startPhotoTool()
 {
-    const QString path = findPhotoTool();
-    if (path.isEmpty()) {
-        return {false, 0,
-                QCoreApplication::translate(
-                    "qel::launch",
-                    "The photo tool \"%1\" could not be found: it is neither in the "
-                    "folder of this program (%2), nor in the current folder (%3), nor "
-                    "on the PATH.\n\nInstall it beside QELedit.")
-                    .arg(photoToolNames().constFirst(), shown(programFolder()),
-                         shown(QDir::currentPath()))};
-    }
-    Started started = start(path);
-    if (!started.ok) {
-        started.error =
-            QCoreApplication::translate("qel::launch", "The photo tool %1 could not be started: %2")
-                .arg(shown(path), started.error);
-    }
-    return started;
+    return startFound(
+        findPhotoTool(),
+        translate(
+            QT_TRANSLATE_NOOP("qel::launch",
+                              "The photo tool \"%1\" could not be found: it is neither in the "
+                              "folder of this program (%2), nor in the current folder (%3), nor "
+                              "on the PATH.\n\nInstall it beside QELedit."))
+            .arg(photoToolNames().constFirst(), shown(programFolder()), shown(QDir::currentPath())),
+        QT_TRANSLATE_NOOP("qel::launch", "The photo tool %1 could not be started: %2"));
 }
 
 Started startLauncher()
 {
-    const QString path = findLauncher();
-    if (path.isEmpty()) {
-        return {false, 0,
-                QCoreApplication::translate(
-                    "qel::launch",
-                    "The QEL launcher could not be started: there is no \"%1\" in the "
-                    "current folder (%2).\n\nQELedit expects to be started in your "
-                    "Flight Simulator folder, the one that holds \"%1\".")
-                    .arg(launcherName, shown(QDir::currentPath()))};
-    }
-    Started started = start(path);
-    if (!started.ok) {
-        started.error = QCoreApplication::translate("qel::launch",
-                                                    "The QEL launcher %1 could not be started: %2")
-                            .arg(shown(path), started.error);
-    }
-    return started;
+    return startFound(
+        findLauncher(),
+        translate(
+            QT_TRANSLATE_NOOP("qel::launch",
+                              "The QEL launcher could not be started: there is no \"%1\" in the "
+                              "current folder (%2).\n\nQELedit expects to be started in your "
+                              "Flight Simulator folder, the one that holds \"%1\"."))
+            .arg(launcherName, shown(QDir::currentPath())),
+        QT_TRANSLATE_NOOP("qel::launch", "The QEL launcher %1 could not be started: %2"));
 }
 
 } // namespace qel::launch

@@ -5,29 +5,38 @@
 
 namespace qel {
 
+namespace {
+
+// Draws the control as its style does, but without a caption, then the caption wrapped inside
+// `textArea`.
+void paintWrapped(QAbstractButton& control, QStyleOptionButton option,
+                  QStyle::ControlElement element, const QRect& textArea, Qt::Alignment alignment,
+                  QPalette::ColorRole textRole)
+{
+    QStylePainter painter(&control);
+    option.text.clear();
+    painter.drawControl(element, option);
+    control.style()->drawItemText(&painter, textArea, alignment | Qt::TextWordWrap,
+                                  control.palette(), control.isEnabled(), control.text(), textRole);
+}
+
+} // namespace
+
 void WrappingButton::paintEvent(QPaintEvent*)
 {
-    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    style()->drawItemText(&painter, rect().adjusted(3, 1, -3, -1),
-                          Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
-                          QPalette::ButtonText);
+    paintWrapped(*this, option, QStyle::CE_PushButton, rect().adjusted(3, 1, -3, -1),
+                 Qt::AlignCenter, QPalette::ButtonText);
 }
 
 void WrappingCheckBox::paintEvent(QPaintEvent*)
 {
-    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_CheckBox, option);
-    option.text = text();
     const QRect textArea = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
-    style()->drawItemText(&painter, textArea, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
-                          palette(), isEnabled(), text(), QPalette::WindowText);
+    paintWrapped(*this, option, QStyle::CE_CheckBox, textArea, Qt::AlignVCenter | Qt::AlignLeft,
+                 QPalette::WindowText);
 }
 
 } // namespace qel

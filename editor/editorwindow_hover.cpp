@@ -22,57 +22,6 @@ namespace {
 
 const QString blank = QStringLiteral(" ");
 
-const char* const appletTip = QT_TRANSLATE_NOOP(
-    "qel::editor::EditorWindow",
-    "If checked the Applet check box will be checked when your QEL file is displayed. It is on by "
-    "default.");
-const char* const saveTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow", "Saves the QEL file you are creating.");
-const char* const clearTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow", "Clears any selected image in the image box.");
-const char* const editFileTip = QT_TRANSLATE_NOOP(
-    "qel::editor::EditorWindow", "Click this button to open an existing QEL file for editing.");
-const char* const exitTip = QT_TRANSLATE_NOOP("qel::editor::EditorWindow", "Exits QELedit.");
-const char* const launcherTip = QT_TRANSLATE_NOOP(
-    "qel::editor::EditorWindow", "Exits QELedit and starts the QEL Launcher. Make sure "
-                                 "you save any QEL file you are working on first!");
-const char* const helpTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow", "Press here for general help and information.");
-const char* const addPictureTip = QT_TRANSLATE_NOOP(
-    "qel::editor::EditorWindow",
-    "Adds a bitmap image that is in your QEL subdirectory to your qel file. The Clr "
-    "button to the right will clear any selection.");
-const char* const flightListTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow",
-                      "Here is a list of all the flights in your PILOTS directory. This is the "
-                      "default location where all flights are saved.");
-const char* const flightTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow", "Your selected flight is displayed here.");
-const char* const cloudStyleTip = QT_TRANSLATE_NOOP(
-    "qel::editor::EditorWindow",
-    "Select your cloud style here. When you select Cirrus or Overcast another menu "
-    "will apear with more selections.");
-const char* const groundTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow",
-                      "Enter your ground texture here. All ground texture selections are left "
-                      "installed after each QEL session where a ground texture is selected.");
-const char* const cloudSetTip = QT_TRANSLATE_NOOP(
-    "qel::editor::EditorWindow",
-    "Select between the two Nubivar cloud sets. Each set contains a unique Light, "
-    "Medium, and Dense cloud type");
-const char* const pictureTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow", "Any bitmap, if selected, is displayed here.");
-const char* const pictureNameTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow", "Displays the name of your selected bitmap.");
-const char* const descriptionTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow",
-                      "Enter a description for your QEL file. You can use up to 210 characters in "
-                      "your descriptions.");
-const char* const fileNameTip =
-    QT_TRANSLATE_NOOP("qel::editor::EditorWindow",
-                      "Enter a name for your QEL file using 8 characters or less in the prefix and "
-                      "make sure you save the file with the QEL extension.");
-
 // Drives the help line from the mouse. Qt hands a mouse move that a control ignores on to the
 // control's parent, so the line is never set from the control that receives the event: it is set
 // from the innermost visible control under the pointer, and from its nearest ancestor that is in
@@ -171,28 +120,56 @@ private:
 // The quick-tips help line.
 void EditorWindow::installHoverHelp()
 {
+    const char* const flightListTip =
+        QT_TR_NOOP("Here is a list of all the flights in your PILOTS directory. This is the "
+                   "default location where all flights are saved.");
+    // Each sentence with the controls it explains.
+    const struct {
+        const char* sentence;
+        QWidget* controls[2];
+    } tips[] = {
+        {QT_TR_NOOP("If checked the Applet check box will be checked when your QEL file is "
+                    "displayed. It is on by default."),
+         {m_applet}},
+        {QT_TR_NOOP("Saves the QEL file you are creating."), {m_saveButton}},
+        {QT_TR_NOOP("Clears any selected image in the image box."), {m_clearButton}},
+        {QT_TR_NOOP("Click this button to open an existing QEL file for editing."),
+         {m_openButton, m_openCaption}},
+        {QT_TR_NOOP("Exits QELedit."), {m_exitButton}},
+        {QT_TR_NOOP("Exits QELedit and starts the QEL Launcher. Make sure you save any QEL file "
+                    "you are working on first!"),
+         {m_launcherButton}},
+        {QT_TR_NOOP("Press here for general help and information."), {m_helpButton}},
+        {QT_TR_NOOP("Adds a bitmap image that is in your QEL subdirectory to your qel file. The "
+                    "Clr button to the right will clear any selection."),
+         {m_pickPictureButton, m_pictureCaption}},
+        {flightListTip, {m_flightList}},
+        {QT_TR_NOOP("Your selected flight is displayed here."), {m_flight}},
+        {QT_TR_NOOP("Select your cloud style here. When you select Cirrus or Overcast another "
+                    "menu will apear with more selections."),
+         {m_cloudStyleFrame}},
+        {QT_TR_NOOP("Enter your ground texture here. All ground texture selections are left "
+                    "installed after each QEL session where a ground texture is selected."),
+         {m_groundFrame}},
+        {QT_TR_NOOP("Select between the two Nubivar cloud sets. Each set contains a unique "
+                    "Light, Medium, and Dense cloud type"),
+         {m_cloudSetFrame}},
+        {QT_TR_NOOP("Any bitmap, if selected, is displayed here."), {m_picture}},
+        {QT_TR_NOOP("Displays the name of your selected bitmap."), {m_pictureName}},
+        {QT_TR_NOOP("Enter a description for your QEL file. You can use up to 210 characters in "
+                    "your descriptions."),
+         {m_descriptionCaption, m_description}},
+        {QT_TR_NOOP("Enter a name for your QEL file using 8 characters or less in the prefix "
+                    "and make sure you save the file with the QEL extension."),
+         {m_fileNameCaption, m_fileName}},
+    };
     auto* help = new HoverHelp(this, m_helpLine);
-    help->tip(m_applet, tr(appletTip));
-    help->tip(m_saveButton, tr(saveTip));
-    help->tip(m_clearButton, tr(clearTip));
-    help->tip(m_openButton, tr(editFileTip));
-    help->tip(m_openCaption, tr(editFileTip));
-    help->tip(m_exitButton, tr(exitTip));
-    help->tip(m_launcherButton, tr(launcherTip));
-    help->tip(m_helpButton, tr(helpTip));
-    help->tip(m_pickPictureButton, tr(addPictureTip));
-    help->tip(m_pictureCaption, tr(addPictureTip));
-    help->tip(m_flightList, tr(flightListTip));
-    help->tip(m_flight, tr(flightTip));
-    help->tip(m_cloudStyleFrame, tr(cloudStyleTip));
-    help->tip(m_groundFrame, tr(groundTip));
-    help->tip(m_cloudSetFrame, tr(cloudSetTip));
-    help->tip(m_picture, tr(pictureTip));
-    help->tip(m_pictureName, tr(pictureNameTip));
-    help->tip(m_descriptionCaption, tr(descriptionTip));
-    help->tip(m_description, tr(descriptionTip));
-    help->tip(m_fileNameCaption, tr(fileNameTip));
-    help->tip(m_fileName, tr(fileNameTip));
+    for (const auto& tip : tips) {
+        for (QWidget* control : tip.controls) {
+            if (control)
+                help->tip(control, tr(tip.sentence));
+        }
+    }
     // The strip between the flight box and the list answers a click, not a move.
     help->clickTip(m_flightListStrip, tr(flightListTip));
     for (QWidget* control :
