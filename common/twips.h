@@ -35,4 +35,13 @@ Widget* place(Widget* widget, const char* name, int left, int top, int width, in
     return widget;
 }
 
+// Gives a window its control name (as objectName), its title and its fixed client size in twips.
+inline void setUpWindow(QWidget& window, const char* name, const QString& title, int width,
+                        int height)
+{
+    window.setObjectName(QLatin1String(name));
+    window.setWindowTitle(title);
+    window.setFixedSize(size(width, height));
+}
+
 } // namespace qel::twips

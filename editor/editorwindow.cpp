@@ -72,9 +72,7 @@ QLineEdit* hiddenField(QWidget* parent, const char* name, const QString& text)
 EditorWindow::EditorWindow(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("QELedit 3.0 for Nubivar & Grundex"));
-    setFixedSize(twips::size(8400, 5265));
+    twips::setUpWindow(*this, "Form1", tr("QELedit 3.0 for Nubivar & Grundex"), 8400, 5265);
     // The layout was made for an 8-point "MS Sans Serif", a narrow font; a sans serif a pixel
     // smaller keeps every caption inside its control.
     QFont small;

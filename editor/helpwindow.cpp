@@ -79,10 +79,8 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text,
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(tr("Q.E.L. Help"));
+    twips::setUpWindow(*this, "Form2", tr("Q.E.L. Help"), 8160, 6180);
     setModal(true);
-    setFixedSize(twips::size(8160, 6180));
     // Arial is narrow enough for "Learning the new system" to wrap onto two lines only.
     QFont small(QStringLiteral("Arial"));
     small.setPointSizeF(8.25);

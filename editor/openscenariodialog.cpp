@@ -46,11 +46,9 @@ QString fieldTooLong(const Scenario& s)
 OpenScenarioDialog::OpenScenarioDialog(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(tr("Open QEL file..."));
+    twips::setUpWindow(*this, "Form5", tr("Open QEL file..."), 2820, 1845);
     if (parent)
         setFont(parent->font());
-    setFixedSize(twips::size(2820, 1845));
 
     m_scenarios = twips::place(new FileList(this), "File1", 120, 120, 1695, 1455);
     m_selectButton =

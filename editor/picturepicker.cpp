@@ -17,10 +17,8 @@ namespace qel::editor {
 PicturePicker::PicturePicker(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(tr("Select"));
+    twips::setUpWindow(*this, "Form4", tr("Select"), 5820, 2325);
     setModal(true);
-    setFixedSize(twips::size(5820, 2325));
     QFont small = font();
     small.setPointSizeF(8.25);
     setFont(small);

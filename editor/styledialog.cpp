@@ -38,12 +38,11 @@ StyleDialog::StyleDialog(const StyleDialogLayout& layout, QWidget* parent)
     : QDialog(parent)
     , m_layout(layout)
 {
-    setObjectName(QLatin1String(layout.name));
-    setWindowTitle(caption(layout.title));
+    twips::setUpWindow(*this, layout.name, caption(layout.title), layout.client.width(),
+                       layout.client.height());
     // A dialog is a window of its own and does not take its parent's font on its own.
     if (parent)
         setFont(parent->font());
-    setFixedSize(twips::size(layout.client.width(), layout.client.height()));
     createFrame();
     createChoices();
     createNote();
