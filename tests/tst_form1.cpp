@@ -1,5 +1,6 @@
 // The editor's main window: start state, choosing a flight, the applet flag, "Clr." and "Save".
 #include "editorcontrols.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "filelist.h"
 #include "foldertexts.h"
@@ -33,7 +34,7 @@ QByteArray flightOnlyFile(const QByteArray& name, const QByteArray& flight,
 
 } // namespace
 
-class TestForm1 : public QObject {
+class TestForm1 : public EditorFixture {
     Q_OBJECT
 private slots:
     void startState();
@@ -73,8 +74,7 @@ private:
 
 void TestForm1::startState()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     QCOMPARE(form.windowTitle(), QStringLiteral("QELedit 3.0 for Nubivar & Grundex"));
     QVERIFY(!ui(form).Command1->isEnabled());
     QVERIFY(!ui(form).Command2->isEnabled());
@@ -155,8 +155,7 @@ void TestForm1::layoutFollowsTheTables()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     QCOMPARE(form.size(), QSize(560, 351));
     auto* widget = form.findChild<QWidget*>(name);
     QVERIFY(widget);
@@ -175,8 +174,7 @@ void TestForm1::layoutFollowsTheTables()
 // frame's line, and a few pixels clear of the option to its right.
 void TestForm1::optionsStayClearOfFramesAndNeighbours()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (QGroupBox* frame : {ui(form).Frame1, ui(form).Frame2, ui(form).Frame6}) {
@@ -198,8 +196,7 @@ void TestForm1::optionsStayClearOfFramesAndNeighbours()
 
 void TestForm1::everyControlHasItsName()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     const QStringList names = {
         "Image1",   "Label2",   "Text1",    "Label9",   "File5",    "Command11", "Label7",
         "Frame6",   "Option24", "Option25", "Option26", "Frame1",   "Option1",   "Option2",
@@ -215,8 +212,7 @@ void TestForm1::everyControlHasItsName()
 
 void TestForm1::buttonsLieAboveTheLabelsTheyOverlap()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.childAt(ui(form).Command9->geometry().center()), ui(form).Command9);
@@ -225,24 +221,24 @@ void TestForm1::buttonsLieAboveTheLabelsTheyOverlap()
 
 void TestForm1::flightListShowsSavedFlightsOnly()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/Zulu.stn", "x");
     sim.write("pilots/alpha.STN", "x");
     sim.write("pilots/Bravo.stn", "x");
     sim.write("pilots/notes.txt", "x");
     sim.write("pilots/stn", "x");
     sim.mkdir("pilots/folder.stn");
-    EditorWindow form;
+    EditorWindow& form = window();
     QCOMPARE(ui(form).File5->names(), QStringList({"alpha.STN", "Bravo.stn", "Zulu.stn"}));
     QCOMPARE(ui(form).File5->selectedName(), QString());
 }
 
 void TestForm1::choosingAFlightEnablesSave()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/Meigs.stn", "x");
     sim.write("pilots/Oshkosh.stn", "x");
-    EditorWindow form;
+    EditorWindow& form = window();
     QSignalSpy changes(ui(form).Text1, &QLineEdit::textChanged);
     chooseFlight(form, "Meigs.stn");
     QVERIFY(ui(form).Command1->isEnabled());
@@ -258,16 +254,16 @@ void TestForm1::pilotsFolderInAnyLetterCase()
     SimFolder sim(false, true);
     sim.mkdir("PILOTS");
     sim.write("PILOTS/Demo.stn", "x");
-    EditorWindow form;
+    EditorWindow& form = window();
     QCOMPARE(ui(form).File5->names(), QStringList({"Demo.stn"}));
 }
 
 void TestForm1::missingPilotsFolderIsReported()
 {
     SimFolder sim(false, true);
-    EditorWindow form;
+    EditorWindow& form = window();
     QCOMPARE(ui(form).File5->count(), 0);
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectFailure(foldertexts::noPilots());
     form.reportStartProblems();
     QVERIFY_ANSWERED(answers);
@@ -276,8 +272,7 @@ void TestForm1::missingPilotsFolderIsReported()
 
 void TestForm1::appletFlagFollowsCheckBox()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     ui(form).Check1->click();
     QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
     ui(form).Check1->click();
@@ -288,8 +283,7 @@ void TestForm1::appletFlagFollowsCheckBox()
 
 void TestForm1::clearRemovesThePicture()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     QImage picture(16, 12, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ui(form).Image2->setImage(picture);
@@ -303,8 +297,7 @@ void TestForm1::clearRemovesThePicture()
 
 void TestForm1::clearAfterBlankWasWritten()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     ui(form).Text26->setText("a.bmp");
     ui(form).Command2->click();
     ui(form).Text26->setText("b.bmp");
@@ -317,8 +310,7 @@ void TestForm1::clearAfterBlankWasWritten()
 
 void TestForm1::descriptionLimitBindsTypingOnly()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     form.show();
     ui(form).Text23->setFocus();
     QTest::keyClicks(ui(form).Text23, QString(215, QLatin1Char('a')));
@@ -341,8 +333,7 @@ void TestForm1::descriptionLimitBindsTypingOnly()
 
 void TestForm1::pastedDescriptionDropsWhatTheFileCannotHold()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     form.show();
     ui(form).Text23->setText("Dusk ");
     ui(form).Text23->end(false);
@@ -353,12 +344,12 @@ void TestForm1::pastedDescriptionDropsWhatTheFileCannotHold()
 
 void TestForm1::saveNewFile()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/Meigs.stn", "x");
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, "Meigs.stn");
     ui(form).Text24->setText("demo.qel");
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectSaved(false);
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
@@ -371,14 +362,14 @@ void TestForm1::saveNewFile()
 
 void TestForm1::saveExistingAnsweredNoKeepsOldBytes()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/Meigs.stn", "x");
     const QByteArray old = "earlier scenario, not to be lost\r\n";
     sim.write("qel/demo.qel", old);
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, "Meigs.stn");
     ui(form).Text24->setText("demo.qel");
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::No);
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
@@ -388,14 +379,14 @@ void TestForm1::saveExistingAnsweredNoKeepsOldBytes()
 
 void TestForm1::saveExistingAnsweredYesReplacesCompletely()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/A.stn", "x");
     sim.write("qel/demo.qel", QByteArray(5000, 'o'));
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, "A.stn");
     ui(form).Check1->click();
     ui(form).Text24->setText("demo.qel");
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
     ui(form).Command1->click();
@@ -406,13 +397,13 @@ void TestForm1::saveExistingAnsweredYesReplacesCompletely()
 
 void TestForm1::saveOverNameDifferingInCase()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/A.stn", "x");
     sim.write("qel/DEMO.QEL", "old");
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, "A.stn");
     ui(form).Text24->setText("demo.qel");
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
     ui(form).Command1->click();
@@ -436,13 +427,13 @@ void TestForm1::saveRefusesBadNames_data()
 void TestForm1::saveRefusesBadNames()
 {
     QFETCH(QString, name);
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/A.stn", "x");
     sim.write("qel/keep.qel", "keep");
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, "A.stn");
     ui(form).Text24->setText(name);
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectFailure("cannot be saved as");
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
@@ -455,10 +446,10 @@ void TestForm1::saveWithoutQelFolder()
 {
     SimFolder sim(true, false);
     sim.write("pilots/A.stn", "x");
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, "A.stn");
     ui(form).Text24->setText("demo.qel");
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectFailure(foldertexts::noQelToSaveScenario());
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
@@ -489,13 +480,13 @@ void TestForm1::saveRefusesFieldsTheFileCannotHold()
     QFETCH(QString, flight);
     QFETCH(QString, description);
     QFETCH(QString, message);
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/" + flight, "x");
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, flight);
     ui(form).Text23->setText(description);
     ui(form).Text24->setText("demo.qel");
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectFailure(message);
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
@@ -504,16 +495,16 @@ void TestForm1::saveRefusesFieldsTheFileCannotHold()
 
 void TestForm1::saveFailureKeepsOldFile()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write("pilots/A.stn", "x");
     sim.write("qel/locked.qel", "locked");
     QFile::setPermissions(sim.filePath("qel/locked.qel"), QFileDevice::ReadOwner);
     sim.mkdir("qel/taken.qel");
-    EditorWindow form;
+    EditorWindow& form = window();
     chooseFlight(form, "A.stn");
 
     ui(form).Text24->setText("locked.qel");
-    ModalAnswerer answers;
+    ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectFailure("read-only");
     ui(form).Command1->click();

@@ -2,6 +2,7 @@
 // that the read shows behave as when the user chooses, and a bad file changes nothing.
 #include "codetable.h"
 #include "editorcontrols.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "filelist.h"
 #include "imageview.h"
@@ -194,7 +195,7 @@ void expectFailureText(ModalAnswerer& a, QString* text)
 
 } // namespace
 
-class TestOpenDialog : public QObject {
+class TestOpenDialog : public EditorFixture {
     Q_OBJECT
 private slots:
     void layoutAndList();
@@ -230,13 +231,13 @@ private slots:
 
 void TestOpenDialog::layoutAndList()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/b.qel"), script({}));
     sim.write(QStringLiteral("qel/A.QEL"), script({}));
     sim.write(QStringLiteral("qel/notes.txt"), "x");
     sim.write(QStringLiteral("qel/c.qel.bak"), "x");
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     a.expectWindow(QStringLiteral("Form5"), [](QWidget* w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("Open QEL file..."));
         QCOMPARE(w->size(), QSize(188, 123));
@@ -286,7 +287,7 @@ void TestOpenDialog::roundTrip()
     QFETCH(bool, picture);
     QFETCH(int, description);
 
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("pilots/Meigs Evening.stn"), "flight");
     if (picture)
         writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
@@ -311,7 +312,7 @@ void TestOpenDialog::roundTrip()
     expected.set = set;
     const QString path = QStringLiteral("qel/round trip.qel");
 
-    ModalAnswerer a;
+    ModalAnswerer& a = answerer();
     {
         EditorWindow first;
         ui(first).File5->selectName(QStringLiteral("Meigs Evening.stn"));
@@ -356,14 +357,14 @@ void TestOpenDialog::roundTrip()
 
 void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines gray;
     gray.fileName = "gray.qel";
     gray.style = "OG";
     sim.write(QStringLiteral("qel/gray.qel"), script(gray));
-    EditorWindow form;
+    EditorWindow& form = window();
     ui(form).Option1->click();
-    ModalAnswerer a;
+    ModalAnswerer& a = answerer();
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("gray.qel"));
     expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
@@ -388,13 +389,13 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
 
 void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines gray;
     gray.fileName = "gray.qel";
     gray.style = "OG";
     sim.write(QStringLiteral("qel/gray.qel"), script(gray));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectStyleDialog(a, QStringLiteral("Form6"));
     ui(form).Option4->click();
     expectOpen(a, QStringLiteral("gray.qel")); // and no style dialog
@@ -408,14 +409,14 @@ void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
 
 void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines bands;
     bands.fileName = "bands.qel";
     bands.style = "BB";
     sim.write(QStringLiteral("qel/bands.qel"), script(bands));
-    EditorWindow form;
+    EditorWindow& form = window();
     ui(form).Option6->click();
-    ModalAnswerer a;
+    ModalAnswerer& a = answerer();
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("bands.qel"));
     expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
@@ -431,13 +432,13 @@ void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
 
 void TestOpenDialog::olderFrontCode()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines front;
     front.fileName = "front.qel";
     front.style = "F";
     sim.write(QStringLiteral("qel/front.qel"), script(front));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     QString shown;
     expectOpen(a, QStringLiteral("front.qel"));
     expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
@@ -489,13 +490,13 @@ void TestOpenDialog::userPickDuringTheRead()
     QFETCH(QString, dialog);
     QFETCH(QString, pick);
     QFETCH(QString, result);
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "pick.qel";
     lines.style = stored;
     sim.write(QStringLiteral("qel/pick.qel"), script(lines));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("pick.qel"));
     expectStyleDialog(a, dialog, pick);
     ui(form).Command11->click();
@@ -532,7 +533,7 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     QFETCH(QByteArray, ground);
     QFETCH(QByteArray, set);
     QFETCH(QByteArray, applet);
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "odd.qel";
     lines.style = style;
@@ -540,8 +541,8 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     lines.set = set;
     lines.applet = applet;
     sim.write(QStringLiteral("qel/odd.qel"), script(lines));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectStyleDialog(a, QStringLiteral("Form7"), QStringLiteral("Option2"));
     ui(form).Option5->click();
     ui(form).Option9->click();
@@ -564,13 +565,13 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
 
 void TestOpenDialog::emptyCodesSelectNoChanges()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "plain.qel";
     lines.applet = " ";
     sim.write(QStringLiteral("qel/plain.qel"), script(lines));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectStyleDialog(a, QStringLiteral("Form3"));
     ui(form).Option7->click();
     ui(form).Option11->click();
@@ -589,7 +590,7 @@ void TestOpenDialog::emptyCodesSelectNoChanges()
 
 void TestOpenDialog::blankPictureLineEmptiesThePicture()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
     Lines with;
     with.fileName = "with.qel";
@@ -599,8 +600,8 @@ void TestOpenDialog::blankPictureLineEmptiesThePicture()
     without.fileName = "without.qel";
     sim.write(QStringLiteral("qel/without.qel"), script(without));
 
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("with.qel"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
@@ -618,13 +619,13 @@ void TestOpenDialog::blankPictureLineEmptiesThePicture()
 
 void TestOpenDialog::fileNameLineDiffersFromTheFileName()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "original.qel";
     lines.flight = "Cessna.stn";
     sim.write(QStringLiteral("qel/renamed.qel"), script(lines));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("renamed.qel"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
@@ -638,12 +639,12 @@ void TestOpenDialog::fileNameLineDiffersFromTheFileName()
 
 void TestOpenDialog::sameFlightDoesNotEnableSave()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "noflight.qel";
     sim.write(QStringLiteral("qel/noflight.qel"), script(lines));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("noflight.qel"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
@@ -665,16 +666,16 @@ void TestOpenDialog::flightListShowsTheOpenedFlight()
 {
     QFETCH(QByteArray, flight);
     QFETCH(QString, entry);
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("pilots/Alps.stn"), "x");
     sim.write(QStringLiteral("pilots/Meigs.stn"), "x");
     Lines lines;
     lines.fileName = "meigs.qel";
     lines.flight = flight;
     sim.write(QStringLiteral("qel/meigs.qel"), script(lines));
-    EditorWindow form;
+    EditorWindow& form = window();
     ui(form).File5->selectName(QStringLiteral("Alps.stn"));
-    ModalAnswerer a;
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("meigs.qel"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
@@ -685,14 +686,14 @@ void TestOpenDialog::flightListShowsTheOpenedFlight()
 // A file written elsewhere may hold more than the boxes let the user type.
 void TestOpenDialog::longLinesAreTakenWhole()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.description = QByteArray(5000, 'd');
     lines.fileName = QByteArray(300, 'n') + ".qel";
     lines.flight = QByteArray(2000, 'f') + ".stn";
     sim.write(QStringLiteral("qel/long.qel"), script(lines));
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("long.qel"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
@@ -703,7 +704,7 @@ void TestOpenDialog::longLinesAreTakenWhole()
 
 void TestOpenDialog::selectAndDoubleClickAgree()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
     Lines lines;
     lines.description = "Both ways";
@@ -760,14 +761,14 @@ void TestOpenDialog::leavingChangesNothing_data()
 void TestOpenDialog::leavingChangesNothing()
 {
     QFETCH(int, how);
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "x.qel";
     lines.flight = "x.stn";
     sim.write(QStringLiteral("qel/x.qel"), script(lines));
-    EditorWindow form;
+    EditorWindow& form = window();
     const QString before = mainState(form);
-    ModalAnswerer a;
+    ModalAnswerer& a = answerer();
     a.expectWindow(QStringLiteral("Form5"), [how](QWidget* w) {
         w->findChild<qel::FileList*>(QStringLiteral("File1"))->selectName(QStringLiteral("x.qel"));
         if (how == 0)
@@ -786,9 +787,8 @@ void TestOpenDialog::leavingChangesNothing()
 
 void TestOpenDialog::onlyOneOpenDialog()
 {
-    SimFolder sim;
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     int dialogs = -1;
     a.expectWindow(QStringLiteral("Form5"), [&form, &dialogs](QWidget* w) {
         ui(form).Command11->click(); // a second request while it is shown
@@ -810,8 +810,8 @@ void TestOpenDialog::onlyOneOpenDialog()
 void TestOpenDialog::missingQelFolder()
 {
     SimFolder sim(true, false);
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     a.expectFailure(foldertexts::noQelToOpen());
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
@@ -848,7 +848,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(int, setup);
     QFETCH(QString, reason);
-    SimFolder sim;
+    SimFolder& sim = folder();
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
     Lines before;
     before.fileName = "before.qel";
@@ -874,8 +874,8 @@ void TestOpenDialog::unreadableFileChangesNothing()
             QSKIP("this user reads files whatever their permissions");
     }
 
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("before.qel"));
     expectStyleDialog(a, QStringLiteral("Form3"));
     ui(form).Command11->click();
@@ -903,7 +903,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
 
 void TestOpenDialog::sizeLimitIsInclusive()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "big.qel";
     lines.flight = "Big.stn";
@@ -932,7 +932,7 @@ void TestOpenDialog::pictureThatCannotBeShown_data()
 void TestOpenDialog::pictureThatCannotBeShown()
 {
     QFETCH(QByteArray, picture);
-    SimFolder sim;
+    SimFolder& sim = folder();
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
     writeBitmap(sim, QStringLiteral("outside.bmp"));
     sim.mkdir(QStringLiteral("qel/sub"));
@@ -953,8 +953,8 @@ void TestOpenDialog::pictureThatCannotBeShown()
     lines.applet = " ";
     sim.write(QStringLiteral("qel/nopic.qel"), script(lines));
 
-    EditorWindow form;
-    ModalAnswerer a;
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("shown.qel"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);

@@ -1,6 +1,7 @@
 // The style choices of the main window and the three style dialogs: which code each choice
 // writes, and when a dialog exists, shows, and forgets its choice.
 #include "editorcontrols.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "modalanswerer.h"
 #include "simfolder.h"
@@ -42,7 +43,7 @@ void answerDialog(ModalAnswerer& answerer, const QString& dialog, const QStringL
 
 } // namespace
 
-class TestStyles : public QObject {
+class TestStyles : public EditorFixture {
     Q_OBJECT
 private slots:
     void startState();
@@ -64,8 +65,7 @@ private slots:
 
 void TestStyles::startState()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     QCOMPARE(ui(form).Frame1->title(), QStringLiteral("Select Cloud Style"));
     QCOMPARE(ui(form).Frame2->title(), QStringLiteral("Select Ground Texture"));
     QCOMPARE(ui(form).Frame6->title(), QStringLiteral("Cloud Sets"));
@@ -147,9 +147,8 @@ void TestStyles::plainOptionsWriteTheirCodes()
     QFETCH(QString, name);
     QFETCH(QString, field);
     QFETCH(QString, code);
-    SimFolder sim;
-    EditorWindow form;
-    ModalAnswerer answerer;
+    EditorWindow& form = window();
+    ModalAnswerer& answerer = this->answerer();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QRadioButton* b = option(&form, name);
@@ -184,8 +183,7 @@ void TestStyles::noChangesWritesTheEmptyString()
     QFETCH(QString, first);
     QFETCH(QString, noChanges);
     QFETCH(QString, field);
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     auto* text = form.findChild<QLineEdit*>(field);
     option(&form, first)->click();
     QVERIFY(!text->text().isEmpty());
@@ -258,11 +256,10 @@ void TestStyles::variantStyles()
     QFETCH(QString, preset);
     QFETCH(QStringList, choices);
     QFETCH(QString, code);
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     option(&form, QStringLiteral("Option8"))->click();
     option(&form, QStringLiteral("Option24"))->click();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     QString shown, codeWhenShown;
     answerDialog(answerer, dialog, choices, &shown, &codeWhenShown, &form);
     option(&form, mainOption)->click();
@@ -281,11 +278,10 @@ void TestStyles::variantStyles()
 
 void TestStyles::selectingTheSelectedOptionRunsNothing()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
     ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
@@ -303,11 +299,10 @@ void TestStyles::selectingTheSelectedOptionRunsNothing()
 
 void TestStyles::doubleClickAfterOkStartsFromPreset()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
     ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
@@ -348,11 +343,10 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
 
 void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option2")});
     ui(form).Option5->click();
     answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
@@ -364,9 +358,8 @@ void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
 
 void TestStyles::closingByTheFrameKeepsTheLastChoice()
 {
-    SimFolder sim;
-    EditorWindow form;
-    ModalAnswerer answerer;
+    EditorWindow& form = window();
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form6"), [](QWidget* w) {
         option(w, QStringLiteral("Option2"))->click();
         option(w, QStringLiteral("Option3"))->click();
@@ -388,9 +381,8 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice()
 
 void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 {
-    SimFolder sim;
-    EditorWindow form;
-    ModalAnswerer answerer;
+    EditorWindow& form = window();
+    ModalAnswerer& answerer = this->answerer();
     answerDialog(answerer, QStringLiteral("Form6"));
     ui(form).Option4->click();
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("O"));
@@ -427,9 +419,8 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 // anew: the selection has just written the preset's code, and "OK" keeps that code.
 void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
 {
-    SimFolder sim;
-    EditorWindow form;
-    ModalAnswerer answerer;
+    EditorWindow& form = window();
+    ModalAnswerer& answerer = this->answerer();
     answerDialog(answerer, QStringLiteral("Form6"));
     ui(form).Option4->click();
     option(&form.keepStyleDialog(StyleDialogKind::Overcast), "Option2")->setChecked(true);
@@ -479,8 +470,7 @@ void TestStyles::dialogLayout()
     QFETCH(QStringList, captions);
     QFETCH(QStringList, names);
     QFETCH(QSize, client);
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = window();
     StyleDialog* d =
         dialog == QLatin1String("Form3")
             ? static_cast<StyleDialog*>(&form.keepStyleDialog(StyleDialogKind::Cirrus))
