@@ -13,7 +13,7 @@
 #include "processbench.h"
 #include "stats.h"
 
-#include "form1.h"
+#include "editorwindow.h"
 #include "photowindow.h"
 
 #include <QApplication>
@@ -230,7 +230,7 @@ int main(int argc, char* argv[])
     // The minimal program shows the same widgets as each program's main window.
     QDir::setCurrent(s.small);
     {
-        Form1 editor;
+        qel::editor::EditorWindow editor;
         s.editorCensus = bench::census(editor);
     }
     {

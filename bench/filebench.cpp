@@ -146,7 +146,7 @@ QList<Figure> scenarioRoundTrip(const QDir& work, int runs)
     f.name = QStringLiteral("scenario round trip");
     f.budget = 1.1;
     f.unit = QStringLiteral("ms");
-    scenario::Fields fields;
+    qel::Scenario fields;
     fields.description = QStringLiteral("Low clouds over Seattle, gray overcast, summer ground.");
     fields.fileName = QStringLiteral("seattle.qel");
     fields.appletFlag = QStringLiteral("app");
@@ -156,12 +156,12 @@ QList<Figure> scenarioRoundTrip(const QDir& work, int runs)
     fields.groundTexture = QStringLiteral("FSUM");
     fields.cloudSet = QStringLiteral("SET2");
     const QString path = work.filePath(fields.fileName);
-    const QByteArray bytes = scenario::encode(fields).bytes;
+    const QByteArray bytes = qel::scenario::encode(fields).bytes;
     f.floorWhat =
         QStringLiteral("one write of the same %1 bytes + flush to disk + rename").arg(bytes.size());
 
     const auto roundTrip = [&]() -> QString {
-        const scenario::Encoded encoded = scenario::encode(fields);
+        const qel::scenario::Encoded encoded = qel::scenario::encode(fields);
         if (!encoded.error.isEmpty())
             return encoded.error;
         if (QString reason = qel::files::replaceFile(path, encoded.bytes); !reason.isEmpty())
@@ -169,10 +169,10 @@ QList<Figure> scenarioRoundTrip(const QDir& work, int runs)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return file.errorString();
-        const scenario::Decoded decoded = scenario::decode(file.readAll());
+        const qel::scenario::Decoded decoded = qel::scenario::decode(file.readAll());
         if (!decoded.error.isEmpty())
             return decoded.error;
-        const scenario::ReadBack& back = decoded.fields;
+        const qel::Scenario& back = decoded.scenario;
         if (back.flight != fields.flight || back.description != fields.description ||
             back.cloudSet != fields.cloudSet || back.picture != fields.picture)
             return QStringLiteral("the fields read back differ from those written");

@@ -11,7 +11,6 @@
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
-#include "openscenariodialog.h"
 #include "simfolder.h"
 
 #include <QCheckBox>
@@ -73,6 +72,13 @@ void editSomething(EditorWindow& form)
     ui(form).Text1->setText(QStringLiteral("A.stn"));
     ui(form).Text23->setText(QStringLiteral("Being edited"));
     ui(form).Text24->setText(QStringLiteral("editing.qel"));
+}
+
+// In the open dialog: selects demo.qel and presses "Select".
+void openDemo(const QWidget& dialog)
+{
+    control<qel::FileList>(dialog, "File1")->selectName(QStringLiteral("demo.qel"));
+    control<QPushButton>(dialog, "command1")->click();
 }
 
 } // namespace
@@ -150,14 +156,14 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
 
     ModalAnswerer answers;
     answers.expectWindow(QStringLiteral("Form5"), [&](QWidget* window) {
-        auto* dialog = qobject_cast<Form5*>(window);
-        listed = dialog->File1->names().contains(QStringLiteral("demo.qel"));
-        dialog->File1->selectName(QStringLiteral("demo.qel"));
+        auto* list = control<qel::FileList>(*window, "File1");
+        listed = list->names().contains(QStringLiteral("demo.qel"));
+        list->selectName(QStringLiteral("demo.qel"));
         change(sim);
         onDisk.remember();
-        dialog->selectButton->click(); // the failure message is answered inside
-        stayedOpen = dialog->isVisible();
-        dialog->Command2->click();
+        control<QPushButton>(*window, "command1")->click(); // the failure is answered inside
+        stayedOpen = window->isVisible();
+        control<QPushButton>(*window, "Command2")->click();
     });
     answers.expectFailure(told);
     ui(form).Command11->click();
@@ -220,11 +226,7 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
-    answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
-        auto* dialog = qobject_cast<Form5*>(window);
-        dialog->File1->selectName(QStringLiteral("demo.qel"));
-        dialog->selectButton->click();
-    });
+    answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) { openDemo(*window); });
     answers.expectFailure(told);
     ui(form).Command11->click();
     QVERIFY_ANSWERED(answers);
@@ -261,11 +263,7 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
     EditorWindow form;
     form.show();
     ModalAnswerer answers;
-    answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) {
-        auto* dialog = qobject_cast<Form5*>(window);
-        dialog->File1->selectName(QStringLiteral("demo.qel"));
-        dialog->selectButton->click();
-    });
+    answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) { openDemo(*window); });
     ui(form).Command11->click();
     QVERIFY_ANSWERED(answers);
     const QLineEdit* box = field == QLatin1String("flight") ? ui(form).Text1 : ui(form).Text23;

@@ -7,6 +7,7 @@
 #include "imageview.h"
 #include "launch.h"
 #include "modalanswerer.h"
+#include "pickercontrols.h"
 #include "picture.h"
 #include "picturepicker.h"
 #include "simfolder.h"
@@ -65,7 +66,7 @@ void doubleClickEntry(qel::FileList* list, const QString& name)
 
 // Shows the picker without its modality, for the tests that drive it directly: a
 // ModalAnswerer then sees only the message boxes it opens.
-void showDirect(Form4& picker)
+void showDirect(QDialog& picker)
 {
     picker.setModal(false);
     picker.show();
@@ -134,18 +135,18 @@ void TestPicker::listsOnlyBitmaps()
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
-        auto* picker = qobject_cast<Form4*>(w);
-        QVERIFY(picker);
-        QCOMPARE(picker->windowTitle(), QStringLiteral("Select"));
-        QVERIFY(picker->isModal());
-        QCOMPARE(picker->File1->names(),
+        QVERIFY(qobject_cast<PicturePicker*>(w));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Select"));
+        QVERIFY(w->isModal());
+        const PickerControls picker(*w);
+        QCOMPARE(picker.File1->names(),
                  (QStringList{QStringLiteral("ALPHA.BMP"), QStringLiteral("beta.bmp"),
                               QStringLiteral("Gamma.Bmp")}));
-        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
-    QVERIFY(form.findChildren<Form4*>().isEmpty());
+    QVERIFY(form.findChildren<PicturePicker*>().isEmpty());
 }
 
 void TestPicker::opensWithoutSelectionOrPreview()
@@ -156,19 +157,19 @@ void TestPicker::opensWithoutSelectionOrPreview()
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
-        auto* picker = static_cast<Form4*>(w);
-        QTRY_VERIFY(picker->isActiveWindow());
-        QCOMPARE(picker->File1->selectedName(), QString());
-        QVERIFY(!picker->Image1->hasImage());
+        const PickerControls picker(*w);
+        QTRY_VERIFY(w->isActiveWindow());
+        QCOMPARE(picker.File1->selectedName(), QString());
+        QVERIFY(!picker.Image1->hasImage());
         // Moving through the dialog by keyboard previews nothing until an entry is chosen.
-        QTest::keyClick(picker, Qt::Key_Tab);
-        QTest::keyClick(picker, Qt::Key_Backtab);
-        QCOMPARE(picker->File1->selectedName(), QString());
-        QVERIFY(!picker->Image1->hasImage());
-        QTest::keyClick(picker->File1, Qt::Key_Down);
-        QCOMPARE(picker->File1->selectedName(), QStringLiteral("a.bmp"));
-        QVERIFY(picker->Image1->hasImage());
-        QTest::keyClick(picker, Qt::Key_Escape);
+        QTest::keyClick(w, Qt::Key_Tab);
+        QTest::keyClick(w, Qt::Key_Backtab);
+        QCOMPARE(picker.File1->selectedName(), QString());
+        QVERIFY(!picker.Image1->hasImage());
+        QTest::keyClick(picker.File1, Qt::Key_Down);
+        QCOMPARE(picker.File1->selectedName(), QStringLiteral("a.bmp"));
+        QVERIFY(picker.Image1->hasImage());
+        QTest::keyClick(w, Qt::Key_Escape);
     });
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
@@ -181,18 +182,24 @@ void TestPicker::previewFollowsTheSelection()
     sim.write(QStringLiteral("qel/a.bmp"), bmp(3, 2, red));
     sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 3, blue));
     EditorWindow form;
-    Form4 picker(&form);
-    showDirect(picker);
-    clickEntry(picker.File1, QStringLiteral("a.bmp"));
-    QCOMPARE(pixel(picker.Image1), red.rgb());
-    QCOMPARE(picker.Image1->image().size(), QSize(3, 2));
-    QVERIFY(picker.Image1->stretch());
-    clickEntry(picker.File1, QStringLiteral("b.bmp"));
-    QCOMPARE(pixel(picker.Image1), blue.rgb());
-    QCOMPARE(picker.Image1->image().size(), QSize(2, 3));
-    // Previewing writes nothing into the main window.
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-    QVERIFY(!ui(form).Image2->hasImage());
+    form.show();
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [&form](QWidget* w) {
+        const PickerControls picker(*w);
+        clickEntry(picker.File1, QStringLiteral("a.bmp"));
+        QCOMPARE(pixel(picker.Image1), red.rgb());
+        QCOMPARE(picker.Image1->image().size(), QSize(3, 2));
+        QVERIFY(picker.Image1->stretch());
+        clickEntry(picker.File1, QStringLiteral("b.bmp"));
+        QCOMPARE(pixel(picker.Image1), blue.rgb());
+        QCOMPARE(picker.Image1->image().size(), QSize(2, 3));
+        // Previewing writes nothing into the main window.
+        QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+        QVERIFY(!ui(form).Image2->hasImage());
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QVERIFY_ANSWERED(answerer);
 }
 
 void TestPicker::selectAndDoubleClickAgree()
@@ -201,19 +208,26 @@ void TestPicker::selectAndDoubleClickAgree()
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
     sim.write(QStringLiteral("qel/Meigs Evening.BMP"), bmp(4, 4, blue));
 
+    ModalAnswerer answerer;
     EditorWindow bySelect;
-    Form4 first(&bySelect);
-    showDirect(first);
-    clickEntry(ui(first).File1, QStringLiteral("Meigs Evening.BMP"));
-    QTest::mouseClick(ui(first).Command1, Qt::LeftButton);
-    QVERIFY(!first.isVisible());
-    QCOMPARE(first.result(), int(QDialog::Accepted));
+    bySelect.show();
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        const PickerControls first(*w);
+        clickEntry(first.File1, QStringLiteral("Meigs Evening.BMP"));
+        QTest::mouseClick(first.Command1, Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(static_cast<QDialog*>(w)->result(), int(QDialog::Accepted));
+    });
+    QTest::mouseClick(ui(bySelect).Command9, Qt::LeftButton);
 
     EditorWindow byDoubleClick;
-    Form4 second(&byDoubleClick);
-    showDirect(second);
-    doubleClickEntry(ui(second).File1, QStringLiteral("Meigs Evening.BMP"));
-    QVERIFY(!second.isVisible());
+    byDoubleClick.show();
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        doubleClickEntry(PickerControls(*w).File1, QStringLiteral("Meigs Evening.BMP"));
+        QVERIFY(!w->isVisible());
+    });
+    QTest::mouseClick(ui(byDoubleClick).Command9, Qt::LeftButton);
+    QVERIFY_ANSWERED(answerer);
 
     const MainState expected{QStringLiteral("Meigs Evening.BMP"), blue.rgb(), true};
     QCOMPARE(stateOf(bySelect), expected);
@@ -227,15 +241,19 @@ void TestPicker::selectWithNothingSelectedDoesNothing()
     SimFolder sim;
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
     EditorWindow form;
-    Form4 picker(&form);
-    showDirect(picker);
+    form.show();
     ModalAnswerer answerer(500);
-    QTest::mouseClick(picker.Command1, Qt::LeftButton);
-    QTest::qWait(50);
+    answerer.expectWindow(QStringLiteral("Form4"), [&form](QWidget* w) {
+        const PickerControls picker(*w);
+        QTest::mouseClick(picker.Command1, Qt::LeftButton);
+        QTest::qWait(50); // a message box would come in this time, and count as unexpected
+        QVERIFY(w->isVisible());
+        QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+        QVERIFY(!ui(form).Command2->isEnabled());
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
-    QVERIFY(picker.isVisible());
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-    QVERIFY(!ui(form).Command2->isEnabled());
 }
 
 void TestPicker::leavingKeepsTheMainWindow_data()
@@ -260,31 +278,35 @@ void TestPicker::leavingKeepsTheMainWindow()
     EditorWindow form;
     form.show();
     // A picture attached before, and "Clr." pressed once, so its state is not the start state.
-    Form4 earlier(&form);
-    clickEntry(earlier.File1, QStringLiteral("old.bmp"));
-    QTest::mouseClick(earlier.Command1, Qt::LeftButton);
+    ModalAnswerer answerer;
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        const PickerControls earlier(*w);
+        clickEntry(earlier.File1, QStringLiteral("old.bmp"));
+        QTest::mouseClick(earlier.Command1, Qt::LeftButton);
+    });
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QVERIFY_ANSWERED(answerer);
     const MainState before = stateOf(form);
     QCOMPARE(before, (MainState{QStringLiteral("old.bmp"), red.rgb(), true}));
 
-    ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [how](QWidget* w) {
-        auto* picker = static_cast<Form4*>(w);
-        clickEntry(picker->File1, QStringLiteral("new.bmp"));
-        QCOMPARE(pixel(picker->Image1), blue.rgb());
+        const PickerControls picker(*w);
+        clickEntry(picker.File1, QStringLiteral("new.bmp"));
+        QCOMPARE(pixel(picker.Image1), blue.rgb());
         if (how == QLatin1String("exit"))
-            QTest::mouseClick(picker->Command2, Qt::LeftButton);
+            QTest::mouseClick(picker.Command2, Qt::LeftButton);
         else if (how == QLatin1String("edit"))
-            QTest::mouseClick(picker->Command4, Qt::LeftButton);
+            QTest::mouseClick(picker.Command4, Qt::LeftButton);
         else if (how == QLatin1String("escape"))
-            QTest::keyClick(picker, Qt::Key_Escape);
+            QTest::keyClick(w, Qt::Key_Escape);
         else
-            picker->close();
+            w->close();
     });
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(stateOf(form), before);
     QVERIFY(form.isVisible());
-    QVERIFY(form.findChildren<Form4*>().size() == 1); // only `earlier`, made by this test
+    QVERIFY(form.findChildren<PicturePicker*>().isEmpty());
     if (how == QLatin1String("edit")) {
         // The stand-in runs on its own; on a busy machine its file may exist before it is written.
         QTRY_COMPARE_WITH_TIMEOUT(standin::recorded(marker).mid(0, 2),
@@ -304,19 +326,19 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
-        auto* picker = static_cast<Form4*>(w);
-        clickEntry(picker->File1, QStringLiteral("a.bmp"));
-        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+        const PickerControls picker(*w);
+        clickEntry(picker.File1, QStringLiteral("a.bmp"));
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 2, blue));
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
-        auto* picker = static_cast<Form4*>(w);
-        QCOMPARE(picker->File1->names(),
+        const PickerControls picker(*w);
+        QCOMPARE(picker.File1->names(),
                  (QStringList{QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}));
-        QCOMPARE(picker->File1->selectedName(), QString());
-        QVERIFY(!picker->Image1->hasImage());
-        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+        QCOMPARE(picker.File1->selectedName(), QString());
+        QVERIFY(!picker.Image1->hasImage());
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
@@ -341,22 +363,22 @@ void TestPicker::corruptBitmapIsReportedAndNotAttached()
     form.show();
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [&answerer](QWidget* w) {
-        auto* picker = static_cast<Form4*>(w);
+        const PickerControls picker(*w);
         for (const QString& name : {QStringLiteral("text.bmp"), QStringLiteral("odd.bmp"),
                                     QStringLiteral("short.bmp"), QStringLiteral("overrun.bmp")}) {
-            clickEntry(picker->File1, QStringLiteral("good.bmp"));
-            QVERIFY(picker->Image1->hasImage());
+            clickEntry(picker.File1, QStringLiteral("good.bmp"));
+            QVERIFY(picker.Image1->hasImage());
             answerer.expectFailure(QStringLiteral("qel/") + name);
-            clickEntry(picker->File1, name);
+            clickEntry(picker.File1, name);
             QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
-            QVERIFY(!picker->Image1->hasImage()); // never the previous file's picture
+            QVERIFY(!picker.Image1->hasImage()); // never the previous file's picture
             // Select refuses it as well, and the dialog stays for another choice.
             answerer.expectFailure(name);
-            QTest::mouseClick(picker->Command1, Qt::LeftButton);
+            QTest::mouseClick(picker.Command1, Qt::LeftButton);
             QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
-            QVERIFY(picker->isVisible());
+            QVERIFY(w->isVisible());
         }
-        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
@@ -369,20 +391,25 @@ void TestPicker::vanishedFileIsReported()
     SimFolder sim;
     sim.write(QStringLiteral("qel/gone.bmp"), bmp(2, 2, red));
     EditorWindow form;
-    Form4 picker(&form);
-    showDirect(picker);
-    QVERIFY(QFile::remove(sim.filePath(QStringLiteral("qel/gone.bmp"))));
+    form.show();
     ModalAnswerer answerer;
-    answerer.expectFailure(QStringLiteral("does not exist"));
-    clickEntry(picker.File1, QStringLiteral("gone.bmp"));
-    QVERIFY(answerer.waitAllAnswered());
-    // A double-click on it attaches nothing either.
-    answerer.expectFailure(QStringLiteral("gone.bmp"));
-    picker.File1_DblClick(QStringLiteral("gone.bmp"));
+    answerer.expectWindow(QStringLiteral("Form4"), [&](QWidget* w) {
+        const PickerControls picker(*w);
+        QVERIFY(QFile::remove(sim.filePath(QStringLiteral("qel/gone.bmp"))));
+        answerer.expectFailure(QStringLiteral("does not exist"));
+        clickEntry(picker.File1, QStringLiteral("gone.bmp"));
+        QVERIFY(answerer.waitAllAnswered());
+        // A double-click on it attaches nothing either.
+        answerer.expectFailure(QStringLiteral("gone.bmp"));
+        doubleClickEntry(picker.File1, QStringLiteral("gone.bmp"));
+        QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
+        QVERIFY(w->isVisible());
+        QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+        QVERIFY(!ui(form).Image2->hasImage());
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
-    QVERIFY(picker.isVisible());
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-    QVERIFY(!ui(form).Image2->hasImage());
 }
 
 void TestPicker::missingQelFolderIsReported()
@@ -393,11 +420,11 @@ void TestPicker::missingQelFolderIsReported()
     ModalAnswerer answerer;
     answerer.expectFailure(foldertexts::noQelForPictures());
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
-        auto* picker = static_cast<Form4*>(w);
-        QCOMPARE(picker->File1->count(), 0);
-        QTest::mouseClick(picker->Command1, Qt::LeftButton); // nothing to select: nothing happens
-        QVERIFY(picker->isVisible());
-        QTest::mouseClick(picker->Command2, Qt::LeftButton);
+        const PickerControls picker(*w);
+        QCOMPARE(picker.File1->count(), 0);
+        QTest::mouseClick(picker.Command1, Qt::LeftButton); // nothing to select: nothing happens
+        QVERIFY(w->isVisible());
+        QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
@@ -434,8 +461,9 @@ void TestPicker::absurdBitmapSizeIsRefusedQuickly()
     QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error));
 
     EditorWindow form;
-    Form4 picker(&form);
-    showDirect(picker);
+    PicturePicker dialog(&form);
+    const PickerControls picker(dialog);
+    showDirect(dialog);
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("qel/huge.bmp cannot be shown"));
     clickEntry(picker.File1, QStringLiteral("huge.bmp"));
@@ -457,7 +485,7 @@ void TestPicker::photoToolThatCannotStartIsReported()
     form.endEditor = [] { *endedFlag = true; };
     ModalAnswerer answerer;
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
-        QTest::mouseClick(static_cast<Form4*>(w)->Command4, Qt::LeftButton);
+        QTest::mouseClick(PickerControls(*w).Command4, Qt::LeftButton);
     });
     answerer.expectFailure(QStringLiteral("could not be found"));
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);

@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-using scenario::Fields;
+using qel::Scenario;
 
 class TestScenarioFile : public QObject {
     Q_OBJECT
@@ -26,7 +26,7 @@ private slots:
 
 void TestScenarioFile::typicalScenario()
 {
-    Fields f;
+    Scenario f;
     f.description = QStringLiteral("Gray evening over Meigs");
     f.fileName = QStringLiteral("demo.qel");
     f.appletFlag = QStringLiteral("app");
@@ -54,14 +54,14 @@ void TestScenarioFile::typicalScenario()
                                 "\r\n"
                                 ":end\r\n"
                                 "del qeltemp.bat >nul\r\n";
-    const auto encoded = scenario::encode(f);
+    const auto encoded = qel::scenario::encode(f);
     QCOMPARE(encoded.error, QString());
     QCOMPARE(encoded.bytes, expected);
 }
 
 void TestScenarioFile::onlyAFlight()
 {
-    Fields f;
+    Scenario f;
     f.fileName = QStringLiteral("???.qel");
     f.appletFlag = QStringLiteral("app");
     f.picture = QStringLiteral(" ");
@@ -70,12 +70,12 @@ void TestScenarioFile::onlyAFlight()
         "@echo off\r\ngoto next\r\n\r\n???.qel\r\napp\r\n \r\nCESSNA.STN\r\n"
         "???.qel\r\n\r\n\r\n\r\n\r\napp\r\n:next\r\n\r\n"
         "call qel.bat   \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
-    QCOMPARE(scenario::encode(f).bytes, expected);
+    QCOMPARE(qel::scenario::encode(f).bytes, expected);
 }
 
 void TestScenarioFile::longDescriptionAndAppletOff()
 {
-    Fields f;
+    Scenario f;
     f.description = QString(210, QLatin1Char('x'));
     f.fileName = QStringLiteral("a.qel");
     f.appletFlag = QStringLiteral(" ");
@@ -89,7 +89,7 @@ void TestScenarioFile::longDescriptionAndAppletOff()
                                 d +
                                 "\r\nCT\r\n\r\n\r\n \r\n:next\r\n\r\n"
                                 "call qel.bat CT  \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
-    QCOMPARE(scenario::encode(f).bytes, expected);
+    QCOMPARE(qel::scenario::encode(f).bytes, expected);
     QCOMPARE(expected.count("\r\n"), 19);
 }
 
@@ -103,23 +103,24 @@ void TestScenarioFile::ansiCharactersRoundTrip()
     }
     QByteArray file = "@echo off\r\ngoto next\r\nx\r\nx\r\napp\r\n \r\n \r\nz.qel\r\n" + line +
                       "\r\n\r\n\r\n\r\napp\r\n";
-    const auto decoded = scenario::decode(file);
+    const auto decoded = qel::scenario::decode(file);
     QCOMPARE(decoded.error, QString());
-    QCOMPARE(decoded.fields.description.size(), 254);
-    QCOMPARE(decoded.fields.description.at(0x80 - 2),
+    QCOMPARE(decoded.scenario.description.size(), 254);
+    QCOMPARE(decoded.scenario.description.at(0x80 - 2),
              QChar(0x20AC)); // euro sign (CR and LF left out)
-    QCOMPARE(decoded.fields.description.at(0xE9 - 2), QChar(0xE9));
+    QCOMPARE(decoded.scenario.description.at(0xE9 - 2), QChar(0xE9));
 
     // Written back, the same bytes come out, all but the control characters a script line
     // cannot hold (tab is none of them): 0x00 to 0x08, 0x0B, 0x0C, 0x0E to 0x1F and 0x7F.
     const QByteArray printable =
         line.mid(0x09, 1) + line.mid(0x20 - 2, 0x7F - 0x20) + line.mid(0x80 - 2);
-    Fields f;
-    f.description = scenario::decode(QByteArray(file).replace(line, printable)).fields.description;
+    Scenario f;
+    f.description =
+        qel::scenario::decode(QByteArray(file).replace(line, printable)).scenario.description;
     f.fileName = QStringLiteral("z.qel");
     f.appletFlag = QStringLiteral("app");
     f.picture = f.flight = QStringLiteral(" ");
-    const auto encoded = scenario::encode(f);
+    const auto encoded = qel::scenario::encode(f);
     QCOMPARE(encoded.error, QString());
     QVERIFY(encoded.bytes.contains("\r\n" + printable + "\r\n"));
     QCOMPARE(printable.size(), 1 + 95 + 128);
@@ -147,11 +148,11 @@ void TestScenarioFile::refusesWhatTheFileCannotHold()
     QFETCH(QString, flight);
     QFETCH(QString, description);
     QFETCH(QString, named);
-    Fields f;
+    Scenario f;
     f.flight = flight;
     f.description = description;
     f.fileName = QStringLiteral("a.qel");
-    const auto encoded = scenario::encode(f);
+    const auto encoded = qel::scenario::encode(f);
     QVERIFY(encoded.bytes.isEmpty());
     QVERIFY2(encoded.error.contains(named), qPrintable(encoded.error));
 }
@@ -159,11 +160,11 @@ void TestScenarioFile::refusesWhatTheFileCannotHold()
 // The command interpreter takes a tab as a blank, so a description may hold one.
 void TestScenarioFile::tabIsWrittenAsIs()
 {
-    Fields f;
+    Scenario f;
     f.flight = QStringLiteral("A.stn");
     f.description = QStringLiteral("a\tb");
     f.fileName = QStringLiteral("a.qel");
-    const auto encoded = scenario::encode(f);
+    const auto encoded = qel::scenario::encode(f);
     QVERIFY2(encoded.error.isEmpty(), qPrintable(encoded.error));
     QVERIFY(encoded.bytes.contains("\r\na\tb\r\na.qel\r\n"));
 }
@@ -188,7 +189,7 @@ void TestScenarioFile::jumpLabel()
 {
     QFETCH(QString, line);
     QFETCH(bool, isLabel);
-    QCOMPARE(scenario::isJumpLabel(line), isLabel);
+    QCOMPARE(qel::scenario::isJumpLabel(line), isLabel);
 }
 
 void TestScenarioFile::readsEveryLineEndStyle_data()
@@ -222,16 +223,16 @@ void TestScenarioFile::readsEveryLineEndStyle()
                                      ":end",
                                      "del qeltemp.bat >nul"};
     const QByteArray file = lines.join(end) + end;
-    const auto decoded = scenario::decode(file);
+    const auto decoded = qel::scenario::decode(file);
     QCOMPARE(decoded.error, QString());
-    QCOMPARE(decoded.fields.picture, QStringLiteral("pic.bmp"));
-    QCOMPARE(decoded.fields.flight, QStringLiteral("Flight.stn"));
-    QCOMPARE(decoded.fields.fileName, QStringLiteral("name.qel"));
-    QCOMPARE(decoded.fields.description, QStringLiteral("desc"));
-    QCOMPARE(decoded.fields.cloudStyle, QStringLiteral("TB"));
-    QCOMPARE(decoded.fields.groundTexture, QStringLiteral("FWIN"));
-    QCOMPARE(decoded.fields.cloudSet, QStringLiteral("SET1"));
-    QCOMPARE(decoded.fields.appletFlag, QStringLiteral(" "));
+    QCOMPARE(decoded.scenario.picture, QStringLiteral("pic.bmp"));
+    QCOMPARE(decoded.scenario.flight, QStringLiteral("Flight.stn"));
+    QCOMPARE(decoded.scenario.fileName, QStringLiteral("name.qel"));
+    QCOMPARE(decoded.scenario.description, QStringLiteral("desc"));
+    QCOMPARE(decoded.scenario.cloudStyle, QStringLiteral("TB"));
+    QCOMPARE(decoded.scenario.groundTexture, QStringLiteral("FWIN"));
+    QCOMPARE(decoded.scenario.cloudSet, QStringLiteral("SET1"));
+    QCOMPARE(decoded.scenario.appletFlag, QStringLiteral(" "));
 }
 
 void TestScenarioFile::tooFewLinesIsReported_data()
@@ -249,10 +250,10 @@ void TestScenarioFile::tooFewLinesIsReported()
 {
     QFETCH(QByteArray, file);
     QFETCH(bool, ok);
-    const auto decoded = scenario::decode(file);
+    const auto decoded = qel::scenario::decode(file);
     QCOMPARE(decoded.error.isEmpty(), ok);
     if (ok)
-        QCOMPARE(decoded.fields.appletFlag, QStringLiteral("app"));
+        QCOMPARE(decoded.scenario.appletFlag, QStringLiteral("app"));
     else
         QVERIFY(decoded.error.contains(QStringLiteral("19")));
 }
@@ -260,11 +261,11 @@ void TestScenarioFile::tooFewLinesIsReported()
 void TestScenarioFile::blankAndEmptyLinesDiffer()
 {
     const QByteArray file = "1\r\n2\r\n3\r\n4\r\n5\r\n \r\n\r\n8\r\n9\r\n\r\n\r\n\r\n\r\n";
-    const auto decoded = scenario::decode(file);
-    QCOMPARE(decoded.fields.picture, QStringLiteral(" "));
-    QCOMPARE(decoded.fields.flight, QString());
-    QVERIFY(!decoded.fields.flight.isNull() || decoded.fields.flight.isEmpty());
-    QCOMPARE(decoded.fields.appletFlag, QString());
+    const auto decoded = qel::scenario::decode(file);
+    QCOMPARE(decoded.scenario.picture, QStringLiteral(" "));
+    QCOMPARE(decoded.scenario.flight, QString());
+    QVERIFY(!decoded.scenario.flight.isNull() || decoded.scenario.flight.isEmpty());
+    QCOMPARE(decoded.scenario.appletFlag, QString());
 }
 
 QTEST_GUILESS_MAIN(TestScenarioFile)

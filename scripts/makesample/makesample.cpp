@@ -3,9 +3,9 @@
 // Everything here is drawn and written by this program; nothing is copied from anywhere.
 #include "scenariofile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
               QColor(255, 255, 210))
               .save(root.filePath(QStringLiteral("qel/alps.bmp")), "BMP");
 
-    scenario::Fields sample;
+    qel::Scenario sample;
     sample.description =
         QStringLiteral("Gray overcast over Meigs Field, summer ground, cloud set 2");
     sample.fileName = QStringLiteral("meigs.qel");
@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
     sample.cloudStyle = QStringLiteral("OG");
     sample.groundTexture = QStringLiteral("FSUM");
     sample.cloudSet = QStringLiteral("SET2");
-    const scenario::Encoded encoded = scenario::encode(sample);
+    const qel::scenario::Encoded encoded = qel::scenario::encode(sample);
     ok &= encoded.error.isEmpty() &&
           writeFile(root.filePath(QStringLiteral("qel/meigs.qel")), encoded.bytes);
     if (!ok) {

@@ -68,15 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString description = qel::ansi::decode(line);
     if (!interpreterSeesNext(line))
         return 0;
-    FUZZ_CHECK(scenario::isJumpLabel(description),
+    FUZZ_CHECK(qel::scenario::isJumpLabel(description),
                QStringLiteral("\"%1\" was not recognised as the label").arg(description));
-    scenario::Fields f;
+    qel::Scenario f;
     f.description = description;
     f.fileName = QStringLiteral("a.qel");
     f.appletFlag = QStringLiteral(" ");
     f.picture = QStringLiteral(" ");
     f.flight = QStringLiteral("a.stn");
-    FUZZ_CHECK(!scenario::encode(f).error.isEmpty(),
+    FUZZ_CHECK(!qel::scenario::encode(f).error.isEmpty(),
                QStringLiteral("\"%1\" was written").arg(description));
     return 0;
 }

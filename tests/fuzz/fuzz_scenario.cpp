@@ -24,18 +24,18 @@ QByteArrayList referenceLines(QByteArray bytes)
     return lines;
 }
 
-bool anyFieldIsLabel(const scenario::Fields& f)
+bool anyFieldIsLabel(const qel::Scenario& f)
 {
     for (const QString* text : {&f.description, &f.fileName, &f.appletFlag, &f.picture, &f.flight,
                                 &f.cloudStyle, &f.groundTexture, &f.cloudSet}) {
-        if (scenario::isJumpLabel(*text))
+        if (qel::scenario::isJumpLabel(*text))
             return true;
     }
     return false;
 }
 
 // Characters that break a batch script line: every control character but tab.
-bool anyFieldHasControl(const scenario::Fields& f)
+bool anyFieldHasControl(const qel::Scenario& f)
 {
     for (const QString* text : {&f.description, &f.fileName, &f.appletFlag, &f.picture, &f.flight,
                                 &f.cloudStyle, &f.groundTexture, &f.cloudSet}) {
@@ -47,12 +47,12 @@ bool anyFieldHasControl(const scenario::Fields& f)
     return false;
 }
 
-void checkLayout(const QByteArray& written, const scenario::Fields& f)
+void checkLayout(const QByteArray& written, const qel::Scenario& f)
 {
     FUZZ_CHECK(written.endsWith("\r\n"), QStringLiteral("the file does not end with CR LF"));
     QByteArrayList lines = written.split('\n');
     lines.removeLast(); // after the last LF
-    FUZZ_CHECK(lines.size() == scenario::lineCount,
+    FUZZ_CHECK(lines.size() == qel::scenario::lineCount,
                QStringLiteral("%1 lines written").arg(lines.size()));
     for (QByteArray& line : lines) {
         FUZZ_CHECK(line.endsWith('\r'), QStringLiteral("a line without CR LF"));
@@ -87,16 +87,16 @@ void checkLayout(const QByteArray& written, const scenario::Fields& f)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const scenario::Decoded decoded = scenario::decode(bytes);
+    const qel::scenario::Decoded decoded = qel::scenario::decode(bytes);
     const QByteArrayList lines = referenceLines(bytes);
-    if (lines.size() < scenario::linesRead) {
+    if (lines.size() < qel::scenario::linesRead) {
         FUZZ_CHECK(!decoded.error.isEmpty(),
                    QStringLiteral("a file of %1 lines was accepted").arg(lines.size()));
         return 0;
     }
     FUZZ_CHECK(decoded.error.isEmpty(), QStringLiteral("refused: %1").arg(decoded.error));
 
-    const scenario::ReadBack& r = decoded.fields;
+    const qel::Scenario& r = decoded.scenario;
     const QString expected[] = {r.picture,    r.flight,        r.fileName, r.description,
                                 r.cloudStyle, r.groundTexture, r.cloudSet, r.appletFlag};
     for (int i = 0; i < 8; ++i) {
@@ -105,16 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The editor saves what it read: the later copies of the doubled fields.
-    scenario::Fields f;
-    f.description = r.description;
-    f.fileName = r.fileName;
-    f.appletFlag = r.appletFlag;
-    f.picture = r.picture;
-    f.flight = r.flight;
-    f.cloudStyle = r.cloudStyle;
-    f.groundTexture = r.groundTexture;
-    f.cloudSet = r.cloudSet;
-    const scenario::Encoded encoded = scenario::encode(f);
+    const qel::Scenario& f = r;
+    const qel::scenario::Encoded encoded = qel::scenario::encode(f);
     if (!encoded.error.isEmpty()) {
         // A read line can hold only two things that the writer refuses.
         FUZZ_CHECK(anyFieldIsLabel(f) || anyFieldHasControl(f),
@@ -124,9 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!anyFieldHasControl(f), QStringLiteral("a control character was written"));
     checkLayout(encoded.bytes, f);
 
-    const scenario::Decoded again = scenario::decode(encoded.bytes);
+    const qel::scenario::Decoded again = qel::scenario::decode(encoded.bytes);
     FUZZ_CHECK(again.error.isEmpty(), QStringLiteral("own file refused: %1").arg(again.error));
-    const scenario::ReadBack& b = again.fields;
+    const qel::Scenario& b = again.scenario;
     FUZZ_CHECK(b.picture == r.picture && b.flight == r.flight && b.fileName == r.fileName &&
                    b.description == r.description && b.cloudStyle == r.cloudStyle &&
                    b.groundTexture == r.groundTexture && b.cloudSet == r.cloudSet &&
