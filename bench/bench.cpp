@@ -234,7 +234,7 @@ int main(int argc, char* argv[])
         s.editorCensus = bench::census(editor);
     }
     {
-        photo::PhotoWindow photoTool;
+        qel::photo::PhotoWindow photoTool;
         s.photoCensus = bench::census(photoTool);
     }
     QDir::setCurrent(work);

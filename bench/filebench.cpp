@@ -74,7 +74,7 @@ QList<Figure> fullSizeSave(const QDir& work, const QImage& capture, int runs)
         QStringLiteral("full-size photo save %1x%2").arg(capture.width()).arg(capture.height());
     f.budget = 1.3;
     f.unit = QStringLiteral("ms");
-    const QByteArray bytes = photo::bmp::encode(capture);
+    const QByteArray bytes = qel::photo::bmp::encode(capture);
     f.floorWhat = QStringLiteral("one write of %1 bytes to a temporary file + flush to disk + "
                                  "rename")
                       .arg(bytes.size());
@@ -89,7 +89,7 @@ QList<Figure> fullSizeSave(const QDir& work, const QImage& capture, int runs)
     QString error;
     const std::vector<double> m =
         interleave(runs,
-                   {[&] { return photo::bmp::save(target, capture); },
+                   {[&] { return qel::photo::bmp::save(target, capture); },
                     [&] { return writeAndRename(floorTemp, floorTarget, bytes, true); },
                     [&] { return writeAndRename(floorTemp, floorTarget, bytes); }},
                    error);
@@ -112,28 +112,30 @@ Figure autoSaveFullHistory(const QDir& work, const QImage& capture, int runs)
     f.budget = 1.2;
     work.mkpath(QStringLiteral("history"));
     const QDir history(work.filePath(QStringLiteral("history")));
-    const QByteArray bytes = photo::bmp::encode(capture);
-    for (int n = 1; n <= photo::autosave::historySize; ++n) {
-        QFile file(history.filePath(photo::autosave::numberedName(n)));
+    const QByteArray bytes = qel::photo::bmp::encode(capture);
+    for (int n = 1; n <= qel::photo::autosave::historySize; ++n) {
+        QFile file(history.filePath(qel::photo::autosave::numberedName(n)));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
             f.error = QStringLiteral("cannot prepare the numbered photos");
             return f;
         }
     }
     const QString single = work.filePath(QStringLiteral("single.bmp"));
-    const std::vector<double> m = interleave(runs,
-                                             {[&] {
-                                                  const photo::autosave::Outcome outcome =
-                                                      photo::autosave::save(history, capture);
-                                                  return outcome.saved ? QString() : outcome.error;
-                                              },
-                                              [&] { return photo::bmp::save(single, capture); }},
-                                             f.error);
+    const std::vector<double> m =
+        interleave(runs,
+                   {[&] {
+                        const qel::photo::autosave::Outcome outcome =
+                            qel::photo::autosave::save(history, capture);
+                        return outcome.saved ? QString() : outcome.error;
+                    },
+                    [&] { return qel::photo::bmp::save(single, capture); }},
+                   f.error);
     f.value = m[0];
     f.floor = m[1];
     f.unit = QStringLiteral("ms");
     // Every press must have kept the history full: ten photos, nothing else.
-    if (f.error.isEmpty() && history.entryList(QDir::Files).size() != photo::autosave::historySize)
+    if (f.error.isEmpty() &&
+        history.entryList(QDir::Files).size() != qel::photo::autosave::historySize)
         f.error = QStringLiteral("the history does not hold ten photos afterwards");
     QDir(history).removeRecursively();
     QFile::remove(single);

@@ -7,15 +7,16 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace photo::autosave {
+namespace qel::photo::autosave {
 
 namespace {
 
 QString noLoss()
 {
     return QCoreApplication::translate(
-        "photo::autosave", "No photo was lost: the photos moved so far keep their new numbers, and "
-                           "the next AutoSave carries on from the first free number.");
+        "qel::photo::autosave",
+        "No photo was lost: the photos moved so far keep their new numbers, and "
+        "the next AutoSave carries on from the first free number.");
 }
 
 // The system's reasons ("Permission denied") come without a full stop; ours end with one.
@@ -31,12 +32,12 @@ QString moveUp(const QDir& folder, int number, FileMoves& moves)
     const QString from = presentAs(folder, number);
     const QString to = numberedName(number + 1);
     QString reason = from.isEmpty()
-                         ? QCoreApplication::translate("photo::autosave", "the file is gone")
+                         ? QCoreApplication::translate("qel::photo::autosave", "the file is gone")
                          : moves.rename(folder.filePath(from), folder.filePath(to));
     if (reason.isEmpty())
         return {};
     return QCoreApplication::translate(
-               "photo::autosave",
+               "qel::photo::autosave",
                "AutoSave stopped: %1 could not be renamed to %2 (%3). %4 The new "
                "photo was not saved.")
         .arg(from.isEmpty() ? numberedName(number) : from, to, reason, noLoss());
@@ -48,11 +49,11 @@ QString deleteOldest(const QDir& folder, FileMoves& moves)
     QString reason = moves.remove(folder.filePath(oldest));
     // Look again: only a "10.bmp" that is really gone leaves room for "9.bmp".
     if (reason.isEmpty() && !presentAs(folder, historySize).isEmpty())
-        reason = QCoreApplication::translate("photo::autosave", "it is still there");
+        reason = QCoreApplication::translate("qel::photo::autosave", "it is still there");
     if (reason.isEmpty())
         return {};
     return QCoreApplication::translate(
-               "photo::autosave",
+               "qel::photo::autosave",
                "AutoSave stopped: the oldest photo %1 could not be deleted (%2). "
                "Nothing was moved and the new photo was not saved.")
         .arg(oldest, reason);
@@ -104,14 +105,14 @@ Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
     const QString newest = numberedName(1);
     // Whatever took the name meanwhile is a photo too, and is not written over.
     if (!qel::paths::existingEntry(folder, newest).isEmpty()) {
-        return {false,
-                QCoreApplication::translate(
-                    "photo::autosave", "AutoSave stopped: %1 is in the way of the new photo. %2 "
-                                       "The new photo was not saved.")
-                    .arg(qel::paths::existingEntry(folder, newest), noLoss())};
+        return {false, QCoreApplication::translate(
+                           "qel::photo::autosave",
+                           "AutoSave stopped: %1 is in the way of the new photo. %2 "
+                           "The new photo was not saved.")
+                           .arg(qel::paths::existingEntry(folder, newest), noLoss())};
     }
     if (QString reason = write(folder.filePath(newest)); !reason.isEmpty()) {
-        return {false, QCoreApplication::translate("photo::autosave",
+        return {false, QCoreApplication::translate("qel::photo::autosave",
                                                    "The new photo could not be saved as %1: %2 %3")
                            .arg(newest, asSentence(reason), noLoss())};
     }
@@ -127,13 +128,13 @@ Outcome rotate(const QDir& folder, const Writer& write)
 Outcome save(const QDir& folder, const QImage& picture)
 {
     if (picture.isNull()) {
-        return {false,
-                QCoreApplication::translate(
-                    "photo::autosave", "The clipboard holds no picture, so there is nothing to "
-                                       "save. Capture the screen with the \"Print Screen\" key "
-                                       "first. The numbered photos were left as they were.")};
+        return {false, QCoreApplication::translate(
+                           "qel::photo::autosave",
+                           "The clipboard holds no picture, so there is nothing to "
+                           "save. Capture the screen with the \"Print Screen\" key "
+                           "first. The numbered photos were left as they were.")};
     }
     return rotate(folder, [&picture](const QString& path) { return bmp::save(path, picture); });
 }
 
-} // namespace photo::autosave
+} // namespace qel::photo::autosave

@@ -8,7 +8,7 @@
 
 // The numbered photo history: "1.bmp" (newest) to "10.bmp" (oldest) in one folder. The files are
 // the whole history; every press looks at the folder afresh, one name at a time.
-namespace photo::autosave {
+namespace qel::photo::autosave {
 
 inline constexpr int historySize = 10;
 
@@ -48,4 +48,4 @@ Outcome rotate(const QDir& folder, const Writer& write);
 // nothing.
 Outcome save(const QDir& folder, const QImage& picture);
 
-} // namespace photo::autosave
+} // namespace qel::photo::autosave

@@ -11,7 +11,7 @@
 #include <array>
 #include <limits>
 
-namespace photo::bmp {
+namespace qel::photo::bmp {
 
 namespace {
 
@@ -188,14 +188,15 @@ QByteArray encode(const QImage& image)
 QString save(const QString& path, const QImage& image)
 {
     if (image.isNull())
-        return QCoreApplication::translate("photo::bmp", "There is no picture to save.");
+        return QCoreApplication::translate("qel::photo::bmp", "There is no picture to save.");
     if (!fitsTheFormat(image))
         return QCoreApplication::translate(
-                   "photo::bmp", "The picture (%1 × %2 pixels) is too large for a bitmap file.")
+                   "qel::photo::bmp",
+                   "The picture (%1 × %2 pixels) is too large for a bitmap file.")
             .arg(image.width())
             .arg(image.height());
     return qel::files::replaceFile(path,
                                    [&image](QIODevice& device) { return write(device, image); });
 }
 
-} // namespace photo::bmp
+} // namespace qel::photo::bmp

@@ -10,7 +10,7 @@ class QIODevice;
 // Bitmap files as every Windows program since 3.0 reads them: a 14-byte file header, a 40-byte
 // BITMAPINFOHEADER, 24 bits per pixel, no compression, rows bottom-up, each padded to 4 bytes.
 // Whatever the picture's own format (palette, alpha, 16 bit), it is written as true colour.
-namespace photo::bmp {
+namespace qel::photo::bmp {
 
 // Transparent parts of a picture are written as if drawn on this, the copy buffer's grey.
 inline const QColor background(192, 192, 192);
@@ -34,4 +34,4 @@ QByteArray encode(const QImage& image);
 // bytes. Returns the reason on failure, empty on success.
 QString save(const QString& path, const QImage& image);
 
-} // namespace photo::bmp
+} // namespace qel::photo::bmp

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-namespace photo {
+namespace qel::photo {
 
 namespace {
 
@@ -70,4 +70,4 @@ QImage readClipboardPicture()
     return opaque(anyClipboardPicture());
 }
 
-} // namespace photo
+} // namespace qel::photo

@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
     // Ties the windows to the menu entry (packaging/qelphoto.desktop) for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("qelphoto"));
-    photo::PhotoWindow window;
+    qel::photo::PhotoWindow window;
     window.show();
 #ifdef QEL_DEVELOPER_HOOKS
     qel::quitWhenIdle(window);

@@ -7,9 +7,9 @@
 #include "filelist.h"
 #include "imageview.h"
 #include "messages.h"
-#include "module1.h"
 #include "names.h"
 #include "paths.h"
+#include "preview.h"
 #include "twips.h"
 #include "uiconstants.h"
 #include "wrappingcontrols.h"
@@ -24,21 +24,21 @@
 #include <QStylePainter>
 #include <QTimer>
 
-namespace photo {
+namespace qel::photo {
 
 namespace {
 
 using qel::twips::place;
 
 const char* const label1Text = QT_TRANSLATE_NOOP(
-    "photo::PhotoWindow",
+    "qel::photo::PhotoWindow",
     "To save a screenshot for use with the QEL picture window,  make sure you captured your "
     "screen using the \"Print Screen\" button while in flight. Then enter a name for your photo "
     "and press the button to save. If a picture is in your Clipboard it will appear in the "
     "window.");
 
 const char* const label2Text = QT_TRANSLATE_NOOP(
-    "photo::PhotoWindow",
+    "qel::photo::PhotoWindow",
     "To save your screen capture as a  full screen bitmap enter the name and click the button "
     "below.  The Photo will be saved in your Flight Simulator directory. Not for  use with Qel "
     "Files.");
@@ -116,8 +116,8 @@ PhotoWindow::PhotoWindow(QWidget* parent)
                                       {QStringLiteral("Image1"), tr("Capture")},
                                       {QStringLiteral("Picture2"), tr("Scenario picture buffer")},
                                       {QStringLiteral("File2"), tr("File probe")}});
-    connectCommands();
-    Command1->setFocus();
+    connectButtons();
+    m_saveScenarioPictureButton->setFocus();
 }
 
 PhotoWindow::~PhotoWindow() = default;
@@ -125,70 +125,74 @@ PhotoWindow::~PhotoWindow() = default;
 void PhotoWindow::createLabels()
 {
     const QFont bold = captionFont(font(), 8.25);
-    Label1 = label(this, "Label1", tr(label1Text), 120, 120, 6735, 1095);
-    Label1->setFont(bold);
-    Label2 = label(this, "Label2", tr(label2Text), 4440, 960, 2415, 1335);
-    Label2->setFont(bold);
+    m_scenarioPictureHelp = label(this, "Label1", tr(label1Text), 120, 120, 6735, 1095);
+    m_scenarioPictureHelp->setFont(bold);
+    m_fullPhotoHelp = label(this, "Label2", tr(label2Text), 4440, 960, 2415, 1335);
+    m_fullPhotoHelp->setFont(bold);
 }
 
 void PhotoWindow::createNameBox()
 {
-    Text3 = place(new QLineEdit(tr("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
-    Text3->setMaxLength(qel::ui::longestLine);
-    Text3->setFont(captionFont(font(), 9.75));
-    QPalette navyText = Text3->palette();
+    m_nameBox = place(new QLineEdit(tr("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
+    m_nameBox->setMaxLength(qel::ui::longestLine);
+    m_nameBox->setFont(captionFont(font(), 9.75));
+    QPalette navyText = m_nameBox->palette();
     navyText.setColor(QPalette::Text, qel::ui::navy);
-    Text3->setPalette(navyText);
+    m_nameBox->setPalette(navyText);
 }
 
 void PhotoWindow::createPictures()
 {
-    Picture1 = pictureBox(this, "Picture1", 1800, 2640, 2415, 1815);
-    // Image1 lies over the whole box; while it is empty it lets the box's own picture show.
-    Image1 = place(new qel::ImageView(Picture1), "Image1", 0, 0, 2415, 1815);
-    Image1->setFrameShape(QFrame::NoFrame);
-    Image1->setStretch(true);
-    Picture2 = pictureBox(this, "Picture2", 4080, 0, 2415, 1815);
-    Picture2->hide();
+    m_preview = pictureBox(this, "Picture1", 1800, 2640, 2415, 1815);
+    // The capture lies over the whole box; while it is empty it lets the box's own picture show.
+    m_capture = place(new qel::ImageView(m_preview), "Image1", 0, 0, 2415, 1815);
+    m_capture->setFrameShape(QFrame::NoFrame);
+    m_capture->setStretch(true);
+    m_copyBuffer = pictureBox(this, "Picture2", 4080, 0, 2415, 1815);
+    m_copyBuffer->hide();
 }
 
 void PhotoWindow::createButtons()
 {
     const QFont bold = captionFont(font(), 8.25);
-    Command1 = button(this, "Command1", tr("Save for use With QEL file"), 240, 1920, 1335, 495);
-    Command8 = button(this, "Command8", tr("Refresh Window"), 2520, 2040, 975, 495);
-    Command5 = button(this, "Command5", tr("Save as full screen photo"), 4680, 2520, 1335, 495);
-    Command7 = button(this, "Command7", tr("AutoSave  "), 4680, 3240, 1335, 495);
-    Command6 = button(this, "Command6", tr("Exit"), 4680, 3960, 1335, 495);
-    for (QPushButton* b : {Command1, Command5, Command7, Command6})
+    m_saveScenarioPictureButton =
+        button(this, "Command1", tr("Save for use With QEL file"), 240, 1920, 1335, 495);
+    m_refreshButton = button(this, "Command8", tr("Refresh Window"), 2520, 2040, 975, 495);
+    m_saveFullPhotoButton =
+        button(this, "Command5", tr("Save as full screen photo"), 4680, 2520, 1335, 495);
+    m_autoSaveButton = button(this, "Command7", tr("AutoSave  "), 4680, 3240, 1335, 495);
+    m_exitButton = button(this, "Command6", tr("Exit"), 4680, 3960, 1335, 495);
+    for (QPushButton* b :
+         {m_saveScenarioPictureButton, m_saveFullPhotoButton, m_autoSaveButton, m_exitButton})
         b->setFont(bold);
 }
 
 void PhotoWindow::createProbe()
 {
-    File2 = place(new qel::FileList(this), "File2", 6360, 2640, 375, 285);
-    File2->setFolder(QDir::current(), QStringLiteral("*.zxz"));
-    File2->hide();
+    m_fileProbe = place(new qel::FileList(this), "File2", 6360, 2640, 375, 285);
+    m_fileProbe->setFolder(QDir::current(), QStringLiteral("*.zxz"));
+    m_fileProbe->hide();
 }
 
 void PhotoWindow::setTabOrder()
 {
     // The buttons and the name box in the order they stand in the window; labels, pictures and
     // hidden controls take no focus.
-    QWidget::setTabOrder(Command1, Text3);
-    QWidget::setTabOrder(Text3, Command5);
-    QWidget::setTabOrder(Command5, Command6);
-    QWidget::setTabOrder(Command6, Command7);
-    QWidget::setTabOrder(Command7, Command8);
+    QWidget::setTabOrder(m_saveScenarioPictureButton, m_nameBox);
+    QWidget::setTabOrder(m_nameBox, m_saveFullPhotoButton);
+    QWidget::setTabOrder(m_saveFullPhotoButton, m_exitButton);
+    QWidget::setTabOrder(m_exitButton, m_autoSaveButton);
+    QWidget::setTabOrder(m_autoSaveButton, m_refreshButton);
 }
 
-void PhotoWindow::connectCommands()
+void PhotoWindow::connectButtons()
 {
-    connect(Command1, &QPushButton::clicked, this, &PhotoWindow::Command1_Click);
-    connect(Command5, &QPushButton::clicked, this, &PhotoWindow::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &PhotoWindow::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &PhotoWindow::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &PhotoWindow::Command8_Click);
+    connect(m_saveScenarioPictureButton, &QPushButton::clicked, this,
+            &PhotoWindow::saveScenarioPicture);
+    connect(m_saveFullPhotoButton, &QPushButton::clicked, this, &PhotoWindow::saveFullPhoto);
+    connect(m_exitButton, &QPushButton::clicked, this, &PhotoWindow::exitTool);
+    connect(m_autoSaveButton, &QPushButton::clicked, this, &PhotoWindow::autoSave);
+    connect(m_refreshButton, &QPushButton::clicked, this, &PhotoWindow::refresh);
 }
 
 void PhotoWindow::showEvent(QShowEvent* event)
@@ -206,7 +210,7 @@ void PhotoWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && m_waitingForFocus && isActiveWindow()) {
         m_waitingForFocus = false;
-        Form_Load();
+        loadCapture();
     }
 }
 
@@ -218,31 +222,31 @@ void PhotoWindow::startWhenClipboardReadable()
         m_waitingForFocus = true;
         return;
     }
-    Form_Load();
+    loadCapture();
 }
 
-void PhotoWindow::Form_Load()
+void PhotoWindow::loadCapture()
 {
-    Image1->setStretch(true);
+    m_capture->setStretch(true);
     // One decoded picture, shared by all three.
     const QImage capture = readClipboardPicture();
-    Image1->setImage(capture);
-    Picture1->setImage(capture);
-    Picture2->setImage(capture);
+    m_capture->setImage(capture);
+    m_preview->setImage(capture);
+    m_copyBuffer->setImage(capture);
     m_startupDone = true;
 }
 
-void PhotoWindow::Command8_Click()
+void PhotoWindow::refresh()
 {
-    Image1->setStretch(true);
-    Image1->setImage(heldIfSame(readClipboardPicture()));
+    m_capture->setStretch(true);
+    m_capture->setImage(heldIfSame(readClipboardPicture()));
 }
 
 QImage PhotoWindow::heldIfSame(const QImage& fresh) const
 {
     if (fresh.isNull())
         return fresh;
-    for (const qel::ImageView* view : {Image1, Picture1, Picture2}) {
+    for (const qel::ImageView* view : {m_capture, m_preview, m_copyBuffer}) {
         const QImage& held = view->image();
         if (held.size() == fresh.size() && held.format() == fresh.format() && held == fresh)
             return held;
@@ -250,7 +254,7 @@ QImage PhotoWindow::heldIfSame(const QImage& fresh) const
     return fresh;
 }
 
-void PhotoWindow::Command6_Click()
+void PhotoWindow::exitTool()
 {
     QCoreApplication::exit(0);
 }
@@ -275,12 +279,12 @@ void PhotoWindow::reportSaveFailure(const QString& shownPath, const QString& rea
     qel::messages::showFailure(this, text);
 }
 
-void PhotoWindow::Command1_Click()
+void PhotoWindow::saveScenarioPicture()
 {
-    const QString name = Text3->text();
+    const QString name = m_nameBox->text();
     if (!checkName(name))
         return;
-    if (!Image1->hasImage() && !Picture1->hasImage()) {
+    if (!m_capture->hasImage() && !m_preview->hasImage()) {
         qel::messages::showFailure(
             this, tr("There is no picture to save: the clipboard held none. Capture "
                      "the screen with the \"Print Screen\" key, press \"Refresh "
@@ -297,8 +301,8 @@ void PhotoWindow::Command1_Click()
     const bool exists = qel::paths::fileExists(*qelDir, name);
     if (exists && !qel::messages::askOverwrite(this))
         return;
-    Module1::CopyPreview(*this);
-    const QString reason = bmp::save(qel::paths::filePath(*qelDir, name), Picture2->image());
+    copyPreview(*m_preview, *m_capture, *m_copyBuffer);
+    const QString reason = bmp::save(qel::paths::filePath(*qelDir, name), m_copyBuffer->image());
     if (!reason.isEmpty()) {
         reportSaveFailure(qel::paths::shownPath(*qelDir, name), reason, exists);
         return;
@@ -306,12 +310,12 @@ void PhotoWindow::Command1_Click()
     qel::messages::showSaved(this, exists);
 }
 
-void PhotoWindow::Command5_Click()
+void PhotoWindow::saveFullPhoto()
 {
-    const QString name = Text3->text();
+    const QString name = m_nameBox->text();
     if (!checkName(name))
         return;
-    if (!Image1->hasImage()) {
+    if (!m_capture->hasImage()) {
         qel::messages::showFailure(
             this, tr("There is no picture to save: the clipboard held none when it "
                      "was last read. Capture the screen with the \"Print Screen\" "
@@ -322,7 +326,7 @@ void PhotoWindow::Command5_Click()
     const bool exists = qel::paths::fileExists(here, name);
     if (exists && !qel::messages::askOverwrite(this))
         return;
-    const QString reason = bmp::save(qel::paths::filePath(here, name), Image1->image());
+    const QString reason = bmp::save(qel::paths::filePath(here, name), m_capture->image());
     if (!reason.isEmpty()) {
         reportSaveFailure(qel::paths::shownPath(here, name), reason, exists);
         return;
@@ -330,11 +334,11 @@ void PhotoWindow::Command5_Click()
     qel::messages::showSaved(this, exists);
 }
 
-void PhotoWindow::Command7_Click()
+void PhotoWindow::autoSave()
 {
-    Image1->setStretch(true);
+    m_capture->setStretch(true);
     const QImage capture = heldIfSame(readClipboardPicture());
-    Image1->setImage(capture);
+    m_capture->setImage(capture);
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
     if (!outcome.saved) {
         qel::messages::showFailure(this, outcome.error);
@@ -343,4 +347,4 @@ void PhotoWindow::Command7_Click()
     qel::messages::showSaved(this, false);
 }
 
-} // namespace photo
+} // namespace qel::photo

@@ -7,46 +7,23 @@ class QLineEdit;
 class QPushButton;
 namespace qel {
 class FileList;
-}
-namespace qel {
 class ImageView;
-}
+} // namespace qel
 
-namespace photo {
+namespace qel::photo {
 
 // The photo tool's only window. The capture lives in the pictures of its three picture controls
-// (one shared copy), the name to save under in `Text3`; there is no other state.
-// Its objectName is `Form1`, the name tests and tools find it by.
+// (one shared copy), the name to save under in the name box; there is no other state.
+// Its objectName is `Form1`, the name tests and tools find it by; every control keeps the name
+// it has in the layout as its objectName too.
 class PhotoWindow : public QWidget {
     Q_OBJECT
 public:
     explicit PhotoWindow(QWidget* parent = nullptr);
     ~PhotoWindow() override;
 
-    // Start-up: the clipboard's picture into Image1, Picture1 and Picture2. Runs by itself once
-    // the window is on screen (and, where the platform requires it, has the focus).
-    void Form_Load();
+    // Whether start-up has read the clipboard into the pictures; tests and tools wait for it.
     bool startupDone() const { return m_startupDone; }
-
-    void Command1_Click(); // "Save for use With QEL file"
-    void Command5_Click(); // "Save as full screen photo"
-    void Command6_Click(); // "Exit"
-    void Command7_Click(); // "AutoSave  "
-    void Command8_Click(); // "Refresh Window"
-
-    // --- Controls, named as in the layout; each also carries its name as objectName ---
-    QLabel* Label1;        // how to save a scenario picture
-    QLineEdit* Text3;      // the name to save under
-    QPushButton* Command1; // "Save for use With QEL file"
-    QPushButton* Command8; // "Refresh Window"
-    qel::ImageView* Picture1;   // preview box; its own picture is the start-up capture, unscaled
-    qel::ImageView* Image1;     // the capture, stretched over the whole preview box
-    QLabel* Label2;        // how to save a full-screen photo
-    QPushButton* Command5; // "Save as full screen photo"
-    QPushButton* Command7; // "AutoSave  "
-    QPushButton* Command6; // "Exit"
-    qel::ImageView* Picture2;   // copy buffer, never shown
-    qel::FileList* File2;       // file probe, never shown
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,19 +36,48 @@ private:
     void createButtons();
     void createProbe();
     void setTabOrder();
-    void connectCommands();
+    void connectButtons();
 
     void startWhenClipboardReadable();
+    // Start-up: the clipboard's picture into the capture, the preview box and the copy buffer.
+    // Runs by itself once the window is on screen (and, where the platform requires it, has
+    // the focus).
+    void loadCapture();
+
+    void saveScenarioPicture(); // "Save for use With QEL file"
+    void saveFullPhoto();       // "Save as full screen photo"
+    void exitTool();            // "Exit"
+    void autoSave();            // "AutoSave  "
+    void refresh();             // "Refresh Window"
+
     // The picture a control already holds when `fresh` is the same picture (the clipboard has not
     // changed since), else `fresh`: a full-screen capture read again stays in memory once.
     QImage heldIfSame(const QImage& fresh) const;
-    // Whether the typed name can be used as a file name; when it cannot, tells the user why.
+    // Whether `name` can stand as a plain file name on Windows and here: not empty, no folder
+    // part, no wildcard or other character a file name cannot hold, no device name. When it
+    // cannot, tells the user why. The disk is not looked at: whether the file can be written
+    // shows only when it is saved.
     bool checkName(const QString& name);
     void reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing);
+
+    QLabel* m_scenarioPictureHelp;            // `Label1`: how to save a scenario picture
+    QLineEdit* m_nameBox;                     // `Text3`: the name to save under
+    QPushButton* m_saveScenarioPictureButton; // `Command1`
+    QPushButton* m_refreshButton;             // `Command8`
+    // `Picture1`, the preview box; its own picture is the start-up capture, unscaled.
+    qel::ImageView* m_preview;
+    // `Image1`, the capture, stretched over the whole preview box.
+    qel::ImageView* m_capture;
+    QLabel* m_fullPhotoHelp;            // `Label2`: how to save a full-screen photo
+    QPushButton* m_saveFullPhotoButton; // `Command5`
+    QPushButton* m_autoSaveButton;      // `Command7`
+    QPushButton* m_exitButton;          // `Command6`
+    qel::ImageView* m_copyBuffer;       // `Picture2`, never shown
+    qel::FileList* m_fileProbe;         // `File2`, never shown
 
     bool m_startupQueued = false;
     bool m_waitingForFocus = false;
     bool m_startupDone = false;
 };
 
-} // namespace photo
+} // namespace qel::photo

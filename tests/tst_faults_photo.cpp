@@ -4,16 +4,13 @@
 // Every photo that was on disk survives whole; the user is told what happened.
 #include "diskguard.h"
 #include "faultsupport.h"
-#include "imageview.h"
 #include "modalanswerer.h"
-#include "photowindow.h"
+#include "photocontrols.h"
 #include "simfolder.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -27,7 +24,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-using photo::PhotoWindow;
+using qel::photo::PhotoWindow;
 
 namespace {
 
@@ -101,11 +98,7 @@ QByteArray oldPhoto(int size, char seed)
 std::unique_ptr<PhotoWindow> startedWith(const QImage& picture)
 {
     QGuiApplication::clipboard()->setImage(picture);
-    auto form = std::make_unique<PhotoWindow>();
-    form->show();
-    if (!QTest::qWaitFor([&] { return form->startupDone(); }))
-        qWarning("the photo tool never read the clipboard");
-    return form;
+    return startedPhotoWindow();
 }
 
 constexpr int photoWidth = 1600;
@@ -119,11 +112,12 @@ constexpr int largeHeight = 1800;
 int childSavePhoto(bool scenarioPicture)
 {
     auto form = startedWith(capture(photoWidth, photoHeight));
-    form->Text3->setText(QStringLiteral("photo.bmp"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("photo.bmp"));
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectFailure(QStringLiteral("The file that was there is unchanged."));
-    (scenarioPicture ? form->Command1 : form->Command5)->click();
+    (scenarioPicture ? ui.Command1 : ui.Command5)->click();
     if (!answers.allAnswered()) {
         std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
         return 1;
@@ -135,9 +129,10 @@ int childSavePhoto(bool scenarioPicture)
 int childAutoSave()
 {
     auto form = startedWith(capture(photoWidth, photoHeight));
+    const PhotoControls ui(*form);
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("No photo was lost"));
-    form->Command7->click();
+    ui.Command7->click();
     if (!answers.allAnswered()) {
         std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
         return 1;
@@ -150,13 +145,14 @@ int childAutoSave()
 int childSaveLargePhoto()
 {
     auto form = startedWith(capture(largeWidth, largeHeight));
-    form->Text3->setText(QStringLiteral("photo.bmp"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("photo.bmp"));
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
     std::fputs("saving\n", stdout);
     std::fflush(stdout);
-    form->Command5->click();
+    ui.Command5->click();
     return answers.allAnswered() ? 0 : 1;
 }
 
@@ -234,11 +230,12 @@ void TestFaultsPhoto::autoSaveFolderAtTheNextNumber()
     sim.write(QStringLiteral("3.bmp/inside.txt"), "kept");
     sim.write(QStringLiteral("4.bmp"), oldPhoto(5000, '4'));
     auto form = startedWith(capture(64, 48));
+    const PhotoControls ui(*form);
     const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("could not be renamed to 3.bmp"));
-    form->Command7->click();
+    ui.Command7->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
@@ -249,12 +246,13 @@ void TestFaultsPhoto::autoSaveDeleteOfOldestFails()
     for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(3000, char('A' + n)));
     auto form = startedWith(capture(64, 48));
+    const PhotoControls ui(*form);
     const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
     answers.expectFailure(QStringLiteral("10.bmp could not be deleted"));
     refuseDeletingOldest = true;
-    form->Command7->click();
+    ui.Command7->click();
     refuseDeletingOldest = false;
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
@@ -347,16 +345,17 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture()
 
     ModalAnswerer answers; // starting with no picture is no reason for a message
     PhotoWindow form;
+    const PhotoControls ui(form);
     form.show();
     QVERIFY(QTest::qWaitFor([&] { return form.startupDone(); }));
     QVERIFY_ANSWERED(answers);
-    QVERIFY(!form.Image1->hasImage());
+    QVERIFY(!ui.Image1->hasImage());
 
-    form.Text3->setText(QStringLiteral("photo.bmp"));
+    ui.Text3->setText(QStringLiteral("photo.bmp"));
     answers.expectFailure(QStringLiteral("no picture"));
-    form.Command5->click();
+    ui.Command5->click();
     answers.expectFailure(QStringLiteral("holds no picture"));
-    form.Command7->click();
+    ui.Command7->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }

@@ -1,17 +1,14 @@
 // The photo tool's window as laid out: its client area, every control inside it, the Tab order
 // and a name for every control that a screen reader can announce.
 #include "accessiblenames.h"
-#include "imageview.h"
-#include "photowindow.h"
+#include "photocontrols.h"
 #include "simfolder.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-using photo::PhotoWindow;
+using qel::photo::PhotoWindow;
 
 class TestPhotoWindowSize : public QObject {
     Q_OBJECT
@@ -26,6 +23,7 @@ void TestPhotoWindowSize::clientArea()
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
     PhotoWindow window;
+    const PhotoControls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // 6960 × 4740 twips at 15 twips to a pixel.
@@ -38,7 +36,7 @@ void TestPhotoWindowSize::clientArea()
         QVERIFY2(window.rect().contains(control->geometry()), qPrintable(control->objectName()));
     }
     // The preview box is as large as the editor's picture box: 2415 × 1815 twips.
-    QCOMPARE(window.Picture1->size(), QSize(161, 121));
+    QCOMPARE(ui.Picture1->size(), QSize(161, 121));
 }
 
 void TestPhotoWindowSize::tabOrder()
@@ -46,14 +44,15 @@ void TestPhotoWindowSize::tabOrder()
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
     PhotoWindow window;
+    const PhotoControls ui(window);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(QApplication::focusWidget(), window.Command1);
+    QCOMPARE(QApplication::focusWidget(), ui.Command1);
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 10; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == window.Command1)
+        if (QApplication::focusWidget() == ui.Command1)
             break;
         visited << QApplication::focusWidget()->objectName();
     }
@@ -66,12 +65,13 @@ void TestPhotoWindowSize::everyControlHasAName()
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
     PhotoWindow window;
+    const PhotoControls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget* unnamed = qel::accessibility::firstUnnamed(window);
     QVERIFY2(!unnamed, unnamed ? qPrintable(unnamed->objectName()) : "");
-    QCOMPARE(window.Command7->accessibleName(), QStringLiteral("AutoSave"));
-    QCOMPARE(window.Text3->accessibleName(), QStringLiteral("Name to save under"));
+    QCOMPARE(ui.Command7->accessibleName(), QStringLiteral("AutoSave"));
+    QCOMPARE(ui.Text3->accessibleName(), QStringLiteral("Name to save under"));
 }
 
 QTEST_MAIN(TestPhotoWindowSize)

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using photo::autosave::Outcome;
+using qel::photo::autosave::Outcome;
 using Renames = QMap<QString, QString>; // new name → former name, "NEW" for the new photo
 
 namespace {
@@ -47,7 +47,7 @@ struct FakeWriter {
     QByteArray bytes = "NEW";
     int calls = 0;
     QString failure;
-    photo::autosave::Writer fn()
+    qel::photo::autosave::Writer fn()
     {
         return [this](const QString& path) {
             ++calls;
@@ -63,7 +63,7 @@ struct FakeWriter {
 };
 
 // Real moves, except the ones named, which fail.
-class FailingMoves : public photo::autosave::FileMoves {
+class FailingMoves : public qel::photo::autosave::FileMoves {
 public:
     QString failRenameOf;
     bool failRemove = false;
@@ -127,7 +127,7 @@ void TestPhotoAutoSave::movesByFirstFreeNumber()
         put(dir, other, photoBytes(other));
 
     FakeWriter writer;
-    const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
     QVERIFY2(outcome.saved, qPrintable(outcome.error));
     QCOMPARE(writer.calls, 1);
 
@@ -170,7 +170,7 @@ void TestPhotoAutoSave::gaps()
     for (int n : present)
         put(dir, name(n), photoBytes(name(n)));
     FakeWriter writer;
-    const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
     QVERIFY2(outcome.saved, qPrintable(outcome.error));
     QMap<QString, QByteArray> expected;
     for (auto it = after.cbegin(); it != after.cend(); ++it)
@@ -185,7 +185,7 @@ void TestPhotoAutoSave::eleventhPressDropsTheOldest()
     FakeWriter writer;
     for (int press = 1; press <= 11; ++press) {
         writer.bytes = photoBytes(QStringLiteral("press %1").arg(press));
-        const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
+        const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
         QVERIFY2(outcome.saved, qPrintable(outcome.error));
     }
     QMap<QString, QByteArray> expected;
@@ -202,7 +202,7 @@ void TestPhotoAutoSave::writesTheCaptureAsABitmap()
     QImage capture(640, 480, QImage::Format_RGB32);
     capture.fill(QColor(1, 2, 3));
     capture.setPixel(639, 479, qRgb(200, 100, 50));
-    const Outcome outcome = photo::autosave::save(dir, capture);
+    const Outcome outcome = qel::photo::autosave::save(dir, capture);
     QVERIFY2(outcome.saved, qPrintable(outcome.error));
     const bmpcheck::File file = bmpcheck::read(get(dir, name(1)));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
@@ -219,7 +219,7 @@ void TestPhotoAutoSave::noPictureTouchesNothing()
     for (int n = 1; n <= 10; ++n)
         put(dir, name(n), photoBytes(name(n)));
     const auto before = snapshot(dir);
-    const Outcome outcome = photo::autosave::save(dir, QImage());
+    const Outcome outcome = qel::photo::autosave::save(dir, QImage());
     QVERIFY(!outcome.saved);
     QVERIFY2(outcome.error.contains(QStringLiteral("no picture")), qPrintable(outcome.error));
     QCOMPARE(snapshot(dir), before);
@@ -231,7 +231,7 @@ void TestPhotoAutoSave::folderWithANumberedNameIsNotAPhoto()
     const QDir dir(tmp.path());
     QVERIFY(dir.mkdir(name(1)));
     FakeWriter writer;
-    const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
     // The folder is not renamed and not written over; the user hears about it.
     QVERIFY(!outcome.saved);
     QVERIFY2(outcome.error.contains(name(1)), qPrintable(outcome.error));
@@ -245,7 +245,7 @@ void TestPhotoAutoSave::caseVariantCountsAsPresent()
     const QDir dir(tmp.path());
     put(dir, QStringLiteral("1.BMP"), photoBytes(QStringLiteral("upper")));
     FakeWriter writer;
-    const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
     QVERIFY2(outcome.saved, qPrintable(outcome.error));
     QMap<QString, QByteArray> expected{{"1.bmp", "NEW"}, {"2.bmp", photoBytes("upper")}};
     QCOMPARE(snapshot(dir), expected);
@@ -260,7 +260,7 @@ void TestPhotoAutoSave::renameBlockedStopsBeforeAnyMove()
     QVERIFY(dir.mkdir(name(3))); // a folder: not a photo, and in the way of "2.bmp"
     const auto before = snapshot(dir);
     FakeWriter writer;
-    const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
     QVERIFY(!outcome.saved);
     QVERIFY2(outcome.error.contains(QStringLiteral("2.bmp could not be renamed to 3.bmp")),
              qPrintable(outcome.error));
@@ -277,7 +277,7 @@ void TestPhotoAutoSave::renameFailingMidwayLosesNothingAndNextPressCarriesOn()
     FailingMoves moves;
     moves.failRenameOf = name(1);
     FakeWriter writer;
-    Outcome outcome = photo::autosave::rotate(dir, writer.fn(), moves);
+    Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn(), moves);
     QVERIFY(!outcome.saved);
     QVERIFY2(outcome.error.contains(QStringLiteral("1.bmp could not be renamed to 2.bmp")),
              qPrintable(outcome.error));
@@ -286,7 +286,7 @@ void TestPhotoAutoSave::renameFailingMidwayLosesNothingAndNextPressCarriesOn()
                                       {"3.bmp", photoBytes("2.bmp")}};
     QCOMPARE(snapshot(dir), halfway);
 
-    outcome = photo::autosave::rotate(dir, writer.fn());
+    outcome = qel::photo::autosave::rotate(dir, writer.fn());
     QVERIFY2(outcome.saved, qPrintable(outcome.error));
     QMap<QString, QByteArray> done{
         {"1.bmp", "NEW"}, {"2.bmp", photoBytes("1.bmp")}, {"3.bmp", photoBytes("2.bmp")}};
@@ -303,7 +303,7 @@ void TestPhotoAutoSave::deleteFailingMovesNothing()
     FailingMoves moves;
     moves.failRemove = true;
     FakeWriter writer;
-    const Outcome outcome = photo::autosave::rotate(dir, writer.fn(), moves);
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn(), moves);
     QVERIFY(!outcome.saved);
     QVERIFY2(outcome.error.contains(QStringLiteral("10.bmp could not be deleted")),
              qPrintable(outcome.error));
@@ -331,7 +331,7 @@ void TestPhotoAutoSave::writeFailingAfterTheMovesLosesNothing()
     QFETCH(QString, told);
     FakeWriter writer;
     writer.failure = reason;
-    const Outcome outcome = photo::autosave::rotate(dir, writer.fn());
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
     QVERIFY(!outcome.saved);
     QVERIFY2(outcome.error.contains(told), qPrintable(outcome.error));
     QMap<QString, QByteArray> expected{{"2.bmp", photoBytes("1.bmp")}};

@@ -27,7 +27,7 @@ void TestPhotoBmp::scenarioPictureHeader()
 {
     QImage picture(161, 121, QImage::Format_RGB32);
     picture.fill(QColor(10, 20, 30));
-    const QByteArray bytes = photo::bmp::encode(picture);
+    const QByteArray bytes = qel::photo::bmp::encode(picture);
     QCOMPARE(bytes.size(), 58618);
     const QByteArray expected("BM"
                               "\xFA\xE4\x00\x00" // 58618 bytes in all
@@ -65,7 +65,7 @@ void TestPhotoBmp::tinyPictureWholeFile()
                               // then the top row: red, green
                               "\x00\x00\xFF\x00\xFF\x00\x00\x00",
                               70);
-    QCOMPARE(photo::bmp::encode(picture), expected);
+    QCOMPARE(qel::photo::bmp::encode(picture), expected);
 }
 
 void TestPhotoBmp::rowsArePaddedToFourBytes_data()
@@ -86,9 +86,9 @@ void TestPhotoBmp::rowsArePaddedToFourBytes()
     QFETCH(int, rowBytes);
     QImage picture(width, 3, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    const QByteArray bytes = photo::bmp::encode(picture);
+    const QByteArray bytes = qel::photo::bmp::encode(picture);
     QCOMPARE(bytes.size(), 54 + 3 * rowBytes);
-    QCOMPARE(photo::bmp::fileSize(width, 3), qint64(54 + 3 * rowBytes));
+    QCOMPARE(qel::photo::bmp::fileSize(width, 3), qint64(54 + 3 * rowBytes));
     for (int row = 0; row < 3; ++row) {
         for (int pad = width * 3; pad < rowBytes; ++pad)
             QCOMPARE(bytes.at(54 + row * rowBytes + pad), '\0');
@@ -102,7 +102,7 @@ void TestPhotoBmp::transparencyLandsOnTheBufferGrey()
     picture.setPixel(0, 0, qRgba(0, 0, 0, 0));     // clear
     picture.setPixel(1, 0, qRgba(255, 0, 0, 128)); // half red
     picture.setPixel(2, 0, qRgba(0, 0, 255, 255)); // solid blue
-    const bmpcheck::File file = bmpcheck::read(photo::bmp::encode(picture));
+    const bmpcheck::File file = bmpcheck::read(qel::photo::bmp::encode(picture));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
     QCOMPARE(file.pixel(0, 0), QColor(192, 192, 192));
     // 255·128/255 + 192·127/255 ≈ 224 red, 192·127/255 ≈ 96 green and blue.
@@ -130,7 +130,7 @@ void TestPhotoBmp::otherFormatsBecomeTrueColour_data()
 void TestPhotoBmp::otherFormatsBecomeTrueColour()
 {
     QFETCH(QImage, picture);
-    const bmpcheck::File file = bmpcheck::read(photo::bmp::encode(picture));
+    const bmpcheck::File file = bmpcheck::read(qel::photo::bmp::encode(picture));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
     QCOMPARE(file.width, 4);
     QCOMPARE(file.height, 2);
@@ -149,7 +149,7 @@ void TestPhotoBmp::tallPictureInAnOddFormatKeepsEveryRow()
     picture.setColorTable(colours);
     for (int y = 0; y < 300; ++y)
         picture.scanLine(y)[0] = uchar(y % 256), picture.scanLine(y)[6] = uchar((y * 7) % 256);
-    const bmpcheck::File file = bmpcheck::read(photo::bmp::encode(picture));
+    const bmpcheck::File file = bmpcheck::read(qel::photo::bmp::encode(picture));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
     for (int y = 0; y < 300; ++y) {
         QCOMPARE(file.pixel(0, y), QColor(colours[y % 256]));
@@ -167,7 +167,7 @@ void TestPhotoBmp::fullScreenCapture()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("shot.bmp"));
-    QCOMPARE(photo::bmp::save(path, capture), QString());
+    QCOMPARE(qel::photo::bmp::save(path, capture), QString());
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const bmpcheck::File file = bmpcheck::read(written.readAll());
@@ -180,10 +180,10 @@ void TestPhotoBmp::fullScreenCapture()
 
 void TestPhotoBmp::nothingToWrite()
 {
-    QCOMPARE(photo::bmp::encode(QImage()), QByteArray());
+    QCOMPARE(qel::photo::bmp::encode(QImage()), QByteArray());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("none.bmp"));
-    QVERIFY(!photo::bmp::save(path, QImage()).isEmpty());
+    QVERIFY(!qel::photo::bmp::save(path, QImage()).isEmpty());
     QVERIFY(!QFile::exists(path));
 }
 
@@ -195,7 +195,7 @@ void TestPhotoBmp::refusingDeviceIsReported()
     QBuffer readOnly(&storage);
     readOnly.open(QIODevice::ReadOnly);
     QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-    QVERIFY(!photo::bmp::write(readOnly, picture));
+    QVERIFY(!qel::photo::bmp::write(readOnly, picture));
 }
 
 void TestPhotoBmp::saveReplacesAndReportsFailures()
@@ -208,16 +208,16 @@ void TestPhotoBmp::saveReplacesAndReportsFailures()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old bytes");
     old.close();
-    QCOMPARE(photo::bmp::save(path, picture), QString());
+    QCOMPARE(qel::photo::bmp::save(path, picture), QString());
     QFile replaced(path);
     QVERIFY(replaced.open(QIODevice::ReadOnly));
     QCOMPARE(replaced.readAll().size(), 58);
 
     // A folder in the way and a missing folder: a reason, nothing written.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.bmp")));
-    QVERIFY(!photo::bmp::save(dir.filePath(QStringLiteral("taken.bmp")), picture).isEmpty());
+    QVERIFY(!qel::photo::bmp::save(dir.filePath(QStringLiteral("taken.bmp")), picture).isEmpty());
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("taken.bmp"))).isDir());
-    QVERIFY(!photo::bmp::save(dir.filePath(QStringLiteral("no/such.bmp")), picture).isEmpty());
+    QVERIFY(!qel::photo::bmp::save(dir.filePath(QStringLiteral("no/such.bmp")), picture).isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList({QStringLiteral("a.bmp"), QStringLiteral("taken.bmp")}));
 }

@@ -1,17 +1,14 @@
 // The photo tool against a real clipboard: on an X display, another program (xclip) owns a PNG
 // picture, and what the tool shows and saves must be exactly that picture's pixels. Runs under
 // xvfb-run through photo_clipboard.cmake.
-#include "imageview.h"
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
-#include "photowindow.h"
+#include "photocontrols.h"
 #include "simfolder.h"
 
 #include <QClipboard>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -111,17 +108,18 @@ void TestPhotoClipboard::theProgramStartsAndQuitsWhenIdle()
 void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
 {
     SimFolder sim;
-    photo::PhotoWindow form;
+    qel::photo::PhotoWindow form;
+    const PhotoControls ui(form);
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(form.startupDone(), 10000);
-    QCOMPARE(form.Image1->image().convertToFormat(QImage::Format_RGB32), m_picture);
-    QCOMPARE(form.Picture1->image().convertToFormat(QImage::Format_RGB32), m_picture);
+    QCOMPARE(ui.Image1->image().convertToFormat(QImage::Format_RGB32), m_picture);
+    QCOMPARE(ui.Picture1->image().convertToFormat(QImage::Format_RGB32), m_picture);
 
-    form.Text3->setText(QStringLiteral("full.bmp"));
+    ui.Text3->setText(QStringLiteral("full.bmp"));
     {
         ModalAnswerer answerer;
         answerer.expectSaved(false);
-        form.Command5->click();
+        ui.Command5->click();
         QVERIFY_ANSWERED(answerer);
     }
     QString diff = differences(bmpcheck::read(sim.read(QStringLiteral("full.bmp"))), m_picture);
@@ -131,8 +129,8 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
         ModalAnswerer answerer;
         answerer.expectSaved(false);
         answerer.expectSaved(false);
-        form.Command7->click();
-        form.Command7->click();
+        ui.Command7->click();
+        ui.Command7->click();
         QVERIFY_ANSWERED(answerer);
     }
     for (const QString& name : {QStringLiteral("1.bmp"), QStringLiteral("2.bmp")}) {
@@ -143,7 +141,7 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
     {
         ModalAnswerer answerer;
         answerer.expectSaved(false);
-        form.Command1->click();
+        ui.Command1->click();
         QVERIFY_ANSWERED(answerer);
     }
     const bmpcheck::File scenario = bmpcheck::read(sim.read(QStringLiteral("qel/full.bmp")));

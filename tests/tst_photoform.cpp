@@ -1,23 +1,16 @@
 // The photo tool's window: layout, start-up, "Refresh Window", the preview copy and the saves.
-#include "filelist.h"
 #include "foldertexts.h"
-#include "imageview.h"
 #include "modalanswerer.h"
-#include "module1.h"
 #include "photo_bmpcheck.h"
-#include "photowindow.h"
+#include "photocontrols.h"
+#include "preview.h"
 #include "simfolder.h"
 #include "twips.h"
 
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-#include <memory>
-
-using photo::PhotoWindow;
+using qel::photo::PhotoWindow;
 
 namespace {
 
@@ -53,11 +46,7 @@ void setClipboard(const QImage& image)
 std::unique_ptr<PhotoWindow> started(const QImage& clipboard)
 {
     setClipboard(clipboard);
-    auto form = std::make_unique<PhotoWindow>();
-    form->show();
-    if (!QTest::qWaitFor([&] { return form->startupDone(); }))
-        qWarning("the window never read the clipboard");
-    return form;
+    return startedPhotoWindow();
 }
 
 bmpcheck::File readBmp(const SimFolder& sim, const QString& relative)
@@ -139,41 +128,41 @@ void TestPhotoForm::captionsFontsAndFocus()
 {
     setClipboard({});
     PhotoWindow form;
+    const PhotoControls ui(form);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(form.Command1->text(), QStringLiteral("Save for use With QEL file"));
-    QCOMPARE(form.Command8->text(), QStringLiteral("Refresh Window"));
-    QCOMPARE(form.Command5->text(), QStringLiteral("Save as full screen photo"));
-    QCOMPARE(form.Command7->text(), QStringLiteral("AutoSave  "));
-    QCOMPARE(form.Command6->text(), QStringLiteral("Exit"));
-    QCOMPARE(form.Text3->text(), QStringLiteral("???.bmp"));
-    QVERIFY(form.Label1->text().startsWith(
+    QCOMPARE(ui.Command1->text(), QStringLiteral("Save for use With QEL file"));
+    QCOMPARE(ui.Command8->text(), QStringLiteral("Refresh Window"));
+    QCOMPARE(ui.Command5->text(), QStringLiteral("Save as full screen photo"));
+    QCOMPARE(ui.Command7->text(), QStringLiteral("AutoSave  "));
+    QCOMPARE(ui.Command6->text(), QStringLiteral("Exit"));
+    QCOMPARE(ui.Text3->text(), QStringLiteral("???.bmp"));
+    QVERIFY(ui.Label1->text().startsWith(
         QStringLiteral("To save a screenshot for use with the QEL picture window,  make sure")));
-    QVERIFY(form.Label1->text().endsWith(
+    QVERIFY(ui.Label1->text().endsWith(
         QStringLiteral("If a picture is in your Clipboard it will appear in the window.")));
-    QVERIFY(form.Label2->text().endsWith(
+    QVERIFY(ui.Label2->text().endsWith(
         QStringLiteral("Flight Simulator directory. Not for  use with Qel Files.")));
-    QCOMPARE(form.File2->pattern(), QStringLiteral("*.zxz"));
+    QCOMPARE(ui.File2->pattern(), QStringLiteral("*.zxz"));
 
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{form.Label1, form.Label2, form.Command1, form.Command5,
-                                         form.Command6, form.Command7}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.Label1, ui.Label2, ui.Command1,
+                                                      ui.Command5, ui.Command6, ui.Command7}) {
         QVERIFY2(w->font().bold(), qPrintable(w->objectName()));
         QCOMPARE(w->font().pointSizeF(), 8.25);
     }
-    QVERIFY(!form.Command8->font().bold());
-    QVERIFY(form.Text3->font().bold());
-    QCOMPARE(form.Text3->font().pointSizeF(), 9.75);
+    QVERIFY(!ui.Command8->font().bold());
+    QVERIFY(ui.Text3->font().bold());
+    QCOMPARE(ui.Text3->font().pointSizeF(), 9.75);
     const QColor navy(0, 0, 128);
-    QCOMPARE(form.Label1->palette().color(QPalette::WindowText), navy);
-    QCOMPARE(form.Label2->palette().color(QPalette::WindowText), navy);
-    QCOMPARE(form.Text3->palette().color(QPalette::Text), navy);
-    QCOMPARE(form.Picture2->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(ui.Label1->palette().color(QPalette::WindowText), navy);
+    QCOMPARE(ui.Label2->palette().color(QPalette::WindowText), navy);
+    QCOMPARE(ui.Text3->palette().color(QPalette::Text), navy);
+    QCOMPARE(ui.Picture2->palette().color(QPalette::Window), QColor(192, 192, 192));
 
     // Command1 holds the focus at start; Tab goes through the controls in their order.
-    QTRY_COMPARE(QApplication::focusWidget(), form.Command1);
-    const QList<QWidget*> order{form.Text3,    form.Command5, form.Command6,
-                                form.Command7, form.Command8, form.Command1};
+    QTRY_COMPARE(QApplication::focusWidget(), ui.Command1);
+    const QList<QWidget*> order{ui.Text3,    ui.Command5, ui.Command6,
+                                ui.Command7, ui.Command8, ui.Command1};
     for (QWidget* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -184,15 +173,16 @@ void TestPhotoForm::startWithAPicture()
 {
     const QImage capture = pattern(320, 200);
     auto form = started(capture);
+    const PhotoControls ui(*form);
     QVERIFY(form->startupDone());
-    QCOMPARE(form->Image1->image(), capture);
-    QVERIFY(form->Image1->stretch());
-    QVERIFY(!form->Picture1->stretch());
+    QCOMPARE(ui.Image1->image(), capture);
+    QVERIFY(ui.Image1->stretch());
+    QVERIFY(!ui.Picture1->stretch());
     // One decoded copy, shared by the three pictures.
-    QCOMPARE(form->Picture1->image().constBits(), form->Image1->image().constBits());
-    QCOMPARE(form->Picture2->image().constBits(), form->Image1->image().constBits());
+    QCOMPARE(ui.Picture1->image().constBits(), ui.Image1->image().constBits());
+    QCOMPARE(ui.Picture2->image().constBits(), ui.Image1->image().constBits());
     // Shown scaled over the whole box: the box's corners show the capture's corners.
-    const QImage shown = form->Picture1->grab().toImage();
+    const QImage shown = ui.Picture1->grab().toImage();
     QCOMPARE(shown.size(), QSize(161, 121));
     QCOMPARE(QColor(shown.pixel(0, 0)), QColor(capture.pixel(0, 0)));
     const QColor corner(shown.pixel(160, 120));
@@ -205,10 +195,11 @@ void TestPhotoForm::startWithoutAPicture()
 {
     ModalAnswerer answerer; // expects nothing: an empty clipboard is no reason for a message
     auto form = started({});
+    const PhotoControls ui(*form);
     QTest::qWait(50);
-    QVERIFY(!form->Image1->hasImage());
-    QVERIFY(!form->Picture1->hasImage());
-    QVERIFY(!form->Picture2->hasImage());
+    QVERIFY(!ui.Image1->hasImage());
+    QVERIFY(!ui.Picture1->hasImage());
+    QVERIFY(!ui.Picture2->hasImage());
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -216,19 +207,20 @@ void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled()
 {
     const QImage first = pattern(400, 300);
     auto form = started(first);
+    const PhotoControls ui(*form);
     const QImage second = pattern(200, 100, 77);
     setClipboard(second);
-    form->Command8->click();
-    QCOMPARE(form->Image1->image(), second);
-    QCOMPARE(form->Picture1->image(), first);
-    QCOMPARE(form->Picture2->image(), first);
+    ui.Command8->click();
+    QCOMPARE(ui.Image1->image(), second);
+    QCOMPARE(ui.Picture1->image(), first);
+    QCOMPARE(ui.Picture2->image(), first);
 
     setClipboard({});
-    form->Command8->click();
-    QVERIFY(!form->Image1->hasImage());
-    QCOMPARE(form->Picture1->image(), first);
+    ui.Command8->click();
+    QVERIFY(!ui.Image1->hasImage());
+    QCOMPARE(ui.Picture1->image(), first);
     // The start-up capture shows through, unscaled from the top-left corner.
-    const QImage shown = form->Picture1->grab().toImage();
+    const QImage shown = ui.Picture1->grab().toImage();
     for (const QPoint p : {QPoint(0, 0), QPoint(160, 120), QPoint(37, 91)})
         QCOMPARE(QColor(shown.pixel(p)), QColor(first.pixel(p)));
 }
@@ -236,19 +228,20 @@ void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled()
 void TestPhotoForm::copyPreviewRendersWhatTheBoxShows()
 {
     auto form = started(halves(3840, 2160));
-    photo::Module1::CopyPreview(*form);
-    QImage copy = form->Picture2->image();
+    const PhotoControls ui(*form);
+    qel::photo::copyPreview(*ui.Picture1, *ui.Image1, *ui.Picture2);
+    QImage copy = ui.Picture2->image();
     QCOMPARE(copy.size(), QSize(161, 121));
     QCOMPARE(QColor(copy.pixel(5, 60)), QColor(255, 0, 0));
     QCOMPARE(QColor(copy.pixel(155, 60)), QColor(0, 0, 255));
 
     // With Image1 emptied the box shows its own picture unscaled, and so does the copy.
     const QImage small = pattern(100, 50);
-    form->Picture1->setImage(small);
+    ui.Picture1->setImage(small);
     setClipboard({});
-    form->Command8->click();
-    photo::Module1::CopyPreview(*form);
-    copy = form->Picture2->image();
+    ui.Command8->click();
+    qel::photo::copyPreview(*ui.Picture1, *ui.Image1, *ui.Picture2);
+    copy = ui.Picture2->image();
     QCOMPARE(copy.size(), QSize(161, 121));
     QCOMPARE(QColor(copy.pixel(99, 49)), QColor(small.pixel(99, 49)));
     QCOMPARE(QColor(copy.pixel(150, 100)), QColor(192, 192, 192)); // the buffer's grey
@@ -258,6 +251,7 @@ void TestPhotoForm::translucentCaptureIsOnGreyEverywhere()
 {
     SimFolder sim;
     auto form = started(pattern(400, 300));
+    const PhotoControls ui(*form);
     // Clear on the left, half-transparent red on the right.
     QImage translucent(161, 121, QImage::Format_ARGB32);
     translucent.fill(Qt::transparent);
@@ -265,17 +259,17 @@ void TestPhotoForm::translucentCaptureIsOnGreyEverywhere()
         for (int x = 80; x < 161; ++x)
             translucent.setPixel(x, y, qRgba(255, 0, 0, 128));
     setClipboard(translucent);
-    form->Command8->click();
-    form->Text3->setText(QStringLiteral("glass.bmp"));
+    ui.Command8->click();
+    ui.Text3->setText(QStringLiteral("glass.bmp"));
     ModalAnswerer answerer;
     answerer.expectSaved(false);
-    form->Command1->click();
+    ui.Command1->click();
     answerer.expectSaved(false);
-    form->Command5->click();
+    ui.Command5->click();
     QVERIFY_ANSWERED(answerer);
 
     const QColor grey(192, 192, 192);
-    const QImage preview = form->Image1->grab().toImage();
+    const QImage preview = ui.Image1->grab().toImage();
     const bmpcheck::File scenario = readBmp(sim, QStringLiteral("qel/glass.bmp"));
     const bmpcheck::File full = readBmp(sim, QStringLiteral("glass.bmp"));
     QVERIFY2(scenario.problem.isEmpty() && full.problem.isEmpty(),
@@ -298,10 +292,11 @@ void TestPhotoForm::scenarioPictureNewName()
 {
     SimFolder sim;
     auto form = started(halves(1024, 768));
-    form->Text3->setText(QStringLiteral("meigs"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("meigs"));
     ModalAnswerer answerer;
     answerer.expectSaved(false);
-    form->Command1->click();
+    ui.Command1->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("meigs")});
     const bmpcheck::File file = readBmp(sim, QStringLiteral("qel/meigs"));
@@ -311,7 +306,7 @@ void TestPhotoForm::scenarioPictureNewName()
     QCOMPARE(file.height, 121);
     QCOMPARE(file.pixel(3, 3), QColor(255, 0, 0));
     QCOMPARE(file.pixel(157, 117), QColor(0, 0, 255));
-    QCOMPARE(form->Text3->text(), QStringLiteral("meigs")); // the name box keeps its text
+    QCOMPARE(ui.Text3->text(), QStringLiteral("meigs")); // the name box keeps its text
     QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
 }
 
@@ -320,12 +315,13 @@ void TestPhotoForm::scenarioPictureExistingName()
     SimFolder sim;
     sim.write(QStringLiteral("qel/View.BMP"), "old picture");
     auto form = started(halves(640, 480));
-    form->Text3->setText(QStringLiteral("view.bmp"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("view.bmp"));
 
     {
         ModalAnswerer no;
         no.expectOverwriteQuestion(QMessageBox::No);
-        form->Command1->click();
+        ui.Command1->click();
         QVERIFY_ANSWERED(no);
     }
     QCOMPARE(sim.read(QStringLiteral("qel/View.BMP")), QByteArray("old picture"));
@@ -334,7 +330,7 @@ void TestPhotoForm::scenarioPictureExistingName()
     ModalAnswerer yes;
     yes.expectOverwriteQuestion(QMessageBox::Yes);
     yes.expectSaved(true);
-    form->Command1->click();
+    ui.Command1->click();
     QVERIFY_ANSWERED(yes);
     // The file that was asked about is the one replaced; no second spelling appears.
     QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("View.BMP")});
@@ -348,12 +344,13 @@ void TestPhotoForm::fullScreenPhoto()
     SimFolder sim;
     const QImage capture = pattern(1920, 1080, 5);
     auto form = started(capture);
-    const QImage bufferBefore = form->Picture2->image();
-    form->Text3->setText(QStringLiteral("shot.bmp"));
+    const PhotoControls ui(*form);
+    const QImage bufferBefore = ui.Picture2->image();
+    ui.Text3->setText(QStringLiteral("shot.bmp"));
     {
         ModalAnswerer answerer;
         answerer.expectSaved(false);
-        form->Command5->click();
+        ui.Command5->click();
         QVERIFY_ANSWERED(answerer);
     }
     const bmpcheck::File file = readBmp(sim, QStringLiteral("shot.bmp"));
@@ -365,13 +362,13 @@ void TestPhotoForm::fullScreenPhoto()
         for (int x = 0; x < 1920; x += 131)
             QCOMPARE(file.pixel(x, y), QColor(capture.pixel(x, y)));
     QCOMPARE(file.pixel(1919, 1079), QColor(capture.pixel(1919, 1079)));
-    QCOMPARE(form->Picture2->image(), bufferBefore); // no preview copy for this save
+    QCOMPARE(ui.Picture2->image(), bufferBefore); // no preview copy for this save
 
     ModalAnswerer again;
     again.expectOverwriteQuestion(QMessageBox::No);
     setClipboard(pattern(10, 10));
-    form->Command8->click();
-    form->Command5->click();
+    ui.Command8->click();
+    ui.Command5->click();
     QVERIFY_ANSWERED(again);
     QCOMPARE(readBmp(sim, QStringLiteral("shot.bmp")).width, 1920);
 }
@@ -381,11 +378,12 @@ void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
     SimFolder sim;
     sim.write(QStringLiteral("qel/photo.bmp"), "scenario picture");
     auto form = started(pattern(64, 48));
-    form->Text3->setText(QStringLiteral("photo.bmp"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("photo.bmp"));
     {
         ModalAnswerer first;
         first.expectSaved(false);
-        form->Command5->click();
+        ui.Command5->click();
         QVERIFY_ANSWERED(first);
     }
     QCOMPARE(sim.read(QStringLiteral("qel/photo.bmp")), QByteArray("scenario picture"));
@@ -394,7 +392,7 @@ void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
     ModalAnswerer second;
     second.expectOverwriteQuestion(QMessageBox::Yes);
     second.expectSaved(true);
-    form->Command5->click();
+    ui.Command5->click();
     QVERIFY_ANSWERED(second);
 }
 
@@ -417,10 +415,11 @@ void TestPhotoForm::unusableNamesAreRefused()
     SimFolder sim;
     sim.write(QStringLiteral("qel/x.bmp"), "keep");
     auto form = started(pattern(50, 50));
-    form->Text3->setText(name);
+    const PhotoControls ui(*form);
+    ui.Text3->setText(name);
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("cannot be used as a file name"));
-    (scenario ? form->Command1 : form->Command5)->click();
+    (scenario ? ui.Command1 : ui.Command5)->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
     QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("x.bmp")});
@@ -433,12 +432,13 @@ void TestPhotoForm::noPictureNothingWritten()
     sim.write(QStringLiteral("qel/a.bmp"), "keep");
     sim.write(QStringLiteral("a.bmp"), "keep too");
     auto form = started({});
-    form->Text3->setText(QStringLiteral("a.bmp"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("a.bmp"));
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("no picture"));
     answerer.expectFailure(QStringLiteral("no picture"));
-    form->Command1->click();
-    form->Command5->click();
+    ui.Command1->click();
+    ui.Command5->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.read(QStringLiteral("qel/a.bmp")), QByteArray("keep"));
     QCOMPARE(sim.read(QStringLiteral("a.bmp")), QByteArray("keep too"));
@@ -448,10 +448,11 @@ void TestPhotoForm::noQelFolder()
 {
     SimFolder sim(true, false);
     auto form = started(pattern(50, 50));
-    form->Text3->setText(QStringLiteral("a.bmp"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("a.bmp"));
     ModalAnswerer answerer;
     answerer.expectFailure(foldertexts::noQelToSavePicture());
-    form->Command1->click();
+    ui.Command1->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(sim.entries(), QStringList{QStringLiteral("pilots")});
 }
@@ -461,10 +462,11 @@ void TestPhotoForm::failedWriteIsReported()
     SimFolder sim;
     sim.mkdir(QStringLiteral("taken.bmp"));
     auto form = started(pattern(50, 50));
-    form->Text3->setText(QStringLiteral("taken.bmp"));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("taken.bmp"));
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("could not be saved as taken.bmp"));
-    form->Command5->click(); // no "File Saved!" follows
+    ui.Command5->click(); // no "File Saved!" follows
     QVERIFY_ANSWERED(answerer);
     QVERIFY(QFileInfo(sim.filePath(QStringLiteral("taken.bmp"))).isDir());
 }
@@ -474,13 +476,14 @@ void TestPhotoForm::autoSaveReadsTheClipboardAfresh()
     SimFolder sim;
     sim.write(QStringLiteral("1.bmp"), "older photo");
     auto form = started(pattern(30, 20));
+    const PhotoControls ui(*form);
     const QImage fresh = halves(800, 600);
     setClipboard(fresh); // taken while the tool is open, no "Refresh Window"
     ModalAnswerer answerer;
     answerer.expectSaved(false);
-    form->Command7->click();
+    ui.Command7->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(form->Image1->image(), fresh);
+    QCOMPARE(ui.Image1->image(), fresh);
     QCOMPARE(sim.read(QStringLiteral("2.bmp")), QByteArray("older photo"));
     const bmpcheck::File file = readBmp(sim, QStringLiteral("1.bmp"));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
@@ -495,12 +498,13 @@ void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing()
     for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), QByteArray::number(n));
     auto form = started(pattern(30, 20));
+    const PhotoControls ui(*form);
     setClipboard({});
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("holds no picture"));
-    form->Command7->click();
+    ui.Command7->click();
     QVERIFY_ANSWERED(answerer);
-    QVERIFY(!form->Image1->hasImage());
+    QVERIFY(!ui.Image1->hasImage());
     for (int n = 1; n <= 10; ++n)
         QCOMPARE(sim.read(QStringLiteral("%1.bmp").arg(n)), QByteArray::number(n));
 }
@@ -508,8 +512,9 @@ void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing()
 void TestPhotoForm::exitEndsTheProgram()
 {
     auto form = started(pattern(30, 20));
+    const PhotoControls ui(*form);
     QEventLoop loop;
-    QTimer::singleShot(0, form->Command6, &QPushButton::click);
+    QTimer::singleShot(0, ui.Command6, &QPushButton::click);
     QTimer::singleShot(3000, &loop, [&loop] { loop.exit(1); });
     QCOMPARE(loop.exec(), 0); // ended by "Exit", not by the time-out
 }

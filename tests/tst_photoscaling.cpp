@@ -3,16 +3,14 @@
 // still 161 × 121 pixels, the size every scenario picture has.
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
-#include "photowindow.h"
+#include "photocontrols.h"
 #include "simfolder.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-using photo::PhotoWindow;
+using qel::photo::PhotoWindow;
 
 class TestPhotoScaling : public QObject {
     Q_OBJECT
@@ -35,10 +33,11 @@ void TestPhotoScaling::windowKeepsItsLayout()
     SimFolder sim;
     QGuiApplication::clipboard()->clear();
     PhotoWindow window;
+    const PhotoControls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(), QSize(464, 316));
-    QCOMPARE(window.Command1->geometry(), QRect(16, 128, 89, 33));
+    QCOMPARE(ui.Command1->geometry(), QRect(16, 128, 89, 33));
     // On screen every pixel of the layout is two.
     QCOMPARE(window.grab().size(), QSize(928, 632));
 }
@@ -54,12 +53,13 @@ void TestPhotoScaling::scenarioPictureKeepsItsSize()
             capture.setPixel(x, y, qRgb(0, 0, 255));
     QGuiApplication::clipboard()->setImage(capture);
     PhotoWindow window;
+    const PhotoControls ui(window);
     window.show();
     QVERIFY(QTest::qWaitFor([&] { return window.startupDone(); }));
-    window.Text3->setText(QStringLiteral("scaled.bmp"));
+    ui.Text3->setText(QStringLiteral("scaled.bmp"));
     ModalAnswerer answerer;
     answerer.expectSaved(false);
-    window.Command1->click();
+    ui.Command1->click();
     QVERIFY_ANSWERED(answerer);
 
     const bmpcheck::File file = bmpcheck::read(sim.read(QStringLiteral("qel/scaled.bmp")));

@@ -1,19 +1,13 @@
 // The photo tool keeps a full-screen capture in memory once: reading an unchanged clipboard again
 // ("Refresh Window", "AutoSave  ") keeps the picture the window already holds.
-#include "imageview.h"
 #include "modalanswerer.h"
-#include "photowindow.h"
+#include "photocontrols.h"
 #include "simfolder.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QMimeData>
-#include <QPushButton>
 #include <QtTest>
-
-#include <memory>
-
-using photo::PhotoWindow;
 
 namespace {
 
@@ -38,15 +32,6 @@ void offerPng(const QImage& image)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::unique_ptr<PhotoWindow> started()
-{
-    auto form = std::make_unique<PhotoWindow>();
-    form->show();
-    if (!QTest::qWaitFor([&] { return form->startupDone(); }))
-        qWarning("the window never read the clipboard");
-    return form;
-}
-
 const uchar* bitsOf(const qel::ImageView* view)
 {
     return view->image().constBits();
@@ -66,46 +51,50 @@ private slots:
 void TestPhotoShare::startUpReadsOnce()
 {
     offerPng(pattern(64, 48, 1));
-    auto form = started();
-    QVERIFY(form->Image1->hasImage());
-    QCOMPARE(bitsOf(form->Picture1), bitsOf(form->Image1));
-    QCOMPARE(bitsOf(form->Picture2), bitsOf(form->Image1));
+    auto form = startedPhotoWindow();
+    const PhotoControls ui(*form);
+    QVERIFY(ui.Image1->hasImage());
+    QCOMPARE(bitsOf(ui.Picture1), bitsOf(ui.Image1));
+    QCOMPARE(bitsOf(ui.Picture2), bitsOf(ui.Image1));
 }
 
 void TestPhotoShare::refreshOfUnchangedClipboardKeepsThePicture()
 {
     offerPng(pattern(64, 48, 1));
-    auto form = started();
-    form->Command8->click();
-    QCOMPARE(bitsOf(form->Image1), bitsOf(form->Picture1));
-    QCOMPARE(form->Image1->image(), pattern(64, 48, 1));
+    auto form = startedPhotoWindow();
+    const PhotoControls ui(*form);
+    ui.Command8->click();
+    QCOMPARE(bitsOf(ui.Image1), bitsOf(ui.Picture1));
+    QCOMPARE(ui.Image1->image(), pattern(64, 48, 1));
 }
 
 void TestPhotoShare::refreshOfNewCaptureShowsIt()
 {
     offerPng(pattern(64, 48, 1));
-    auto form = started();
+    auto form = startedPhotoWindow();
+    const PhotoControls ui(*form);
     offerPng(pattern(64, 48, 2));
-    form->Command8->click();
-    QCOMPARE(form->Image1->image(), pattern(64, 48, 2));
-    QCOMPARE(form->Picture1->image(), pattern(64, 48, 1)); // the start-up capture stays
+    ui.Command8->click();
+    QCOMPARE(ui.Image1->image(), pattern(64, 48, 2));
+    QCOMPARE(ui.Picture1->image(), pattern(64, 48, 1)); // the start-up capture stays
     // Same size, other content; and a capture of another size.
     offerPng(pattern(32, 48, 2));
-    form->Command8->click();
-    QCOMPARE(form->Image1->image(), pattern(32, 48, 2));
+    ui.Command8->click();
+    QCOMPARE(ui.Image1->image(), pattern(32, 48, 2));
 }
 
 void TestPhotoShare::autoSaveOfUnchangedClipboardKeepsThePicture()
 {
     SimFolder sim;
     offerPng(pattern(64, 48, 3));
-    auto form = started();
+    auto form = startedPhotoWindow();
+    const PhotoControls ui(*form);
     ModalAnswerer answerer;
     answerer.expectSaved(false);
-    form->Command7->click();
+    ui.Command7->click();
     QVERIFY_ANSWERED(answerer);
     QVERIFY(sim.exists(QStringLiteral("1.bmp")));
-    QCOMPARE(bitsOf(form->Image1), bitsOf(form->Picture1));
+    QCOMPARE(bitsOf(ui.Image1), bitsOf(ui.Picture1));
 }
 
 QTEST_MAIN(TestPhotoShare)

@@ -1,13 +1,12 @@
-#include "module1.h"
+#include "preview.h"
 
 #include "bmp.h"
 #include "imageview.h"
-#include "photowindow.h"
 #include "twips.h"
 
 #include <QPainter>
 
-namespace photo {
+namespace qel::photo {
 
 QImage renderPreview(QSize size, const QImage& boxPicture, const QImage& capture, bool stretch)
 {
@@ -30,20 +29,15 @@ QImage renderPreview(QSize size, const QImage& boxPicture, const QImage& capture
     return target;
 }
 
-namespace Module1 {
-
-QSize bufferSize()
+QSize previewBufferSize()
 {
     return qel::twips::size(2415, 1815);
 }
 
-void CopyPreview(PhotoWindow& form)
+void copyPreview(const qel::ImageView& box, const qel::ImageView& capture, qel::ImageView& buffer)
 {
-    const QImage copy = renderPreview(bufferSize(), form.Picture1->image(), form.Image1->image(),
-                                      form.Image1->stretch());
-    form.Picture2->setImage(copy);
+    buffer.setImage(
+        renderPreview(previewBufferSize(), box.image(), capture.image(), capture.stretch()));
 }
 
-} // namespace Module1
-
-} // namespace photo
+} // namespace qel::photo
