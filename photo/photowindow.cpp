@@ -95,9 +95,7 @@ qel::ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int 
 PhotoWindow::PhotoWindow(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("QEL Photo Lab"));
-    setFixedSize(qel::twips::size(6960, 4740));
+    qel::twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
     QFont plain = font();
     plain.setFamilies(sansSerifFamilies(plain.family()));
