@@ -38,7 +38,7 @@ endforeach()
 # The clipboard is one for the whole Wine session and X display, not one per process as on the
 # offscreen platform: suites that put something on it, or expect what they put there to stay,
 # take turns.
-foreach(suite tst_form1 tst_photo_windowsize tst_photoform tst_photoscaling tst_photoshare)
+foreach(suite tst_editorwindow tst_photo_windowsize tst_photowindow tst_photoscaling tst_photoshare)
     if(TEST ${suite})
         set_property(TEST ${suite} APPEND PROPERTY RESOURCE_LOCK clipboard)
     endif()

@@ -34,7 +34,7 @@ QByteArray flightOnlyFile(const QByteArray& name, const QByteArray& flight,
 
 } // namespace
 
-class TestForm1 : public EditorFixture {
+class TestEditorWindow : public EditorFixture {
     Q_OBJECT
 private slots:
     void startState();
@@ -72,7 +72,7 @@ private:
     }
 };
 
-void TestForm1::startState()
+void TestEditorWindow::startState()
 {
     EditorWindow& form = window();
     QCOMPARE(form.windowTitle(), QStringLiteral("QELedit 3.0 for Nubivar & Grundex"));
@@ -100,7 +100,7 @@ void TestForm1::startState()
     QVERIFY(ui(form).Text26->isReadOnly());
 }
 
-void TestForm1::layoutFollowsTheTables_data()
+void TestEditorWindow::layoutFollowsTheTables_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
@@ -150,7 +150,7 @@ void TestForm1::layoutFollowsTheTables_data()
     QTest::newRow("Image1") << "Image1" << QString() << QRect(105, 15, 4335, 1020);
 }
 
-void TestForm1::layoutFollowsTheTables()
+void TestEditorWindow::layoutFollowsTheTables()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
@@ -172,7 +172,7 @@ void TestForm1::layoutFollowsTheTables()
 
 // Each option's caption, at the size the font needs, lies inside its frame's border, below the
 // frame's line, and a few pixels clear of the option to its right.
-void TestForm1::optionsStayClearOfFramesAndNeighbours()
+void TestEditorWindow::optionsStayClearOfFramesAndNeighbours()
 {
     EditorWindow& form = window();
     form.show();
@@ -194,7 +194,7 @@ void TestForm1::optionsStayClearOfFramesAndNeighbours()
     }
 }
 
-void TestForm1::everyControlHasItsName()
+void TestEditorWindow::everyControlHasItsName()
 {
     EditorWindow& form = window();
     const QStringList names = {
@@ -210,7 +210,7 @@ void TestForm1::everyControlHasItsName()
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
 }
 
-void TestForm1::buttonsLieAboveTheLabelsTheyOverlap()
+void TestEditorWindow::buttonsLieAboveTheLabelsTheyOverlap()
 {
     EditorWindow& form = window();
     form.show();
@@ -219,7 +219,7 @@ void TestForm1::buttonsLieAboveTheLabelsTheyOverlap()
     QCOMPARE(form.childAt(ui(form).Command3->geometry().center()), ui(form).Command3);
 }
 
-void TestForm1::flightListShowsSavedFlightsOnly()
+void TestEditorWindow::flightListShowsSavedFlightsOnly()
 {
     SimFolder& sim = folder();
     sim.write("pilots/Zulu.stn", "x");
@@ -233,7 +233,7 @@ void TestForm1::flightListShowsSavedFlightsOnly()
     QCOMPARE(ui(form).File5->selectedName(), QString());
 }
 
-void TestForm1::choosingAFlightEnablesSave()
+void TestEditorWindow::choosingAFlightEnablesSave()
 {
     SimFolder& sim = folder();
     sim.write("pilots/Meigs.stn", "x");
@@ -249,7 +249,7 @@ void TestForm1::choosingAFlightEnablesSave()
     QCOMPARE(changes.count(), 2);
 }
 
-void TestForm1::pilotsFolderInAnyLetterCase()
+void TestEditorWindow::pilotsFolderInAnyLetterCase()
 {
     SimFolder sim(false, true);
     sim.mkdir("PILOTS");
@@ -258,7 +258,7 @@ void TestForm1::pilotsFolderInAnyLetterCase()
     QCOMPARE(ui(form).File5->names(), QStringList({"Demo.stn"}));
 }
 
-void TestForm1::missingPilotsFolderIsReported()
+void TestEditorWindow::missingPilotsFolderIsReported()
 {
     SimFolder sim(false, true);
     EditorWindow& form = window();
@@ -270,7 +270,7 @@ void TestForm1::missingPilotsFolderIsReported()
     QVERIFY(!sim.exists("pilots"));
 }
 
-void TestForm1::appletFlagFollowsCheckBox()
+void TestEditorWindow::appletFlagFollowsCheckBox()
 {
     EditorWindow& form = window();
     ui(form).Check1->click();
@@ -281,7 +281,7 @@ void TestForm1::appletFlagFollowsCheckBox()
     QCOMPARE(ui(form).Text25->text(), QStringLiteral("app"));
 }
 
-void TestForm1::clearRemovesThePicture()
+void TestEditorWindow::clearRemovesThePicture()
 {
     EditorWindow& form = window();
     QImage picture(16, 12, QImage::Format_RGB32);
@@ -295,7 +295,7 @@ void TestForm1::clearRemovesThePicture()
     QVERIFY(!ui(form).Command2->isEnabled());
 }
 
-void TestForm1::clearAfterBlankWasWritten()
+void TestEditorWindow::clearAfterBlankWasWritten()
 {
     EditorWindow& form = window();
     ui(form).Text26->setText("a.bmp");
@@ -308,7 +308,7 @@ void TestForm1::clearAfterBlankWasWritten()
     QVERIFY(!ui(form).Command2->isEnabled());
 }
 
-void TestForm1::descriptionLimitBindsTypingOnly()
+void TestEditorWindow::descriptionLimitBindsTypingOnly()
 {
     EditorWindow& form = window();
     form.show();
@@ -331,7 +331,7 @@ void TestForm1::descriptionLimitBindsTypingOnly()
     QCOMPARE(ui(form).Text23->text().size(), 299);
 }
 
-void TestForm1::pastedDescriptionDropsWhatTheFileCannotHold()
+void TestEditorWindow::pastedDescriptionDropsWhatTheFileCannotHold()
 {
     EditorWindow& form = window();
     form.show();
@@ -342,7 +342,7 @@ void TestForm1::pastedDescriptionDropsWhatTheFileCannotHold()
     QCOMPARE(ui(form).Text23->text(), QStringLiteral("Dusk overthe  Alps €"));
 }
 
-void TestForm1::saveNewFile()
+void TestEditorWindow::saveNewFile()
 {
     SimFolder& sim = folder();
     sim.write("pilots/Meigs.stn", "x");
@@ -360,7 +360,7 @@ void TestForm1::saveNewFile()
     QVERIFY(ui(form).Command1->isEnabled());
 }
 
-void TestForm1::saveExistingAnsweredNoKeepsOldBytes()
+void TestEditorWindow::saveExistingAnsweredNoKeepsOldBytes()
 {
     SimFolder& sim = folder();
     sim.write("pilots/Meigs.stn", "x");
@@ -377,7 +377,7 @@ void TestForm1::saveExistingAnsweredNoKeepsOldBytes()
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
 }
 
-void TestForm1::saveExistingAnsweredYesReplacesCompletely()
+void TestEditorWindow::saveExistingAnsweredYesReplacesCompletely()
 {
     SimFolder& sim = folder();
     sim.write("pilots/A.stn", "x");
@@ -395,7 +395,7 @@ void TestForm1::saveExistingAnsweredYesReplacesCompletely()
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
 }
 
-void TestForm1::saveOverNameDifferingInCase()
+void TestEditorWindow::saveOverNameDifferingInCase()
 {
     SimFolder& sim = folder();
     sim.write("pilots/A.stn", "x");
@@ -412,7 +412,7 @@ void TestForm1::saveOverNameDifferingInCase()
     QCOMPARE(sim.read("qel/DEMO.QEL"), flightOnlyFile("demo.qel", "A.stn", "app"));
 }
 
-void TestForm1::saveRefusesBadNames_data()
+void TestEditorWindow::saveRefusesBadNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("start value") << "???.qel";
@@ -424,7 +424,7 @@ void TestForm1::saveRefusesBadNames_data()
     QTest::newRow("dot dot") << "..";
 }
 
-void TestForm1::saveRefusesBadNames()
+void TestEditorWindow::saveRefusesBadNames()
 {
     QFETCH(QString, name);
     SimFolder& sim = folder();
@@ -442,7 +442,7 @@ void TestForm1::saveRefusesBadNames()
     QCOMPARE(sim.read("qel/keep.qel"), QByteArray("keep"));
 }
 
-void TestForm1::saveWithoutQelFolder()
+void TestEditorWindow::saveWithoutQelFolder()
 {
     SimFolder sim(true, false);
     sim.write("pilots/A.stn", "x");
@@ -456,7 +456,7 @@ void TestForm1::saveWithoutQelFolder()
     QCOMPARE(sim.entries(), QStringList({"pilots"}));
 }
 
-void TestForm1::saveRefusesFieldsTheFileCannotHold_data()
+void TestEditorWindow::saveRefusesFieldsTheFileCannotHold_data()
 {
     QTest::addColumn<QString>("flight");
     QTest::addColumn<QString>("description");
@@ -475,7 +475,7 @@ void TestForm1::saveRefusesFieldsTheFileCannotHold_data()
                                         << "label";
 }
 
-void TestForm1::saveRefusesFieldsTheFileCannotHold()
+void TestEditorWindow::saveRefusesFieldsTheFileCannotHold()
 {
     QFETCH(QString, flight);
     QFETCH(QString, description);
@@ -493,7 +493,7 @@ void TestForm1::saveRefusesFieldsTheFileCannotHold()
     QVERIFY(sim.entries("qel").isEmpty());
 }
 
-void TestForm1::saveFailureKeepsOldFile()
+void TestEditorWindow::saveFailureKeepsOldFile()
 {
     SimFolder& sim = folder();
     sim.write("pilots/A.stn", "x");
@@ -519,5 +519,5 @@ void TestForm1::saveFailureKeepsOldFile()
     QVERIFY(QFileInfo(sim.filePath("qel/taken.qel")).isDir());
 }
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editorwindow.moc"

@@ -56,7 +56,7 @@ bmpcheck::File readBmp(const SimFolder& sim, const QString& relative)
 
 } // namespace
 
-class TestPhotoForm : public QObject {
+class TestPhotoWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -82,12 +82,12 @@ private slots:
     void exitEndsTheProgram();
 };
 
-void TestPhotoForm::initTestCase()
+void TestPhotoWindow::initTestCase()
 {
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
 }
 
-void TestPhotoForm::layout_data()
+void TestPhotoWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
@@ -106,7 +106,7 @@ void TestPhotoForm::layout_data()
     QTest::newRow("File2") << "File2" << QRect(6360, 2640, 375, 285) << false;
 }
 
-void TestPhotoForm::layout()
+void TestPhotoWindow::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
@@ -124,7 +124,7 @@ void TestPhotoForm::layout()
     QCOMPARE(control->isVisible(), shown);
 }
 
-void TestPhotoForm::captionsFontsAndFocus()
+void TestPhotoWindow::captionsFontsAndFocus()
 {
     setClipboard({});
     PhotoWindow form;
@@ -169,7 +169,7 @@ void TestPhotoForm::captionsFontsAndFocus()
     }
 }
 
-void TestPhotoForm::startWithAPicture()
+void TestPhotoWindow::startWithAPicture()
 {
     const QImage capture = pattern(320, 200);
     auto form = started(capture);
@@ -191,7 +191,7 @@ void TestPhotoForm::startWithAPicture()
              qPrintable(corner.name() + " vs " + expected.name()));
 }
 
-void TestPhotoForm::startWithoutAPicture()
+void TestPhotoWindow::startWithoutAPicture()
 {
     ModalAnswerer answerer; // expects nothing: an empty clipboard is no reason for a message
     auto form = started({});
@@ -203,7 +203,7 @@ void TestPhotoForm::startWithoutAPicture()
     QVERIFY_ANSWERED(answerer);
 }
 
-void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled()
+void TestPhotoWindow::refreshShowsNewCaptureOrStartupCaptureUnscaled()
 {
     const QImage first = pattern(400, 300);
     auto form = started(first);
@@ -225,7 +225,7 @@ void TestPhotoForm::refreshShowsNewCaptureOrStartupCaptureUnscaled()
         QCOMPARE(QColor(shown.pixel(p)), QColor(first.pixel(p)));
 }
 
-void TestPhotoForm::copyPreviewRendersWhatTheBoxShows()
+void TestPhotoWindow::copyPreviewRendersWhatTheBoxShows()
 {
     auto form = started(halves(3840, 2160));
     const PhotoControls ui(*form);
@@ -247,7 +247,7 @@ void TestPhotoForm::copyPreviewRendersWhatTheBoxShows()
     QCOMPARE(QColor(copy.pixel(150, 100)), QColor(192, 192, 192)); // the buffer's grey
 }
 
-void TestPhotoForm::translucentCaptureIsOnGreyEverywhere()
+void TestPhotoWindow::translucentCaptureIsOnGreyEverywhere()
 {
     SimFolder sim;
     auto form = started(pattern(400, 300));
@@ -288,7 +288,7 @@ void TestPhotoForm::translucentCaptureIsOnGreyEverywhere()
     QCOMPARE(full.pixel(120, 60), blended);
 }
 
-void TestPhotoForm::scenarioPictureNewName()
+void TestPhotoWindow::scenarioPictureNewName()
 {
     SimFolder sim;
     auto form = started(halves(1024, 768));
@@ -310,7 +310,7 @@ void TestPhotoForm::scenarioPictureNewName()
     QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
 }
 
-void TestPhotoForm::scenarioPictureExistingName()
+void TestPhotoWindow::scenarioPictureExistingName()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/View.BMP"), "old picture");
@@ -339,7 +339,7 @@ void TestPhotoForm::scenarioPictureExistingName()
     QCOMPARE(file.bytes.size(), 58618);
 }
 
-void TestPhotoForm::fullScreenPhoto()
+void TestPhotoWindow::fullScreenPhoto()
 {
     SimFolder sim;
     const QImage capture = pattern(1920, 1080, 5);
@@ -373,7 +373,7 @@ void TestPhotoForm::fullScreenPhoto()
     QCOMPARE(readBmp(sim, QStringLiteral("shot.bmp")).width, 1920);
 }
 
-void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
+void TestPhotoWindow::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/photo.bmp"), "scenario picture");
@@ -396,7 +396,7 @@ void TestPhotoForm::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
     QVERIFY_ANSWERED(second);
 }
 
-void TestPhotoForm::unusableNamesAreRefused_data()
+void TestPhotoWindow::unusableNamesAreRefused_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("scenario");
@@ -408,7 +408,7 @@ void TestPhotoForm::unusableNamesAreRefused_data()
     }
 }
 
-void TestPhotoForm::unusableNamesAreRefused()
+void TestPhotoWindow::unusableNamesAreRefused()
 {
     QFETCH(QString, name);
     QFETCH(bool, scenario);
@@ -426,7 +426,7 @@ void TestPhotoForm::unusableNamesAreRefused()
     QCOMPARE(sim.read(QStringLiteral("qel/x.bmp")), QByteArray("keep"));
 }
 
-void TestPhotoForm::noPictureNothingWritten()
+void TestPhotoWindow::noPictureNothingWritten()
 {
     SimFolder sim;
     sim.write(QStringLiteral("qel/a.bmp"), "keep");
@@ -444,7 +444,7 @@ void TestPhotoForm::noPictureNothingWritten()
     QCOMPARE(sim.read(QStringLiteral("a.bmp")), QByteArray("keep too"));
 }
 
-void TestPhotoForm::noQelFolder()
+void TestPhotoWindow::noQelFolder()
 {
     SimFolder sim(true, false);
     auto form = started(pattern(50, 50));
@@ -457,7 +457,7 @@ void TestPhotoForm::noQelFolder()
     QCOMPARE(sim.entries(), QStringList{QStringLiteral("pilots")});
 }
 
-void TestPhotoForm::failedWriteIsReported()
+void TestPhotoWindow::failedWriteIsReported()
 {
     SimFolder sim;
     sim.mkdir(QStringLiteral("taken.bmp"));
@@ -471,7 +471,7 @@ void TestPhotoForm::failedWriteIsReported()
     QVERIFY(QFileInfo(sim.filePath(QStringLiteral("taken.bmp"))).isDir());
 }
 
-void TestPhotoForm::autoSaveReadsTheClipboardAfresh()
+void TestPhotoWindow::autoSaveReadsTheClipboardAfresh()
 {
     SimFolder sim;
     sim.write(QStringLiteral("1.bmp"), "older photo");
@@ -492,7 +492,7 @@ void TestPhotoForm::autoSaveReadsTheClipboardAfresh()
     QCOMPARE(file.pixel(799, 0), QColor(0, 0, 255));
 }
 
-void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing()
+void TestPhotoWindow::autoSaveWithEmptyClipboardTouchesNothing()
 {
     SimFolder sim;
     for (int n = 1; n <= 10; ++n)
@@ -509,7 +509,7 @@ void TestPhotoForm::autoSaveWithEmptyClipboardTouchesNothing()
         QCOMPARE(sim.read(QStringLiteral("%1.bmp").arg(n)), QByteArray::number(n));
 }
 
-void TestPhotoForm::exitEndsTheProgram()
+void TestPhotoWindow::exitEndsTheProgram()
 {
     auto form = started(pattern(30, 20));
     const PhotoControls ui(*form);
@@ -519,5 +519,5 @@ void TestPhotoForm::exitEndsTheProgram()
     QCOMPARE(loop.exec(), 0); // ended by "Exit", not by the time-out
 }
 
-QTEST_MAIN(TestPhotoForm)
-#include "tst_photoform.moc"
+QTEST_MAIN(TestPhotoWindow)
+#include "tst_photowindow.moc"
