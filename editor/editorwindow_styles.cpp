@@ -137,10 +137,15 @@ void EditorWindow::showStyleDialog(StyleDialog& dialog)
     if (dialog.isVisible())
         return; // already on screen: shown again from inside its own showing
     const QPointer<StyleDialog> shown = &dialog;
+    std::unique_ptr<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(dialog.kind())];
     dialog.exec();
-    // Unloaded by its ending, it goes now rather than at the next turn of the event loop, so that
-    // whoever goes on after the showing finds no trace of it.
-    delete shown.data();
+    // However the showing ended, the dialog goes now rather than at the next turn of the event
+    // loop, so that whoever goes on after it finds no trace of it. A showing can also end without
+    // the dialog being finished (the program quitting, the dialog hidden): then it is still kept.
+    if (kept.get() == shown)
+        kept.reset();
+    else
+        delete shown.data();
 }
 
 QRadioButton* EditorWindow::optionOf(const CloudStyle& style) const

@@ -377,6 +377,13 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice()
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("CL"));
     QVERIFY(!form.styleDialog(StyleDialogKind::Cirrus));
+    // A showing that ends without the dialog finishing (hidden, or the program quitting) still
+    // lets it go, once: the window's own end must not find it again.
+    answerer.expectWindow(QStringLiteral("Form7"), [](QWidget* w) { w->hide(); });
+    ui(form).Option5->click();
+    QVERIFY_ANSWERED(answerer);
+    QVERIFY(!form.styleDialog(StyleDialogKind::Front));
+    QVERIFY(!form.findChild<QDialog*>(QStringLiteral("Form7")));
 }
 
 void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
