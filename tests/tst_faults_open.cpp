@@ -5,6 +5,7 @@
 #include "bmpbytes.h"
 #include "diskguard.h"
 #include "editorcontrols.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "faultsupport.h"
 #include "filelist.h"
@@ -83,7 +84,7 @@ void openDemo(const QWidget& dialog)
 
 } // namespace
 
-class TestFaultsOpen : public QObject {
+class TestFaultsOpen : public EditorFixture {
     Q_OBJECT
 private slots:
     void fileChangesBetweenListingAndSelect_data();
@@ -144,9 +145,9 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
 {
     QFETCH(std::function<void(SimFolder&)>, change);
     QFETCH(QString, told);
-    SimFolder sim;
+    SimFolder& sim = folder();
     prepare(sim);
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
     editSomething(form);
     const QStringList before = mainState(form);
@@ -154,7 +155,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
     bool listed = false;
     bool stayedOpen = false;
 
-    ModalAnswerer answers;
+    ModalAnswerer& answers = this->answerer();
     answers.expectWindow(QStringLiteral("Form5"), [&](QWidget* window) {
         auto* list = control<qel::FileList>(*window, "File1");
         listed = list->names().contains(QStringLiteral("demo.qel"));
@@ -212,7 +213,7 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     QFETCH(QByteArray, line6);
     QFETCH(QByteArray, pictureBytes);
     QFETCH(QString, told);
-    SimFolder sim;
+    SimFolder& sim = folder();
     prepare(sim);
     sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(line6));
     const QString picturePath = sim.filePath(QStringLiteral("qel/") + QString::fromLatin1(line6));
@@ -220,12 +221,12 @@ void TestFaultsOpen::scenarioNamesABadPicture()
         QCOMPARE(mkfifo(QFile::encodeName(picturePath).constData(), 0600), 0);
     else if (!pictureBytes.isEmpty())
         sim.write(QStringLiteral("qel/") + QString::fromLatin1(line6), pictureBytes);
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
     editSomething(form);
     const DiskGuard onDisk(sim.path());
 
-    ModalAnswerer answers;
+    ModalAnswerer& answers = this->answerer();
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) { openDemo(*window); });
     answers.expectFailure(told);
     ui(form).Command11->click();
@@ -257,12 +258,12 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, edited);
     QFETCH(QString, field);
-    SimFolder sim;
+    SimFolder& sim = folder();
     prepare(sim);
     sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" ").replace(line, edited));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answers;
+    ModalAnswerer& answers = this->answerer();
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) { openDemo(*window); });
     ui(form).Command11->click();
     QVERIFY_ANSWERED(answers);

@@ -1,5 +1,6 @@
 // The help window: topics, indicators, focus, and the layout of the help texts.
 #include "controls.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "helpcontrols.h"
 #include "helptexts.h"
@@ -54,7 +55,7 @@ public:
 
 } // namespace
 
-class TestHelp : public QObject {
+class TestHelp : public EditorFixture {
     Q_OBJECT
 private slots:
     void opensAtTheOverview();
@@ -74,10 +75,9 @@ private slots:
 
 void TestHelp::opensAtTheOverview()
 {
-    SimFolder sim;
-    qel::editor::EditorWindow form;
+    qel::editor::EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     bool checked = false;
     answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* w) {
         auto* help = qobject_cast<HelpWindow*>(w);
@@ -112,10 +112,9 @@ static void activate(QWidget* window)
 
 void TestHelp::focusStepOnlyWhenActivatedWithinTheEditor()
 {
-    SimFolder sim;
-    qel::editor::EditorWindow form;
+    qel::editor::EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* w) {
         const HelpControls ui(*w);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Command1));
@@ -191,10 +190,9 @@ void TestHelp::pressingTheShownTopicGreysTheFaceColouredStrips()
 
 void TestHelp::reopeningStartsAtTheOverviewAgain()
 {
-    SimFolder sim;
-    qel::editor::EditorWindow form;
+    qel::editor::EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form2"), [](QWidget* w) {
         const HelpControls ui(*w);
         QTest::mouseClick(ui.Command3, Qt::LeftButton);

@@ -3,6 +3,7 @@
 // screen reader can announce.
 #include "accessiblenames.h"
 #include "editorcontrols.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "filelist.h"
 #include "helpcontrols.h"
@@ -125,7 +126,7 @@ QByteArray scenarioScript(const QByteArray& style)
 
 } // namespace
 
-class TestKeyboard : public QObject {
+class TestKeyboard : public EditorFixture {
     Q_OBJECT
 private slots:
     void mainWindowTabOrder();
@@ -156,9 +157,9 @@ void TestKeyboard::showMain(EditorWindow& window)
 
 void TestKeyboard::mainWindowTabOrder()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("pilots/Meigs.stn"), "flight");
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
     // "Save" and "Clr." start disabled and are passed over; in each option group Tab stops at the
     // selected option only.
@@ -205,12 +206,11 @@ void TestKeyboard::styleDialogTabOrder()
     QFETCH(QString, option);
     QFETCH(QString, dialog);
     QFETCH(QString, firstDown);
-    SimFolder sim;
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
     QStringList order;
     QString afterDown;
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(dialog, [&](QWidget* d) {
         waitActive(d);
         auto* style = static_cast<StyleDialog*>(d);
@@ -255,11 +255,10 @@ void TestKeyboard::enterInStyleDialogPressesOk()
     QFETCH(QString, dialog);
     QFETCH(int, downs);
     QFETCH(QString, code);
-    SimFolder sim;
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
     bool closedByEnter = false;
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(dialog, [&](QWidget* d) {
         waitActive(d);
         QCOMPARE(focusName(), static_cast<StyleDialog*>(d)->presetChoice()->objectName());
@@ -283,10 +282,9 @@ void TestKeyboard::enterInStyleDialogPressesOk()
 
 void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
 {
-    SimFolder sim;
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form6"), [&](QWidget* d) {
         waitActive(d);
         key(Qt::Key_Down); // "Wind Swept"
@@ -314,13 +312,13 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
 
 void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/eve.qel"), scenarioScript("M"));
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
 
     // Escape leaves as "Exit" does: nothing is read.
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     QStringList order;
     answerer.expectWindow(QStringLiteral("Form5"), [&](QWidget* d) {
         waitActive(d);
@@ -357,11 +355,11 @@ void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
 
 void TestKeyboard::openDialogEnterWithNothingSelectedStaysOpen()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/eve.qel"), scenarioScript("M"));
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     bool stillOpen = false;
     answerer.expectWindow(QStringLiteral("Form5"), [&](QWidget* d) {
         waitActive(d);
@@ -377,14 +375,14 @@ void TestKeyboard::openDialogEnterWithNothingSelectedStaysOpen()
 
 void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     QImage picture(32, 24, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     QVERIFY(picture.save(sim.filePath(QStringLiteral("qel/alps.bmp")), "BMP"));
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
 
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     QStringList order;
     answerer.expectWindow(QStringLiteral("Form4"), [&](QWidget* d) {
         waitActive(d);
@@ -415,10 +413,9 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
 
 void TestKeyboard::helpWindowKeys()
 {
-    SimFolder sim;
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     QStringList order;
     bool creatingShown = false;
     answerer.expectWindow(QStringLiteral("Form2"), [&](QWidget* d) {
@@ -440,7 +437,7 @@ void TestKeyboard::helpWindowKeys()
 
 void TestKeyboard::composeSaveAndReopenWithKeysAlone()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("pilots/Meigs.stn"), "flight");
     sim.write(QStringLiteral("pilots/Oshkosh.stn"), "flight");
     {
@@ -491,9 +488,9 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
 
     // A new editor opens it again, from "Edit file" to "Select", with keys alone. Reading "OG"
     // selects "Overcast", which shows its dialog; Enter there, and the read sets "Gray".
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form5"), [&](QWidget* d) {
         waitActive(d);
         key(Qt::Key_Down);
@@ -521,8 +518,7 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
 
 void TestKeyboard::everyControlHasAName()
 {
-    SimFolder sim;
-    EditorWindow window;
+    EditorWindow& window = this->window();
     showMain(window);
     ui(window).Command3->click(); // the help line shows too
     QCOMPARE(unnamedIn(window), QString());

@@ -2,6 +2,7 @@
 // is a small stand-in script written by the test, which records that it ran, with what
 // arguments and in which folder.
 #include "editorcontrols.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "launch.h"
 #include "limitedlineedit.h"
@@ -51,7 +52,7 @@ void recordEnd()
 
 } // namespace
 
-class TestLaunch : public QObject {
+class TestLaunch : public EditorFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -75,6 +76,7 @@ private:
 
 void TestLaunch::init()
 {
+    EditorFixture::init();
     m_programFolder = std::make_unique<QTemporaryDir>();
     m_scratch = std::make_unique<QTemporaryDir>();
     qel::launch::setProgramFolder(m_programFolder->path());
@@ -84,6 +86,7 @@ void TestLaunch::init()
 void TestLaunch::cleanup()
 {
     qel::launch::setProgramFolder(QString());
+    EditorFixture::cleanup();
 }
 
 void TestLaunch::photoToolSearchOrder_data()
@@ -103,7 +106,7 @@ void TestLaunch::photoToolSearchOrder()
     QFETCH(bool, inCurrentFolder);
     QFETCH(bool, onPath);
     QFETCH(QString, expected);
-    SimFolder sim;
+    SimFolder& sim = folder();
     const QString pathFolder = m_scratch->filePath(QStringLiteral("bin"));
     QDir().mkpath(pathFolder);
     PathForTest path(pathFolder);
@@ -125,7 +128,6 @@ void TestLaunch::photoToolSearchOrder()
 
 void TestLaunch::photoToolMissingEverywhere()
 {
-    SimFolder sim;
     PathForTest path(m_scratch->path());
     const auto started = qel::launch::startPhotoTool();
     QVERIFY(!started.ok);
@@ -137,10 +139,10 @@ void TestLaunch::photoToolMissingEverywhere()
 
 void TestLaunch::launcherStartsAndTheEditorEnds()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
     standin::write(sim.filePath(QStringLiteral("qel.exe")), marker);
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.endEditor = recordEnd;
     form.show();
     ModalAnswerer answerer(1000);
@@ -154,7 +156,7 @@ void TestLaunch::launcherStartsAndTheEditorEnds()
 
 void TestLaunch::launcherFoundWhateverItsLetterCase()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
     standin::write(sim.filePath(QStringLiteral("QEL.EXE")), marker);
     QCOMPARE(canonical(qel::launch::findLauncher()),
@@ -181,16 +183,16 @@ void TestLaunch::failedLauncherStartKeepsTheEditor()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, told);
-    SimFolder sim;
+    SimFolder& sim = folder();
     if (bytes.isEmpty())
         sim.mkdir(file);
     else
         sim.write(file, bytes);
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.endEditor = recordEnd;
     form.show();
     ui(form).Text23->setText(QStringLiteral("unsaved work"));
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectFailure(told);
     QTest::mouseClick(ui(form).Command6, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
@@ -204,7 +206,7 @@ void TestLaunch::windowsProgramRunsThroughWine()
 #ifdef Q_OS_WIN
     QSKIP("Windows runs its own programs.");
 #endif
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel.exe"), QByteArray("MZ\x90\0\x03\0\0\0", 8)); // not executable
     const QString pathFolder = m_scratch->filePath(QStringLiteral("bin"));
     QDir().mkpath(pathFolder);
@@ -225,7 +227,7 @@ void TestLaunch::windowsProgramWithoutWineIsReported()
 #ifdef Q_OS_WIN
     QSKIP("Windows runs its own programs.");
 #endif
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qelphoto.exe"), QByteArray("MZ\x90\0", 4));
     PathForTest path(m_scratch->path());
     // No Unix build of the photo tool anywhere, so the Windows one in the current folder is used.
@@ -239,8 +241,7 @@ void TestLaunch::windowsProgramWithoutWineIsReported()
 
 void TestLaunch::exitEndsTheEditorAtOnce()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.endEditor = recordEnd;
     form.show();
     ui(form).Text23->setText(QStringLiteral("unsaved work"));
@@ -255,8 +256,7 @@ void TestLaunch::exitEndsTheEditorAtOnce()
 // window was asked to close (which could ask questions of its own).
 void TestLaunch::endingLeavesTheEventLoopWithoutClosingSteps()
 {
-    SimFolder sim;
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
     QWidget bystander;
     bystander.show();

@@ -1,6 +1,7 @@
 // The picture picker: listing, preview, attaching, leaving, and every failure it meets.
 #include "bmpbytes.h"
 #include "editorcontrols.h"
+#include "editorfixture.h"
 #include "editorwindow.h"
 #include "filelist.h"
 #include "foldertexts.h"
@@ -89,7 +90,7 @@ const QColor blue(0, 0, 255);
 
 } // namespace
 
-class TestPicker : public QObject {
+class TestPicker : public EditorFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -115,6 +116,7 @@ private:
 
 void TestPicker::init()
 {
+    EditorFixture::init();
     // No test may ever start the real photo tool that the build puts beside the test programs.
     m_programFolder = std::make_unique<QTemporaryDir>();
     qel::launch::setProgramFolder(m_programFolder->path());
@@ -122,7 +124,7 @@ void TestPicker::init()
 
 void TestPicker::listsOnlyBitmaps()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/beta.bmp"), bmp(2, 2, red));
     sim.write(QStringLiteral("qel/ALPHA.BMP"), bmp(2, 2, blue));
     sim.write(QStringLiteral("qel/Gamma.Bmp"), bmp(2, 2, blue));
@@ -131,9 +133,9 @@ void TestPicker::listsOnlyBitmaps()
     sim.write(QStringLiteral("qel/old.bmp.bak"), bmp(2, 2, red));
     sim.write(QStringLiteral("beside.bmp"), bmp(2, 2, red));
     sim.mkdir(QStringLiteral("qel/folder.bmp"));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         QVERIFY(qobject_cast<PicturePicker*>(w));
         QCOMPARE(w->windowTitle(), QStringLiteral("Select"));
@@ -151,11 +153,11 @@ void TestPicker::listsOnlyBitmaps()
 
 void TestPicker::opensWithoutSelectionOrPreview()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         const PickerControls picker(*w);
         QTRY_VERIFY(w->isActiveWindow());
@@ -178,12 +180,12 @@ void TestPicker::opensWithoutSelectionOrPreview()
 
 void TestPicker::previewFollowsTheSelection()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/a.bmp"), bmp(3, 2, red));
     sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 3, blue));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [&form](QWidget* w) {
         const PickerControls picker(*w);
         clickEntry(picker.File1, QStringLiteral("a.bmp"));
@@ -204,12 +206,12 @@ void TestPicker::previewFollowsTheSelection()
 
 void TestPicker::selectAndDoubleClickAgree()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
     sim.write(QStringLiteral("qel/Meigs Evening.BMP"), bmp(4, 4, blue));
 
-    ModalAnswerer answerer;
-    EditorWindow bySelect;
+    ModalAnswerer& answerer = this->answerer();
+    EditorWindow& bySelect = this->window();
     bySelect.show();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         const PickerControls first(*w);
@@ -220,7 +222,7 @@ void TestPicker::selectAndDoubleClickAgree()
     });
     QTest::mouseClick(ui(bySelect).Command9, Qt::LeftButton);
 
-    EditorWindow byDoubleClick;
+    EditorWindow& byDoubleClick = this->window();
     byDoubleClick.show();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         doubleClickEntry(PickerControls(*w).File1, QStringLiteral("Meigs Evening.BMP"));
@@ -238,9 +240,9 @@ void TestPicker::selectAndDoubleClickAgree()
 
 void TestPicker::selectWithNothingSelectedDoesNothing()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
     ModalAnswerer answerer(500);
     answerer.expectWindow(QStringLiteral("Form4"), [&form](QWidget* w) {
@@ -268,17 +270,17 @@ void TestPicker::leavingKeepsTheMainWindow_data()
 void TestPicker::leavingKeepsTheMainWindow()
 {
     QFETCH(QString, how);
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/old.bmp"), bmp(2, 2, red));
     sim.write(QStringLiteral("qel/new.bmp"), bmp(2, 2, blue));
     const QString marker = sim.filePath(QStringLiteral("photo-ran"));
     standin::write(m_programFolder->filePath(qel::launch::photoToolNames().constFirst()), marker,
                    "photo tool");
 
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
     // A picture attached before, and "Clr." pressed once, so its state is not the start state.
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         const PickerControls earlier(*w);
         clickEntry(earlier.File1, QStringLiteral("old.bmp"));
@@ -320,11 +322,11 @@ void TestPicker::leavingKeepsTheMainWindow()
 
 void TestPicker::reopeningListsNewBitmapsAfresh()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/a.bmp"), bmp(2, 2, red));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         const PickerControls picker(*w);
         clickEntry(picker.File1, QStringLiteral("a.bmp"));
@@ -346,7 +348,7 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
 
 void TestPicker::corruptBitmapIsReportedAndNotAttached()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     // Two rows of two pixels, each row a run ended by an end of line, the last by end of bitmap.
     sim.write(QStringLiteral("qel/good.bmp"),
               bmpbytes::rle8(2, 2, QByteArray("\x02\x05\x00\x00\x02\x07\x00\x01", 8)));
@@ -359,9 +361,9 @@ void TestPicker::corruptBitmapIsReportedAndNotAttached()
               bmpbytes::header24(161, 121) + QByteArray(100, '\x7f'));
     sim.write(QStringLiteral("qel/overrun.bmp"),
               bmpbytes::rle8(4, 2, QByteArray("\x0a\x05\x00\x01", 4)));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [&answerer](QWidget* w) {
         const PickerControls picker(*w);
         for (const QString& name : {QStringLiteral("text.bmp"), QStringLiteral("odd.bmp"),
@@ -388,11 +390,11 @@ void TestPicker::corruptBitmapIsReportedAndNotAttached()
 
 void TestPicker::vanishedFileIsReported()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/gone.bmp"), bmp(2, 2, red));
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [&](QWidget* w) {
         const PickerControls picker(*w);
         QVERIFY(QFile::remove(sim.filePath(QStringLiteral("qel/gone.bmp"))));
@@ -415,9 +417,9 @@ void TestPicker::vanishedFileIsReported()
 void TestPicker::missingQelFolderIsReported()
 {
     SimFolder sim(true, false);
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectFailure(foldertexts::noQelForPictures());
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         const PickerControls picker(*w);
@@ -448,7 +450,7 @@ void TestPicker::absurdBitmapSizeIsRefusedQuickly()
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(QString, reason);
-    SimFolder sim;
+    SimFolder& sim = folder();
     // Only the header and a few bytes of pixels: a picture that size would take gigabytes.
     sim.write(QStringLiteral("qel/huge.bmp"),
               bmpbytes::header24(width, height) + QByteArray(64, '\x7f'));
@@ -460,11 +462,11 @@ void TestPicker::absurdBitmapSizeIsRefusedQuickly()
     QVERIFY(!loaded.error.isEmpty());
     QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error));
 
-    EditorWindow form;
+    EditorWindow& form = this->window();
     PicturePicker dialog(&form);
     const PickerControls picker(dialog);
     showDirect(dialog);
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectFailure(QStringLiteral("qel/huge.bmp cannot be shown"));
     clickEntry(picker.File1, QStringLiteral("huge.bmp"));
     QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
@@ -473,17 +475,16 @@ void TestPicker::absurdBitmapSizeIsRefusedQuickly()
 
 void TestPicker::photoToolThatCannotStartIsReported()
 {
-    SimFolder sim;
     const QByteArray path = qgetenv("PATH");
     QTemporaryDir emptyPath;
     qputenv("PATH", emptyPath.path().toLocal8Bit());
-    EditorWindow form;
+    EditorWindow& form = this->window();
     form.show();
     bool ended = false;
     static bool* endedFlag = nullptr;
     endedFlag = &ended;
     form.endEditor = [] { *endedFlag = true; };
-    ModalAnswerer answerer;
+    ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         QTest::mouseClick(PickerControls(*w).Command4, Qt::LeftButton);
     });

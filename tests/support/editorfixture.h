@@ -22,7 +22,8 @@ protected:
     ModalAnswerer& answerer();
     qel::editor::EditorWindow& window();
 
-private slots:
+protected slots:
+    // A suite with set-up of its own calls these from its init() and cleanup().
     void init();
     void cleanup();
 
