@@ -90,7 +90,7 @@ Encoded encode(const Scenario& f)
         {QT_TRANSLATE_NOOP("scenario", "cloud set code"), &f.cloudSet}};
     for (const NamedField& field : fields) {
         const QString& text = *field.text;
-        const qsizetype bad = qel::ansi::firstUnencodable(text);
+        const qsizetype bad = ansi::firstUnencodable(text);
         if (bad >= 0) {
             return {{},
                     QCoreApplication::translate(
@@ -143,7 +143,7 @@ Encoded encode(const Scenario& f)
     };
     QByteArray bytes;
     for (const QString& line : lines)
-        bytes += qel::ansi::encode(line) + lineEnd;
+        bytes += ansi::encode(line) + lineEnd;
     return {bytes, {}};
 }
 
@@ -169,7 +169,7 @@ Decoded decode(const QByteArray& bytes)
                 .arg(lines.size())
                 .arg(lineCount)};
     }
-    auto line = [&lines](int number) { return qel::ansi::decode(lines.at(number - 1)); };
+    auto line = [&lines](int number) { return ansi::decode(lines.at(number - 1)); };
     Scenario r;
     r.picture = line(6);
     r.flight = line(7);

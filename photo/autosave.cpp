@@ -81,7 +81,7 @@ QString FileMoves::remove(const QString& path)
 
 QString presentAs(const QDir& folder, int number)
 {
-    const QString found = qel::paths::existingEntry(folder, numberedName(number));
+    const QString found = paths::existingEntry(folder, numberedName(number));
     return !found.isEmpty() && QFileInfo(folder.filePath(found)).isFile() ? found : QString();
 }
 
@@ -104,12 +104,12 @@ Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
 
     const QString newest = numberedName(1);
     // Whatever took the name meanwhile is a photo too, and is not written over.
-    if (!qel::paths::existingEntry(folder, newest).isEmpty()) {
+    if (!paths::existingEntry(folder, newest).isEmpty()) {
         return {false, QCoreApplication::translate(
                            "qel::photo::autosave",
                            "AutoSave stopped: %1 is in the way of the new photo. %2 "
                            "The new photo was not saved.")
-                           .arg(qel::paths::existingEntry(folder, newest), noLoss())};
+                           .arg(paths::existingEntry(folder, newest), noLoss())};
     }
     if (QString reason = write(folder.filePath(newest)); !reason.isEmpty()) {
         return {false, QCoreApplication::translate("qel::photo::autosave",

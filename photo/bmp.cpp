@@ -167,7 +167,7 @@ bool write(QIODevice& device, const QImage& image)
             if (device.write(batch.constData(), bytes) != bytes)
                 return false;
             // The file is flushed to the disk when complete; let the disk start on it now.
-            qel::files::startWriteback(device);
+            files::startWriteback(device);
             batched = 0;
         }
     }
@@ -195,8 +195,7 @@ QString save(const QString& path, const QImage& image)
                    "The picture (%1 × %2 pixels) is too large for a bitmap file.")
             .arg(image.width())
             .arg(image.height());
-    return qel::files::replaceFile(path,
-                                   [&image](QIODevice& device) { return write(device, image); });
+    return files::replaceFile(path, [&image](QIODevice& device) { return write(device, image); });
 }
 
 } // namespace qel::photo::bmp

@@ -28,7 +28,7 @@ namespace qel::photo {
 
 namespace {
 
-using qel::twips::place;
+using twips::place;
 
 const char* const label1Text = QT_TRANSLATE_NOOP(
     "qel::photo::PhotoWindow",
@@ -67,7 +67,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     QPalette navyText = label->palette();
-    navyText.setColor(QPalette::WindowText, qel::ui::navy);
+    navyText.setColor(QPalette::WindowText, ui::navy);
     label->setPalette(navyText);
     return label;
 }
@@ -75,12 +75,12 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                     int h)
 {
-    return place(new qel::WrappingButton(caption, parent), name, l, t, w, h);
+    return place(new WrappingButton(caption, parent), name, l, t, w, h);
 }
 
-qel::ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h)
+ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, int h)
 {
-    auto* box = place(new qel::ImageView(parent), name, l, t, w, h);
+    auto* box = place(new ImageView(parent), name, l, t, w, h);
     box->setFrameShape(QFrame::NoFrame);
     box->setStretch(false);
     QPalette grey = box->palette();
@@ -95,7 +95,7 @@ qel::ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int 
 PhotoWindow::PhotoWindow(QWidget* parent)
     : QWidget(parent)
 {
-    qel::twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
+    twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
     QFont plain = font();
     plain.setFamilies(sansSerifFamilies(plain.family()));
@@ -108,12 +108,11 @@ PhotoWindow::PhotoWindow(QWidget* parent)
     createButtons();
     createProbe();
     setTabOrder();
-    qel::accessibility::nameControls(*this,
-                                     {{QStringLiteral("Text3"), tr("Name to save under")},
-                                      {QStringLiteral("Picture1"), tr("Preview")},
-                                      {QStringLiteral("Image1"), tr("Capture")},
-                                      {QStringLiteral("Picture2"), tr("Scenario picture buffer")},
-                                      {QStringLiteral("File2"), tr("File probe")}});
+    accessibility::nameControls(*this, {{QStringLiteral("Text3"), tr("Name to save under")},
+                                        {QStringLiteral("Picture1"), tr("Preview")},
+                                        {QStringLiteral("Image1"), tr("Capture")},
+                                        {QStringLiteral("Picture2"), tr("Scenario picture buffer")},
+                                        {QStringLiteral("File2"), tr("File probe")}});
     connectButtons();
     m_saveScenarioPictureButton->setFocus();
 }
@@ -132,10 +131,10 @@ void PhotoWindow::createLabels()
 void PhotoWindow::createNameBox()
 {
     m_nameBox = place(new QLineEdit(tr("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
-    m_nameBox->setMaxLength(qel::ui::longestLine);
+    m_nameBox->setMaxLength(ui::longestLine);
     m_nameBox->setFont(captionFont(font(), 9.75));
     QPalette navyText = m_nameBox->palette();
-    navyText.setColor(QPalette::Text, qel::ui::navy);
+    navyText.setColor(QPalette::Text, ui::navy);
     m_nameBox->setPalette(navyText);
 }
 
@@ -143,7 +142,7 @@ void PhotoWindow::createPictures()
 {
     m_preview = pictureBox(this, "Picture1", 1800, 2640, 2415, 1815);
     // The capture lies over the whole box; while it is empty it lets the box's own picture show.
-    m_capture = place(new qel::ImageView(m_preview), "Image1", 0, 0, 2415, 1815);
+    m_capture = place(new ImageView(m_preview), "Image1", 0, 0, 2415, 1815);
     m_capture->setFrameShape(QFrame::NoFrame);
     m_capture->setStretch(true);
     m_copyBuffer = pictureBox(this, "Picture2", 4080, 0, 2415, 1815);
@@ -167,7 +166,7 @@ void PhotoWindow::createButtons()
 
 void PhotoWindow::createProbe()
 {
-    m_fileProbe = place(new qel::FileList(this), "File2", 6360, 2640, 375, 285);
+    m_fileProbe = place(new FileList(this), "File2", 6360, 2640, 375, 285);
     m_fileProbe->setFolder(QDir::current(), QStringLiteral("*.zxz"));
     m_fileProbe->hide();
 }
@@ -244,7 +243,7 @@ QImage PhotoWindow::heldIfSame(const QImage& fresh) const
 {
     if (fresh.isNull())
         return fresh;
-    for (const qel::ImageView* view : {m_capture, m_preview, m_copyBuffer}) {
+    for (const ImageView* view : {m_capture, m_preview, m_copyBuffer}) {
         const QImage& held = view->image();
         if (held.size() == fresh.size() && held.format() == fresh.format() && held == fresh)
             return held;
@@ -259,13 +258,13 @@ void PhotoWindow::exitTool()
 
 bool PhotoWindow::checkName(const QString& name)
 {
-    const QString problem = qel::names::bareNameProblem(name);
+    const QString problem = names::bareNameProblem(name);
     if (problem.isEmpty())
         return true;
-    qel::messages::showFailure(
-        this, tr("\"%1\" cannot be used as a file name. %2\nType a plain name such as "
-                 "\"mypicture.bmp\" into the name box and press the button again.")
-                  .arg(name, problem));
+    messages::showFailure(this,
+                          tr("\"%1\" cannot be used as a file name. %2\nType a plain name such as "
+                             "\"mypicture.bmp\" into the name box and press the button again.")
+                              .arg(name, problem));
     return false;
 }
 
@@ -274,7 +273,7 @@ void PhotoWindow::reportSaveFailure(const QString& shownPath, const QString& rea
     QString text = tr("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
     if (replacing)
         text += tr("\nThe file that was there is unchanged.");
-    qel::messages::showFailure(this, text);
+    messages::showFailure(this, text);
 }
 
 void PhotoWindow::saveScenarioPicture()
@@ -283,29 +282,29 @@ void PhotoWindow::saveScenarioPicture()
     if (!checkName(name))
         return;
     if (!m_capture->hasImage() && !m_preview->hasImage()) {
-        qel::messages::showFailure(
-            this, tr("There is no picture to save: the clipboard held none. Capture "
-                     "the screen with the \"Print Screen\" key, press \"Refresh "
-                     "Window\" and save again."));
+        messages::showFailure(this,
+                              tr("There is no picture to save: the clipboard held none. Capture "
+                                 "the screen with the \"Print Screen\" key, press \"Refresh "
+                                 "Window\" and save again."));
         return;
     }
-    const std::optional<QDir> qelDir = qel::paths::simulatorFolder(qel::paths::qelFolder);
+    const std::optional<QDir> qelDir = paths::simulatorFolder(paths::qelFolder);
     if (!qelDir) {
-        qel::messages::showFailure(this, qel::messages::missingQelFolderText(
-                                             qel::messages::Program::PhotoTool,
-                                             tr("the scenario picture has nowhere to go"), true));
+        messages::showFailure(this, messages::missingQelFolderText(
+                                        messages::Program::PhotoTool,
+                                        tr("the scenario picture has nowhere to go"), true));
         return;
     }
-    const bool exists = qel::paths::fileExists(*qelDir, name);
-    if (exists && !qel::messages::askOverwrite(this))
+    const bool exists = paths::fileExists(*qelDir, name);
+    if (exists && !messages::askOverwrite(this))
         return;
     copyPreview(*m_preview, *m_capture, *m_copyBuffer);
-    const QString reason = bmp::save(qel::paths::filePath(*qelDir, name), m_copyBuffer->image());
+    const QString reason = bmp::save(paths::filePath(*qelDir, name), m_copyBuffer->image());
     if (!reason.isEmpty()) {
-        reportSaveFailure(qel::paths::shownPath(*qelDir, name), reason, exists);
+        reportSaveFailure(paths::shownPath(*qelDir, name), reason, exists);
         return;
     }
-    qel::messages::showSaved(this, exists);
+    messages::showSaved(this, exists);
 }
 
 void PhotoWindow::saveFullPhoto()
@@ -314,22 +313,22 @@ void PhotoWindow::saveFullPhoto()
     if (!checkName(name))
         return;
     if (!m_capture->hasImage()) {
-        qel::messages::showFailure(
-            this, tr("There is no picture to save: the clipboard held none when it "
-                     "was last read. Capture the screen with the \"Print Screen\" "
-                     "key, press \"Refresh Window\" and save again."));
+        messages::showFailure(this,
+                              tr("There is no picture to save: the clipboard held none when it "
+                                 "was last read. Capture the screen with the \"Print Screen\" "
+                                 "key, press \"Refresh Window\" and save again."));
         return;
     }
     const QDir here = QDir::current();
-    const bool exists = qel::paths::fileExists(here, name);
-    if (exists && !qel::messages::askOverwrite(this))
+    const bool exists = paths::fileExists(here, name);
+    if (exists && !messages::askOverwrite(this))
         return;
-    const QString reason = bmp::save(qel::paths::filePath(here, name), m_capture->image());
+    const QString reason = bmp::save(paths::filePath(here, name), m_capture->image());
     if (!reason.isEmpty()) {
-        reportSaveFailure(qel::paths::shownPath(here, name), reason, exists);
+        reportSaveFailure(paths::shownPath(here, name), reason, exists);
         return;
     }
-    qel::messages::showSaved(this, exists);
+    messages::showSaved(this, exists);
 }
 
 void PhotoWindow::autoSave()
@@ -339,10 +338,10 @@ void PhotoWindow::autoSave()
     m_capture->setImage(capture);
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
     if (!outcome.saved) {
-        qel::messages::showFailure(this, outcome.error);
+        messages::showFailure(this, outcome.error);
         return;
     }
-    qel::messages::showSaved(this, false);
+    messages::showSaved(this, false);
 }
 
 } // namespace qel::photo

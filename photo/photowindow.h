@@ -65,15 +65,15 @@ private:
     QPushButton* m_saveScenarioPictureButton; // `Command1`
     QPushButton* m_refreshButton;             // `Command8`
     // `Picture1`, the preview box; its own picture is the start-up capture, unscaled.
-    qel::ImageView* m_preview;
+    ImageView* m_preview;
     // `Image1`, the capture, stretched over the whole preview box.
-    qel::ImageView* m_capture;
+    ImageView* m_capture;
     QLabel* m_fullPhotoHelp;            // `Label2`: how to save a full-screen photo
     QPushButton* m_saveFullPhotoButton; // `Command5`
     QPushButton* m_autoSaveButton;      // `Command7`
     QPushButton* m_exitButton;          // `Command6`
-    qel::ImageView* m_copyBuffer;       // `Picture2`, never shown
-    qel::FileList* m_fileProbe;         // `File2`, never shown
+    ImageView* m_copyBuffer;            // `Picture2`, never shown
+    FileList* m_fileProbe;              // `File2`, never shown
 
     bool m_startupQueued = false;
     bool m_waitingForFocus = false;

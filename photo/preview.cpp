@@ -31,10 +31,10 @@ QImage renderPreview(QSize size, const QImage& boxPicture, const QImage& capture
 
 QSize previewBufferSize()
 {
-    return qel::twips::size(2415, 1815);
+    return twips::size(2415, 1815);
 }
 
-void copyPreview(const qel::ImageView& box, const qel::ImageView& capture, qel::ImageView& buffer)
+void copyPreview(const ImageView& box, const ImageView& capture, ImageView& buffer)
 {
     buffer.setImage(
         renderPreview(previewBufferSize(), box.image(), capture.image(), capture.stretch()));

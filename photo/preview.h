@@ -21,6 +21,6 @@ QSize previewBufferSize();
 // Renders what the preview box `box` shows, its own picture with `capture` over it, into the
 // copy buffer and makes the result the buffer's picture, which the scenario-picture save then
 // writes.
-void copyPreview(const qel::ImageView& box, const qel::ImageView& capture, qel::ImageView& buffer);
+void copyPreview(const ImageView& box, const ImageView& capture, ImageView& buffer);
 
 } // namespace qel::photo

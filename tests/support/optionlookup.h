@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls.h"
+
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
@@ -8,10 +10,7 @@
 
 inline QRadioButton* option(QWidget* w, const QString& name)
 {
-    auto* found = w->findChild<QRadioButton*>(name);
-    if (!found)
-        qFatal("no option %s in %s", qPrintable(name), qPrintable(w->objectName()));
-    return found;
+    return control<QRadioButton>(*w, qPrintable(name));
 }
 
 // The name of the selected option inside `frame`, or "(none)".
