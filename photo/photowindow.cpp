@@ -233,6 +233,17 @@ void PhotoWindow::loadCapture()
     m_startupDone = true;
 }
 
+void PhotoWindow::reportStartProblems()
+{
+    if (paths::simulatorFolder(paths::qelFolder))
+        return;
+    messages::showFailure(
+        this, messages::missingQelFolderText(
+                  messages::Program::PhotoTool,
+                  tr("scenario pictures have nowhere to go, and full-screen photos and AutoSave's "
+                     "numbered photos would be saved in this folder")));
+}
+
 void PhotoWindow::refresh()
 {
     m_capture->setStretch(true);

@@ -24,6 +24,9 @@ public:
 
     // Whether start-up has read the clipboard into the pictures; tests and tools wait for it.
     bool startupDone() const { return m_startupDone; }
+    // Tells the user, once the window is shown, when the current folder has no "qel" folder: the
+    // tool was started outside the simulator's folder and would save its photos there.
+    void reportStartProblems();
 
 protected:
     void showEvent(QShowEvent* event) override;
