@@ -118,7 +118,7 @@ QString tooLargeText(QSize size)
                "screen, press \"Refresh Window\" and save again.")
         .arg(size.width())
         .arg(size.height())
-        .arg(16384);
+        .arg(largestCaptureSide);
 }
 
 } // namespace qel::photo

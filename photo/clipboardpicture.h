@@ -8,7 +8,8 @@ namespace qel::photo {
 
 // Every capture up to this size is shown and saved: an 8K screen, three 4K screens side by side.
 // Held once, at 4 bytes a pixel, it takes 1 GB at most.
-inline constexpr qint64 largestCapture = 16384LL * 16384;
+inline constexpr int largestCaptureSide = 16384;
+inline constexpr qint64 largestCapture = qint64(largestCaptureSide) * largestCaptureSide;
 
 struct ClipboardPicture {
     QImage image;      // null when the clipboard holds no picture that can be shown

@@ -361,7 +361,7 @@ void PhotoWindow::autoSave()
     const QImage capture = heldIfSame(takeClipboardPicture());
     m_capture->setImage(capture);
     if (m_refusedCapture.isValid()) {
-        reportMissingPicture({});
+        messages::showFailure(this, tooLargeText(m_refusedCapture));
         return;
     }
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
