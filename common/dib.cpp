@@ -74,7 +74,7 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
     const bool masked = compression == withMasks && bitsPerPixel == 32;
     if (headerSize < infoHeaderSize || headerSize > quint32(bytes.size()) || width <= 0 ||
         height == 0 || height == INT32_MIN || (bitsPerPixel != 24 && bitsPerPixel != 32) ||
-        (compression != uncompressed && !masked))
+        (compression != uncompressed && !masked) || (masked && bytes.size() < infoHeaderSize + 12))
         return {};
     const bool topDown = height < 0;
     const QSize size(width, topDown ? -height : height);
