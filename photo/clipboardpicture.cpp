@@ -43,8 +43,8 @@ QImage opaque(QImage image)
 }
 
 // Qt's image readers refuse pictures above a limit of their own (128 MB by default), which an 8K
-// capture exceeds. Raised for the clipboard's pictures only, just before each read, since the
-// same limit guards pictures read from files (common/picture.cpp).
+// capture exceeds. The limit is one for the whole program, and the loader of picture files
+// (common/picture.cpp) sets a smaller one before each read, so it is set here before each read.
 void allowLargestCapture()
 {
     QImageReader::setAllocationLimit(int(largestCapture * 4 / (1024 * 1024)));
