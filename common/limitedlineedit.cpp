@@ -2,6 +2,7 @@
 #include "uiconstants.h"
 
 #include <QSignalBlocker>
+#include <QToolTip>
 
 namespace qel {
 
@@ -32,11 +33,7 @@ void LimitedLineEdit::keepWithinLimits(const QString& edited)
         ++suffix;
     const QString inserted = edited.mid(prefix, edited.size() - prefix - suffix);
 
-    QString kept;
-    for (QChar c : inserted) {
-        if (!m_allowed || m_allowed(c))
-            kept.append(c);
-    }
+    QString kept = allowedPart(inserted);
     const qsizetype rest = edited.size() - inserted.size();
     const qsizetype room = std::max<qsizetype>(0, m_limit - rest);
     kept.truncate(room);
@@ -45,6 +42,39 @@ void LimitedLineEdit::keepWithinLimits(const QString& edited)
     const QString result = edited.left(prefix) + kept + edited.right(suffix);
     setText(result);
     setCursorPosition(int(prefix + kept.size()));
+}
+
+QString LimitedLineEdit::allowedPart(const QString& inserted)
+{
+    if (!m_whyLeftOut)
+        return inserted;
+    QString kept;
+    QString firstReason;
+    int leftOut = 0;
+    for (qsizetype i = 0; i < inserted.size(); ++i) {
+        const bool pair = inserted[i].isHighSurrogate() && i + 1 < inserted.size() &&
+                          inserted[i + 1].isLowSurrogate();
+        const QString character = inserted.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+        const QString reason = m_whyLeftOut(character);
+        if (reason.isEmpty()) {
+            kept += character;
+            continue;
+        }
+        if (leftOut++ == 0)
+            firstReason = reason;
+    }
+    if (leftOut == 0)
+        return kept;
+    // Said at the box at once: a character that vanished without a word looks like a fault.
+    QString note = firstReason;
+    if (leftOut == 2)
+        note += QLatin1Char('\n') + tr("One more character was left out as well.");
+    else if (leftOut > 2)
+        note +=
+            QLatin1Char('\n') + tr("%1 more characters were left out as well.").arg(leftOut - 1);
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), note, this, {}, 10000);
+    return kept;
 }
 
 } // namespace qel

@@ -9,7 +9,8 @@
 namespace qel {
 
 // A one-line box whose limits bind the user's typing and pasting only: text put in by the program
-// is held whole, however long. Characters that `allowed` refuses are dropped from what is typed.
+// is held whole, however long. Characters that the check refuses are kept out of what is typed or
+// pasted, and a tool tip at the box says which one was left out and why.
 class LimitedLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -17,13 +18,19 @@ public:
 
     void setTypingLimit(int characters) { m_limit = characters; }
     int typingLimit() const { return m_limit; }
-    void setCharacterFilter(std::function<bool(QChar)> allowed) { m_allowed = std::move(allowed); }
+    // Why `character` (one character: two halves of a surrogate pair for one beyond the Basic
+    // Multilingual Plane, such as an emoji) cannot go into the box, in a sentence naming it;
+    // empty when it can.
+    using CharacterCheck = std::function<QString(const QString& character)>;
+    void setCharacterCheck(CharacterCheck whyLeftOut) { m_whyLeftOut = std::move(whyLeftOut); }
 
 private:
     void keepWithinLimits(const QString& edited);
+    // What of `inserted` the check lets in; tells the user about the rest.
+    QString allowedPart(const QString& inserted);
 
     int m_limit = qel::ui::longestLine;
-    std::function<bool(QChar)> m_allowed;
+    CharacterCheck m_whyLeftOut;
     QString m_previous;
     QString m_current;
 };

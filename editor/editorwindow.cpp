@@ -121,6 +121,24 @@ void EditorWindow::createLabels()
     m_fileNameCaption = label(this, "Label4", tr("Save File as..."), 5400, 4440, 1575, 375);
 }
 
+QString EditorWindow::whyNotInDescription(const QString& character)
+{
+    const char16_t c = character.front().unicode();
+    // A tab is an ordinary blank to the command interpreter and is saved as it is.
+    if (c == u'\t')
+        return {};
+    if (c < 0x20 || c == 0x7f)
+        return tr("A control character (0x%1) was left out of the description: Windows would "
+                  "stumble over it while running the scenario.")
+            .arg(QString::number(c, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+    if (character.size() == 1 && ansi::canEncode(character.front()))
+        return {};
+    return tr("\"%1\" was left out of the description: a scenario file is written in the Windows "
+              "ANSI code page (%2), which has no such character.")
+        .arg(character)
+        .arg(ansi::codePage());
+}
+
 void EditorWindow::createScenarioControls()
 {
     m_flight = place(new QLineEdit(QStringLiteral(" "), this), "Text1", 240, 1560, 1695, 285);
@@ -129,8 +147,7 @@ void EditorWindow::createScenarioControls()
 
     m_description = place(new LimitedLineEdit(this), "Text23", 2160, 4800, 2895, 285);
     m_description->setTypingLimit(scenario::descriptionLimit);
-    m_description->setCharacterFilter(
-        [](QChar c) { return c.unicode() >= 0x20 && c.unicode() != 0x7f && ansi::canEncode(c); });
+    m_description->setCharacterCheck(&EditorWindow::whyNotInDescription);
 
     m_pictureName =
         place(new QLineEdit(QStringLiteral(" "), this), "Text26", 5400, 2280, 1455, 285);

@@ -58,6 +58,9 @@ private:
     // Building the window (editorwindow.cpp).
     void createLabels();
     void createScenarioControls();
+    // Why a typed or pasted character stays out of the description, which the scenario file
+    // holds as one line of a batch script in the Windows ANSI code page; empty when it can go in.
+    static QString whyNotInDescription(const QString& character);
     void createStyleFrames();
     void createButtons();
     void createHiddenFields();

@@ -1,9 +1,13 @@
 #include "clipboardpicture.h"
 
 #include "bmp.h"
+#include "systemclipboard.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMimeData>
 
 namespace qel::photo {
@@ -38,8 +42,29 @@ QImage opaque(QImage image)
     return image;
 }
 
-QImage anyClipboardPicture()
+// Qt's image readers refuse pictures above a limit of their own (128 MB by default), which an 8K
+// capture exceeds. The limit is one for the whole program, and the loader of picture files
+// (common/picture.cpp) sets a smaller one before each read, so it is set here before each read.
+void allowLargestCapture()
 {
+    QImageReader::setAllocationLimit(int(largestCapture * 4 / (1024 * 1024)));
+}
+
+// Bytes of an image type: the size is read first, so a picture beyond the largest capture is
+// refused with its size before anything is allocated for it.
+ClipboardPicture decoded(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > largestCapture)
+        return {{}, size};
+    return {reader.read(), {}};
+}
+
+ClipboardPicture qtClipboardPicture()
+{
+    allowLargestCapture();
     const QClipboard* clipboard = QGuiApplication::clipboard();
     // Some platforms give no data object at all for an empty clipboard.
     const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
@@ -48,26 +73,52 @@ QImage anyClipboardPicture()
     if (data->hasImage()) {
         QImage image = qvariant_cast<QImage>(data->imageData());
         if (!image.isNull())
-            return image;
+            return {image, {}};
     }
     // Owners that offer only an image type the platform layer does not map to a picture, e.g.
     // "image/bmp" from some X11 programs, still hand over bytes that the image plugins can read.
+    // So does a picture the platform layer gave up on as too large.
     const QStringList formats = data->formats();
     for (const QString& format : formats) {
         if (!format.startsWith(QLatin1String("image/")))
             continue;
-        QImage image = QImage::fromData(data->data(format));
-        if (!image.isNull())
-            return image;
+        ClipboardPicture picture = decoded(data->data(format));
+        if (!picture.image.isNull() || picture.refusedSize.isValid())
+            return picture;
     }
     return {};
 }
 
+ClipboardPicture anyClipboardPicture()
+{
+    ClipboardPicture picture = qtClipboardPicture();
+    if (!picture.image.isNull() || picture.refusedSize.isValid())
+        return picture;
+    dib::Picture capture = systemclipboard::screenCapture(largestCapture);
+    if (capture.tooLarge())
+        return {{}, capture.size};
+    return {capture.image, {}};
+}
+
 } // namespace
 
-QImage readClipboardPicture()
+ClipboardPicture readClipboardPicture()
 {
-    return opaque(anyClipboardPicture());
+    ClipboardPicture picture = anyClipboardPicture();
+    picture.image = opaque(std::move(picture.image));
+    return picture;
+}
+
+QString tooLargeText(QSize size)
+{
+    return QCoreApplication::translate(
+               "qel::photo",
+               "The picture on the clipboard is %1 × %2 pixels, too large for the photo tool, "
+               "which takes pictures of up to %3 × %3 pixels. Capture a smaller part of the "
+               "screen, press \"Refresh Window\" and save again.")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(largestCaptureSide);
 }
 
 } // namespace qel::photo

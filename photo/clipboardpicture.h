@@ -1,12 +1,28 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
+#include <QString>
 
 namespace qel::photo {
 
+// Every capture up to this size is shown and saved: an 8K screen, three 4K screens side by side.
+// Held once, at 4 bytes a pixel, it takes 1 GB at most.
+inline constexpr int largestCaptureSide = 16384;
+inline constexpr qint64 largestCapture = qint64(largestCaptureSide) * largestCaptureSide;
+
+struct ClipboardPicture {
+    QImage image;      // null when the clipboard holds no picture that can be shown
+    QSize refusedSize; // valid when it holds one larger than largestCapture
+};
+
 // The picture the clipboard holds right now, in whatever image format its owner offers it
-// (bitmap, PNG, palette or transparent pictures alike); a null image when it holds none.
-// Transparent parts come already drawn onto the copy buffer's grey: the picture is opaque.
-QImage readClipboardPicture();
+// (bitmap, PNG, palette or transparent pictures alike, or the bitmap Windows' "Print Screen"
+// leaves). Transparent parts come already drawn onto the copy buffer's grey: the picture is
+// opaque.
+ClipboardPicture readClipboardPicture();
+
+// What to tell the user about a picture too large to take: its size, and what to do.
+QString tooLargeText(QSize size);
 
 } // namespace qel::photo

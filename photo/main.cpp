@@ -5,6 +5,7 @@
 #endif
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -17,9 +18,12 @@ int main(int argc, char* argv[])
 #ifdef QEL_DEVELOPER_HOOKS
     qel::quitWhenIdle(window);
     // QEL_SCREENSHOT=file.png: a picture of the window once it shows the clipboard's capture.
-    if (const QString file = qel::screenshot::requestedFile(); !file.isEmpty())
+    if (const QString file = qel::screenshot::requestedFile(); !file.isEmpty()) {
         qel::screenshot::saveWhenShown(window.objectName(), file,
                                        [&window](QWidget*) { return window.startupDone(); });
+        return app.exec();
+    }
 #endif
+    QTimer::singleShot(0, &window, &qel::photo::PhotoWindow::reportStartProblems);
     return app.exec();
 }

@@ -226,17 +226,43 @@ void PhotoWindow::loadCapture()
 {
     m_capture->setStretch(true);
     // One decoded picture, shared by all three.
-    const QImage capture = readClipboardPicture();
+    const QImage capture = takeClipboardPicture();
     m_capture->setImage(capture);
     m_preview->setImage(capture);
     m_copyBuffer->setImage(capture);
     m_startupDone = true;
 }
 
+void PhotoWindow::reportStartProblems()
+{
+    if (paths::simulatorFolder(paths::qelFolder))
+        return;
+    messages::showFailure(
+        this, messages::missingQelFolderText(
+                  messages::Program::PhotoTool,
+                  tr("scenario pictures have nowhere to go, and full-screen photos and AutoSave's "
+                     "numbered photos would be saved in this folder")));
+}
+
 void PhotoWindow::refresh()
 {
     m_capture->setStretch(true);
-    m_capture->setImage(heldIfSame(readClipboardPicture()));
+    m_capture->setImage(heldIfSame(takeClipboardPicture()));
+    if (m_refusedCapture.isValid())
+        messages::showFailure(this, tooLargeText(m_refusedCapture));
+}
+
+QImage PhotoWindow::takeClipboardPicture()
+{
+    ClipboardPicture picture = readClipboardPicture();
+    m_refusedCapture = picture.refusedSize;
+    return std::move(picture.image);
+}
+
+void PhotoWindow::reportMissingPicture(const QString& noPicture)
+{
+    messages::showFailure(this,
+                          m_refusedCapture.isValid() ? tooLargeText(m_refusedCapture) : noPicture);
 }
 
 QImage PhotoWindow::heldIfSame(const QImage& fresh) const
@@ -282,10 +308,9 @@ void PhotoWindow::saveScenarioPicture()
     if (!checkName(name))
         return;
     if (!m_capture->hasImage() && !m_preview->hasImage()) {
-        messages::showFailure(this,
-                              tr("There is no picture to save: the clipboard held none. Capture "
-                                 "the screen with the \"Print Screen\" key, press \"Refresh "
-                                 "Window\" and save again."));
+        reportMissingPicture(tr("There is no picture to save: the clipboard held none. Capture "
+                                "the screen with the \"Print Screen\" key, press \"Refresh "
+                                "Window\" and save again."));
         return;
     }
     const std::optional<QDir> qelDir = paths::simulatorFolder(paths::qelFolder);
@@ -313,10 +338,9 @@ void PhotoWindow::saveFullPhoto()
     if (!checkName(name))
         return;
     if (!m_capture->hasImage()) {
-        messages::showFailure(this,
-                              tr("There is no picture to save: the clipboard held none when it "
-                                 "was last read. Capture the screen with the \"Print Screen\" "
-                                 "key, press \"Refresh Window\" and save again."));
+        reportMissingPicture(tr("There is no picture to save: the clipboard held none when it "
+                                "was last read. Capture the screen with the \"Print Screen\" "
+                                "key, press \"Refresh Window\" and save again."));
         return;
     }
     const QDir here = QDir::current();
@@ -334,8 +358,12 @@ void PhotoWindow::saveFullPhoto()
 void PhotoWindow::autoSave()
 {
     m_capture->setStretch(true);
-    const QImage capture = heldIfSame(readClipboardPicture());
+    const QImage capture = heldIfSame(takeClipboardPicture());
     m_capture->setImage(capture);
+    if (m_refusedCapture.isValid()) {
+        messages::showFailure(this, tooLargeText(m_refusedCapture));
+        return;
+    }
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
     if (!outcome.saved) {
         messages::showFailure(this, outcome.error);

@@ -24,6 +24,9 @@ public:
 
     // Whether start-up has read the clipboard into the pictures; tests and tools wait for it.
     bool startupDone() const { return m_startupDone; }
+    // Tells the user, once the window is shown, when the current folder has no "qel" folder: the
+    // tool was started outside the simulator's folder and would save its photos there.
+    void reportStartProblems();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -58,6 +61,12 @@ private:
     // cannot, tells the user why. The disk is not looked at: whether the file can be written
     // shows only when it is saved.
     bool checkName(const QString& name);
+    // Takes what the clipboard held into the capture's place; remembers a picture that was
+    // refused as too large, so that the user is told its size rather than that there is none.
+    QImage takeClipboardPicture();
+    // Tells the user there is no picture to save, or that the one on the clipboard is too large;
+    // `noPicture` is the former's text.
+    void reportMissingPicture(const QString& noPicture);
     void reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing);
 
     QLabel* m_scenarioPictureHelp;            // `Label1`: how to save a scenario picture
@@ -74,6 +83,8 @@ private:
     QPushButton* m_exitButton;          // `Command6`
     ImageView* m_copyBuffer;            // `Picture2`, never shown
     FileList* m_fileProbe;              // `File2`, never shown
+
+    QSize m_refusedCapture; // valid while the clipboard's picture is too large to take
 
     bool m_startupQueued = false;
     bool m_waitingForFocus = false;

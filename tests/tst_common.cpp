@@ -1,5 +1,7 @@
 // The shared layer: names, text encoding, case-insensitive paths, safe replacement, file lists.
 #include "ansi.h"
+#include "bmpbytes.h"
+#include "dib.h"
 #include "filelist.h"
 #include "names.h"
 #include "paths.h"
@@ -29,6 +31,8 @@ private slots:
     void fileListMatchesAndSortsIgnoringCase();
     void fileListSelection();
     void twipsRound();
+    void clipboardBitmaps_data();
+    void clipboardBitmaps();
 };
 
 void TestCommon::bareNames_data()
@@ -279,6 +283,52 @@ void TestCommon::twipsRound()
     static_assert(qel::twips::toPixels(1815) == 121);
     static_assert(qel::twips::toPixels(-15) == -1);
     QCOMPARE(qel::twips::rect(105, 15, 4335, 1020), QRect(7, 1, 289, 68));
+}
+
+void TestCommon::clipboardBitmaps_data()
+{
+    using bmpbytes::dibHeader;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QList<QRgb>>("pixels"); // top row first; none when refused
+    // Rows of 2 pixels (blue, green, red), padded to 4 bytes.
+    const QByteArray rows24("\x03\x02\x01\x06\x05\x04\0\0\x30\x20\x10\x60\x50\x40\0\0", 16);
+    const QList<QRgb> upper{qRgb(0x10, 0x20, 0x30), qRgb(0x40, 0x50, 0x60)};
+    const QList<QRgb> lower{qRgb(1, 2, 3), qRgb(4, 5, 6)};
+    QTest::newRow("24 bits, bottom-up")
+        << dibHeader(40, 2, 2, 24, 0) + rows24 << QSize(2, 2) << upper + lower;
+    QTest::newRow("24 bits, top-down")
+        << dibHeader(40, 2, -2, 24, 0) + rows24 << QSize(2, 2) << lower + upper;
+    QTest::newRow("32 bits, alpha ignored")
+        << dibHeader(40, 2, 1, 32, 0) + QByteArray("\x03\x02\x01\0\x06\x05\x04\x80", 8)
+        << QSize(2, 1) << lower;
+    // Red in the second byte, green in the third, blue in the fourth.
+    const QList<quint32> masks{0x0000ff00, 0x00ff0000, 0xff000000};
+    const QByteArray rows32("\x99\x01\x02\x03\x99\x04\x05\x06", 8);
+    QTest::newRow("32 bits, masks after the header")
+        << dibHeader(40, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower;
+    QTest::newRow("32 bits, masks in a V5 header")
+        << dibHeader(124, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower;
+    QTest::newRow("larger than 16384 x 16384")
+        << dibHeader(40, 16385, 16384, 24, 0) + rows24 << QSize(16385, 16384) << QList<QRgb>();
+    QTest::newRow("pixels cut short")
+        << dibHeader(40, 2, 3, 24, 0) + rows24 << QSize() << QList<QRgb>();
+    QTest::newRow("8 bits") << dibHeader(40, 2, 2, 8, 0) + rows24 << QSize() << QList<QRgb>();
+}
+
+void TestCommon::clipboardBitmaps()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    QFETCH(QList<QRgb>, pixels);
+    const qel::dib::Picture picture = qel::dib::fromPacked(bytes, 16384LL * 16384);
+    QCOMPARE(picture.size, size);
+    QCOMPARE(picture.image.isNull(), pixels.isEmpty());
+    QList<QRgb> read;
+    for (int y = 0; y < picture.image.height(); ++y)
+        for (int x = 0; x < picture.image.width(); ++x)
+            read << picture.image.pixel(x, y);
+    QCOMPARE(read, pixels);
 }
 
 QTEST_MAIN(TestCommon)

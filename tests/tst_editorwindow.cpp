@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace qel::editor;
@@ -337,9 +338,14 @@ void TestEditorWindow::pastedDescriptionDropsWhatTheFileCannotHold()
     form.show();
     ui(form).Text23->setText("Dusk ");
     ui(form).Text23->end(false);
-    QApplication::clipboard()->setText(QStringLiteral("over\tthe 雲 Alps €"));
+    QApplication::clipboard()->setText(QStringLiteral("over\tthe 雲 Alps 🌄 €"));
     ui(form).Text23->paste();
-    QCOMPARE(ui(form).Text23->text(), QStringLiteral("Dusk overthe  Alps €"));
+    // A tab is saved as it is.
+    QCOMPARE(ui(form).Text23->text(), QStringLiteral("Dusk over\tthe  Alps  €"));
+    QCOMPARE(QToolTip::text(),
+             QStringLiteral("\"雲\" was left out of the description: a scenario file is written in "
+                            "the Windows ANSI code page (1252), which has no such character.\n"
+                            "One more character was left out as well."));
 }
 
 void TestEditorWindow::saveNewFile()

@@ -2,12 +2,14 @@
 // full-size photo, a folder standing at the next AutoSave number, a delete of "10.bmp" that the
 // system refuses, and a process killed at random moments while a large photo replaces an old one.
 // Every photo that was on disk survives whole; the user is told what happened.
+#include "bmpbytes.h"
 #include "diskguard.h"
 #include "faultsupport.h"
 #include "modalanswerer.h"
 #include "photocontrols.h"
 #include "simfolder.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -169,6 +171,7 @@ private slots:
     void killedWhileSavingALargePhoto();
     void clipboardWithoutAUsablePicture_data();
     void clipboardWithoutAUsablePicture();
+    void largeCaptureIsShownAndSaved();
 };
 
 void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow_data()
@@ -322,19 +325,28 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("text only") << QStringLiteral("text/plain") << QByteArray("Meigs at dusk");
-    QTest::newRow("picture type, no bytes") << QStringLiteral("image/bmp") << QByteArray();
+    QTest::addColumn<QString>("saying");
+    QTest::newRow("text only") << QStringLiteral("text/plain") << QByteArray("Meigs at dusk")
+                               << QStringLiteral("no picture");
+    QTest::newRow("picture type, no bytes")
+        << QStringLiteral("image/bmp") << QByteArray() << QStringLiteral("no picture");
     QTest::newRow("picture type, broken bytes")
-        << QStringLiteral("image/png") << QByteArray("\x89PNG\r\n\x1a\n broken");
+        << QStringLiteral("image/png") << QByteArray("\x89PNG\r\n\x1a\n broken")
+        << QStringLiteral("no picture");
     // Read without a limit this would ask for 3.6 GB.
     QTest::newRow("picture claiming 30000 x 30000 pixels")
-        << QStringLiteral("image/x-portable-pixmap") << QByteArray("P6\n30000 30000\n255\n\x01");
+        << QStringLiteral("image/x-portable-pixmap") << QByteArray("P6\n30000 30000\n255\n\x01")
+        << QStringLiteral("is 30000 × 30000 pixels, too large");
+    QTest::newRow("pixmap claiming 16385 x 16384 pixels")
+        << QStringLiteral("image/x-portable-pixmap") << QByteArray("P6\n16385 16384\n255\n\x01")
+        << QStringLiteral("is 16385 × 16384 pixels, too large");
 }
 
 void TestFaultsPhoto::clipboardWithoutAUsablePicture()
 {
     QFETCH(QString, format);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, saying);
     SimFolder sim;
     sim.write(QStringLiteral("1.bmp"), oldPhoto(3000, '1'));
     sim.write(QStringLiteral("photo.bmp"), oldPhoto(3000, 'p'));
@@ -352,12 +364,42 @@ void TestFaultsPhoto::clipboardWithoutAUsablePicture()
     QVERIFY(!ui.Image1->hasImage());
 
     ui.Text3->setText(QStringLiteral("photo.bmp"));
-    answers.expectFailure(QStringLiteral("no picture"));
+    answers.expectFailure(saying);
     ui.Command5->click();
-    answers.expectFailure(QStringLiteral("holds no picture"));
+    answers.expectFailure(saying);
     ui.Command7->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
+}
+
+// 8000 x 6000 pixels, beyond what Qt's image readers take by default (128 MB at 4 bytes a pixel).
+void TestFaultsPhoto::largeCaptureIsShownAndSaved()
+{
+    QImage grey(8000, 6000, QImage::Format_Grayscale8);
+    grey.fill(0x80);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && grey.save(&buffer, "PNG"));
+    grey = {};
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(data);
+    SimFolder sim;
+    auto form = startedPhotoWindow();
+    const PhotoControls ui(*form);
+    QCOMPARE(ui.Image1->image().size(), QSize(8000, 6000));
+
+    ModalAnswerer answers;
+    answers.expectSaved(false);
+    ui.Command7->click();
+    QVERIFY_ANSWERED(answers);
+    QFile photo(sim.path() + QStringLiteral("/1.bmp"));
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    QCOMPARE(photo.size(), 54 + 8000 * 3 * 6000);
+    QByteArray headers = bmpbytes::header24(8000, 6000);
+    headers.replace(38, 8, QByteArray(8, '\0')); // no resolution given
+    QCOMPARE(photo.read(54), headers);
+    QCOMPARE(photo.read(4), QByteArray(4, '\x80'));
 }
 
 int main(int argc, char** argv)

@@ -193,9 +193,11 @@ void TestPhotoWindow::startWithAPicture()
 
 void TestPhotoWindow::startWithoutAPicture()
 {
+    SimFolder sim;
     ModalAnswerer answerer; // expects nothing: an empty clipboard is no reason for a message
     auto form = started({});
     const PhotoControls ui(*form);
+    form->reportStartProblems();
     QTest::qWait(50);
     QVERIFY(!ui.Image1->hasImage());
     QVERIFY(!ui.Picture1->hasImage());
@@ -451,6 +453,8 @@ void TestPhotoWindow::noQelFolder()
     const PhotoControls ui(*form);
     ui.Text3->setText(QStringLiteral("a.bmp"));
     ModalAnswerer answerer;
+    answerer.expectFailure(foldertexts::noQelAtPhotoToolStart());
+    form->reportStartProblems();
     answerer.expectFailure(foldertexts::noQelToSavePicture());
     ui.Command1->click();
     QVERIFY_ANSWERED(answerer);

@@ -71,5 +71,15 @@ if(TARGET QELedit AND TARGET qelphoto)
              COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_editor.sh $<TARGET_FILE:QELedit>)
     add_test(NAME e2e_photo
              COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh $<TARGET_FILE:qelphoto>)
-    set_tests_properties(e2e_editor e2e_photo PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
+    # The same with the picture left on the clipboard by a Windows program, as "Print Screen"
+    # leaves it: a device-independent bitmap, or a device-dependent one.
+    add_executable(qel-printscreen windows/printscreen.cpp)
+    add_test(NAME e2e_printscreen
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh $<TARGET_FILE:qelphoto>
+                     $<TARGET_FILE:qel-printscreen>)
+    add_test(NAME e2e_printscreen_bitmap
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh $<TARGET_FILE:qelphoto>
+                     $<TARGET_FILE:qel-printscreen> bitmap)
+    set_tests_properties(e2e_editor e2e_photo e2e_printscreen e2e_printscreen_bitmap PROPERTIES
+        RUN_SERIAL TRUE TIMEOUT 600)
 endif()

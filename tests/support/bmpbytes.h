@@ -4,6 +4,7 @@
 // on the encoder or reader it checks.
 
 #include <QByteArray>
+#include <QList>
 
 namespace bmpbytes {
 
@@ -59,6 +60,19 @@ inline QByteArray header24(int width, int height)
 inline QByteArray rle8(int width, int height, const QByteArray& runs, int colours = 256)
 {
     return header(width, height, 8, 1, runs.size(), colours) + runs;
+}
+
+// A device-independent bitmap's header as the clipboard holds it (no file header): `headerSize`
+// bytes (40, or 124 for BITMAPV5HEADER), with `masks` (red, green, blue) at bytes 40 to 51.
+// A negative height stores the rows top-down.
+inline QByteArray dibHeader(int headerSize, int width, int height, int bitsPerPixel,
+                            int compression, const QList<quint32>& masks = {})
+{
+    QByteArray b = header(width, height, bitsPerPixel, compression, 0).mid(14);
+    b.replace(0, 4, QByteArray(1, char(headerSize)) + QByteArray(3, '\0'));
+    for (const quint32 mask : masks)
+        put32(b, mask);
+    return b.leftJustified(std::max<qsizetype>(b.size(), headerSize), '\0');
 }
 
 } // namespace bmpbytes

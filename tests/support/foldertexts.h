@@ -63,4 +63,17 @@ inline QString noPilots()
            editorAdvice;
 }
 
+inline QString noQelAtPhotoToolStart()
+{
+    return QStringLiteral(
+               "There is no \"qel\" folder in the current folder (%1), so scenario pictures have "
+               "nowhere to go, and full-screen photos and AutoSave's numbered photos would be "
+               "saved in this folder.\n\nThe photo tool works in your Flight Simulator folder, "
+               "the one that holds the \"qel\" and \"pilots\" folders. If it was started "
+               "elsewhere, close it and start it there: from a terminal in that folder, from "
+               "QELedit's picture picker (\"Edit\"), or from a menu entry whose working folder "
+               "(Path=) is that folder.")
+        .arg(here());
+}
+
 } // namespace foldertexts

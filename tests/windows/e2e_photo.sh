@@ -1,23 +1,30 @@
 #!/bin/bash
 # End to end on the Windows photo tool: qelphoto.exe ($1) starts under Wine with a picture on the
-# X clipboard, which Wine hands to it as a Windows picture, and "AutoSave  " writes it as 1.bmp.
-# The picture is 3 x 2 opaque pixels; the bitmap is written out by hand below.
+# clipboard, and "AutoSave  " writes it as 1.bmp. The picture comes from the X clipboard, which
+# Wine hands over as a Windows picture, or, given a Print Screen stand-in ($2, with its
+# argument $3), from a Windows program that left it as a bitmap, as Windows' "Print Screen" does. Either
+# way it is 3 x 2 opaque pixels; the bitmap is written out by hand below.
 set -u
 photo="$(realpath "$1")"
 capture="$(realpath "$(dirname "$0")/capture-3x2.png")"
+printscreen="${2:+$(realpath "$2")}"
 . "$(dirname "$0")/e2e_support.sh"
 
 sim="$work/sim"
 mkdir -p "$sim/qel"
 cd "$sim" || exit 1
 
-# xclip owns the clipboard for as long as it runs.
-xclip -quiet -selection clipboard -t image/png -i "$capture" >"$work/xclip.log" 2>&1 &
-started="$started $!"
-offers_png() {
-    xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png
-}
-wait_for 30 "picture on the clipboard" offers_png
+if [ -n "$printscreen" ]; then
+    wine "$printscreen" ${3:+"$3"} >"$work/printscreen.log" 2>&1 || fail "the Print Screen stand-in failed"
+else
+    # xclip owns the clipboard for as long as it runs.
+    xclip -quiet -selection clipboard -t image/png -i "$capture" >"$work/xclip.log" 2>&1 &
+    started="$started $!"
+    offers_png() {
+        xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png
+    }
+    wait_for 30 "picture on the clipboard" offers_png
+fi
 
 start_program "$photo"
 exe=qelphoto.exe

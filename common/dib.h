@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QSize>
+
+// The device-independent bitmap Windows puts on the clipboard for a screen capture ("Print
+// Screen"): a BITMAPINFOHEADER, BITMAPV4HEADER or BITMAPV5HEADER, the colour masks where the
+// header calls for them, and the pixel rows, bottom-up or top-down.
+namespace qel::dib {
+
+struct Picture {
+    QImage image; // opaque (a screen has no transparency); null when there is none
+    QSize size;   // what the header claims, also when the picture is refused as too large
+
+    bool tooLarge() const { return image.isNull() && size.isValid(); }
+};
+
+// Reads 24- and 32-bit bitmaps, uncompressed or with colour masks (the alpha of a 32-bit one is
+// ignored). Anything else, or pixel data shorter than the header says, gives no picture; one of
+// more than `maxPixels` pixels gives only its size, and nothing is allocated for it.
+Picture fromPacked(QByteArrayView bytes, qint64 maxPixels);
+
+} // namespace qel::dib

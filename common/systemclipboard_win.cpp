@@ -1,0 +1,99 @@
+#include "systemclipboard.h"
+
+#include <windows.h>
+
+namespace qel::systemclipboard {
+
+namespace {
+
+// The clipboard is the system's, shared by every program: held open for as short as can be.
+class OpenClipboardGuard {
+public:
+    OpenClipboardGuard()
+        : m_open(OpenClipboard(nullptr))
+    {
+    }
+    ~OpenClipboardGuard()
+    {
+        if (m_open)
+            CloseClipboard();
+    }
+    OpenClipboardGuard(const OpenClipboardGuard&) = delete;
+    OpenClipboardGuard& operator=(const OpenClipboardGuard&) = delete;
+    bool isOpen() const { return m_open; }
+
+private:
+    bool m_open;
+};
+
+dib::Picture fromPackedFormat(UINT format, qint64 maxPixels)
+{
+    HANDLE handle = GetClipboardData(format);
+    if (!handle)
+        return {};
+    const void* bytes = GlobalLock(handle);
+    if (!bytes)
+        return {};
+    const dib::Picture picture = dib::fromPacked(
+        QByteArrayView(static_cast<const char*>(bytes), qsizetype(GlobalSize(handle))), maxPixels);
+    GlobalUnlock(handle);
+    return picture;
+}
+
+// A device-dependent bitmap, asked of the system as 32-bit top-down rows: the very layout of a
+// QImage in Format_RGB32.
+dib::Picture fromBitmap(qint64 maxPixels)
+{
+    auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    BITMAP about{};
+    if (!bitmap || !GetObject(bitmap, sizeof about, &about) || about.bmWidth <= 0 ||
+        about.bmHeight <= 0)
+        return {};
+    const QSize size(about.bmWidth, about.bmHeight);
+    if (qint64(size.width()) * size.height() > maxPixels)
+        return {{}, size};
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {{}, size};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.width();
+    info.bmiHeader.biHeight = -size.height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, bitmap, 0, UINT(size.height()), image.bits(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.height())
+        return {};
+    // The fourth byte is whatever the bitmap held there; a screen has no transparency.
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] |= 0xff000000u;
+    }
+    return {image, size};
+}
+
+} // namespace
+
+dib::Picture screenCapture(qint64 maxPixels)
+{
+    const OpenClipboardGuard clipboard;
+    if (!clipboard.isOpen())
+        return {};
+    for (const UINT format : {UINT(CF_DIBV5), UINT(CF_DIB)}) {
+        if (!IsClipboardFormatAvailable(format))
+            continue;
+        const dib::Picture picture = fromPackedFormat(format, maxPixels);
+        if (!picture.image.isNull() || picture.tooLarge())
+            return picture;
+    }
+    if (IsClipboardFormatAvailable(CF_BITMAP))
+        return fromBitmap(maxPixels);
+    return {};
+}
+
+} // namespace qel::systemclipboard
