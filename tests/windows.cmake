@@ -73,3 +73,16 @@ if(TARGET QELedit AND TARGET qelphoto)
              COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh $<TARGET_FILE:qelphoto>)
     set_tests_properties(e2e_editor e2e_photo PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
 endif()
+
+# Windows packaging: the resources Explorer reads from the programs, and the setup program made by
+# scripts/windows test (into setup/ of this build tree) from these programs, installed and
+# uninstalled silently in a simulator folder with scenarios, pictures and photos in it.
+if(TARGET QELedit AND TARGET qelphoto)
+    add_executable(qel-setup-inspect windows/setup_inspect.cpp)
+    target_link_options(qel-setup-inspect PRIVATE -municode)
+    target_link_libraries(qel-setup-inspect PRIVATE version shell32 ole32 uuid)
+    add_test(NAME setup_resources
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/setup_resources.sh
+                     $<TARGET_FILE:qel-setup-inspect> $<TARGET_FILE:QELedit> $<TARGET_FILE:qelphoto>
+                     ${PROJECT_VERSION})
+endif()
