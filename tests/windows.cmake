@@ -85,4 +85,10 @@ if(TARGET QELedit AND TARGET qelphoto)
              COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/setup_resources.sh
                      $<TARGET_FILE:qel-setup-inspect> $<TARGET_FILE:QELedit> $<TARGET_FILE:qelphoto>
                      ${PROJECT_VERSION})
+    add_test(NAME setup_install
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/setup_install.sh
+                     $<TARGET_FILE:qel-setup-inspect> ${CMAKE_BINARY_DIR}/setup/qeltools-setup.exe
+                     ${PROJECT_VERSION})
+    # Setup writes the Start menu and the registry of the one Wine prefix.
+    set_tests_properties(setup_install PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
 endif()
