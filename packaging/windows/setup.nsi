@@ -47,6 +47,7 @@ SetCompressor ${COMPRESSOR}
 Name "QEL tools ${VERSION}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel admin
+BrandingText "QEL tools ${VERSION}"
 InstallDir "$PROGRAMFILES32\Microsoft Games\FLTSIM98"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 VIProductVersion "${VERSION}.0"
@@ -62,6 +63,8 @@ VIAddVersionKey LegalCopyright "${COPYRIGHT}"
 !define MUI_UNICON "qeledit.ico"
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
+!define MUI_PAGE_HEADER_TEXT "Choose the Simulator Folder"
+!define MUI_PAGE_HEADER_SUBTEXT "QEL tools ${VERSION} goes into the folder of Flight Simulator 98."
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Choose the simulator's folder: the one that holds FLTSIM98.EXE and the $\"pilots$\" and $\"qel$\" folders. Both programs go there, and their shortcuts start them there, as they need."
 !define MUI_DIRECTORYPAGE_TEXT_DESTINATION "Simulator folder"
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckSimulatorFolder
