@@ -1,0 +1,59 @@
+#!/bin/bash
+# The setup program, silently under Wine: installs into a simulator folder that already holds
+# flights, scenarios, pictures, photos and a README.txt of its own, with shortcuts that start in
+# that folder and an uninstall entry; installs again over itself; and its uninstaller then leaves
+# the folder byte for byte as it was, including files written after setup.
+# $1: the inspector (setup_inspect.cpp), $2: the setup program (made by scripts/windows test),
+# $3: the version.
+set -u
+inspect="$(realpath "$1")"
+setup="$2"
+. "$(dirname "$0")/e2e_support.sh"
+[ -f "$setup" ] || fail "no $setup: scripts/windows test makes it"
+# Wine would turn the shortcuts into menu entries of this machine's desktop.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winemenubuilder.exe=d"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QEL tools'
+
+sim="$work/sim"
+mkdir -p "$sim/pilots" "$sim/qel"
+printf 'flight\r\n' >"$sim/pilots/Meigs Evening.stn"
+printf '@echo off\r\n' >"$sim/qel/demo.qel"
+printf 'BM picture' >"$sim/qel/demo.bmp"
+printf 'BM photo' >"$sim/1.bmp"
+printf 'The simulator\r\n' >"$sim/README.txt"
+cp -a "$sim" "$work/before"
+folder="$(winepath -w "$sim")"
+
+wine "$setup" /S /DESKTOP "/D=$folder" || fail "setup failed"
+for file in QELedit.exe qelphoto.exe "QEL tools LICENSE.txt" "QEL tools README.txt" \
+    "Uninstall QEL tools.exe"; do
+    [ -f "$sim/$file" ] || fail "setup did not install $file"
+done
+cmp -s "$sim/README.txt" "$work/before/README.txt" || fail "setup replaced the simulator's README.txt"
+shortcut() { wine "$inspect" shortcut "$@" | tr -d '\r'; }
+for place in programs desktop; do
+    # The shortcut's target, then its "Start in".
+    [ "$(shortcut $place QELedit)" = "$folder\QELedit.exe"$'\n'"$folder" ] &&
+        [ "$(shortcut $place "QEL Photo Lab")" = "$folder\qelphoto.exe"$'\n'"$folder" ] ||
+        fail "shortcuts in $place: $(shortcut $place QELedit) $(shortcut $place "QEL Photo Lab")"
+done
+entry="$(wine reg query "$key" | tr -d '\r')"
+for value in "DisplayName    REG_SZ    QEL tools" "Publisher    REG_SZ    The QEL tools developers" \
+    "DisplayVersion    REG_SZ    $3" "EstimatedSize    REG_DWORD    0x"; do
+    grep -qF "$value" <<<"$entry" || fail "uninstall entry without $value: $entry"
+done
+
+# Written after setup, by the tools or by hand; then setup again over the same version.
+printf 'new\r\n' | tee "$sim/qel/later.qel" "$work/before/qel/later.qel" >/dev/null
+printf 'BM 2' | tee "$sim/2.bmp" "$work/before/2.bmp" >/dev/null
+wine "$setup" /S "/D=$folder" || fail "setup over itself failed"
+wine "$sim/Uninstall QEL tools.exe" /S || fail "uninstall failed"
+# The uninstaller runs from a copy of itself and returns at once.
+uninstalled() { [ ! -e "$sim/Uninstall QEL tools.exe" ] && ! wine reg query "$key" >/dev/null 2>&1; }
+wait_for 120 "end of uninstalling" uninstalled
+diff -r "$work/before" "$sim" || fail "the simulator folder differs after uninstalling"
+for place in programs desktop; do
+    [ "$(shortcut $place QELedit)$(shortcut $place "QEL Photo Lab")" = missingmissing ] ||
+        fail "shortcuts left in $place"
+done
+echo "PASSED"
