@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace qel::editor;
@@ -277,7 +278,9 @@ void TestEditorWindow::missingPilotsFolderIsReported()
     env.insert(QStringLiteral("QEL_SCREENSHOT"), pictures.filePath(QStringLiteral("m.png")));
     env.insert(QStringLiteral("QEL_SCREENSHOT_WINDOW"), QStringLiteral("failureMessage"));
     editor.setProcessEnvironment(env);
-    editor.start(QStringLiteral(QEL_BIN_DIR "/QELedit"), {});
+    editor.start(QStandardPaths::findExecutable(QStringLiteral("QELedit"),
+                                                {QCoreApplication::applicationDirPath()}),
+                 {});
     QVERIFY(editor.waitForFinished(120000));
     QVERIFY2(editor.exitCode() == 0, editor.readAllStandardError().constData());
     QVERIFY(QFile::exists(pictures.filePath(QStringLiteral("m.png"))));
