@@ -21,16 +21,6 @@ QString captionOf(const QWidget* control)
     return QString();
 }
 
-// The inner parts of a composite control (a list's viewport, its scroll bars) speak for it.
-bool isToolkitPart(const QWidget* control, const QWidget& window)
-{
-    for (const QWidget* w = control; w && w != &window; w = w->parentWidget()) {
-        if (w->objectName().startsWith(QLatin1String("qt_")))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 QString nameFromCaption(const QString& caption)
@@ -73,17 +63,6 @@ void tabToSelectedOption(QWidget& frame)
         });
     }
     follow();
-}
-
-QWidget* firstUnnamed(QWidget& window)
-{
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window) || control->isWindow() || isToolkitPart(control, window))
-            continue;
-        if (control->accessibleName().trimmed().isEmpty())
-            return control;
-    }
-    return nullptr;
 }
 
 } // namespace qel::accessibility

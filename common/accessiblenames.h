@@ -12,7 +12,7 @@ namespace qel::accessibility {
 // Gives every control below `window` that has no accessible name yet a name: the one that
 // `names` holds for its objectName, else its caption with surrounding blanks and a trailing
 // "..." or "?" left out (buttons, check boxes, option buttons, frames, labels). Controls with
-// neither keep no name, which `firstUnnamed` reports.
+// neither keep no name.
 void nameControls(QWidget& window, const QHash<QString, QString>& names = {});
 
 // The name a caption gives a control: "      Add Picture?" reads "Add Picture".
@@ -22,9 +22,5 @@ QString nameFromCaption(const QString& caption);
 // `frame`, as long as the group lives, whichever option becomes selected. The arrow keys then
 // move through the group from there.
 void tabToSelectedOption(QWidget& frame);
-
-// The first control below `window` that a user can see (or reach with the keyboard) and that has
-// no accessible name, or nullptr. For the test suites.
-QWidget* firstUnnamed(QWidget& window);
 
 } // namespace qel::accessibility

@@ -221,6 +221,10 @@ void EditorWindow::applyColours()
 void EditorWindow::connectFieldReactions()
 {
     connect(m_flightList, &FileList::entryChosen, this, &EditorWindow::chooseFlight);
+    // A click on the entry already highlighted changes no selection; after opening a scenario
+    // whose flight differs from it in letter case only, it still takes the list's spelling.
+    connect(m_flightList, &FileList::clicked, this,
+            [this](const QModelIndex& entry) { chooseFlight(entry.data().toString()); });
     connect(m_flight, &QLineEdit::textChanged, this, &EditorWindow::enableSave);
     // The display boxes show the start of a long name, not its end.
     for (QLineEdit* display : {m_flight, m_pictureName})

@@ -88,6 +88,7 @@ private:
     void showNewStyleChoice(StyleDialog& dialog);
     void showStyleDialog(StyleDialog& dialog);
     void restoreCloudStyle(const QString& code);
+    void keepVariant(StyleDialogKind kind, const QString& code);
     void restoreCode(std::span<const CodeOption> table, const std::vector<QRadioButton*>& options,
                      const QString& code);
     void restoreApplet(const QString& flag);
@@ -138,6 +139,8 @@ private:
     std::array<std::unique_ptr<StyleDialog>, 3> m_styleDialogs; // by StyleDialogKind
     // While a scenario is being opened: the variant its style dialog is to show.
     std::optional<QString> m_storedVariant;
+    // When a style option with a dialog was last pressed, for the dialog that click shows.
+    std::optional<quint64> m_optionPress;
     bool m_pilotsMissing = false;
 };
 

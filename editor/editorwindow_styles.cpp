@@ -6,10 +6,12 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
 
 #include <functional>
+#include <utility>
 
 namespace qel::editor {
 
@@ -27,13 +29,16 @@ void onSelected(QRadioButton* option, QObject* context, std::function<void()> se
 }
 
 // Opens a style dialog again for an option that is already selected: by double-click, or by
-// Enter for those who use the keyboard.
+// Enter for those who use the keyboard. Notes when the option is pressed, for the dialog that the
+// click may show.
 class ReopenFilter : public QObject {
 public:
-    ReopenFilter(QRadioButton* option, std::function<void()> reopen)
+    ReopenFilter(QRadioButton* option, std::function<void()> reopen,
+                 std::optional<quint64>& pressedAt)
         : QObject(option)
         , m_option(option)
         , m_reopen(std::move(reopen))
+        , m_pressedAt(pressedAt)
     {
         option->installEventFilter(this);
     }
@@ -43,6 +48,8 @@ protected:
     {
         if (watched != m_option)
             return false;
+        if (event->type() == QEvent::MouseButtonPress)
+            m_pressedAt = static_cast<QMouseEvent*>(event)->timestamp();
         if (event->type() == QEvent::MouseButtonDblClick) {
             // Taken whole: handed on, it would count as a press whose release the modal dialog
             // swallows, leaving the option drawn pressed.
@@ -62,6 +69,7 @@ protected:
 private:
     QRadioButton* m_option;
     std::function<void()> m_reopen;
+    std::optional<quint64>& m_pressedAt;
 };
 
 } // namespace
@@ -74,7 +82,8 @@ void EditorWindow::connectStyleOptions()
         onSelected(m_cloudStyleOptions[i], this, [this, &style] { chooseCloudStyle(style); });
         if (style.dialog) {
             const StyleDialogKind kind = *style.dialog;
-            new ReopenFilter(m_cloudStyleOptions[i], [this, kind] { reopenStyleDialog(kind); });
+            new ReopenFilter(
+                m_cloudStyleOptions[i], [this, kind] { reopenStyleDialog(kind); }, m_optionPress);
         }
     }
     const auto writeCode = [this](QRadioButton* option, QLineEdit* field, const CodeOption& row) {
@@ -138,6 +147,8 @@ void EditorWindow::showStyleDialog(StyleDialog& dialog)
         return; // already on screen: shown again from inside its own showing
     const QPointer<StyleDialog> shown = &dialog;
     std::unique_ptr<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(dialog.kind())];
+    if (m_optionPress)
+        dialog.ignorePressCompleting(*std::exchange(m_optionPress, std::nullopt));
     dialog.exec();
     // However the showing ended, the dialog goes now rather than at the next turn of the event
     // loop, so that whoever goes on after it finds no trace of it. A showing can also end without
@@ -164,8 +175,7 @@ void EditorWindow::restoreCloudStyle(const QString& code)
         // preset, as a user's choice does), or the option was selected already and shows none.
         option->setChecked(true);
         if (stored->variant)
-            keepStyleDialog(*stored->style->dialog)
-                .selectVariant(QLatin1String(stored->variant->code));
+            keepVariant(*stored->style->dialog, QLatin1String(stored->variant->code));
         return;
     }
     // The style dialog shows the stored variant, and the user may pick another there: whatever
@@ -175,7 +185,15 @@ void EditorWindow::restoreCloudStyle(const QString& code)
     m_storedVariant.reset();
     const auto left = findStoredCloudStyle(m_cloudStyleCode->text());
     if (left && left->style == stored->style && left->variant)
-        keepStyleDialog(*left->style->dialog).selectVariant(QLatin1String(left->variant->code));
+        keepVariant(*left->style->dialog, QLatin1String(left->variant->code));
+}
+
+// A dialog made afresh sits at its preset, so selecting the preset there writes no code: the
+// field is set as well, or it would keep the variant it held before.
+void EditorWindow::keepVariant(StyleDialogKind kind, const QString& code)
+{
+    keepStyleDialog(kind).selectVariant(code);
+    m_cloudStyleCode->setText(code);
 }
 
 // Selecting the option that is already selected runs nothing, so its code stays as it is.

@@ -15,12 +15,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("qeledit"));
     qel::editor::EditorWindow window;
     window.show();
+    // Queued before any developer hook, so that a run for a screenshot reports it too.
+    QTimer::singleShot(0, &window, &qel::editor::EditorWindow::reportStartProblems);
 #ifdef QEL_DEVELOPER_HOOKS
     qel::quitWhenIdle(window);
     // QEL_SCREENSHOT=file.png: pictures for the README and for headless runs (scripts/run).
-    if (qel::screenshot::takeScreenshotIfAsked(window))
-        return app.exec();
+    qel::screenshot::takeScreenshotIfAsked(window);
 #endif
-    QTimer::singleShot(0, &window, &qel::editor::EditorWindow::reportStartProblems);
     return app.exec();
 }

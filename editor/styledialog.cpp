@@ -7,9 +7,15 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleHints>
+#include <QWindow>
+
+#include <utility>
 
 namespace qel::editor {
 
@@ -131,6 +137,10 @@ void StyleDialog::arrangeKeyboardAccess()
 void StyleDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Mouse events reach the window before any control of it, so a press let go here chooses
+    // nothing. Installing again only moves the filter to the front.
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
     accessibility::nameControls(*this);
     // The keyboard starts on the variant on show, so the arrow keys move on from there.
     if (QRadioButton* choice = selectedChoice())
@@ -169,6 +179,33 @@ QRadioButton* StyleDialog::selectedChoice() const
             return choice;
     }
     return nullptr;
+}
+
+void StyleDialog::ignorePressCompleting(quint64 pressedAt)
+{
+    m_openingPress = pressedAt;
+}
+
+bool StyleDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != windowHandle())
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const quint64 at = static_cast<QMouseEvent*>(event)->timestamp();
+        const auto interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        m_lettingClickGo =
+            m_openingPress && at >= *m_openingPress && at - *m_openingPress < interval;
+        m_openingPress.reset(); // only one press can complete the double-click
+        return m_lettingClickGo;
+    }
+    case QEvent::MouseButtonDblClick:
+        return m_lettingClickGo;
+    case QEvent::MouseButtonRelease:
+        return std::exchange(m_lettingClickGo, false);
+    default:
+        return false;
+    }
 }
 
 } // namespace qel::editor

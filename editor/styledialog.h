@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QList>
 
+#include <optional>
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -31,12 +33,18 @@ public:
     QRadioButton* presetChoice() const;
     // The selected variant, or nullptr.
     QRadioButton* selectedChoice() const;
+    // `pressedAt` is the time of the mouse press that shows this dialog. A press that comes soon
+    // enough after it to make a double-click with it finishes that click on the main window: it
+    // must not choose whatever of this dialog lies under the pointer, so it is let go, with the
+    // release and double-click that belong to it.
+    void ignorePressCompleting(quint64 pressedAt);
 
 signals:
     void variantChosen(const QString& code);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createFrame();
@@ -51,6 +59,8 @@ private:
     QPushButton* m_okButton = nullptr;
     QList<QRadioButton*> m_choices; // in the order of m_layout.variants
     QLabel* m_note = nullptr;
+    std::optional<quint64> m_openingPress;
+    bool m_lettingClickGo = false;
 };
 
 } // namespace qel::editor

@@ -110,6 +110,8 @@ void TestCommon::codePageCharacters_data()
     QTest::addColumn<int>("refusedAt");
     QTest::newRow("1252 euro, trade mark, y diaeresis")
         << 1252 << "a€™Ÿÿ" << QByteArray("a\x80\x99\x9f\xff") << -1;
+    QTest::newRow("1252 curly quotes")
+        << 1252 << "“x” ‘y’" << QByteArray("\x93x\x94 \x91y\x92") << -1;
     QTest::newRow("1252 refuses omega") << 1252 << "abc€Ω" << QByteArray() << 4;
     QTest::newRow("1252 refuses l with stroke") << 1252 << "Łódź" << QByteArray() << 0;
     QTest::newRow("1252 refuses u double acute, not u") << 1252 << "xű" << QByteArray() << 1;

@@ -15,8 +15,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QToolTip>
 #include <QtTest>
 
@@ -269,6 +271,20 @@ void TestEditorWindow::missingPilotsFolderIsReported()
     form.reportStartProblems();
     QVERIFY_ANSWERED(answers);
     QVERIFY(!sim.exists("pilots"));
+
+    // The program as built says so as it starts: its screenshot hook waits for the message.
+    QTemporaryDir pictures;
+    QProcess editor;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QEL_SCREENSHOT"), pictures.filePath(QStringLiteral("m.png")));
+    env.insert(QStringLiteral("QEL_SCREENSHOT_WINDOW"), QStringLiteral("failureMessage"));
+    editor.setProcessEnvironment(env);
+    editor.start(QStandardPaths::findExecutable(QStringLiteral("QELedit"),
+                                                {QCoreApplication::applicationDirPath()}),
+                 {});
+    QVERIFY(editor.waitForFinished(120000));
+    QVERIFY2(editor.exitCode() == 0, editor.readAllStandardError().constData());
+    QVERIFY(QFile::exists(pictures.filePath(QStringLiteral("m.png"))));
 }
 
 void TestEditorWindow::appletFlagFollowsCheckBox()

@@ -89,7 +89,7 @@ void tabTo(const char* name)
 
 QString unnamedIn(QWidget& window)
 {
-    QWidget* unnamed = qel::accessibility::firstUnnamed(window);
+    QWidget* unnamed = firstUnnamed(window);
     return unnamed ? QStringLiteral("%1 in %2 (%3) has no accessible name")
                          .arg(unnamed->objectName(), window.objectName(),
                               QString::fromLatin1(unnamed->metaObject()->className()))

@@ -1,13 +1,17 @@
 // The shared message boxes as the window system shows them: the title the platform window gets
 // and the size of a box holding a very long name. Run on a real X display (see messages.cmake).
+// Also how the answerer of modal windows, which every suite uses, deals with a failed handler.
 #include "messages.h"
 #include "modalanswerer.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -36,6 +40,7 @@ private slots:
     void savedTitleShowsEmpty();
     void longNameWrapsWithinTheScreen_data();
     void longNameWrapsWithinTheScreen();
+    void windowLeftOpenByItsHandlerGoesAtOnce();
 };
 
 void TestMessages::savedTitleShowsEmpty_data()
@@ -103,6 +108,24 @@ void TestMessages::longNameWrapsWithinTheScreen()
     answerer.expectFailure(name); // the whole name is there to read
     qel::messages::showFailure(nullptr, QStringLiteral("\"%1\" cannot be used.").arg(name));
     QVERIFY_ANSWERED(answerer);
+}
+
+// A handler that returns without closing its window, as one does whose check failed: the window
+// goes at once, the outer of two as well, however long the answerer would wait otherwise.
+void TestMessages::windowLeftOpenByItsHandlerGoesAtOnce()
+{
+    ModalAnswerer answerer(std::numeric_limits<int>::max());
+    answerer.expectWindow(QStringLiteral("outer"), [](QWidget* w) {
+        QDialog inner(w);
+        inner.setObjectName(QStringLiteral("inner"));
+        inner.exec();
+    });
+    answerer.expectWindow(QStringLiteral("inner"), [](QWidget*) {});
+    QDialog outer;
+    outer.setObjectName(QStringLiteral("outer"));
+    outer.exec();
+    QCOMPARE(answerer.problems(), (QStringList{"window inner \"\" was left open by its handler",
+                                               "window outer \"\" was left open by its handler"}));
 }
 
 QTEST_MAIN(TestMessages)

@@ -205,6 +205,8 @@ private slots:
     void overcastVariantWhileOvercastIsSelected();
     void brokenBandsShowsTheFrontDialogWithIt();
     void olderFrontCode();
+    void openedOverAnyHeldVariant_data();
+    void openedOverAnyHeldVariant();
     void userPickDuringTheRead_data();
     void userPickDuringTheRead();
     void codesNotInTheTablesSelectNothing_data();
@@ -450,6 +452,44 @@ void TestOpenDialog::olderFrontCode()
     QVERIFY(!form.styleDialog(StyleDialogKind::Front)); // no variant was set, so none lingers
 }
 
+void TestOpenDialog::openedOverAnyHeldVariant_data()
+{
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("stored");
+    for (const codetable::CloudStyle& held : codetable::cloudStyles) {
+        for (const codetable::CloudStyle& stored : codetable::cloudStyles) {
+            if (*held.dialog)
+                QTest::addRow("[%s] over [%s]", stored.code, held.code)
+                    << QString::fromLatin1(held.code) << QString::fromLatin1(stored.code);
+        }
+    }
+}
+
+// Whatever variant was held before, the opened file's code stands and saves back unchanged.
+void TestOpenDialog::openedOverAnyHeldVariant()
+{
+    QFETCH(QString, held);
+    QFETCH(QString, stored);
+    Lines lines;
+    lines.fileName = "held.qel";
+    lines.flight = "Meigs.stn";
+    lines.style = stored.toLatin1();
+    folder().write(QStringLiteral("qel/held.qel"), script(lines));
+    EditorWindow& form = window();
+    ModalAnswerer& a = answerer();
+    chooseStyle(form, a, held);
+    const codetable::CloudStyle& way = codetable::cloudStyle(stored);
+    expectOpen(a, QStringLiteral("held.qel"));
+    if (*way.dialog && qstrcmp(way.option, codetable::cloudStyle(held).option) != 0)
+        expectStyleDialog(a, QLatin1String(way.dialog));
+    ui(form).Command11->click();
+    a.expectOverwriteQuestion(QMessageBox::Yes);
+    a.expectSaved(true);
+    ui(form).Command1->click();
+    QVERIFY_ANSWERED(a);
+    QCOMPARE(folder().read(QStringLiteral("qel/held.qel")), script(lines));
+}
+
 void TestOpenDialog::userPickDuringTheRead_data()
 {
     QTest::addColumn<QByteArray>("stored");
@@ -517,14 +557,19 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing_data()
     QTest::addColumn<QByteArray>("ground");
     QTest::addColumn<QByteArray>("set");
     QTest::addColumn<QByteArray>("applet");
+    QTest::addColumn<bool>("appletBefore");
     QTest::newRow("lower case") << QByteArray("og") << QByteArray("fsum") << QByteArray("set1")
-                                << QByteArray("APP");
+                                << QByteArray("APP") << false;
     QTest::newRow("blanks around")
-        << QByteArray(" L") << QByteArray("FWIN ") << QByteArray(" ") << QByteArray("  ");
+        << QByteArray(" L") << QByteArray("FWIN ") << QByteArray(" ") << QByteArray("  ") << false;
     QTest::newRow("unknown") << QByteArray("X") << QByteArray("FSUMMER") << QByteArray("SET3")
-                             << QByteArray("on");
+                             << QByteArray("on") << false;
     QTest::newRow("empty applet line")
-        << QByteArray("f") << QByteArray("F") << QByteArray("S") << QByteArray("");
+        << QByteArray("f") << QByteArray("F") << QByteArray("S") << QByteArray("") << false;
+    QTest::newRow("empty applet line, box checked")
+        << QByteArray("f") << QByteArray("F") << QByteArray("S") << QByteArray("") << true;
+    QTest::newRow("blank applet line, box checked")
+        << QByteArray("f") << QByteArray("F") << QByteArray("S") << QByteArray("  ") << true;
 }
 
 void TestOpenDialog::codesNotInTheTablesSelectNothing()
@@ -533,6 +578,7 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     QFETCH(QByteArray, ground);
     QFETCH(QByteArray, set);
     QFETCH(QByteArray, applet);
+    QFETCH(bool, appletBefore);
     SimFolder& sim = folder();
     Lines lines;
     lines.fileName = "odd.qel";
@@ -547,7 +593,8 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     ui(form).Option5->click();
     ui(form).Option9->click();
     ui(form).Option24->click();
-    ui(form).Check1->click();
+    if (!appletBefore)
+        ui(form).Check1->click();
     expectOpen(a, QStringLiteral("odd.qel"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
@@ -557,8 +604,8 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     QCOMPARE(ui(form).Text5->text(), QStringLiteral("FSUMD"));
     QCOMPARE(checkedIn(ui(form).Frame6), QStringLiteral("Option24"));
     QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET1"));
-    QVERIFY(!ui(form).Check1->isChecked());
-    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
+    QCOMPARE(ui(form).Check1->isChecked(), appletBefore);
+    QCOMPARE(ui(form).Text25->text(), appletBefore ? QStringLiteral("app") : QStringLiteral(" "));
     // The text lines were still taken.
     QCOMPARE(ui(form).Text24->text(), QStringLiteral("odd.qel"));
 }
@@ -681,6 +728,14 @@ void TestOpenDialog::flightListShowsTheOpenedFlight()
     QVERIFY_ANSWERED(a);
     QCOMPARE(ui(form).File5->selectedName(), entry);
     QCOMPARE(ui(form).Text1->text(), QString::fromLatin1(flight)); // as the file spells it
+    if (entry.isEmpty())
+        return;
+    // A click on the highlighted entry takes the list's spelling.
+    QListView* list = ui(form).File5;
+    list->doItemsLayout();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->currentIndex()).center());
+    QCOMPARE(ui(form).Text1->text(), entry);
 }
 
 // A file written elsewhere may hold more than the boxes let the user type.

@@ -1,6 +1,5 @@
 // The photo tool's window as laid out: its client area, every control inside it, the Tab order
 // and a name for every control that a screen reader can announce.
-#include "accessiblenames.h"
 #include "photocontrols.h"
 #include "simfolder.h"
 
@@ -68,7 +67,7 @@ void TestPhotoWindowSize::everyControlHasAName()
     const PhotoControls ui(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* unnamed = qel::accessibility::firstUnnamed(window);
+    QWidget* unnamed = firstUnnamed(window);
     QVERIFY2(!unnamed, unnamed ? qPrintable(unnamed->objectName()) : "");
     QCOMPARE(ui.Command7->accessibleName(), QStringLiteral("AutoSave"));
     QCOMPARE(ui.Text3->accessibleName(), QStringLiteral("Name to save under"));

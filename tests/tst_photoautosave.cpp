@@ -67,6 +67,7 @@ class FailingMoves : public qel::photo::autosave::FileMoves {
 public:
     QString failRenameOf;
     bool failRemove = false;
+    bool keepRemoved = false; // says it removed the file, but leaves it
     QString rename(const QString& from, const QString& to) override
     {
         if (QFileInfo(from).fileName() == failRenameOf)
@@ -75,6 +76,8 @@ public:
     }
     QString remove(const QString& path) override
     {
+        if (keepRemoved)
+            return {};
         return failRemove ? QStringLiteral("refused for the test") : FileMoves::remove(path);
     }
 };
@@ -99,6 +102,7 @@ private slots:
     void caseVariantCountsAsPresent();
     void renameBlockedStopsBeforeAnyMove();
     void renameFailingMidwayLosesNothingAndNextPressCarriesOn();
+    void deleteFailingMovesNothing_data();
     void deleteFailingMovesNothing();
     void writeFailingAfterTheMovesLosesNothing_data();
     void writeFailingAfterTheMovesLosesNothing();
@@ -293,15 +297,24 @@ void TestPhotoAutoSave::renameFailingMidwayLosesNothingAndNextPressCarriesOn()
     QCOMPARE(snapshot(dir), done);
 }
 
+void TestPhotoAutoSave::deleteFailingMovesNothing_data()
+{
+    QTest::addColumn<bool>("saysRemoved");
+    QTest::newRow("refused") << false;
+    QTest::newRow("said done, still there") << true;
+}
+
 void TestPhotoAutoSave::deleteFailingMovesNothing()
 {
+    QFETCH(bool, saysRemoved);
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     for (int n = 1; n <= 10; ++n)
         put(dir, name(n), photoBytes(name(n)));
     const auto before = snapshot(dir);
     FailingMoves moves;
-    moves.failRemove = true;
+    moves.failRemove = !saysRemoved;
+    moves.keepRemoved = saysRemoved;
     FakeWriter writer;
     const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn(), moves);
     QVERIFY(!outcome.saved);

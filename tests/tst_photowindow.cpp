@@ -5,7 +5,6 @@
 #include "photocontrols.h"
 #include "preview.h"
 #include "simfolder.h"
-#include "twips.h"
 
 #include <QClipboard>
 #include <QtTest>
@@ -90,26 +89,26 @@ void TestPhotoWindow::initTestCase()
 void TestPhotoWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("pixels"); // the layout's twips, 15 to a pixel, rounded
     QTest::addColumn<bool>("shown");
-    QTest::newRow("Label1") << "Label1" << QRect(120, 120, 6735, 1095) << true;
-    QTest::newRow("Text3") << "Text3" << QRect(240, 1320, 1575, 360) << true;
-    QTest::newRow("Command1") << "Command1" << QRect(240, 1920, 1335, 495) << true;
-    QTest::newRow("Command8") << "Command8" << QRect(2520, 2040, 975, 495) << true;
-    QTest::newRow("Picture1") << "Picture1" << QRect(1800, 2640, 2415, 1815) << true;
-    QTest::newRow("Image1") << "Image1" << QRect(0, 0, 2415, 1815) << true;
-    QTest::newRow("Label2") << "Label2" << QRect(4440, 960, 2415, 1335) << true;
-    QTest::newRow("Command5") << "Command5" << QRect(4680, 2520, 1335, 495) << true;
-    QTest::newRow("Command7") << "Command7" << QRect(4680, 3240, 1335, 495) << true;
-    QTest::newRow("Command6") << "Command6" << QRect(4680, 3960, 1335, 495) << true;
-    QTest::newRow("Picture2") << "Picture2" << QRect(4080, 0, 2415, 1815) << false;
-    QTest::newRow("File2") << "File2" << QRect(6360, 2640, 375, 285) << false;
+    QTest::newRow("Label1") << "Label1" << QRect(8, 8, 449, 73) << true;
+    QTest::newRow("Text3") << "Text3" << QRect(16, 88, 105, 24) << true;
+    QTest::newRow("Command1") << "Command1" << QRect(16, 128, 89, 33) << true;
+    QTest::newRow("Command8") << "Command8" << QRect(168, 136, 65, 33) << true;
+    QTest::newRow("Picture1") << "Picture1" << QRect(120, 176, 161, 121) << true;
+    QTest::newRow("Image1") << "Image1" << QRect(0, 0, 161, 121) << true;
+    QTest::newRow("Label2") << "Label2" << QRect(296, 64, 161, 89) << true;
+    QTest::newRow("Command5") << "Command5" << QRect(312, 168, 89, 33) << true;
+    QTest::newRow("Command7") << "Command7" << QRect(312, 216, 89, 33) << true;
+    QTest::newRow("Command6") << "Command6" << QRect(312, 264, 89, 33) << true;
+    QTest::newRow("Picture2") << "Picture2" << QRect(272, 0, 161, 121) << false;
+    QTest::newRow("File2") << "File2" << QRect(424, 176, 25, 19) << false;
 }
 
 void TestPhotoWindow::layout()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
+    QFETCH(QRect, pixels);
     QFETCH(bool, shown);
     setClipboard({});
     PhotoWindow form;
@@ -119,8 +118,7 @@ void TestPhotoWindow::layout()
     QCOMPARE(form.size(), QSize(464, 316)); // 6960 × 4740 twips
     auto* control = form.findChild<QWidget*>(name);
     QVERIFY(control);
-    QCOMPARE(control->geometry(),
-             qel::twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->geometry(), pixels);
     QCOMPARE(control->isVisible(), shown);
 }
 

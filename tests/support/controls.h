@@ -13,3 +13,16 @@ template <typename Control = QWidget> Control* control(const QObject& window, co
         qFatal("%s has no control %s of the expected kind", qPrintable(window.objectName()), name);
     return found;
 }
+
+// The first control that the layout names (the toolkit's inner parts are named qt_...) that a
+// user can see, but a screen reader finds no name for; nullptr when there is none.
+inline QWidget* firstUnnamed(QWidget& window)
+{
+    for (QWidget* c : window.findChildren<QWidget*>()) {
+        const QString name = c->objectName();
+        if (c->isVisibleTo(&window) && !c->isWindow() && !name.isEmpty() &&
+            !name.startsWith(QLatin1String("qt_")) && c->accessibleName().trimmed().isEmpty())
+            return c;
+    }
+    return nullptr;
+}

@@ -159,7 +159,12 @@ void ModalAnswerer::handle(QWidget* window)
         closeStray(window, QString());
         return;
     }
+    const QPointer<QWidget> answered = window;
     next.act(window);
+    // A handler whose check failed has returned early: the window goes now, so that the test
+    // ends with that failure instead of waiting (or, with a window in between, hanging) for it.
+    if (answered && answered->isVisible())
+        closeStray(answered, QStringLiteral("was left open by its handler"));
 }
 
 void ModalAnswerer::closeStray(QWidget* window, const QString& why)

@@ -14,8 +14,9 @@
 
 // Answers the modal windows (message boxes, dialogs) that the code under test opens, in order.
 // Each expectation is checked against the next modal window that appears; a window nobody
-// expected, or one left open by its handler, is closed after a timeout and reported, so a test
-// fails instead of hanging. Nested modal windows work: a handler may open the next one.
+// expected, or one its handler left open, is closed at once and reported (one whose handler never
+// returns, after a timeout), so a test fails instead of hanging. Nested modal windows work: a
+// handler may open the next one.
 class ModalAnswerer : public QObject {
     Q_OBJECT
 public:
