@@ -7,7 +7,11 @@
 
 class FullDevice : public QIODevice {
 public:
-    explicit FullDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+    explicit FullDevice(qint64 room)
+        : m_room(room)
+    {
+        open(QIODevice::WriteOnly);
+    }
     qint64 taken() const { return m_taken; }
 
 protected:
