@@ -2,6 +2,8 @@
 // in the same run, alternately with it (A B A B …), and printed as a ratio against its budget.
 //
 //   qel-bench [FIGURE...]     FIGURE: startup flights clipboard saves scenario (default: all)
+//                                     windows (only when asked: QEL_BENCH_WINDOWS names the folder
+//                                     of the programs built for Windows; run under Wine)
 //
 // QEL_BENCH_RUNS sets the runs per figure (default 11), QEL_BENCH_DIR the folder the files are
 // written in (default: the temporary folder). Figure "clipboard" needs an X display
@@ -19,7 +21,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -29,6 +33,10 @@ namespace {
 
 using bench::Figure;
 using bench::Program;
+
+// Start-up against the minimal window with the same widgets, on Linux and under Wine alike.
+constexpr double editorStartupBudget = 1.15;
+constexpr double photoStartupBudget = 1.3;
 
 struct Setup {
     QString bin;    // where the programs are
@@ -72,7 +80,8 @@ void startup(const Setup& s, const char* name, const QStringList& census, QList<
     time.name = QStringLiteral("start-up %1").arg(QLatin1String(name));
     time.floorWhat =
         QStringLiteral("minimal Qt Widgets window, %1 widgets").arg(bench::widgetCount(census));
-    time.budget = 1.3;
+    time.budget =
+        QLatin1String(name) == QLatin1String("QELedit") ? editorStartupBudget : photoStartupBudget;
     time.unit = QStringLiteral("ms");
     Figure memory = time;
     memory.name = QStringLiteral("peak memory %1").arg(QLatin1String(name));
@@ -177,6 +186,77 @@ void clipboardMemory(const Setup& s, const QString& work, QList<Figure>& out)
     out << f;
 }
 
+// The Windows section: the programs cross-built for Windows (in `folder`, QEL_BENCH_WINDOWS), each
+// started under Wine against the minimal window cross-built with the same Qt, and their sizes
+// against its size. For information, the minimal window against a plain Win32 window: what Qt
+// itself costs under Wine. Runs inside a Wine session on an X display (scripts/bench sets it up).
+void windowsPrograms(const Setup& s, const QString& folder, QList<Figure>& out)
+{
+    const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QEL_QUIT_WHEN_IDLE"), QStringLiteral("1"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM")); // Windows' own platform plugin
+    const auto exe = [&](const char* name, const QStringList& args) {
+        const QString path =
+            folder + QLatin1Char('/') + QLatin1String(name) + QLatin1String(".exe");
+        return Program{wine, QStringList{path} + args, s.small, env};
+    };
+    const auto size = [&](const char* name) {
+        return QFileInfo(folder + QLatin1Char('/') + QLatin1String(name) + QLatin1String(".exe"))
+                   .size() /
+               1e6;
+    };
+    struct Measured {
+        const char* name;
+        QStringList census;
+        double budget;
+    };
+    for (const Measured& m : {Measured{"QELedit", s.editorCensus, editorStartupBudget},
+                              Measured{"qelphoto", s.photoCensus, photoStartupBudget}}) {
+        Figure time;
+        time.name = QStringLiteral("Windows: start-up %1.exe").arg(QLatin1String(m.name));
+        time.floorWhat = QStringLiteral("minimal Qt Widgets window .exe, same Qt, under Wine");
+        time.budget = m.budget;
+        time.unit = QStringLiteral("ms");
+        const bench::Paired p = bench::interleave(s.runner, exe(m.name, {}),
+                                                  exe("qel-bench-minimal", m.census), s.runs);
+        time.error = wine.isEmpty() ? QStringLiteral("no wine") : p.error;
+        time.value = p.medianMs(p.a);
+        time.floor = p.medianMs(p.b);
+        Figure bytes;
+        bytes.name = QStringLiteral("Windows: size of %1.exe").arg(QLatin1String(m.name));
+        bytes.floorWhat = QStringLiteral("the minimal window .exe");
+        bytes.budget = 1.1;
+        bytes.unit = QStringLiteral("MB");
+        bytes.value = size(m.name);
+        bytes.floor = size("qel-bench-minimal");
+        out << time << bytes;
+        bench::print(time);
+        bench::print(bytes);
+    }
+    Figure qt;
+    qt.name = QStringLiteral("  minimal Qt window against Win32");
+    qt.floorWhat = QStringLiteral("a plain Win32 window without Qt, under Wine");
+    qt.informational = true;
+    qt.unit = QStringLiteral("ms");
+    const QStringList windowSize = s.editorCensus.mid(0, 1).value(0).split(QLatin1Char('x'));
+    const bench::Paired p = bench::interleave(s.runner, exe("qel-bench-minimal", s.editorCensus),
+                                              exe("qel-bench-win32", windowSize), s.runs);
+    qt.error = p.error;
+    qt.value = p.medianMs(p.a);
+    qt.floor = p.medianMs(p.b);
+    Figure qtSize = qt;
+    qtSize.name = QStringLiteral("  minimal Qt window .exe size");
+    qtSize.unit = QStringLiteral("MB");
+    qtSize.error.clear();
+    qtSize.value = size("qel-bench-minimal");
+    qtSize.floor = size("qel-bench-win32");
+    qtSize.floorWhat = QStringLiteral("the plain Win32 window .exe");
+    out << qt << qtSize;
+    bench::print(qt);
+    bench::print(qtSize);
+}
+
 void saves(const QString& work, int runs, QList<Figure>& out)
 {
     const QImage capture = bench::screenCapture();
@@ -258,6 +338,8 @@ int main(int argc, char* argv[])
         clipboardMemory(s, work, figures);
     if (wanted.contains(QLatin1String("saves")))
         saves(work, s.runs, figures);
+    if (wanted.contains(QLatin1String("windows")))
+        windowsPrograms(s, qEnvironmentVariable("QEL_BENCH_WINDOWS"), figures);
     if (wanted.contains(QLatin1String("scenario"))) {
         for (const Figure& f : bench::scenarioRoundTrip(QDir(work), qMax(s.runs, 101))) {
             bench::print(f);

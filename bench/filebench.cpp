@@ -72,7 +72,6 @@ QList<Figure> fullSizeSave(const QDir& work, const QImage& capture, int runs)
     Figure f;
     f.name =
         QStringLiteral("full-size photo save %1x%2").arg(capture.width()).arg(capture.height());
-    f.budget = 1.3;
     f.unit = QStringLiteral("ms");
     const QByteArray bytes = qel::photo::bmp::encode(capture);
     f.floorWhat = QStringLiteral("one write of %1 bytes to a temporary file + flush to disk + "
@@ -99,6 +98,12 @@ QList<Figure> fullSizeSave(const QDir& work, const QImage& capture, int runs)
     f.value = unflushed.value = m[0];
     f.floor = m[1];
     unflushed.floor = m[2];
+    // On a disk whose flush costs less than the write itself (a local disk, a folder in memory)
+    // nothing hides the save's own work; a slow flush hides some of it and gets more room.
+    const bool fastFlush = f.floor < 2 * unflushed.floor;
+    f.budget = fastFlush ? 1.1 : 1.3;
+    f.floorWhat += fastFlush ? QStringLiteral("; the flush is fast here")
+                             : QStringLiteral("; the flush is slow here");
     QFile::remove(target);
     QFile::remove(floorTarget);
     return {f, unflushed};

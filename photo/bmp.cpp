@@ -9,15 +9,18 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <atomic>
 #include <limits>
+#include <thread>
+#include <vector>
 
 namespace qel::photo::bmp {
 
 namespace {
 
-// Rows converted at a time: enough to keep the writes large, small enough that a 4K capture in
-// an unusual format never needs a full converted copy.
-constexpr int chunkRows = 64;
+// Bytes converted and written at a time: large writes, yet small enough to stay in the processor's
+// cache between their conversion and their write.
+constexpr qint64 bandBytes = qint64(512) << 10;
 
 void putLe16(char* at, quint16 value)
 {
@@ -107,6 +110,137 @@ inline void putOpaqueRow(char* out, const QRgb* pixels, int width)
     }
 }
 
+// The file's rows in bands, bottom band first: the file stores the bottom row first.
+struct Bands {
+    explicit Bands(const QImage& picture)
+        : image(picture)
+        , stride(rowStride(picture.width()))
+        , rows(int(qBound(qint64(1), bandBytes / stride, qint64(picture.height()))))
+        , count((picture.height() + rows - 1) / rows)
+    {
+    }
+
+    int rowsIn(int band) const { return qMin(rows, image.height() - band * rows); }
+
+    // Fills `out` with band `band` as the file stores it. Safe to run beside the writing: it
+    // only reads the picture.
+    bool convert(int band, char* out) const
+    {
+        const int bottom = image.height() - 1 - band * rows; // its first row in the file
+        const int top = bottom - rowsIn(band) + 1;
+        const QImage::Format format = image.format();
+        const bool opaque = format == QImage::Format_RGB32;
+        // Opaque true colour, the usual capture, and premultiplied pictures are read in place;
+        // others are converted a band at a time.
+        QImage converted;
+        if (!opaque && format != QImage::Format_ARGB32_Premultiplied) {
+            converted = image.copy(0, top, image.width(), bottom - top + 1)
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            if (converted.isNull())
+                return false;
+        }
+        const QImage& source = converted.isNull() ? image : converted;
+        const int offset = converted.isNull() ? 0 : top;
+        const Ground ground;
+        for (int y = bottom; y >= top; --y, out += stride) {
+            const auto* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y - offset));
+            if (opaque) {
+                putOpaqueRow(out, pixels, image.width());
+            } else {
+                char* at = out;
+                for (int x = 0; x < image.width(); ++x, at += 3)
+                    putPixel(at, pixels[x], ground);
+            }
+        }
+        return true;
+    }
+
+    const QImage& image;
+    const qint64 stride;
+    const int rows;
+    const int count;
+};
+
+// The bands are converted by the writing thread and by one helper at the same time: while a band
+// goes to the disk, the helper converts the ones after it, and whichever comes to a band first
+// converts it. Where no processor is free for the helper, the writer converts every band itself,
+// as it would alone; it never waits for a band nobody has started. A few band buffers in turn,
+// never a full second copy of the picture.
+class SharedConversion {
+public:
+    explicit SharedConversion(const QImage& image)
+        : m_bands(image)
+        , m_states(size_t(m_bands.count))
+    {
+        for (QByteArray& buffer : m_buffers)
+            buffer = QByteArray(m_bands.stride * m_bands.rows, '\0'); // padding bytes stay zero
+    }
+
+    bool writeBands(QIODevice& device)
+    {
+        std::thread helper;
+        if (m_bands.count > 1)
+            helper = std::thread([this] { convertAhead(); });
+        bool ok = true;
+        for (int band = 0; ok && band < m_bands.count; ++band) {
+            if (take(band))
+                convert(band);
+            int state;
+            while ((state = m_states[band].load()) == converting)
+                m_states[band].wait(converting);
+            const qint64 bytes = m_bands.stride * m_bands.rowsIn(band);
+            ok = state == converted && device.write(slot(band), bytes) == bytes;
+            // The file is flushed to the disk when complete; let the disk start on it now.
+            if (ok)
+                files::startWriteback(device);
+            m_written.store(band + 1);
+            m_written.notify_all();
+        }
+        m_stopped.store(true);
+        m_written.store(m_bands.count + slotCount); // wakes the helper wherever it waits
+        m_written.notify_all();
+        if (helper.joinable())
+            helper.join();
+        return ok;
+    }
+
+private:
+    static constexpr int slotCount = 4;
+    enum State { waiting, converting, converted, failed };
+
+    char* slot(int band) { return m_buffers[size_t(band % slotCount)].data(); }
+
+    bool take(int band)
+    {
+        int expected = waiting;
+        return m_states[band].compare_exchange_strong(expected, converting);
+    }
+
+    void convert(int band)
+    {
+        m_states[band].store(m_bands.convert(band, slot(band)) ? converted : failed);
+        m_states[band].notify_all();
+    }
+
+    void convertAhead()
+    {
+        for (int band = 1; band < m_bands.count && !m_stopped.load(); ++band) {
+            // The band's buffer is free once the band before it in that buffer is written.
+            for (int written = m_written.load(); written <= band - slotCount;
+                 written = m_written.load())
+                m_written.wait(written);
+            if (!m_stopped.load() && take(band))
+                convert(band);
+        }
+    }
+
+    const Bands m_bands;
+    std::array<QByteArray, slotCount> m_buffers;
+    std::vector<std::atomic<int>> m_states;
+    std::atomic<int> m_written{0};
+    std::atomic<bool> m_stopped{false};
+};
+
 } // namespace
 
 qint64 rowStride(int width)
@@ -123,55 +257,10 @@ bool write(QIODevice& device, const QImage& image)
 {
     if (!fitsTheFormat(image))
         return false;
-    const int width = image.width();
-    const int height = image.height();
-    const auto h = headers(width, height);
+    const auto h = headers(image.width(), image.height());
     if (device.write(h.data(), qint64(h.size())) != qint64(h.size()))
         return false;
-
-    const qint64 stride = rowStride(width);
-    // Rows go out a batch at a time: a few large writes instead of one per row.
-    const int batchRows = int(qBound(qint64(1), (qint64(1) << 20) / stride, qint64(chunkRows)));
-    QByteArray batch(stride * batchRows, '\0'); // the padding bytes stay zero
-    int batched = 0;
-    const Ground ground;
-    // Opaque true colour, the usual capture, and premultiplied pictures are read in place; others
-    // are converted a few rows at a time. Never a full second copy of the picture.
-    const bool opaque = image.format() == QImage::Format_RGB32;
-    const bool direct = opaque || image.format() == QImage::Format_ARGB32_Premultiplied;
-    QImage chunk;
-    int chunkTop = -1;
-    for (int y = height - 1; y >= 0; --y) {
-        char* out = batch.data() + stride * batched;
-        const QRgb* pixels;
-        if (direct) {
-            pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        } else {
-            if (chunkTop < 0 || y < chunkTop) {
-                chunkTop = qMax(0, y - chunkRows + 1);
-                chunk = image.copy(0, chunkTop, width, y - chunkTop + 1)
-                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-                if (chunk.isNull())
-                    return false;
-            }
-            pixels = reinterpret_cast<const QRgb*>(chunk.constScanLine(y - chunkTop));
-        }
-        if (opaque) {
-            putOpaqueRow(out, pixels, width);
-        } else {
-            for (int x = 0; x < width; ++x, out += 3)
-                putPixel(out, pixels[x], ground);
-        }
-        if (++batched == batchRows || y == 0) {
-            const qint64 bytes = stride * batched;
-            if (device.write(batch.constData(), bytes) != bytes)
-                return false;
-            // The file is flushed to the disk when complete; let the disk start on it now.
-            files::startWriteback(device);
-            batched = 0;
-        }
-    }
-    return true;
+    return SharedConversion(image).writeBands(device);
 }
 
 QByteArray encode(const QImage& image)

@@ -1,5 +1,6 @@
 // The photo tool's bitmap writer. Expected bytes are written out by hand from the file layout.
 #include "bmp.h"
+#include "fulldevice.h"
 #include "photo_bmpcheck.h"
 
 #include <QBuffer>
@@ -176,6 +177,9 @@ void TestPhotoBmp::fullScreenCapture()
     for (const QPoint p : {QPoint(0, 0), QPoint(1919, 0), QPoint(0, 1079), QPoint(1919, 1079),
                            QPoint(777, 555), QPoint(1000, 300)})
         QCOMPARE(file.pixel(p.x(), p.y()), QColor(capture.pixel(p)));
+    // Each row in its place, across the bands the picture is written in.
+    for (int y = 0; y < 1080; ++y)
+        QCOMPARE(file.pixel(1919, y), QColor(capture.pixel(1919, y)));
 }
 
 void TestPhotoBmp::nothingToWrite()
@@ -196,6 +200,12 @@ void TestPhotoBmp::refusingDeviceIsReported()
     readOnly.open(QIODevice::ReadOnly);
     QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
     QVERIFY(!qel::photo::bmp::write(readOnly, picture));
+    // A device that fills up part-way through a full-screen picture.
+    QImage capture(1920, 1080, QImage::Format_RGB32);
+    capture.fill(Qt::blue);
+    FullDevice full(3 << 20);
+    QVERIFY(!qel::photo::bmp::write(full, capture));
+    QVERIFY(full.taken() < 3 << 20);
 }
 
 void TestPhotoBmp::saveReplacesAndReportsFailures()
