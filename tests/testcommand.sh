@@ -4,8 +4,9 @@
 set -u
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
-mkdir -p "$tmp/clone/scripts"
+mkdir -p "$tmp/clone/scripts/lib"
 cp "$1" "$tmp/clone/scripts/test"
+cp "$(dirname "$1")/lib/windows.sh" "$tmp/clone/scripts/lib/"
 printf '#!/bin/sh\n' >"$tmp/clone/scripts/deps"
 printf '#!/bin/sh\necho "Windows stage with $QEL_WINDOWS_QT"\n' >"$tmp/clone/scripts/windows"
 chmod +x "$tmp/clone/scripts/"*
