@@ -2,6 +2,7 @@
 #include "autosave.h"
 #include "photo_bmpcheck.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -103,6 +104,7 @@ private slots:
     void renameBlockedStopsBeforeAnyMove();
     void failureAtEachStepPutsEveryPhotoBack_data();
     void failureAtEachStepPutsEveryPhotoBack();
+    void photoHeldOpenByAnotherProgram();
 };
 
 void TestPhotoAutoSave::movesByFirstFreeNumber_data()
@@ -347,6 +349,34 @@ void TestPhotoAutoSave::failureAtEachStepPutsEveryPhotoBack()
     QCOMPARE(outcome.saved, saved);
     QVERIFY2(outcome.error.contains(told, Qt::CaseInsensitive), qPrintable(outcome.error));
     QCOMPARE(snapshot(dir), expected);
+}
+
+// Windows refuses to rename a file another program holds open (as an image viewer may).
+void TestPhotoAutoSave::photoHeldOpenByAnotherProgram()
+{
+#ifndef QEL_HOLDFILE_EXE
+    QSKIP("a file held open blocks renames on Windows only");
+#else
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    for (int n = 1; n <= 10; ++n)
+        put(dir, name(n), photoBytes(name(n)));
+    const auto before = snapshot(dir);
+    QProcess holder;
+    holder.start(QFileInfo(QStringLiteral(QEL_HOLDFILE_EXE)).absoluteFilePath(),
+                 {QDir::toNativeSeparators(dir.absoluteFilePath(name(5)))});
+    QVERIFY(holder.waitForReadyRead(60000));
+    FakeWriter writer;
+    const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
+    holder.closeWriteChannel();
+    QVERIFY(holder.waitForFinished(60000));
+    QVERIFY(!outcome.saved);
+    QVERIFY2(outcome.error.contains("5.bmp could not be renamed to 6.bmp"),
+             qPrintable(outcome.error));
+    QVERIFY2(!outcome.error.contains(".)."), qPrintable(outcome.error));
+    QVERIFY2(outcome.error.contains("every photo is where it was"), qPrintable(outcome.error));
+    QCOMPARE(snapshot(dir), before);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestPhotoAutoSave)
