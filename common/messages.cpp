@@ -45,24 +45,22 @@ QString currentFolder()
     return QDir::toNativeSeparators(QDir::currentPath());
 }
 
-QString whereToStart(Program program)
+} // namespace
+
+QString reasonInline(const QString& reason)
 {
-    if (program == Program::PhotoTool)
-        return QCoreApplication::translate(
-            "qel::messages",
-            "The photo tool works in your Flight Simulator folder, the one that holds the "
-            "\"qel\" and \"pilots\" folders. If it was started elsewhere, close it and "
-            "start it there: from a terminal in that folder, from QELedit's picture picker "
-            "(\"Edit\"), or from a menu entry whose working folder (Path=) is that folder.");
-    return QCoreApplication::translate(
-        "qel::messages",
-        "QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and "
-        "\"pilots\" folders. If it was started elsewhere, close it and start it there: "
-        "from a terminal in that folder, or from a menu entry whose working folder (Path=) "
-        "is that folder.");
+    QString text = reason.trimmed();
+    while (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
 }
 
-} // namespace
+QString reasonSentence(const QString& reason)
+{
+    const QString text = reason.trimmed();
+    const bool ended = text.endsWith(u'.') || text.endsWith(u'!') || text.endsWith(u'?');
+    return ended || text.isEmpty() ? text : text + u'.';
+}
 
 QString missingQelFolderText(Program program, const QString& consequence, bool saving)
 {
@@ -88,7 +86,7 @@ QString missingPilotsFolderText()
            whereToStart(Program::Editor);
 }
 
-bool askOverwrite(QWidget* parent)
+bool askOverwrite(QWidget* parent, const QString& shownPath)
 {
     QMessageBox box(QMessageBox::NoIcon,
                     QCoreApplication::translate("qel::messages", "QEL alert!!!"),
@@ -96,6 +94,8 @@ bool askOverwrite(QWidget* parent)
                                                 "File already exists. Do you want to overwrite?"),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("overwriteQuestion"));
+    // A short 8.3 name or another letter case opens the same file: the user sees which one.
+    box.setInformativeText(wrappable(shownPath));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

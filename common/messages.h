@@ -7,8 +7,9 @@ class QWidget;
 // The message boxes both programs share. Every box is modal and waits for its answer.
 namespace qel::messages {
 
-// "File already exists..." with Yes and No, No preselected, no icon. True only for Yes.
-bool askOverwrite(QWidget* parent);
+// "File already exists..." with Yes and No, No preselected, no icon, naming the file below as
+// `shownPath` (as it is spelled on disk). True only for Yes.
+bool askOverwrite(QWidget* parent, const QString& shownPath);
 
 // "File Saved!" with OK and the information icon. Its title is a single blank when the overwrite
 // question came first, empty otherwise.
@@ -16,6 +17,13 @@ void showSaved(QWidget* parent, bool afterOverwriteQuestion);
 
 // A failure: the program's own name as title, a warning icon and one OK button.
 void showFailure(QWidget* parent, const QString& text);
+
+// A reason from the system ("Permission denied", "Sharing violation.\r\n") set inside a sentence
+// of ours, as "(...)." or ": ...": trimmed and without a full stop of its own.
+QString reasonInline(const QString& reason);
+// The same reason as a sentence of its own: trimmed, ending with exactly one full stop (or its
+// own "!" or "?").
+QString reasonSentence(const QString& reason);
 
 // Which program tells the user where it belongs.
 enum class Program { Editor, PhotoTool };
@@ -27,5 +35,10 @@ enum class Program { Editor, PhotoTool };
 QString missingQelFolderText(Program program, const QString& consequence, bool saving = false);
 // The same for the "pilots" folder, whose saved flights the editor lists.
 QString missingPilotsFolderText();
+
+// --- Per platform (messages_unix.cpp, messages_win.cpp) ---
+
+// How to start `program` in the simulator's folder, in the words of the system's own desktop.
+QString whereToStart(Program program);
 
 } // namespace qel::messages

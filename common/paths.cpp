@@ -9,7 +9,9 @@ QString existingEntry(const QDir& dir, const QString& name)
 {
     if (name.isEmpty())
         return {};
-    if (!fileSystemIgnoresCase() && QFileInfo::exists(dir.filePath(name)))
+    if (const std::optional<QString> opened = entryOpenedBy(dir, name))
+        return *opened;
+    if (QFileInfo::exists(dir.filePath(name)))
         return name;
     QDirIterator it(dir.path(),
                     QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -44,7 +46,7 @@ QString filePath(const QDir& dir, const QString& name)
 
 QString shownPath(const QDir& dir, const QString& name)
 {
-    return QDir::current().relativeFilePath(dir.filePath(name));
+    return QDir::toNativeSeparators(QDir::current().relativeFilePath(dir.filePath(name)));
 }
 
 } // namespace qel::paths

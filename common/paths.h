@@ -26,13 +26,16 @@ bool fileExists(const QDir& dir, const QString& name);
 // Path of `name` in `dir`, spelled as an existing entry that differs only in case, if any.
 QString filePath(const QDir& dir, const QString& name);
 
-// "qel/demo.qel" relative to the current folder, for messages.
+// "qel/demo.qel" relative to the current folder, with the system's separators ("qel\demo.qel" on
+// Windows), for messages.
 QString shownPath(const QDir& dir, const QString& name);
 
 // --- Per platform (paths_unix.cpp, paths_win.cpp) ---
 
-// True where the file system itself opens a name in any letter case (Windows): that a name
-// exists then says nothing about its spelling on disk.
-bool fileSystemIgnoresCase();
+// Where the file system itself opens a name in more than one spelling (Windows: any letter case,
+// and a short 8.3 alias such as "VERY~GNM.QEL" for a long name), asks it which entry `name` in
+// `dir` opens and gives that entry's own name, or an empty one when it opens none. Nothing
+// where a name opens only the entry spelled exactly so.
+std::optional<QString> entryOpenedBy(const QDir& dir, const QString& name);
 
 } // namespace qel::paths

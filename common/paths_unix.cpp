@@ -2,9 +2,9 @@
 
 namespace qel::paths {
 
-bool fileSystemIgnoresCase()
+std::optional<QString> entryOpenedBy(const QDir&, const QString&)
 {
-    return false;
+    return std::nullopt;
 }
 
 } // namespace qel::paths

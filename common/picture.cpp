@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "messages.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -45,7 +47,7 @@ Decoded decodeOnto(const QString& path, uint fill)
         return {{},
                 QCoreApplication::translate("qel::pictures",
                                             "It is not a picture that can be shown (%1).")
-                    .arg(reader.errorString())};
+                    .arg(messages::reasonInline(reader.errorString()))};
     return {image, {}};
 }
 

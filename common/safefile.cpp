@@ -1,5 +1,7 @@
 #include "safefile.h"
 
+#include "shortsave.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -46,10 +48,20 @@ QString targetProblem(const QString& path)
 
 } // namespace
 
+QString replaceProblem(const QString& path)
+{
+    return targetProblem(path);
+}
+
 QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     if (QString problem = targetProblem(path); !problem.isEmpty())
         return problem;
+    // QSaveFile names its temporary file after the target where it needs a named one (always on
+    // Windows, and here to replace an existing file); a name near the longest allowed leaves no
+    // room for its suffix.
+    if (savesUnderShortName() || leavesNoRoomForSuffix(path))
+        return replaceUnderShortName(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (QString disk = readOnlyDisk(QFileInfo(path).absolutePath()); !disk.isEmpty())

@@ -12,6 +12,11 @@ class QIODevice;
 // On any failure the previous file stays byte-identical and no temporary file is left behind.
 namespace qel::files {
 
+// Why `path` cannot be replaced, found without touching the disk (a read-only file, a folder in
+// the way, no such folder); empty when nothing is known to stand in the way. Asked before the user
+// is asked to confirm replacing a file, so a refusal never follows a "Yes".
+QString replaceProblem(const QString& path);
+
 // The reason the write failed, in words; empty on success.
 QString replaceFile(const QString& path, const QByteArray& bytes);
 

@@ -1,5 +1,6 @@
 #include "openscenario.h"
 
+#include "messages.h"
 #include "names.h"
 #include "paths.h"
 
@@ -27,13 +28,13 @@ Decoded readFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {{},
                 QCoreApplication::translate("openScenario", "It cannot be read: %1.")
-                    .arg(file.errorString())};
+                    .arg(messages::reasonInline(file.errorString()))};
     // One byte more than allowed tells a file that grew since it was measured.
     const QByteArray bytes = file.read(maxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return {{},
                 QCoreApplication::translate("openScenario", "It cannot be read: %1.")
-                    .arg(file.errorString())};
+                    .arg(messages::reasonInline(file.errorString()))};
     if (bytes.size() > maxFileSize)
         return {{}, tooLarge};
     return decode(bytes);

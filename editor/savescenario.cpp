@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace qel::editor {
 
@@ -39,17 +40,21 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
         return false;
     }
 
-    const bool exists = paths::fileExists(*qelDir, name);
-    if (exists && !messages::askOverwrite(parent))
-        return false;
-
-    // An existing file whose name differs only in case is replaced under its own spelling.
+    // An existing file whose name differs only in case, or that a short 8.3 name opens, is
+    // replaced under its own name, which the question and the messages show.
     const QString path = paths::filePath(*qelDir, name);
-    if (const QString error = files::replaceFile(path, encoded.bytes); !error.isEmpty()) {
+    const QString shown = paths::shownPath(*qelDir, QFileInfo(path).fileName());
+    const bool exists = paths::fileExists(*qelDir, name);
+    QString error = files::replaceProblem(path);
+    if (error.isEmpty() && exists && !messages::askOverwrite(parent, shown))
+        return false;
+    if (error.isEmpty())
+        error = files::replaceFile(path, encoded.bytes);
+    if (!error.isEmpty()) {
         messages::showFailure(
             parent, QCoreApplication::translate("saveScenario",
                                                 "The scenario could not be saved as %1.\n%2")
-                        .arg(QDir::toNativeSeparators(paths::shownPath(*qelDir, name)), error));
+                        .arg(shown, error));
         return false;
     }
     messages::showSaved(parent, exists);

@@ -1,6 +1,7 @@
 #include "autosave.h"
 
 #include "bmp.h"
+#include "messages.h"
 #include "paths.h"
 
 #include <QCoreApplication>
@@ -11,52 +12,96 @@ namespace qel::photo::autosave {
 
 namespace {
 
-QString noLoss()
+QString tr(const char* text)
 {
-    return QCoreApplication::translate(
-        "qel::photo::autosave",
-        "No photo was lost: the photos moved so far keep their new numbers, and "
-        "the next AutoSave carries on from the first free number.");
+    return QCoreApplication::translate("qel::photo::autosave", text);
 }
 
-// The system's reasons ("Permission denied") come without a full stop; ours end with one.
-QString asSentence(const QString& reason)
+// A free name for the oldest photo while the others move up; it stays a picture one can open.
+QString setAsideName(const QDir& folder)
 {
-    const bool ended = reason.endsWith(u'.') || reason.endsWith(u'!') || reason.endsWith(u'?');
-    return ended ? reason : reason + u'.';
+    QString name = QStringLiteral("~oldest.bmp");
+    for (int n = 2; !paths::existingEntry(folder, name).isEmpty(); ++n)
+        name = QStringLiteral("~oldest %1.bmp").arg(n);
+    return name;
 }
 
-// Moves photo `number` (as spelled on disk) to the next number, which is free.
-QString moveUp(const QDir& folder, int number, FileMoves& moves)
+int firstFreeNumber(const QDir& folder)
 {
-    const QString from = presentAs(folder, number);
-    const QString to = numberedName(number + 1);
-    QString reason = from.isEmpty()
-                         ? QCoreApplication::translate("qel::photo::autosave", "the file is gone")
-                         : moves.rename(folder.filePath(from), folder.filePath(to));
+    for (int n = 1; n <= historySize; ++n) {
+        if (presentAs(folder, n).isEmpty())
+            return n;
+    }
+    return 0;
+}
+
+// The renames made so far, so that a rotation that cannot finish puts every photo back.
+class Rotation {
+public:
+    Rotation(const QDir& folder, FileMoves& moves)
+        : m_folder(folder)
+        , m_moves(moves)
+    {
+    }
+
+    // The reason on failure, else empty.
+    QString move(const QString& from, const QString& to)
+    {
+        QString reason = m_moves.rename(m_folder.filePath(from), m_folder.filePath(to));
+        if (reason.isEmpty())
+            m_done.append({from, to});
+        return reason;
+    }
+
+    // `what` (whole sentences) and what became of the photos once the moves are undone.
+    Outcome failed(const QString& what) { return {false, what + u' ' + undo()}; }
+
+private:
+    struct Move {
+        QString from;
+        QString to;
+    };
+
+    // Last move first: each one frees the name the one before it has to go back to.
+    QString undo()
+    {
+        while (!m_done.isEmpty()) {
+            const Move last = m_done.last();
+            const QString reason =
+                m_moves.rename(m_folder.filePath(last.to), m_folder.filePath(last.from));
+            if (!reason.isEmpty())
+                return stillMoved(reason);
+            m_done.removeLast();
+        }
+        return tr("No photo was moved or deleted: every photo is where it was, under its old "
+                  "number.");
+    }
+
+    QString stillMoved(const QString& reason) const
+    {
+        QStringList where;
+        for (const Move& move : m_done)
+            where.append(tr("%1 holds the photo that was %2").arg(move.to, move.from));
+        return tr("Putting the photos back failed too (%1). No photo was deleted, but these are "
+                  "under other names now: %2. Rename them back before the next AutoSave.")
+            .arg(messages::reasonInline(reason), where.join(QStringLiteral("; ")));
+    }
+
+    const QDir& m_folder;
+    FileMoves& m_moves;
+    QList<Move> m_done;
+};
+
+QString deleteSetAside(const QDir& folder, const QString& setAside, FileMoves& moves)
+{
+    QString reason = moves.remove(folder.filePath(setAside));
+    if (reason.isEmpty() && !paths::existingEntry(folder, setAside).isEmpty())
+        reason = tr("it is still there");
     if (reason.isEmpty())
         return {};
-    return QCoreApplication::translate(
-               "qel::photo::autosave",
-               "AutoSave stopped: %1 could not be renamed to %2 (%3). %4 The new "
-               "photo was not saved.")
-        .arg(from.isEmpty() ? numberedName(number) : from, to, reason, noLoss());
-}
-
-QString deleteOldest(const QDir& folder, FileMoves& moves)
-{
-    const QString oldest = presentAs(folder, historySize);
-    QString reason = moves.remove(folder.filePath(oldest));
-    // Look again: only a "10.bmp" that is really gone leaves room for "9.bmp".
-    if (reason.isEmpty() && !presentAs(folder, historySize).isEmpty())
-        reason = QCoreApplication::translate("qel::photo::autosave", "it is still there");
-    if (reason.isEmpty())
-        return {};
-    return QCoreApplication::translate(
-               "qel::photo::autosave",
-               "AutoSave stopped: the oldest photo %1 could not be deleted (%2). "
-               "Nothing was moved and the new photo was not saved.")
-        .arg(oldest, reason);
+    return tr("The new photo was saved as %1, but the oldest photo, set aside as %2, could not "
+              "be deleted (%3). Delete it yourself when you no longer need it.")
+        .arg(numberedName(1), setAside, messages::reasonInline(reason));
 }
 
 } // namespace
@@ -87,36 +132,41 @@ QString presentAs(const QDir& folder, int number)
 
 Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
 {
-    int firstFree = 0;
-    for (int n = 1; n <= historySize && firstFree == 0; ++n) {
-        if (presentAs(folder, n).isEmpty())
-            firstFree = n;
-    }
+    Rotation rotation(folder, moves);
+    int firstFree = firstFreeNumber(folder);
+    QString setAside;
     if (firstFree == 0) {
-        if (QString problem = deleteOldest(folder, moves); !problem.isEmpty())
-            return {false, problem};
+        const QString oldest = presentAs(folder, historySize);
+        setAside = setAsideName(folder);
+        if (QString reason = rotation.move(oldest, setAside); !reason.isEmpty())
+            return rotation.failed(tr("AutoSave stopped: the oldest photo %1 could not be set "
+                                      "aside to make room (%2). The new photo was not saved.")
+                                       .arg(oldest, messages::reasonInline(reason)));
         firstFree = historySize;
     }
     for (int n = firstFree - 1; n >= 1; --n) {
-        if (QString problem = moveUp(folder, n, moves); !problem.isEmpty())
-            return {false, problem};
+        const QString from = presentAs(folder, n);
+        const QString to = numberedName(n + 1);
+        const QString reason = from.isEmpty() ? tr("the file is gone") : rotation.move(from, to);
+        if (!reason.isEmpty())
+            return rotation.failed(tr("AutoSave stopped: %1 could not be renamed to %2 (%3). The "
+                                      "new photo was not saved.")
+                                       .arg(from.isEmpty() ? numberedName(n) : from, to,
+                                            messages::reasonInline(reason)));
     }
 
     const QString newest = numberedName(1);
     // Whatever took the name meanwhile is a photo too, and is not written over.
-    if (!paths::existingEntry(folder, newest).isEmpty()) {
-        return {false, QCoreApplication::translate(
-                           "qel::photo::autosave",
-                           "AutoSave stopped: %1 is in the way of the new photo. %2 "
-                           "The new photo was not saved.")
-                           .arg(paths::existingEntry(folder, newest), noLoss())};
-    }
-    if (QString reason = write(folder.filePath(newest)); !reason.isEmpty()) {
-        return {false, QCoreApplication::translate("qel::photo::autosave",
-                                                   "The new photo could not be saved as %1: %2 %3")
-                           .arg(newest, asSentence(reason), noLoss())};
-    }
-    return {true, {}};
+    if (const QString inTheWay = paths::existingEntry(folder, newest); !inTheWay.isEmpty())
+        return rotation.failed(tr("AutoSave stopped: %1 is in the way of the new photo. The new "
+                                  "photo was not saved.")
+                                   .arg(inTheWay));
+    if (QString reason = write(folder.filePath(newest)); !reason.isEmpty())
+        return rotation.failed(tr("The new photo could not be saved as %1: %2")
+                                   .arg(newest, messages::reasonSentence(reason)));
+    if (setAside.isEmpty())
+        return {true, {}};
+    return {true, deleteSetAside(folder, setAside, moves)};
 }
 
 Outcome rotate(const QDir& folder, const Writer& write)

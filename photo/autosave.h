@@ -30,17 +30,20 @@ using Writer = std::function<QString(const QString& path)>;
 
 struct Outcome {
     bool saved = false;
-    QString error; // what went wrong, in words for the user; empty when saved
+    // What went wrong, in words for the user; empty when all went well. Also set when the new
+    // photo was saved but the oldest one, set aside, could not be deleted afterwards.
+    QString error;
 };
 
 // Spelling under which numbered photo `number` is on disk in `folder`, letter case ignored as on
 // Windows; empty when there is none. Folders of that name don't count.
 QString presentAs(const QDir& folder, int number);
 
-// Finds the first free number, moves the photos below it up by one (highest first; the oldest is
-// deleted when all ten are taken) and has `write` put the new photo at "1.bmp". Stops at the
-// first move that fails, so no photo is ever written over or lost; the next call carries on
-// from the first free number.
+// Finds the first free number, moves the photos below it up by one (highest first; when all ten
+// are taken the oldest is first set aside under a name of its own) and has `write` put the new
+// photo at "1.bmp"; only then is the oldest one deleted. All or nothing: on any failure the moves
+// made so far are undone, last first, so every photo is back under its old number; where even
+// that fails, the error says which file now holds which photo.
 Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves);
 Outcome rotate(const QDir& folder, const Writer& write);
 

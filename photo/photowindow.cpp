@@ -10,12 +10,14 @@
 #include "names.h"
 #include "paths.h"
 #include "preview.h"
+#include "safefile.h"
 #include "twips.h"
 #include "uiconstants.h"
 #include "wrappingcontrols.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -320,16 +322,10 @@ void PhotoWindow::saveScenarioPicture()
                                         tr("the scenario picture has nowhere to go"), true));
         return;
     }
-    const bool exists = paths::fileExists(*qelDir, name);
-    if (exists && !messages::askOverwrite(this))
-        return;
-    copyPreview(*m_preview, *m_capture, *m_copyBuffer);
-    const QString reason = bmp::save(paths::filePath(*qelDir, name), m_copyBuffer->image());
-    if (!reason.isEmpty()) {
-        reportSaveFailure(paths::shownPath(*qelDir, name), reason, exists);
-        return;
-    }
-    messages::showSaved(this, exists);
+    saveAs(*qelDir, name, [this] {
+        copyPreview(*m_preview, *m_capture, *m_copyBuffer);
+        return m_copyBuffer->image();
+    });
 }
 
 void PhotoWindow::saveFullPhoto()
@@ -343,13 +339,24 @@ void PhotoWindow::saveFullPhoto()
                                 "key, press \"Refresh Window\" and save again."));
         return;
     }
-    const QDir here = QDir::current();
-    const bool exists = paths::fileExists(here, name);
-    if (exists && !messages::askOverwrite(this))
+    saveAs(QDir::current(), name, [this] { return m_capture->image(); });
+}
+
+void PhotoWindow::saveAs(const QDir& folder, const QString& name,
+                         const std::function<QImage()>& picture)
+{
+    // An existing file whose name differs only in case, or that a short 8.3 name opens, is
+    // replaced under its own name, which the question and the messages show.
+    const QString path = paths::filePath(folder, name);
+    const QString shown = paths::shownPath(folder, QFileInfo(path).fileName());
+    const bool exists = paths::fileExists(folder, name);
+    QString reason = files::replaceProblem(path);
+    if (reason.isEmpty() && exists && !messages::askOverwrite(this, shown))
         return;
-    const QString reason = bmp::save(paths::filePath(here, name), m_capture->image());
+    if (reason.isEmpty())
+        reason = bmp::save(path, picture());
     if (!reason.isEmpty()) {
-        reportSaveFailure(paths::shownPath(here, name), reason, exists);
+        reportSaveFailure(shown, reason, exists);
         return;
     }
     messages::showSaved(this, exists);
@@ -365,7 +372,7 @@ void PhotoWindow::autoSave()
         return;
     }
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
-    if (!outcome.saved) {
+    if (!outcome.error.isEmpty()) {
         messages::showFailure(this, outcome.error);
         return;
     }

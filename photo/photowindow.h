@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class QDir;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -68,6 +71,9 @@ private:
     // `noPicture` is the former's text.
     void reportMissingPicture(const QString& noPicture);
     void reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing);
+    // Saves the picture `picture` produces as `name` in `folder`, asking before it replaces a
+    // file; the picture is made only once the save goes ahead.
+    void saveAs(const QDir& folder, const QString& name, const std::function<QImage()>& picture);
 
     QLabel* m_scenarioPictureHelp;            // `Label1`: how to save a scenario picture
     QLineEdit* m_nameBox;                     // `Text3`: the name to save under

@@ -8,6 +8,7 @@
 #include "safefile.h"
 #include "simfolder.h"
 #include "twips.h"
+#include "winfiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -25,6 +26,9 @@ private slots:
     void pathsIgnoreLetterCase();
     void missingFolderIsNotFound();
     void replaceWritesAndReplaces();
+    void replaceEveryNameTheRulesAccept_data();
+    void replaceEveryNameTheRulesAccept();
+    void shortNamesOpenTheLongOne();
     void replaceFailuresKeepTheOldFile();
     void replaceLeavesNoTemporaryFileWhenTheWriterFails();
     void replaceOnReadOnlyDiskNamesTheDisk();
@@ -156,7 +160,7 @@ void TestCommon::pathsIgnoreLetterCase()
              QStringLiteral("Demo.QEL"));
     QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "new.qel")).fileName(),
              QStringLiteral("new.qel"));
-    QCOMPARE(qel::paths::shownPath(*qel, "x.qel"), QStringLiteral("QEL/x.qel"));
+    QCOMPARE(qel::paths::shownPath(*qel, "x.qel"), QDir::toNativeSeparators("QEL/x.qel"));
 }
 
 void TestCommon::missingFolderIsNotFound()
@@ -175,6 +179,46 @@ void TestCommon::replaceWritesAndReplaces()
     QCOMPARE(qel::files::replaceFile(path, QByteArray("second")), QString());
     QCOMPARE(sim.read("qel/a.qel"), QByteArray("second"));
     QCOMPARE(sim.entries("qel"), QStringList({"a.qel"}));
+}
+
+void TestCommon::replaceEveryNameTheRulesAccept_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("248 characters") << 248 << false;
+    QTest::newRow("249 characters") << 249 << false;
+    QTest::newRow("255 characters") << 255 << false;
+    QTest::newRow("a hidden file") << 8 << true;
+}
+
+void TestCommon::replaceEveryNameTheRulesAccept()
+{
+    QFETCH(int, length);
+    QFETCH(bool, hidden);
+    SimFolder sim;
+    const QString name = QString(length - 4, u'n') + ".qel";
+    const QString path = sim.filePath("qel/" + name);
+    QVERIFY(qel::names::bareNameProblem(name).isEmpty());
+    QCOMPARE(qel::files::replaceFile(path, QByteArray("first")), QString());
+    if (hidden && !hideFile(path))
+        QSKIP("no hidden attribute here");
+    QCOMPARE(qel::files::replaceFile(path, QByteArray("second")), QString());
+    QCOMPARE(sim.read("qel/" + name), QByteArray("second"));
+    QCOMPARE(sim.entries("qel"), QStringList({name}));
+    QCOMPARE(QFileInfo(path).isHidden(), hidden);
+}
+
+void TestCommon::shortNamesOpenTheLongOne()
+{
+    SimFolder sim;
+    sim.write("qel/Very long scenario name.qel", "x");
+    const auto qel = qel::paths::simulatorFolder("qel");
+    const QString alias = shortAlias(sim.filePath("qel/Very long scenario name.qel"));
+    if (alias.isEmpty())
+        QSKIP("the system gives no short names");
+    QVERIFY(qel::paths::fileExists(*qel, alias));
+    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, alias.toLower())).fileName(),
+             QStringLiteral("Very long scenario name.qel"));
 }
 
 void TestCommon::replaceFailuresKeepTheOldFile()

@@ -8,6 +8,7 @@
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
 #include "simfolder.h"
+#include "winfiles.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -60,6 +61,7 @@ private slots:
     void saveExistingAnsweredNoKeepsOldBytes();
     void saveExistingAnsweredYesReplacesCompletely();
     void saveOverNameDifferingInCase();
+    void saveUnderAShortNameAsksFirst();
     void saveRefusesBadNames_data();
     void saveRefusesBadNames();
     void saveWithoutQelFolder();
@@ -426,12 +428,32 @@ void TestEditorWindow::saveOverNameDifferingInCase()
     chooseFlight(form, "A.stn");
     ui(form).Text24->setText("demo.qel");
     ModalAnswerer& answers = answerer();
-    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectOverwriteQuestion(QMessageBox::Yes, QDir::toNativeSeparators("qel/DEMO.QEL"));
     answers.expectSaved(true);
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"DEMO.QEL"}));
     QCOMPARE(sim.read("qel/DEMO.QEL"), flightOnlyFile("demo.qel", "A.stn", "app"));
+}
+
+// Windows opens a long-named file by its short 8.3 name too: that is the same file.
+void TestEditorWindow::saveUnderAShortNameAsksFirst()
+{
+    SimFolder& sim = folder();
+    sim.write("pilots/A.stn", "x");
+    sim.write("qel/Very long scenario name.qel", "old");
+    const QString alias = shortAlias(sim.filePath("qel/Very long scenario name.qel"));
+    if (alias.isEmpty())
+        QSKIP("the system gives no short names");
+    EditorWindow& form = window();
+    chooseFlight(form, "A.stn");
+    ui(form).Text24->setText(alias);
+    ModalAnswerer& answers = answerer();
+    answers.expectOverwriteQuestion(QMessageBox::No, "qel\\Very long scenario name.qel");
+    ui(form).Command1->click();
+    QVERIFY_ANSWERED(answers);
+    QCOMPARE(sim.read("qel/Very long scenario name.qel"), QByteArray("old"));
+    QCOMPARE(sim.entries("qel"), QStringList({"Very long scenario name.qel"}));
 }
 
 void TestEditorWindow::saveRefusesBadNames_data()
@@ -527,8 +549,8 @@ void TestEditorWindow::saveFailureKeepsOldFile()
 
     ui(form).Text24->setText("locked.qel");
     ModalAnswerer& answers = answerer();
-    answers.expectOverwriteQuestion(QMessageBox::Yes);
-    answers.expectFailure("read-only");
+    answers.expectFailure("read-only"); // before the question: a "Yes" is never refused
+
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/locked.qel"), QByteArray("locked"));

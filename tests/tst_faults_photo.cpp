@@ -1,7 +1,8 @@
 // Injected faults around the photo tool's saves: a file system that refuses to grow under a
-// full-size photo, a folder standing at the next AutoSave number, a delete of "10.bmp" that the
-// system refuses, and a process killed at random moments while a large photo replaces an old one.
-// Every photo that was on disk survives whole; the user is told what happened.
+// full-size photo, a folder standing at the next AutoSave number, renames and deletes of photos
+// that the system refuses (as Windows does for a file another program holds open), and a process
+// killed at random moments while a large photo replaces an old one. Every photo that was on disk
+// survives whole; the user is told what happened.
 #include "bmpbytes.h"
 #include "diskguard.h"
 #include "faultsupport.h"
@@ -19,7 +20,6 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -30,22 +30,41 @@ using qel::photo::PhotoWindow;
 
 namespace {
 
-// Deletes of a file called "10.bmp" fail while this is set, as on a disk that refuses them.
-std::atomic<bool> refuseDeletingOldest{false};
+// Deletes and renames of files with these names fail, as for files another program holds open.
+// Set only while the program under test runs on this thread.
+QStringList refusedNames;
+
+bool refused(const char* path)
+{
+    const char* slash = std::strrchr(path, '/');
+    return refusedNames.contains(QString::fromLocal8Bit(slash ? slash + 1 : path));
+}
 
 } // namespace
 
 // Every delete of the program passes through here (Qt removes files with unlink()).
 extern "C" int unlink(const char* path) noexcept
 {
-    const char* slash = std::strrchr(path, '/');
-    if (refuseDeletingOldest && std::strcmp(slash ? slash + 1 : path, "10.bmp") == 0) {
+    if (refused(path)) {
         errno = EACCES;
         return -1;
     }
     using Unlink = int (*)(const char*);
     static const auto real = reinterpret_cast<Unlink>(dlsym(RTLD_NEXT, "unlink"));
     return real(path);
+}
+
+// Qt renames without replacing through renameat2().
+extern "C" int renameat2(int fromDir, const char* from, int toDir, const char* to,
+                         unsigned flags) noexcept
+{
+    if (refused(from)) {
+        errno = EACCES;
+        return -1;
+    }
+    using Rename = int (*)(int, const char*, int, const char*, unsigned);
+    static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "renameat2"));
+    return real(fromDir, from, toDir, to, flags);
 }
 
 namespace {
@@ -127,13 +146,13 @@ int childSavePhoto(bool scenarioPicture)
     return 0;
 }
 
-// Child task: AutoSave with three numbered photos present; the new photo cannot be written.
+// Child task: AutoSave with ten numbered photos present; the new photo cannot be written.
 int childAutoSave()
 {
     auto form = startedWith(capture(photoWidth, photoHeight));
     const PhotoControls ui(*form);
     ModalAnswerer answers;
-    answers.expectFailure(QStringLiteral("No photo was lost"));
+    answers.expectFailure(QStringLiteral("every photo is where it was, under its old number"));
     ui.Command7->click();
     if (!answers.allAnswered()) {
         std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
@@ -167,7 +186,8 @@ private slots:
     void photoOnAFileSystemThatRefusesToGrow();
     void autoSaveWriteRefusedKeepsEveryPhoto();
     void autoSaveFolderAtTheNextNumber();
-    void autoSaveDeleteOfOldestFails();
+    void autoSaveStepRefused_data();
+    void autoSaveStepRefused();
     void killedWhileSavingALargePhoto();
     void clipboardWithoutAUsablePicture_data();
     void clipboardWithoutAUsablePicture();
@@ -207,21 +227,15 @@ void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow()
 void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto()
 {
     SimFolder sim;
-    for (int n = 1; n <= 3; ++n)
+    for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(5000, char('0' + n)));
+    const DiskGuard onDisk(sim.path());
     const auto child =
         faults::runChildWithFileSizeLimit(QStringLiteral("autosave"), sim.path(), 1 << 20);
     QVERIFY2(child.finished, qPrintable(child.output));
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
-    // The photos moved up before the write and keep their new numbers; none is lost or cut, and
-    // no half-written "1.bmp" or temporary file is left.
-    disk::Tree expected;
-    expected.insert(QStringLiteral("pilots"), QByteArrayLiteral("<folder>"));
-    expected.insert(QStringLiteral("qel"), QByteArrayLiteral("<folder>"));
-    for (int n = 1; n <= 3; ++n)
-        expected.insert(QStringLiteral("%1.bmp").arg(n + 1), oldPhoto(5000, char('0' + n)));
-    const QString changed = disk::difference(expected, disk::snapshot(sim.path()));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    // Every photo back under its old number, no half-written "1.bmp" or temporary file left.
+    QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
 void TestFaultsPhoto::autoSaveFolderAtTheNextNumber()
@@ -243,22 +257,54 @@ void TestFaultsPhoto::autoSaveFolderAtTheNextNumber()
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
-void TestFaultsPhoto::autoSaveDeleteOfOldestFails()
+void TestFaultsPhoto::autoSaveStepRefused_data()
 {
+    QTest::addColumn<QStringList>("refused");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QStringList>("heldBy"); // former name of the photo in 1.bmp … 10.bmp, ~oldest
+    const QStringList asBefore{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", ""};
+    const QString allBack = QStringLiteral("every photo is where it was, under its old number");
+    QTest::newRow("oldest held open") << QStringList{"10.bmp"} << allBack << asBefore;
+    QTest::newRow("5.bmp held open") << QStringList{"5.bmp"} << allBack << asBefore;
+    QTest::newRow("1.bmp held open") << QStringList{"1.bmp"} << allBack << asBefore;
+    QTest::newRow("oldest cannot go back")
+        << QStringList{"5.bmp", "~oldest.bmp"}
+        << QStringLiteral("~oldest.bmp holds the photo that was 10.bmp")
+        << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "", "10"};
+    QTest::newRow("oldest cannot be deleted")
+        << QStringList{"~oldest.bmp"} << QStringLiteral("could not be deleted")
+        << QStringList{"new", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+}
+
+void TestFaultsPhoto::autoSaveStepRefused()
+{
+    QFETCH(QStringList, refused);
+    QFETCH(QString, told);
+    QFETCH(QStringList, heldBy);
     SimFolder sim;
     for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), oldPhoto(3000, char('A' + n)));
     auto form = startedWith(capture(64, 48));
     const PhotoControls ui(*form);
-    const DiskGuard onDisk(sim.path());
 
     ModalAnswerer answers;
-    answers.expectFailure(QStringLiteral("10.bmp could not be deleted"));
-    refuseDeletingOldest = true;
+    answers.expectFailure(told);
+    refusedNames = refused;
     ui.Command7->click();
-    refuseDeletingOldest = false;
+    refusedNames.clear();
     QVERIFY_ANSWERED(answers);
-    QVERIFY_DISK_UNCHANGED(onDisk);
+    disk::Tree expected{{"pilots", "<folder>"}, {"qel", "<folder>"}};
+    for (int i = 0; i < heldBy.size(); ++i) {
+        const QString name = i < 10 ? QStringLiteral("%1.bmp").arg(i + 1) : "~oldest.bmp";
+        if (heldBy[i] == "new")
+            expected[name] = sim.read(name); // checked below
+        else if (!heldBy[i].isEmpty())
+            expected[name] = oldPhoto(3000, char('A' + heldBy[i].toInt()));
+    }
+    const QString changed = disk::difference(expected, disk::snapshot(sim.path()));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    if (heldBy[0] == "new")
+        QCOMPARE(sim.read(QStringLiteral("1.bmp")).sliced(54), expectedPixels(64, 48));
 }
 
 void TestFaultsPhoto::killedWhileSavingALargePhoto()

@@ -5,6 +5,7 @@
 #include "photocontrols.h"
 #include "preview.h"
 #include "simfolder.h"
+#include "winfiles.h"
 
 #include <QClipboard>
 #include <QtTest>
@@ -76,6 +77,7 @@ private slots:
     void noPictureNothingWritten();
     void noQelFolder();
     void failedWriteIsReported();
+    void fullScreenPhotoUnderAShortName();
     void autoSaveReadsTheClipboardAfresh();
     void autoSaveWithEmptyClipboardTouchesNothing();
     void exitEndsTheProgram();
@@ -471,6 +473,37 @@ void TestPhotoWindow::failedWriteIsReported()
     ui.Command5->click(); // no "File Saved!" follows
     QVERIFY_ANSWERED(answerer);
     QVERIFY(QFileInfo(sim.filePath(QStringLiteral("taken.bmp"))).isDir());
+
+    // Told before any question, so a "Yes" is never refused; the path as the system writes it.
+    sim.write(QStringLiteral("qel/sky.bmp"), "old");
+    QFile::setPermissions(sim.filePath(QStringLiteral("qel/sky.bmp")), QFileDevice::ReadOwner);
+    ui.Text3->setText(QStringLiteral("sky.bmp"));
+    answerer.expectFailure(
+        QStringLiteral("could not be saved as %1.\nThe existing file is read-only")
+            .arg(QDir::toNativeSeparators(QStringLiteral("qel/sky.bmp"))));
+    ui.Command1->click();
+    QVERIFY_ANSWERED(answerer);
+    QCOMPARE(sim.read(QStringLiteral("qel/sky.bmp")), QByteArray("old"));
+}
+
+// Windows opens a long-named file by its short 8.3 name too: that is the same file.
+void TestPhotoWindow::fullScreenPhotoUnderAShortName()
+{
+    SimFolder sim;
+    sim.write(QStringLiteral("My best shots.bmp"), "old");
+    const QString alias = shortAlias(sim.filePath(QStringLiteral("My best shots.bmp")));
+    if (alias.isEmpty())
+        QSKIP("the system gives no short names");
+    auto form = started(pattern(64, 48));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(alias);
+    ModalAnswerer answerer;
+    answerer.expectOverwriteQuestion(QMessageBox::Yes, QStringLiteral("My best shots.bmp"));
+    answerer.expectSaved(true);
+    ui.Command5->click();
+    QVERIFY_ANSWERED(answerer);
+    QCOMPARE(readBmp(sim, QStringLiteral("My best shots.bmp")).width, 64);
+    QCOMPARE(sim.entries().size(), 3); // with pilots and qel
 }
 
 void TestPhotoWindow::autoSaveReadsTheClipboardAfresh()

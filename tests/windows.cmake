@@ -64,6 +64,15 @@ foreach(suite tst_launch tst_picker)
     endif()
 endforeach()
 
+# A photo held open by another program, which Windows will not let anyone rename or delete.
+add_executable(qel-holdfile windows/holdfile.cpp)
+target_link_options(qel-holdfile PRIVATE -municode)
+if(TARGET tst_photoautosave)
+    add_dependencies(tst_photoautosave qel-holdfile)
+    target_compile_definitions(tst_photoautosave
+                               PRIVATE QEL_HOLDFILE_EXE="$<TARGET_FILE:qel-holdfile>")
+endif()
+
 # End to end: the real programs, driven under Wine by xdotool as a user would drive them. Each
 # runs alone, because keys and the clipboard go to whichever window of the display has them.
 if(TARGET QELedit AND TARGET qelphoto)

@@ -12,10 +12,28 @@ inline QString here()
     return QDir::toNativeSeparators(QDir::currentPath());
 }
 
-inline const QString editorAdvice = QStringLiteral(
-    "QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and \"pilots\" "
-    "folders. If it was started elsewhere, close it and start it there: from a terminal in that "
-    "folder, or from a menu entry whose working folder (Path=) is that folder.");
+// How a user of the system starts a program in a given folder.
+#ifdef Q_OS_WIN
+inline const QString editorStart = QStringLiteral(
+    "by a double click on QELedit.exe in that folder, or from a shortcut whose \"Start in\" is "
+    "that folder.");
+inline const QString photoStart = QStringLiteral(
+    "by a double click on qelphoto.exe in that folder, from QELedit's picture picker (\"Edit\"), "
+    "or from a shortcut whose \"Start in\" is that folder.");
+#else
+inline const QString editorStart = QStringLiteral(
+    "from a terminal in that folder, or from a menu entry whose working folder (Path=) is that "
+    "folder.");
+inline const QString photoStart = QStringLiteral(
+    "from a terminal in that folder, from QELedit's picture picker (\"Edit\"), or from a menu "
+    "entry whose working folder (Path=) is that folder.");
+#endif
+
+inline const QString editorAdvice =
+    QStringLiteral("QELedit works in your Flight Simulator folder, the one that holds the \"qel\" "
+                   "and \"pilots\" folders. If it was started elsewhere, close it and start it "
+                   "there: ") +
+    editorStart;
 
 inline QString noQelToOpen()
 {
@@ -49,10 +67,9 @@ inline QString noQelToSavePicture()
                "has nowhere to go.\n\nIf this is your Flight Simulator folder, make a folder "
                "named \"qel\" in it and save again.\n\nThe photo tool works in your Flight "
                "Simulator folder, the one that holds the \"qel\" and \"pilots\" folders. If it "
-               "was started elsewhere, close it and start it there: from a terminal in that "
-               "folder, from QELedit's picture picker (\"Edit\"), or from a menu entry whose "
-               "working folder (Path=) is that folder.")
-        .arg(here());
+               "was started elsewhere, close it and start it there: ")
+               .arg(here()) +
+           photoStart;
 }
 
 inline QString noPilots()

@@ -56,6 +56,9 @@ void ModalAnswerer::expectMessage(const Message& expected)
                  static_cast<QAbstractButton*>(box->defaultButton()) !=
                      box->button(expected.defaultButton))
                  wrong << QStringLiteral("another default button");
+             const QString informative = box->informativeText().remove(QChar(0x200B));
+             if (!expected.informative.isEmpty() && informative != expected.informative)
+                 wrong << QStringLiteral("naming \"%1\"").arg(informative);
              if (box->icon() != expected.icon)
                  wrong << QStringLiteral("icon %1").arg(int(box->icon()));
              if (!wrong.isEmpty())
@@ -69,12 +72,13 @@ void ModalAnswerer::expectMessage(const Message& expected)
          }});
 }
 
-void ModalAnswerer::expectOverwriteQuestion(QMessageBox::StandardButton press)
+void ModalAnswerer::expectOverwriteQuestion(QMessageBox::StandardButton press,
+                                            const QString& naming)
 {
     expectMessage({QStringLiteral("QEL alert!!!"),
                    QStringLiteral("File already exists. Do you want to overwrite?"), false,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::NoIcon,
-                   press});
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::NoIcon, press,
+                   naming});
 }
 
 void ModalAnswerer::expectSaved(bool afterQuestion)

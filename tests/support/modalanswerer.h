@@ -28,6 +28,7 @@ public:
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton; // NoButton: not checked
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButton press = QMessageBox::Ok;
+        QString informative; // the line below the text; checked when not empty
     };
 
     explicit ModalAnswerer(int timeoutMs = 5000, QObject* parent = nullptr);
@@ -38,7 +39,8 @@ public:
     ~ModalAnswerer() override;
 
     void expectMessage(const Message& message);
-    void expectOverwriteQuestion(QMessageBox::StandardButton press);
+    // `naming`, when given, is the file the question must name, as it is on disk.
+    void expectOverwriteQuestion(QMessageBox::StandardButton press, const QString& naming = {});
     void expectSaved(bool afterQuestion);
     // A failure box (warning icon, OK) whose text contains `part`.
     void expectFailure(const QString& part = QString());

@@ -1,0 +1,58 @@
+#include "longpath_win.h"
+#include "shortsave.h"
+
+#include <windows.h>
+
+namespace qel::files {
+
+namespace {
+
+QString lastError()
+{
+    const DWORD code = GetLastError();
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString reason = text ? QString::fromWCharArray(text).trimmed() : QString();
+    LocalFree(text);
+    return reason.isEmpty() ? QStringLiteral("Error %1.").arg(code) : reason;
+}
+
+bool flushToDisk(const std::wstring& path)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(file);
+    CloseHandle(file);
+    return flushed;
+}
+
+} // namespace
+
+bool savesUnderShortName()
+{
+    return true;
+}
+
+QString moveOver(const QString& from, const QString& to)
+{
+    const std::wstring source = win::longPath(from);
+    const std::wstring target = win::longPath(to);
+    if (!flushToDisk(source))
+        return lastError();
+    // The new file takes the old one's place whole, hidden as it was.
+    const DWORD old = GetFileAttributesW(target.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_HIDDEN) &&
+        !SetFileAttributesW(source.c_str(),
+                            GetFileAttributesW(source.c_str()) | FILE_ATTRIBUTE_HIDDEN))
+        return lastError();
+    if (!MoveFileExW(source.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return lastError();
+    return {};
+}
+
+} // namespace qel::files

@@ -1,0 +1,45 @@
+#pragma once
+
+// What Windows keeps about a file beyond its name and bytes, asked of and set through the system
+// itself: the short 8.3 name of a long name, the hidden attribute.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+// The short name ("VERY~GNM.QEL"), as a user reading "dir /x" would type it; empty where the
+// system gives none (Linux, or a Windows disk without short names).
+inline QString shortAlias(const QString& path)
+{
+#ifdef Q_OS_WIN
+    const std::wstring full =
+        QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+    wchar_t alias[MAX_PATH];
+    const DWORD length = GetShortPathNameW(full.c_str(), alias, MAX_PATH);
+    const QString name = length > 0 && length < MAX_PATH
+                             ? QFileInfo(QString::fromWCharArray(alias, int(length))).fileName()
+                             : QString();
+    return name.compare(QFileInfo(path).fileName(), Qt::CaseInsensitive) == 0 ? QString() : name;
+#else
+    Q_UNUSED(path)
+    return {};
+#endif
+}
+
+// Marks the file hidden; false where the system has no such mark or did not keep it.
+inline bool hideFile(const QString& path)
+{
+#ifdef Q_OS_WIN
+    const std::wstring full =
+        QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+    SetFileAttributesW(full.c_str(), GetFileAttributesW(full.c_str()) | FILE_ATTRIBUTE_HIDDEN);
+    return QFileInfo(path).isHidden();
+#else
+    Q_UNUSED(path)
+    return false;
+#endif
+}
