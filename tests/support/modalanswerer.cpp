@@ -83,15 +83,26 @@ void ModalAnswerer::expectOverwriteQuestion(QMessageBox::StandardButton press,
 
 void ModalAnswerer::expectSaved(bool afterQuestion)
 {
-    expectMessage({afterQuestion ? QStringLiteral(" ") : QString(), QStringLiteral("File Saved!"),
-                   false, QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Information,
-                   QMessageBox::Ok});
+    expectMessage({afterQuestion ? QStringLiteral(" ") : QString(),
+                   QStringLiteral("File Saved!"),
+                   false,
+                   QMessageBox::Ok,
+                   QMessageBox::NoButton,
+                   QMessageBox::Information,
+                   QMessageBox::Ok,
+                   {}});
 }
 
 void ModalAnswerer::expectFailure(const QString& part)
 {
-    expectMessage({QApplication::applicationName(), part, true, QMessageBox::Ok,
-                   QMessageBox::NoButton, QMessageBox::Warning, QMessageBox::Ok});
+    expectMessage({QApplication::applicationName(),
+                   part,
+                   true,
+                   QMessageBox::Ok,
+                   QMessageBox::NoButton,
+                   QMessageBox::Warning,
+                   QMessageBox::Ok,
+                   {}});
 }
 
 void ModalAnswerer::expectWindow(const QString& objectName, std::function<void(QWidget*)> act)
