@@ -97,16 +97,16 @@ endif()
 # scripts/windows test (into setup/ of this build tree) from these programs, installed and
 # uninstalled silently in a simulator folder with scenarios, pictures and photos in it.
 if(TARGET QELedit AND TARGET qelphoto)
-    add_executable(qel-setup-inspect windows/setup_inspect.cpp)
-    target_link_options(qel-setup-inspect PRIVATE -municode)
-    target_link_libraries(qel-setup-inspect PRIVATE version shell32 ole32 uuid)
+    add_executable(qel-setup-probe windows/setup_probe.cpp)
+    target_link_options(qel-setup-probe PRIVATE -municode)
+    target_link_libraries(qel-setup-probe PRIVATE version shell32 ole32 uuid)
     add_test(NAME setup_resources
              COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/setup_resources.sh
-                     $<TARGET_FILE:qel-setup-inspect> $<TARGET_FILE:QELedit> $<TARGET_FILE:qelphoto>
+                     $<TARGET_FILE:qel-setup-probe> $<TARGET_FILE:QELedit> $<TARGET_FILE:qelphoto>
                      ${PROJECT_VERSION})
     add_test(NAME setup_install
              COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/setup_install.sh
-                     $<TARGET_FILE:qel-setup-inspect> ${CMAKE_BINARY_DIR}/setup/qeltools-setup.exe
+                     $<TARGET_FILE:qel-setup-probe> ${CMAKE_BINARY_DIR}/setup/qeltools-setup.exe
                      ${PROJECT_VERSION})
     # Setup writes the Start menu and the registry of the one Wine prefix.
     set_tests_properties(setup_install PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)

@@ -3,7 +3,7 @@
 # flights, scenarios, pictures, photos and a README.txt of its own, with shortcuts that start in
 # that folder and an uninstall entry; installs again over itself; and its uninstaller then leaves
 # the folder byte for byte as it was, including files written after setup.
-# $1: the inspector (setup_inspect.cpp), $2: the setup program (made by scripts/windows test),
+# $1: the inspector (setup_probe.cpp), $2: the setup program (made by scripts/windows test),
 # $3: the version.
 set -u
 inspect="$(realpath "$1")"

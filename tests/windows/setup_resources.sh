@@ -2,7 +2,7 @@
 # The Windows programs carry what Explorer shows (icon, version information) and their manifest:
 # Windows 10/11, per-monitor DPI awareness v2, asInvoker, and the system's ANSI code page kept
 # (no UTF-8 code page, which would change the bytes of every scenario the editor writes).
-# $1: the inspector (setup_inspect.cpp), $2 and $3: QELedit.exe and qelphoto.exe, $4: the version.
+# $1: the inspector (setup_probe.cpp), $2 and $3: QELedit.exe and qelphoto.exe, $4: the version.
 set -u
 status=0 version="$4"
 check() { # EXE DESCRIPTION

@@ -1,7 +1,7 @@
 // What Explorer and the Start menu read from the programs and the setup's shortcuts, asked
 // through the same Win32 calls, for the setup and resource tests under Wine:
-//   setup_inspect version EXE         its version strings, icon sizes and application manifest
-//   setup_inspect shortcut FOLDER NAME  target and "Start in" of NAME.lnk in the common Start
+//   setup_probe version EXE         its version strings, icon sizes and application manifest
+//   setup_probe shortcut FOLDER NAME  target and "Start in" of NAME.lnk in the common Start
 //                                       menu ("programs") or desktop ("desktop"), or "missing"
 #include <shlobj.h>
 #include <windows.h>
