@@ -178,10 +178,12 @@ Outcome rotate(const QDir& folder, const Writer& write)
 Outcome save(const QDir& folder, const QImage& picture)
 {
     if (picture.isNull()) {
-        return {QCoreApplication::translate(
-            "qel::photo::autosave", "The clipboard holds no picture, so there is nothing to "
-                                    "save. Capture the screen with the \"Print Screen\" key "
-                                    "first. The numbered photos were left as they were.")};
+        return {
+            QCoreApplication::translate("qel::photo::autosave",
+                                        "The clipboard holds no picture, so there is nothing to "
+                                        "save. Capture the screen with the \"Print Screen\" key "
+                                        "first. The numbered photos were left as they were."),
+            {}};
     }
     return rotate(folder, [&picture](const QString& path) { return bmp::save(path, picture); });
 }
