@@ -128,11 +128,7 @@ Figure autoSaveFullHistory(const QDir& work, const QImage& capture, int runs)
     const QString single = work.filePath(QStringLiteral("single.bmp"));
     const std::vector<double> m =
         interleave(runs,
-                   {[&] {
-                        const qel::photo::autosave::Outcome outcome =
-                            qel::photo::autosave::save(history, capture);
-                        return outcome.saved ? QString() : outcome.error;
-                    },
+                   {[&] { return qel::photo::autosave::save(history, capture).error; },
                     [&] { return qel::photo::bmp::save(single, capture); }},
                    f.error);
     f.value = m[0];

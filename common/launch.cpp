@@ -8,11 +8,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace qel::launch {
 
 namespace {
 
-QString g_programFolder;
+QString g_programFolderForTests; // see ProgramFolderForTests
 
 QString fileIn(const QDir& folder, const QString& name)
 {
@@ -32,12 +34,18 @@ QString shown(const QString& folder)
 
 QString programFolder()
 {
-    return g_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolder;
+    return g_programFolderForTests.isEmpty() ? QCoreApplication::applicationDirPath()
+                                             : g_programFolderForTests;
 }
 
-void setProgramFolder(const QString& folder)
+ProgramFolderForTests::ProgramFolderForTests(const QString& folder)
+    : m_before(std::exchange(g_programFolderForTests, folder))
 {
-    g_programFolder = folder;
+}
+
+ProgramFolderForTests::~ProgramFolderForTests()
+{
+    g_programFolderForTests = m_before;
 }
 
 QString findPhotoTool()
@@ -67,16 +75,16 @@ Started start(const QString& path)
 {
     const Command command = commandFor(path);
     if (!command.error.isEmpty())
-        return {false, 0, command.error};
+        return {0, command.error};
     QProcess process;
     process.setProgram(command.program);
     process.setArguments(command.arguments);
     process.setWorkingDirectory(QDir::currentPath());
     qint64 pid = 0;
     if (!process.startDetached(&pid))
-        return {false, 0, process.errorString()};
+        return {0, process.errorString()};
     letTakeForeground(pid);
-    return {true, pid, {}};
+    return {pid, {}};
 }
 
 namespace {
@@ -91,9 +99,9 @@ QString translate(const char* text)
 Started startFound(const QString& path, const QString& notFound, const char* failed)
 {
     if (path.isEmpty())
-        return {false, 0, notFound};
+        return {0, notFound};
     Started started = start(path);
-    if (!started.ok)
+    if (!started.ok())
         started.error = translate(failed).arg(shown(path), started.error);
     return started;
 }

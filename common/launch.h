@@ -14,10 +14,21 @@ inline const QString launcherName = QStringLiteral("qel.exe");
 // Windows; elsewhere "qelphoto", then a Windows build "qelphoto.exe" (run through Wine).
 QStringList photoToolNames();
 
-// The folder that holds the running program. A different folder can be set in its place (the
-// test suites do, so that they never start the real photo tool); an empty one restores it.
+// The folder that holds the running program, where the photo tool is searched for first.
 QString programFolder();
-void setProgramFolder(const QString& folder);
+
+// The one test hook of the programs: while it lives, programFolder() is `folder`, so that a test
+// suite never starts the real photo tool that the build puts beside it. Not for program code.
+class ProgramFolderForTests {
+public:
+    explicit ProgramFolderForTests(const QString& folder);
+    ~ProgramFolderForTests();
+    ProgramFolderForTests(const ProgramFolderForTests&) = delete;
+    ProgramFolderForTests& operator=(const ProgramFolderForTests&) = delete;
+
+private:
+    QString m_before;
+};
 
 // The photo tool's program file: beside the running program first, then in the current folder,
 // then on the PATH. Empty when there is none.
@@ -27,9 +38,10 @@ QString findPhotoTool();
 QString findLauncher();
 
 struct Started {
-    bool ok = false;
     qint64 pid = 0;
     QString error; // why it did not start, in words for the user; empty on success
+
+    bool ok() const { return error.isEmpty(); }
 };
 
 // Starts the program file `path` with no arguments in the current folder, without waiting.

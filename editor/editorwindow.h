@@ -2,10 +2,10 @@
 
 #include "scenariocodes.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -44,15 +44,16 @@ public:
     Scenario scenario() const;
 
     // Each style dialog exists at most once: absent until first used, present until its showing
-    // ends. styleDialog() is the present one or nullptr; keepStyleDialog() makes it, hidden and at
-    // its preset, when it is absent.
-    StyleDialog* styleDialog(StyleDialogKind kind) const;
+    // ends. keepStyleDialog() is the present one, made hidden and at its preset when absent.
     StyleDialog& keepStyleDialog(StyleDialogKind kind);
 
-    // Ends the editor at once: no question, nothing saved, no window's closing step. The test
-    // suites put a recorder here, so that they can watch the editor end without ending.
-    void (*endEditor)() = &EditorWindow::endApplication;
+    // Ends the program at once: no question, nothing saved, no window's closing step. main()
+    // connects endRequested() to it.
     static void endApplication();
+
+signals:
+    // The user asked to leave the editor ("Exit", or the launcher taking over).
+    void endRequested();
 
 private:
     // Building the window (editorwindow.cpp).
@@ -83,10 +84,14 @@ private:
 
     // Style choices (editorwindow_styles.cpp).
     void connectStyleOptions();
-    void chooseCloudStyle(const CloudStyle& style);
+    // `storedVariant`: the variant of a scenario being opened, for the dialog to show.
+    void chooseCloudStyle(const CloudStyle& style,
+                          const std::optional<QString>& storedVariant = std::nullopt);
     void reopenStyleDialog(StyleDialogKind kind);
-    void showNewStyleChoice(StyleDialog& dialog);
+    void showNewStyleChoice(StyleDialog& dialog, const std::optional<QString>& storedVariant);
     void showStyleDialog(StyleDialog& dialog);
+    QPointer<StyleDialog>& styleDialogSlot(StyleDialogKind kind);
+    void releaseStyleDialog(StyleDialogKind kind);
     void restoreCloudStyle(const QString& code);
     void keepVariant(StyleDialogKind kind, const QString& code);
     void restoreCode(std::span<const CodeOption> table, const std::vector<QRadioButton*>& options,
@@ -136,9 +141,7 @@ private:
     QLineEdit* m_cloudSetCode;        // Text22, hidden
     QLineEdit* m_appletFlag;          // Text25, hidden
 
-    std::array<std::unique_ptr<StyleDialog>, 3> m_styleDialogs; // by StyleDialogKind
-    // While a scenario is being opened: the variant its style dialog is to show.
-    std::optional<QString> m_storedVariant;
+    std::array<QPointer<StyleDialog>, 3> m_styleDialogs; // by StyleDialogKind; null when absent
     // When a style option with a dialog was last pressed, for the dialog that click shows.
     std::optional<quint64> m_optionPress;
     bool m_pilotsMissing = false;

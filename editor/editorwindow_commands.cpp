@@ -19,7 +19,7 @@ namespace qel::editor {
 // way, destroys them.
 void EditorWindow::connectCommands()
 {
-    connect(m_exitButton, &QPushButton::clicked, this, [this] { endEditor(); });
+    connect(m_exitButton, &QPushButton::clicked, this, &EditorWindow::endRequested);
     connect(m_launcherButton, &QPushButton::clicked, this, &EditorWindow::startLauncher);
     connect(m_helpButton, &QPushButton::clicked, this, &EditorWindow::showHelp);
     connect(m_pickPictureButton, &QPushButton::clicked, this, &EditorWindow::pickPicture);
@@ -32,13 +32,13 @@ void EditorWindow::startLauncher()
     // The launcher takes over from the editor, so the editor ends once it has started. When it
     // could not be started the editor stays as it was, so that no unsaved work is lost.
     const auto started = launch::startLauncher();
-    if (!started.ok) {
+    if (!started.ok()) {
         messages::showFailure(this,
                               started.error + tr("\n\nQELedit stays open with your scenario as it "
                                                  "was; save it before you try again."));
         return;
     }
-    endEditor();
+    emit endRequested();
 }
 
 void EditorWindow::showHelp()

@@ -1,121 +1,18 @@
 #include "editorwindow.h"
 
 #include "filelist.h"
+#include "hoverhelp.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <optional>
-
 namespace qel::editor {
-
-namespace {
-
-const QString blank = QStringLiteral(" ");
-
-// Drives the help line from the mouse. Qt hands a mouse move that a control ignores on to the
-// control's parent, so the line is never set from the control that receives the event: it is set
-// from the innermost visible control under the pointer, and from its nearest ancestor that is in
-// the table. Controls marked as having no entry stop the search and leave the line as it is.
-// The same move may arrive several times on its way up; every arrival gives the same answer.
-class HoverHelp : public QObject {
-public:
-    HoverHelp(QWidget* form, QLabel* helpLine)
-        : QObject(form)
-        , m_form(form)
-        , m_helpLine(helpLine)
-    {
-    }
-
-    void tip(QWidget* control, const QString& sentence) { m_entries.insert(control, sentence); }
-    void noEntry(QWidget* control) { m_entries.insert(control, std::nullopt); }
-    void clickTip(QWidget* control, const QString& sentence)
-    {
-        noEntry(control);
-        m_clicks.insert(control, sentence);
-    }
-
-    // Watches the window and every control in it, with mouse tracking so that moves without a
-    // pressed button arrive. Disabled controls are watched too: Qt still routes their moves
-    // here, so "Save" explains itself before it can be used.
-    void watch()
-    {
-        watchOne(m_form);
-        for (QWidget* child : m_form->findChildren<QWidget*>())
-            watchOne(child);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || (widget != m_form && !m_form->isAncestorOf(widget)))
-            return false;
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint inForm = widget->mapTo(m_form, mouse->position().toPoint());
-        if (type == QEvent::MouseMove)
-            moved(inForm);
-        else if (mouse->button() == Qt::LeftButton)
-            clicked(inForm);
-        return false;
-    }
-
-private:
-    void watchOne(QWidget* widget)
-    {
-        widget->setMouseTracking(true);
-        widget->installEventFilter(this);
-    }
-
-    // The control under `point` that owns its help: the nearest one in the table, or the window.
-    QWidget* ownerAt(const QPoint& point) const
-    {
-        for (QWidget* w = m_form->childAt(point); w && w != m_form; w = w->parentWidget()) {
-            if (m_entries.contains(w))
-                return w;
-        }
-        return m_form;
-    }
-
-    void moved(const QPoint& point)
-    {
-        if (!m_form->rect().contains(point))
-            return;
-        QWidget* owner = ownerAt(point);
-        if (owner == m_form) {
-            m_helpLine->setText(blank);
-            return;
-        }
-        if (const std::optional<QString>& sentence = m_entries.value(owner))
-            m_helpLine->setText(*sentence);
-    }
-
-    void clicked(const QPoint& point)
-    {
-        const auto found = m_clicks.constFind(ownerAt(point));
-        if (found != m_clicks.constEnd())
-            m_helpLine->setText(*found);
-    }
-
-    QWidget* m_form;
-    QLabel* m_helpLine;
-    QHash<QWidget*, std::optional<QString>> m_entries;
-    QHash<QWidget*, QString> m_clicks;
-};
-
-} // namespace
 
 // The quick-tips help line.
 void EditorWindow::installHoverHelp()

@@ -1,14 +1,13 @@
 #include "editorwindow.h"
 
+#include "reopenfilter.h"
 #include "styledialog.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <functional>
 #include <utility>
@@ -27,50 +26,6 @@ void onSelected(QRadioButton* option, QObject* context, std::function<void()> se
                              selected();
                      });
 }
-
-// Opens a style dialog again for an option that is already selected: by double-click, or by
-// Enter for those who use the keyboard. Notes when the option is pressed, for the dialog that the
-// click may show.
-class ReopenFilter : public QObject {
-public:
-    ReopenFilter(QRadioButton* option, std::function<void()> reopen,
-                 std::optional<quint64>& pressedAt)
-        : QObject(option)
-        , m_option(option)
-        , m_reopen(std::move(reopen))
-        , m_pressedAt(pressedAt)
-    {
-        option->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != m_option)
-            return false;
-        if (event->type() == QEvent::MouseButtonPress)
-            m_pressedAt = static_cast<QMouseEvent*>(event)->timestamp();
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            // Taken whole: handed on, it would count as a press whose release the modal dialog
-            // swallows, leaving the option drawn pressed.
-            m_reopen();
-            return true;
-        }
-        if (event->type() == QEvent::KeyPress && m_option->isChecked()) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_reopen();
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    QRadioButton* m_option;
-    std::function<void()> m_reopen;
-    std::optional<quint64>& m_pressedAt;
-};
 
 } // namespace
 
@@ -96,22 +51,24 @@ void EditorWindow::connectStyleOptions()
         writeCode(m_cloudSetOptions[i], m_cloudSetCode, cloudSets()[i]);
 }
 
-void EditorWindow::chooseCloudStyle(const CloudStyle& style)
+void EditorWindow::chooseCloudStyle(const CloudStyle& style,
+                                    const std::optional<QString>& storedVariant)
 {
     m_cloudStyleCode->setText(QLatin1String(style.option.code));
     if (style.dialog)
-        showNewStyleChoice(keepStyleDialog(*style.dialog));
+        showNewStyleChoice(keepStyleDialog(*style.dialog), storedVariant);
 }
 
 // A dialog left hidden by the opening of a scenario may still hold the variant it set there;
 // reset to the preset, it shows the code just written instead of a variant that no longer
 // applies. A scenario being opened shows its stored variant instead, which writes its code at
 // once, so that the dialog and the code field agree from the start.
-void EditorWindow::showNewStyleChoice(StyleDialog& dialog)
+void EditorWindow::showNewStyleChoice(StyleDialog& dialog,
+                                      const std::optional<QString>& storedVariant)
 {
     dialog.selectPreset();
-    if (m_storedVariant)
-        dialog.selectVariant(*m_storedVariant);
+    if (storedVariant)
+        dialog.selectVariant(*storedVariant);
     showStyleDialog(dialog);
 }
 
@@ -120,25 +77,30 @@ void EditorWindow::reopenStyleDialog(StyleDialogKind kind)
     showStyleDialog(keepStyleDialog(kind));
 }
 
-StyleDialog* EditorWindow::styleDialog(StyleDialogKind kind) const
+QPointer<StyleDialog>& EditorWindow::styleDialogSlot(StyleDialogKind kind)
 {
-    return m_styleDialogs[static_cast<std::size_t>(kind)].get();
+    return m_styleDialogs[static_cast<std::size_t>(kind)];
 }
 
 // A kept dialog is unloaded, and with it its choice, as soon as it is finished ("OK", Escape, the
 // window's frame), whether it was on screen or not: from then on it counts as absent.
 StyleDialog& EditorWindow::keepStyleDialog(StyleDialogKind kind)
 {
-    std::unique_ptr<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(kind)];
+    QPointer<StyleDialog>& kept = styleDialogSlot(kind);
     if (!kept) {
-        kept = std::make_unique<StyleDialog>(styleDialogLayout(kind), this);
-        connect(kept.get(), &StyleDialog::variantChosen, m_cloudStyleCode, &QLineEdit::setText);
-        connect(kept.get(), &QDialog::finished, this, [&kept, dialog = kept.get()] {
-            if (kept.get() == dialog)
-                kept.release()->deleteLater();
-        });
+        kept = new StyleDialog(styleDialogLayout(kind), this);
+        connect(kept, &StyleDialog::variantChosen, m_cloudStyleCode, &QLineEdit::setText);
+        connect(kept, &QDialog::finished, this, [this, kind] { releaseStyleDialog(kind); });
     }
     return *kept;
+}
+
+// Every ending of a kept dialog comes here. It may be inside the dialog's own code (finished),
+// so the dialog is deleted later; a showing deletes it as soon as it returns.
+void EditorWindow::releaseStyleDialog(StyleDialogKind kind)
+{
+    if (const QPointer<StyleDialog> released = std::exchange(styleDialogSlot(kind), nullptr))
+        released->deleteLater();
 }
 
 void EditorWindow::showStyleDialog(StyleDialog& dialog)
@@ -146,17 +108,15 @@ void EditorWindow::showStyleDialog(StyleDialog& dialog)
     if (dialog.isVisible())
         return; // already on screen: shown again from inside its own showing
     const QPointer<StyleDialog> shown = &dialog;
-    std::unique_ptr<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(dialog.kind())];
     if (m_optionPress)
         dialog.ignorePressCompleting(*std::exchange(m_optionPress, std::nullopt));
     dialog.exec();
-    // However the showing ended, the dialog goes now rather than at the next turn of the event
-    // loop, so that whoever goes on after it finds no trace of it. A showing can also end without
-    // the dialog being finished (the program quitting, the dialog hidden): then it is still kept.
-    if (kept.get() == shown)
-        kept.reset();
-    else
-        delete shown.data();
+    // A showing can also end without the dialog being finished (the program quitting, the dialog
+    // hidden): it lets the dialog go all the same. It goes now rather than at the next turn of the
+    // event loop, so that whoever goes on after it finds no trace of it.
+    if (shown && styleDialogSlot(shown->kind()) == shown)
+        releaseStyleDialog(shown->kind());
+    delete shown.data();
 }
 
 QRadioButton* EditorWindow::optionOf(const CloudStyle& style) const
@@ -180,9 +140,11 @@ void EditorWindow::restoreCloudStyle(const QString& code)
     }
     // The style dialog shows the stored variant, and the user may pick another there: whatever
     // is selected when it closes stands, and a hidden dialog keeps it for its next showing.
-    m_storedVariant = QLatin1String(stored->variant->code);
-    option->setChecked(true);
-    m_storedVariant.reset();
+    {
+        const QSignalBlocker quiet(option); // chosen below, with the stored variant
+        option->setChecked(true);
+    }
+    chooseCloudStyle(*stored->style, QLatin1String(stored->variant->code));
     const auto left = findStoredCloudStyle(m_cloudStyleCode->text());
     if (left && left->style == stored->style && left->variant)
         keepVariant(*left->style->dialog, QLatin1String(left->variant->code));

@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
     // Ties the windows to the menu entry (packaging/qeledit.desktop) for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("qeledit"));
     qel::editor::EditorWindow window;
+    QObject::connect(&window, &qel::editor::EditorWindow::endRequested,
+                     &qel::editor::EditorWindow::endApplication);
     window.show();
     // Queued before any developer hook, so that a run for a screenshot reports it too.
     QTimer::singleShot(0, &window, &qel::editor::EditorWindow::reportStartProblems);

@@ -125,7 +125,7 @@ void PicturePicker::startPhotoTool()
 {
     reject();
     const auto started = launch::startPhotoTool();
-    if (!started.ok) {
+    if (!started.ok()) {
         messages::showFailure(
             parentWidget(), started.error + tr("\n\nThe scenario you are editing is still open."));
     }

@@ -54,7 +54,7 @@ public:
     }
 
     // `what` (whole sentences) and what became of the photos once the moves are undone.
-    Outcome failed(const QString& what) { return {false, what + u' ' + undo()}; }
+    Outcome failed(const QString& what) { return {what + u' ' + undo(), {}}; }
 
 private:
     struct Move {
@@ -165,8 +165,8 @@ Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
         return rotation.failed(tr("The new photo could not be saved as %1: %2")
                                    .arg(newest, messages::reasonSentence(reason)));
     if (setAside.isEmpty())
-        return {true, {}};
-    return {true, deleteSetAside(folder, setAside, moves)};
+        return {};
+    return {{}, deleteSetAside(folder, setAside, moves)};
 }
 
 Outcome rotate(const QDir& folder, const Writer& write)
@@ -178,11 +178,12 @@ Outcome rotate(const QDir& folder, const Writer& write)
 Outcome save(const QDir& folder, const QImage& picture)
 {
     if (picture.isNull()) {
-        return {false, QCoreApplication::translate(
-                           "qel::photo::autosave",
-                           "The clipboard holds no picture, so there is nothing to "
-                           "save. Capture the screen with the \"Print Screen\" key "
-                           "first. The numbered photos were left as they were.")};
+        return {
+            QCoreApplication::translate("qel::photo::autosave",
+                                        "The clipboard holds no picture, so there is nothing to "
+                                        "save. Capture the screen with the \"Print Screen\" key "
+                                        "first. The numbered photos were left as they were."),
+            {}};
     }
     return rotate(folder, [&picture](const QString& path) { return bmp::save(path, picture); });
 }

@@ -29,10 +29,13 @@ public:
 using Writer = std::function<QString(const QString& path)>;
 
 struct Outcome {
-    bool saved = false;
-    // What went wrong, in words for the user; empty when all went well. Also set when the new
-    // photo was saved but the oldest one, set aside, could not be deleted afterwards.
+    // Why the new photo was not saved, in words for the user; empty when it was.
     QString error;
+    // The new photo was saved, but the oldest one, set aside, could not be deleted afterwards:
+    // what the user is to do about it. Empty when there is nothing to do.
+    QString leftOver;
+
+    bool saved() const { return error.isEmpty(); }
 };
 
 // Spelling under which numbered photo `number` is on disk in `folder`, letter case ignored as on

@@ -63,31 +63,13 @@ std::array<char, fileHeaderSize + infoHeaderSize> headers(int width, int height)
     return h;
 }
 
-// The background's components, read once: QColor's accessors are calls into the library, far
-// too slow to make three times for every pixel of a full-screen capture.
-struct Ground {
-    int r = background.red();
-    int g = background.green();
-    int b = background.blue();
-};
-
-// Blends a premultiplied pixel onto the grey background, as the picture would look drawn there.
-inline void putPixel(char* out, QRgb premultiplied, const Ground& ground)
+// A premultiplied pixel as the picture would look drawn on the grey background.
+inline void putPixel(char* out, QRgb premultiplied)
 {
-    const int a = qAlpha(premultiplied);
-    if (a == 255) {
-        out[0] = char(qBlue(premultiplied));
-        out[1] = char(qGreen(premultiplied));
-        out[2] = char(qRed(premultiplied));
-        return;
-    }
-    const int rest = 255 - a;
-    const int r = qRed(premultiplied) + (ground.r * rest + 127) / 255;
-    const int g = qGreen(premultiplied) + (ground.g * rest + 127) / 255;
-    const int b = qBlue(premultiplied) + (ground.b * rest + 127) / 255;
-    out[0] = char(qMin(b, 255));
-    out[1] = char(qMin(g, 255));
-    out[2] = char(qMin(r, 255));
+    const QRgb pixel = onBackground(premultiplied);
+    out[0] = char(qBlue(pixel));
+    out[1] = char(qGreen(pixel));
+    out[2] = char(qRed(pixel));
 }
 
 // An opaque row: the colour bytes of each pixel, as they are. Four pixels make three whole
@@ -141,7 +123,6 @@ struct Bands {
         }
         const QImage& source = converted.isNull() ? image : converted;
         const int offset = converted.isNull() ? 0 : top;
-        const Ground ground;
         for (int y = bottom; y >= top; --y, out += stride) {
             const auto* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y - offset));
             if (opaque) {
@@ -149,7 +130,7 @@ struct Bands {
             } else {
                 char* at = out;
                 for (int x = 0; x < image.width(); ++x, at += 3)
-                    putPixel(at, pixels[x], ground);
+                    putPixel(at, pixels[x]);
             }
         }
         return true;

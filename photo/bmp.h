@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QColor>
 #include <QImage>
+#include <QRgb>
 #include <QString>
 
 class QIODevice;
@@ -13,7 +13,22 @@ class QIODevice;
 namespace qel::photo::bmp {
 
 // Transparent parts of a picture are written as if drawn on this, the copy buffer's grey.
-inline const QColor background(192, 192, 192);
+inline constexpr QRgb background = qRgb(192, 192, 192);
+
+// A premultiplied pixel as it looks drawn on the background: opaque. Inline and with the grey
+// known at compile time, as it runs for every pixel of a full-screen capture.
+inline QRgb onBackground(QRgb premultiplied)
+{
+    const int rest = 255 - qAlpha(premultiplied);
+    if (rest == 0)
+        return premultiplied;
+    const auto mix = [rest](int own, int ground) {
+        return qMin(own + (ground * rest + 127) / 255, 255);
+    };
+    return qRgb(mix(qRed(premultiplied), qRed(background)),
+                mix(qGreen(premultiplied), qGreen(background)),
+                mix(qBlue(premultiplied), qBlue(background)));
+}
 
 inline constexpr int fileHeaderSize = 14;
 inline constexpr int infoHeaderSize = 40;

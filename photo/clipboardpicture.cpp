@@ -23,20 +23,10 @@ QImage opaque(QImage image)
     if (image.isNull() || !image.hasAlphaChannel())
         return image;
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
-    const int groundRed = bmp::background.red();
-    const int groundGreen = bmp::background.green();
-    const int groundBlue = bmp::background.blue();
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = line[x];
-            const int rest = 255 - qAlpha(p);
-            if (rest == 0)
-                continue;
-            line[x] = qRgb(qMin(qRed(p) + (groundRed * rest + 127) / 255, 255),
-                           qMin(qGreen(p) + (groundGreen * rest + 127) / 255, 255),
-                           qMin(qBlue(p) + (groundBlue * rest + 127) / 255, 255));
-        }
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = bmp::onBackground(line[x]);
     }
     image.reinterpretAsFormat(QImage::Format_RGB32);
     return image;

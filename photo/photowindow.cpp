@@ -372,8 +372,9 @@ void PhotoWindow::autoSave()
         return;
     }
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);
-    if (!outcome.error.isEmpty()) {
-        messages::showFailure(this, outcome.error);
+    if (const QString problem = outcome.saved() ? outcome.leftOver : outcome.error;
+        !problem.isEmpty()) {
+        messages::showFailure(this, problem);
         return;
     }
     messages::showSaved(this, false);

@@ -14,6 +14,7 @@
 #include "picturepicker.h"
 #include "simfolder.h"
 #include "styledialog.h"
+#include "styledialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -275,9 +276,8 @@ void TestKeyboard::enterInStyleDialogPressesOk()
     QVERIFY(closedByEnter);
     QVERIFY(target->isChecked());
     QCOMPARE(ui(window).Text2->text(), code);
-    QVERIFY(!window.styleDialog(StyleDialogKind::Cirrus) &&
-            !window.styleDialog(StyleDialogKind::Overcast) &&
-            !window.styleDialog(StyleDialogKind::Front));
+    QVERIFY(!keptStyleDialog(window, "Form3") && !keptStyleDialog(window, "Form6") &&
+            !keptStyleDialog(window, "Form7"));
 }
 
 void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
@@ -295,7 +295,7 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
-    QVERIFY(!window.styleDialog(StyleDialogKind::Overcast));
+    QVERIFY(!keptStyleDialog(window, "Form6"));
 
     // The next showing starts again from "Bright", as after "OK"; Escape there changes nothing.
     QString shown;

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using namespace qel::editor;
 
@@ -43,13 +44,6 @@ private:
     QByteArray m_saved;
 };
 
-bool g_ended = false;
-
-void recordEnd()
-{
-    g_ended = true;
-}
-
 } // namespace
 
 class TestLaunch : public EditorFixture {
@@ -71,7 +65,8 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_programFolder; // the editor's own folder, for the search
-    std::unique_ptr<QTemporaryDir> m_scratch;       // markers and PATH folders
+    std::optional<qel::launch::ProgramFolderForTests> m_programFolderHook;
+    std::unique_ptr<QTemporaryDir> m_scratch; // markers and PATH folders
 };
 
 void TestLaunch::init()
@@ -79,13 +74,12 @@ void TestLaunch::init()
     EditorFixture::init();
     m_programFolder = std::make_unique<QTemporaryDir>();
     m_scratch = std::make_unique<QTemporaryDir>();
-    qel::launch::setProgramFolder(m_programFolder->path());
-    g_ended = false;
+    m_programFolderHook.emplace(m_programFolder->path());
 }
 
 void TestLaunch::cleanup()
 {
-    qel::launch::setProgramFolder(QString());
+    m_programFolderHook.reset();
     EditorFixture::cleanup();
 }
 
@@ -120,7 +114,7 @@ void TestLaunch::photoToolSearchOrder()
         standin::write(pathFolder + QLatin1Char('/') + tool, marker, "path");
 
     const auto started = qel::launch::startPhotoTool();
-    QVERIFY2(started.ok, qPrintable(started.error));
+    QVERIFY2(started.ok(), qPrintable(started.error));
     QVERIFY(started.pid > 0);
     QTRY_COMPARE_WITH_TIMEOUT(recorded(marker).size(), 3, 15000);
     QCOMPARE(recorded(marker), (QStringList{expected, QStringLiteral("0"), canonical(sim.path())}));
@@ -130,7 +124,7 @@ void TestLaunch::photoToolMissingEverywhere()
 {
     PathForTest path(m_scratch->path());
     const auto started = qel::launch::startPhotoTool();
-    QVERIFY(!started.ok);
+    QVERIFY(!started.ok());
     QVERIFY2(started.error.contains(QStringLiteral("could not be found")),
              qPrintable(started.error));
     QVERIFY2(started.error.contains(QDir::toNativeSeparators(m_programFolder->path())),
@@ -143,11 +137,11 @@ void TestLaunch::launcherStartsAndTheEditorEnds()
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
     standin::write(sim.filePath(QStringLiteral("qel.exe")), marker);
     EditorWindow& form = this->window();
-    form.endEditor = recordEnd;
+    QSignalSpy ended(&form, &EditorWindow::endRequested);
     form.show();
     ModalAnswerer answerer(1000);
     QTest::mouseClick(ui(form).Command6, Qt::LeftButton);
-    QVERIFY(g_ended);
+    QCOMPARE(ended.count(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(
         recorded(marker),
         (QStringList{QStringLiteral("ran"), QStringLiteral("0"), canonical(sim.path())}), 15000);
@@ -161,7 +155,7 @@ void TestLaunch::launcherFoundWhateverItsLetterCase()
     standin::write(sim.filePath(QStringLiteral("QEL.EXE")), marker);
     QCOMPARE(canonical(qel::launch::findLauncher()),
              canonical(sim.filePath(QStringLiteral("QEL.EXE"))));
-    QVERIFY(qel::launch::startLauncher().ok);
+    QVERIFY(qel::launch::startLauncher().ok());
     QTRY_COMPARE_WITH_TIMEOUT(recorded(marker).value(0), QStringLiteral("ran"), 15000);
 }
 
@@ -189,14 +183,14 @@ void TestLaunch::failedLauncherStartKeepsTheEditor()
     else
         sim.write(file, bytes);
     EditorWindow& form = this->window();
-    form.endEditor = recordEnd;
+    QSignalSpy ended(&form, &EditorWindow::endRequested);
     form.show();
     ui(form).Text23->setText(QStringLiteral("unsaved work"));
     ModalAnswerer& answerer = this->answerer();
     answerer.expectFailure(told);
     QTest::mouseClick(ui(form).Command6, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
-    QVERIFY(!g_ended);
+    QCOMPARE(ended.count(), 0);
     QVERIFY(form.isVisible());
     QCOMPARE(ui(form).Text23->text(), QStringLiteral("unsaved work"));
 }
@@ -214,7 +208,7 @@ void TestLaunch::windowsProgramRunsThroughWine()
     standin::write(pathFolder + QStringLiteral("/wine"), marker, "wine");
     PathForTest path(pathFolder);
     const auto started = qel::launch::startLauncher();
-    QVERIFY2(started.ok, qPrintable(started.error));
+    QVERIFY2(started.ok(), qPrintable(started.error));
     QTRY_COMPARE_WITH_TIMEOUT(
         recorded(marker),
         (QStringList{QStringLiteral("wine"), QStringLiteral("1"), canonical(sim.path()),
@@ -234,7 +228,7 @@ void TestLaunch::windowsProgramWithoutWineIsReported()
     QCOMPARE(canonical(qel::launch::findPhotoTool()),
              canonical(sim.filePath(QStringLiteral("qelphoto.exe"))));
     const auto started = qel::launch::startPhotoTool();
-    QVERIFY(!started.ok);
+    QVERIFY(!started.ok());
     QVERIFY2(started.error.contains(QStringLiteral("Windows program")), qPrintable(started.error));
     QVERIFY2(started.error.contains(QStringLiteral("\"wine\"")), qPrintable(started.error));
 }
@@ -242,12 +236,12 @@ void TestLaunch::windowsProgramWithoutWineIsReported()
 void TestLaunch::exitEndsTheEditorAtOnce()
 {
     EditorWindow& form = this->window();
-    form.endEditor = recordEnd;
+    QSignalSpy ended(&form, &EditorWindow::endRequested);
     form.show();
     ui(form).Text23->setText(QStringLiteral("unsaved work"));
     ModalAnswerer answerer(500);
     QTest::mouseClick(ui(form).Command5, Qt::LeftButton);
-    QVERIFY(g_ended);
+    QCOMPARE(ended.count(), 1);
     QTest::qWait(50);
     QVERIFY_ANSWERED(answerer); // no question was asked
 }
@@ -257,6 +251,7 @@ void TestLaunch::exitEndsTheEditorAtOnce()
 void TestLaunch::endingLeavesTheEventLoopWithoutClosingSteps()
 {
     EditorWindow& form = this->window();
+    connect(&form, &EditorWindow::endRequested, &EditorWindow::endApplication); // as main() does
     form.show();
     QWidget bystander;
     bystander.show();

@@ -12,6 +12,7 @@
 #include "openscenariodialog.h"
 #include "simfolder.h"
 #include "styledialog.h"
+#include "styledialogs.h"
 
 #include "foldertexts.h"
 #include "optionlookup.h"
@@ -113,31 +114,12 @@ QString mainState(EditorWindow& f)
     return parts.join(QLatin1Char('\n'));
 }
 
-void pressOk(QWidget* dialog)
-{
-    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-}
-
-void expectStyleDialog(ModalAnswerer& a, const QString& dialog, const QString& choice = {},
-                       QString* shown = nullptr, QString* codeWhenShown = nullptr,
-                       EditorWindow* form = nullptr)
-{
-    a.expectWindow(dialog, [=](QWidget* w) {
-        if (shown)
-            *shown = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
-        if (codeWhenShown)
-            *codeWhenShown = ui(*form).Text2->text();
-        if (!choice.isEmpty())
-            option(w, choice)->click();
-        pressOk(w);
-    });
-}
-
 void chooseStyle(EditorWindow& f, ModalAnswerer& a, const QString& code)
 {
     const codetable::CloudStyle& way = codetable::cloudStyle(code);
     if (*way.dialog)
-        expectStyleDialog(a, QLatin1String(way.dialog), QLatin1String(way.variant));
+        answerStyleDialog(a, QLatin1String(way.dialog),
+                          *way.variant ? QStringList{QLatin1String(way.variant)} : QStringList());
     option(&f, QLatin1String(way.option))->click();
 }
 
@@ -339,7 +321,7 @@ void TestOpenDialog::roundTrip()
     const char* dialog = codetable::cloudStyle(style).dialog;
     expectOpen(a, QStringLiteral("round trip.qel"));
     if (*dialog)
-        expectStyleDialog(a, QLatin1String(dialog));
+        answerStyleDialog(a, QLatin1String(dialog));
     ui(second).Command11->click();
     QVERIFY_ANSWERED(a);
     QVERIFY(!second.findChild<OpenScenarioDialog*>());
@@ -369,7 +351,7 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
     ModalAnswerer& a = answerer();
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("gray.qel"));
-    expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
+    answerStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     // The dialog shows the stored variant, and the code field agrees with it.
@@ -378,15 +360,15 @@ void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
     QVERIFY(ui(form).Option4->isChecked());
     // A new dialog holds the variant, hidden, and shows it next time.
-    QVERIFY(form.styleDialog(StyleDialogKind::Overcast));
-    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast)->isVisible());
-    QVERIFY(option(form.styleDialog(StyleDialogKind::Overcast), "Option2")->isChecked());
-    expectStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
+    QVERIFY(keptStyleDialog(form, "Form6"));
+    QVERIFY(!keptStyleDialog(form, "Form6")->isVisible());
+    QVERIFY(option(keptStyleDialog(form, "Form6"), "Option2")->isChecked());
+    answerStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
     QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
-    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
+    QVERIFY(!keptStyleDialog(form, "Form6"));
 }
 
 void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
@@ -398,15 +380,14 @@ void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
     sim.write(QStringLiteral("qel/gray.qel"), script(gray));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
-    expectStyleDialog(a, QStringLiteral("Form6"));
+    answerStyleDialog(a, QStringLiteral("Form6"));
     ui(form).Option4->click();
     expectOpen(a, QStringLiteral("gray.qel")); // and no style dialog
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
-    QVERIFY(form.styleDialog(StyleDialogKind::Overcast) &&
-            !form.styleDialog(StyleDialogKind::Overcast)->isVisible());
-    QVERIFY(option(form.styleDialog(StyleDialogKind::Overcast), "Option2")->isChecked());
+    QVERIFY(keptStyleDialog(form, "Form6") && !keptStyleDialog(form, "Form6")->isVisible());
+    QVERIFY(option(keptStyleDialog(form, "Form6"), "Option2")->isChecked());
 }
 
 void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
@@ -421,15 +402,15 @@ void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
     ModalAnswerer& a = answerer();
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("bands.qel"));
-    expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
+    answerStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(codeWhenShown, QStringLiteral("BB"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("BB"));
-    QVERIFY(form.styleDialog(StyleDialogKind::Front) &&
-            option(form.styleDialog(StyleDialogKind::Front), "Option2")->isChecked() &&
-            !form.styleDialog(StyleDialogKind::Front)->isVisible());
+    QVERIFY(keptStyleDialog(form, "Form7") &&
+            option(keptStyleDialog(form, "Form7"), "Option2")->isChecked() &&
+            !keptStyleDialog(form, "Form7")->isVisible());
 }
 
 void TestOpenDialog::olderFrontCode()
@@ -443,13 +424,13 @@ void TestOpenDialog::olderFrontCode()
     ModalAnswerer& a = answerer();
     QString shown;
     expectOpen(a, QStringLiteral("front.qel"));
-    expectStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
+    answerStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option1")); // "Unbroken Band", as a user's choice shows it
     QVERIFY(ui(form).Option5->isChecked());
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("UB"));
-    QVERIFY(!form.styleDialog(StyleDialogKind::Front)); // no variant was set, so none lingers
+    QVERIFY(!keptStyleDialog(form, "Form7")); // no variant was set, so none lingers
 }
 
 void TestOpenDialog::openedOverAnyHeldVariant_data()
@@ -481,7 +462,7 @@ void TestOpenDialog::openedOverAnyHeldVariant()
     const codetable::CloudStyle& way = codetable::cloudStyle(stored);
     expectOpen(a, QStringLiteral("held.qel"));
     if (*way.dialog && qstrcmp(way.option, codetable::cloudStyle(held).option) != 0)
-        expectStyleDialog(a, QLatin1String(way.dialog));
+        answerStyleDialog(a, QLatin1String(way.dialog));
     ui(form).Command11->click();
     a.expectOverwriteQuestion(QMessageBox::Yes);
     a.expectSaved(true);
@@ -538,7 +519,7 @@ void TestOpenDialog::userPickDuringTheRead()
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("pick.qel"));
-    expectStyleDialog(a, dialog, pick);
+    answerStyleDialog(a, dialog, {pick});
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(ui(form).Text2->text(), result);
@@ -589,7 +570,7 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     sim.write(QStringLiteral("qel/odd.qel"), script(lines));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
-    expectStyleDialog(a, QStringLiteral("Form7"), QStringLiteral("Option2"));
+    answerStyleDialog(a, QStringLiteral("Form7"), {QStringLiteral("Option2")});
     ui(form).Option5->click();
     ui(form).Option9->click();
     ui(form).Option24->click();
@@ -619,7 +600,7 @@ void TestOpenDialog::emptyCodesSelectNoChanges()
     sim.write(QStringLiteral("qel/plain.qel"), script(lines));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
-    expectStyleDialog(a, QStringLiteral("Form3"));
+    answerStyleDialog(a, QStringLiteral("Form3"));
     ui(form).Option7->click();
     ui(form).Option11->click();
     ui(form).Option25->click();
@@ -777,7 +758,7 @@ void TestOpenDialog::selectAndDoubleClickAgree()
         form.show();
         ModalAnswerer a;
         expectOpen(a, QStringLiteral("both.qel"), nullptr, {}, way == 1);
-        expectStyleDialog(a, QStringLiteral("Form3"));
+        answerStyleDialog(a, QStringLiteral("Form3"));
         ui(form).Command11->click();
         QVERIFY_ANSWERED(a);
         QVERIFY(!form.findChild<OpenScenarioDialog*>());
@@ -932,11 +913,11 @@ void TestOpenDialog::unreadableFileChangesNothing()
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("before.qel"));
-    expectStyleDialog(a, QStringLiteral("Form3"));
+    answerStyleDialog(a, QStringLiteral("Form3"));
     ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     const QString state = mainState(form);
-    QVERIFY(form.styleDialog(StyleDialogKind::Cirrus));
+    QVERIFY(keptStyleDialog(form, "Form3"));
 
     OpenResult result;
     expectOpen(a, QStringLiteral("bad.qel"), &result, [setup, file](QWidget*) {
@@ -952,8 +933,8 @@ void TestOpenDialog::unreadableFileChangesNothing()
     QVERIFY2(message.contains(reason), qPrintable(message));
     QVERIFY(result.stillOpen);
     QCOMPARE(mainState(form), state);
-    QVERIFY(form.styleDialog(StyleDialogKind::Cirrus) &&
-            option(form.styleDialog(StyleDialogKind::Cirrus), "Option4")->isChecked());
+    QVERIFY(keptStyleDialog(form, "Form3") &&
+            option(keptStyleDialog(form, "Form3"), "Option4")->isChecked());
 }
 
 void TestOpenDialog::sizeLimitIsInclusive()

@@ -21,6 +21,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using namespace qel::editor;
 
@@ -112,6 +113,7 @@ private slots:
 private:
     // Stands in for the folder of the editor's program; made afresh for each test.
     std::unique_ptr<QTemporaryDir> m_programFolder;
+    std::optional<qel::launch::ProgramFolderForTests> m_programFolderHook;
 };
 
 void TestPicker::init()
@@ -119,7 +121,7 @@ void TestPicker::init()
     EditorFixture::init();
     // No test may ever start the real photo tool that the build puts beside the test programs.
     m_programFolder = std::make_unique<QTemporaryDir>();
-    qel::launch::setProgramFolder(m_programFolder->path());
+    m_programFolderHook.emplace(m_programFolder->path());
 }
 
 void TestPicker::listsOnlyBitmaps()
@@ -480,10 +482,7 @@ void TestPicker::photoToolThatCannotStartIsReported()
     qputenv("PATH", emptyPath.path().toLocal8Bit());
     EditorWindow& form = this->window();
     form.show();
-    bool ended = false;
-    static bool* endedFlag = nullptr;
-    endedFlag = &ended;
-    form.endEditor = [] { *endedFlag = true; };
+    QSignalSpy ended(&form, &EditorWindow::endRequested);
     ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         QTest::mouseClick(PickerControls(*w).Command4, Qt::LeftButton);
@@ -492,7 +491,7 @@ void TestPicker::photoToolThatCannotStartIsReported()
     QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
     qputenv("PATH", path);
     QVERIFY_ANSWERED(answerer);
-    QVERIFY(!ended);
+    QCOMPARE(ended.count(), 0);
     QVERIFY(form.isVisible());
 }
 

@@ -6,6 +6,7 @@
 #include "modalanswerer.h"
 #include "simfolder.h"
 #include "styledialog.h"
+#include "styledialogs.h"
 
 #include "optionlookup.h"
 #include <QGroupBox>
@@ -17,31 +18,6 @@
 #include <QtTest>
 
 using namespace qel::editor;
-
-namespace {
-
-void pressOk(QWidget* dialog)
-{
-    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-}
-
-// Answers the next style dialog: records what it showed, clicks `choices` in turn, then "OK".
-void answerDialog(ModalAnswerer& answerer, const QString& dialog, const QStringList& choices = {},
-                  QString* shownChoice = nullptr, QString* codeWhenShown = nullptr,
-                  EditorWindow* form = nullptr)
-{
-    answerer.expectWindow(dialog, [=](QWidget* w) {
-        if (shownChoice)
-            *shownChoice = checkedIn(w->findChild<QGroupBox*>(QStringLiteral("Frame1")));
-        if (codeWhenShown && form)
-            *codeWhenShown = ui(*form).Text2->text();
-        for (const QString& choice : choices)
-            option(w, choice)->click();
-        pressOk(w);
-    });
-}
-
-} // namespace
 
 class TestStyles : public EditorFixture {
     Q_OBJECT
@@ -77,9 +53,8 @@ void TestStyles::startState()
     QCOMPARE(ui(form).Text2->text(), QString());
     QCOMPARE(ui(form).Text5->text(), QString());
     QCOMPARE(ui(form).Text22->text(), QString());
-    QVERIFY(!form.styleDialog(StyleDialogKind::Cirrus) &&
-            !form.styleDialog(StyleDialogKind::Overcast) &&
-            !form.styleDialog(StyleDialogKind::Front));
+    QVERIFY(!keptStyleDialog(form, "Form3") && !keptStyleDialog(form, "Form6") &&
+            !keptStyleDialog(form, "Form7"));
 
     // Columns as laid out: left column top to bottom, then the right one.
     const struct {
@@ -263,7 +238,7 @@ void TestStyles::variantStyles()
     option(&form, QStringLiteral("Option24"))->click();
     ModalAnswerer& answerer = this->answerer();
     QString shown, codeWhenShown;
-    answerDialog(answerer, dialog, choices, &shown, &codeWhenShown, &form);
+    answerStyleDialog(answerer, dialog, choices, &shown, &codeWhenShown, &form);
     option(&form, mainOption)->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, preset);
@@ -272,9 +247,8 @@ void TestStyles::variantStyles()
     QCOMPARE(ui(form).Text5->text(), QStringLiteral("FSUM"));
     QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET1"));
     // "OK" unloaded it.
-    QVERIFY(!form.styleDialog(StyleDialogKind::Cirrus) &&
-            !form.styleDialog(StyleDialogKind::Overcast) &&
-            !form.styleDialog(StyleDialogKind::Front));
+    QVERIFY(!keptStyleDialog(form, "Form3") && !keptStyleDialog(form, "Form6") &&
+            !keptStyleDialog(form, "Form7"));
     QVERIFY(!form.findChild<QDialog*>(dialog));
 }
 
@@ -284,7 +258,7 @@ void TestStyles::selectingTheSelectedOptionRunsNothing()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer& answerer = this->answerer();
-    answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
+    answerStyleDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
     ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
@@ -305,12 +279,12 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer& answerer = this->answerer();
-    answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
+    answerStyleDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
     ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
 
     QString shown, codeWhenShown;
-    answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
+    answerStyleDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
     QTest::mouseDClick(ui(form).Option4, Qt::LeftButton, {},
                        QPoint(6, ui(form).Option4->height() / 2));
     QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
@@ -318,25 +292,25 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
     QCOMPARE(codeWhenShown, QStringLiteral("OG"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
     QVERIFY(ui(form).Option4->isChecked());
-    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
+    QVERIFY(!keptStyleDialog(form, "Form6"));
 
     // Each double-click shows it again, and a choice made there stands.
-    answerDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option3")});
+    answerStyleDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option3")});
     QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("WS"));
 
     // The other two styles alike.
-    answerDialog(answerer, QStringLiteral("Form3"), {QStringLiteral("Option4")});
+    answerStyleDialog(answerer, QStringLiteral("Form3"), {QStringLiteral("Option4")});
     ui(form).Option7->click();
-    answerDialog(answerer, QStringLiteral("Form3"), {}, &shown);
+    answerStyleDialog(answerer, QStringLiteral("Form3"), {}, &shown);
     QTest::mouseDClick(ui(form).Option7, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("CT"));
-    answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
+    answerStyleDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
     ui(form).Option5->click();
-    answerDialog(answerer, QStringLiteral("Form7"), {}, &shown);
+    answerStyleDialog(answerer, QStringLiteral("Form7"), {}, &shown);
     QTest::mouseDClick(ui(form).Option5, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
@@ -349,9 +323,9 @@ void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer& answerer = this->answerer();
-    answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option2")});
+    answerStyleDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option2")});
     ui(form).Option5->click();
-    answerDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
+    answerStyleDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
     ui(form).Option5->setFocus();
     QTest::keyClick(ui(form).Option5, Qt::Key_Return);
     QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
@@ -399,7 +373,7 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice()
     ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("WS"));
-    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
+    QVERIFY(!keptStyleDialog(form, "Form6"));
     answerer.expectWindow(QStringLiteral("Form3"), [](QWidget* w) {
         option(w, QStringLiteral("Option1"))->click();
         QTest::keyClick(w, Qt::Key_Escape);
@@ -407,13 +381,13 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice()
     ui(form).Option7->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("CL"));
-    QVERIFY(!form.styleDialog(StyleDialogKind::Cirrus));
+    QVERIFY(!keptStyleDialog(form, "Form3"));
     // A showing that ends without the dialog finishing (hidden, or the program quitting) still
     // lets it go, once: the window's own end must not find it again.
     answerer.expectWindow(QStringLiteral("Form7"), [](QWidget* w) { w->hide(); });
     ui(form).Option5->click();
     QVERIFY_ANSWERED(answerer);
-    QVERIFY(!form.styleDialog(StyleDialogKind::Front));
+    QVERIFY(!keptStyleDialog(form, "Form7"));
     QVERIFY(!form.findChild<QDialog*>(QStringLiteral("Form7")));
 }
 
@@ -421,7 +395,7 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 {
     EditorWindow& form = window();
     ModalAnswerer& answerer = this->answerer();
-    answerDialog(answerer, QStringLiteral("Form6"));
+    answerStyleDialog(answerer, QStringLiteral("Form6"));
     ui(form).Option4->click();
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("O"));
 
@@ -432,23 +406,24 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
     option(hidden, "Option2")->setChecked(true);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
     QVERIFY(!hidden->isVisible());
-    QCOMPARE(form.styleDialog(StyleDialogKind::Overcast), hidden);
+    QCOMPARE(keptStyleDialog(form, "Form6"), static_cast<QDialog*>(hidden));
     QCOMPARE(&form.keepStyleDialog(StyleDialogKind::Overcast), hidden);
 
     QString shown;
-    answerDialog(answerer, QStringLiteral("Form6"), {}, &shown);
+    answerStyleDialog(answerer, QStringLiteral("Form6"), {}, &shown);
     QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
-    QVERIFY(!form.styleDialog(StyleDialogKind::Overcast));
+    QVERIFY(!keptStyleDialog(form, "Form6"));
 
     // "OK" on the hidden dialog unloads it too.
     option(&form.keepStyleDialog(StyleDialogKind::Front), "Option3")->setChecked(true);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
-    QPointer<StyleDialog> front = form.styleDialog(StyleDialogKind::Front);
+    QPointer<QDialog> front = keptStyleDialog(form, "Form7");
     control<QPushButton>(*front, "Command1")->click();
-    QVERIFY(!form.styleDialog(StyleDialogKind::Front));
+    // Let go at once: the window keeps it no longer, and makes a new one when asked.
+    QVERIFY(&form.keepStyleDialog(StyleDialogKind::Front) != front);
     QTRY_VERIFY(!front);
     QVERIFY_ANSWERED(answerer);
 }
@@ -459,7 +434,7 @@ void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
 {
     EditorWindow& form = window();
     ModalAnswerer& answerer = this->answerer();
-    answerDialog(answerer, QStringLiteral("Form6"));
+    answerStyleDialog(answerer, QStringLiteral("Form6"));
     ui(form).Option4->click();
     option(&form.keepStyleDialog(StyleDialogKind::Overcast), "Option2")->setChecked(true);
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
@@ -467,7 +442,7 @@ void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
     QCOMPARE(ui(form).Text2->text(), QStringLiteral("L"));
 
     QString shown, codeWhenShown;
-    answerDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
+    answerStyleDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
     ui(form).Option4->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(codeWhenShown, QStringLiteral("O"));
