@@ -91,7 +91,7 @@ namespace {
 
 QString translate(const char* text)
 {
-    return QCoreApplication::translate("qel::launch", text);
+    return QCoreApplication::translate("qel", text);
 }
 
 // Starts the program at `path`, found by a search; `notFound` says why when the search found
@@ -112,26 +112,24 @@ Started startPhotoTool()
 {
     return startFound(
         findPhotoTool(),
-        translate(
-            QT_TRANSLATE_NOOP("qel::launch",
-                              "The photo tool \"%1\" could not be found: it is neither in the "
-                              "folder of this program (%2), nor in the current folder (%3), nor "
-                              "on the PATH.\n\nInstall it beside QELedit."))
+        translate(QT_TRANSLATE_NOOP(
+                      "qel", "The photo tool \"%1\" could not be found: it is neither in the "
+                             "folder of this program (%2), nor in the current folder (%3), nor "
+                             "on the PATH.\n\nInstall it beside QELedit."))
             .arg(photoToolNames().constFirst(), shown(programFolder()), shown(QDir::currentPath())),
-        QT_TRANSLATE_NOOP("qel::launch", "The photo tool %1 could not be started: %2"));
+        QT_TRANSLATE_NOOP("qel", "The photo tool %1 could not be started: %2"));
 }
 
 Started startLauncher()
 {
     return startFound(
         findLauncher(),
-        translate(
-            QT_TRANSLATE_NOOP("qel::launch",
-                              "The QEL launcher could not be started: there is no \"%1\" in the "
-                              "current folder (%2).\n\nQELedit expects to be started in your "
-                              "Flight Simulator folder, the one that holds \"%1\"."))
+        translate(QT_TRANSLATE_NOOP(
+                      "qel", "The QEL launcher could not be started: there is no \"%1\" in the "
+                             "current folder (%2).\n\nQELedit expects to be started in your "
+                             "Flight Simulator folder, the one that holds \"%1\"."))
             .arg(launcherName, shown(QDir::currentPath())),
-        QT_TRANSLATE_NOOP("qel::launch", "The QEL launcher %1 could not be started: %2"));
+        QT_TRANSLATE_NOOP("qel", "The QEL launcher %1 could not be started: %2"));
 }
 
 } // namespace qel::launch

@@ -27,7 +27,7 @@ Command commandFor(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return {{}, {}, QCoreApplication::translate("qel::launch", "the file does not exist.")};
+        return {{}, {}, QCoreApplication::translate("qel", "the file does not exist.")};
     // A simulator folder used under Wine holds Windows programs; run them the way Wine would.
     if (isWindowsProgram(path)) {
         const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
@@ -35,16 +35,16 @@ Command commandFor(const QString& path)
             return {{},
                     {},
                     QCoreApplication::translate(
-                        "qel::launch", "it is a Windows program, and there is no \"wine\" on the "
-                                       "PATH to run it with.\n\nInstall Wine, or start the program "
-                                       "on Windows.")};
+                        "qel", "it is a Windows program, and there is no \"wine\" on the "
+                               "PATH to run it with.\n\nInstall Wine, or start the program "
+                               "on Windows.")};
         }
         return {wine, {info.absoluteFilePath()}, {}};
     }
     if (!info.isExecutable())
         return {{},
                 {},
-                QCoreApplication::translate("qel::launch",
+                QCoreApplication::translate("qel",
                                             "the file is not marked as a program (executable).")};
     return {info.absoluteFilePath(), {}, {}};
 }

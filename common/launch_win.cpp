@@ -16,7 +16,7 @@ Command commandFor(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return {{}, {}, QCoreApplication::translate("qel::launch", "the file does not exist.")};
+        return {{}, {}, QCoreApplication::translate("qel", "the file does not exist.")};
     return {info.absoluteFilePath(), {}, {}};
 }
 

@@ -64,22 +64,20 @@ QString reasonSentence(const QString& reason)
 
 QString missingQelFolderText(Program program, const QString& consequence, bool saving)
 {
-    QString text =
-        QCoreApplication::translate(
-            "qel::messages", "There is no \"qel\" folder in the current folder (%1), so %2.\n\n")
-            .arg(currentFolder(), consequence);
+    QString text = QCoreApplication::translate(
+                       "qel", "There is no \"qel\" folder in the current folder (%1), so %2.\n\n")
+                       .arg(currentFolder(), consequence);
     if (saving)
         text += QCoreApplication::translate(
-            "qel::messages",
-            "If this is your Flight Simulator folder, make a folder named \"qel\" in it "
-            "and save again.\n\n");
+            "qel", "If this is your Flight Simulator folder, make a folder named \"qel\" in it "
+                   "and save again.\n\n");
     return text + whereToStart(program);
 }
 
 QString missingPilotsFolderText()
 {
     return QCoreApplication::translate(
-               "qel::messages",
+               "qel",
                "There is no \"pilots\" folder in the current folder (%1), so no saved flights "
                "can be listed.\n\n")
                .arg(currentFolder()) +
@@ -88,11 +86,10 @@ QString missingPilotsFolderText()
 
 bool askOverwrite(QWidget* parent, const QString& shownPath)
 {
-    QMessageBox box(QMessageBox::NoIcon,
-                    QCoreApplication::translate("qel::messages", "QEL alert!!!"),
-                    QCoreApplication::translate("qel::messages",
-                                                "File already exists. Do you want to overwrite?"),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(
+        QMessageBox::NoIcon, QCoreApplication::translate("qel", "QEL alert!!!"),
+        QCoreApplication::translate("qel", "File already exists. Do you want to overwrite?"),
+        QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("overwriteQuestion"));
     // A short 8.3 name or another letter case opens the same file: the user sees which one.
     box.setInformativeText(wrappable(shownPath));
@@ -103,9 +100,9 @@ bool askOverwrite(QWidget* parent, const QString& shownPath)
 
 void showSaved(QWidget* parent, bool afterOverwriteQuestion)
 {
-    QMessageBox box(
-        QMessageBox::Information, afterOverwriteQuestion ? QStringLiteral(" ") : QString(),
-        QCoreApplication::translate("qel::messages", "File Saved!"), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information,
+                    afterOverwriteQuestion ? QStringLiteral(" ") : QString(),
+                    QCoreApplication::translate("qel", "File Saved!"), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("savedMessage"));
     showEmptyTitle(box);
     box.exec();

@@ -8,17 +8,15 @@ QString whereToStart(Program program)
 {
     if (program == Program::PhotoTool)
         return QCoreApplication::translate(
-            "qel::messages",
-            "The photo tool works in your Flight Simulator folder, the one that holds the "
-            "\"qel\" and \"pilots\" folders. If it was started elsewhere, close it and "
-            "start it there: from a terminal in that folder, from QELedit's picture picker "
-            "(\"Edit\"), or from a menu entry whose working folder (Path=) is that folder.");
+            "qel", "The photo tool works in your Flight Simulator folder, the one that holds the "
+                   "\"qel\" and \"pilots\" folders. If it was started elsewhere, close it and "
+                   "start it there: from a terminal in that folder, from QELedit's picture picker "
+                   "(\"Edit\"), or from a menu entry whose working folder (Path=) is that folder.");
     return QCoreApplication::translate(
-        "qel::messages",
-        "QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and "
-        "\"pilots\" folders. If it was started elsewhere, close it and start it there: "
-        "from a terminal in that folder, or from a menu entry whose working folder (Path=) "
-        "is that folder.");
+        "qel", "QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and "
+               "\"pilots\" folders. If it was started elsewhere, close it and start it there: "
+               "from a terminal in that folder, or from a menu entry whose working folder (Path=) "
+               "is that folder.");
 }
 
 } // namespace qel::messages

@@ -23,7 +23,7 @@ bool isDeviceName(const QString& name)
 QString describe(QChar c)
 {
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-        return QCoreApplication::translate("qel::names", "a control character");
+        return QCoreApplication::translate("qel", "a control character");
     return QStringLiteral("\"%1\"").arg(c);
 }
 
@@ -32,26 +32,24 @@ QString describe(QChar c)
 QString bareNameProblem(const QString& name)
 {
     if (name.isEmpty())
-        return QCoreApplication::translate("qel::names", "The name is empty.");
+        return QCoreApplication::translate("qel", "The name is empty.");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QCoreApplication::translate("qel::names", "\"%1\" names a folder, not a file.")
-            .arg(name);
+        return QCoreApplication::translate("qel", "\"%1\" names a folder, not a file.").arg(name);
     if (name.size() > maxNameLength)
-        return QCoreApplication::translate("qel::names", "The name is longer than %1 characters.")
+        return QCoreApplication::translate("qel", "The name is longer than %1 characters.")
             .arg(maxNameLength);
     static const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (QChar c : name) {
         if (refused.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
             return QCoreApplication::translate(
-                       "qel::names", "The name contains %1, which a file name cannot hold.")
+                       "qel", "The name contains %1, which a file name cannot hold.")
                 .arg(describe(c));
     }
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
         return QCoreApplication::translate(
-            "qel::names", "The name ends with a dot or a blank, which Windows drops.");
+            "qel", "The name ends with a dot or a blank, which Windows drops.");
     if (isDeviceName(name))
-        return QCoreApplication::translate("qel::names",
-                                           "\"%1\" is reserved by Windows for a device.")
+        return QCoreApplication::translate("qel", "\"%1\" is reserved by Windows for a device.")
             .arg(name);
     return {};
 }

@@ -29,8 +29,8 @@ Decoded decodeOnto(const QString& path, uint fill)
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels) {
         return {{},
                 QCoreApplication::translate(
-                    "qel::pictures", "It claims to be %1 × %2 pixels, too large to be a picture "
-                                     "for this program.")
+                    "qel", "It claims to be %1 × %2 pixels, too large to be a picture "
+                           "for this program.")
                     .arg(size.width())
                     .arg(size.height())};
     }
@@ -45,8 +45,7 @@ Decoded decodeOnto(const QString& path, uint fill)
     }
     if (!reader.read(&image) || image.isNull())
         return {{},
-                QCoreApplication::translate("qel::pictures",
-                                            "It is not a picture that can be shown (%1).")
+                QCoreApplication::translate("qel", "It is not a picture that can be shown (%1).")
                     .arg(messages::reasonInline(reader.errorString()))};
     return {image, {}};
 }
@@ -80,11 +79,9 @@ Loaded load(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {
-            {},
-            QCoreApplication::translate("qel::pictures", "The file does not exist (any more).")};
+        return {{}, QCoreApplication::translate("qel", "The file does not exist (any more).")};
     if (!info.isFile())
-        return {{}, QCoreApplication::translate("qel::pictures", "It is not a file.")};
+        return {{}, QCoreApplication::translate("qel", "It is not a file.")};
     // Decoded twice, onto all-zero and all-one bits: any pixel the file did not set differs.
     Decoded first = decodeOnto(path, 0u);
     if (!first.error.isEmpty())
@@ -95,8 +92,8 @@ Loaded load(const QString& path)
     if (!samePixels(first.image, second.image))
         return {{},
                 QCoreApplication::translate(
-                    "qel::pictures", "It is not a picture that can be shown (its pixel data is cut "
-                                     "short or does not fit the picture).")};
+                    "qel", "It is not a picture that can be shown (its pixel data is cut "
+                           "short or does not fit the picture).")};
     return {first.image, {}};
 }
 

@@ -19,10 +19,9 @@ QString readOnlyDisk(const QString& folder)
     if (!QStorageInfo(folder).isReadOnly())
         return {};
     return QCoreApplication::translate(
-               "qel::files",
-               "The folder %1 is on a disk that cannot be written to (it is read-only), "
-               "so nothing can be saved there. Save on another disk, or make this "
-               "one writable.")
+               "qel", "The folder %1 is on a disk that cannot be written to (it is read-only), "
+                      "so nothing can be saved there. Save on another disk, or make this "
+                      "one writable.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -31,17 +30,17 @@ QString targetProblem(const QString& path)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return QCoreApplication::translate("qel::files", "A folder of that name is in the way.");
+        return QCoreApplication::translate("qel", "A folder of that name is in the way.");
     // A file marked read-only is kept, also for an administrator who could write it anyway.
     if (target.exists() &&
         (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner))) {
         if (QString disk = readOnlyDisk(target.absolutePath()); !disk.isEmpty())
             return disk;
-        return QCoreApplication::translate("qel::files", "The existing file is read-only.");
+        return QCoreApplication::translate("qel", "The existing file is read-only.");
     }
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return QCoreApplication::translate("qel::files", "The folder %1 does not exist.")
+        return QCoreApplication::translate("qel", "The folder %1 does not exist.")
             .arg(folder.filePath());
     return {};
 }
@@ -74,7 +73,7 @@ QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& 
         QString reason = file.errorString();
         file.cancelWriting();
         return reason.isEmpty() || reason == QLatin1String("Unknown error")
-                   ? QCoreApplication::translate("qel::files", "The content could not be written.")
+                   ? QCoreApplication::translate("qel", "The content could not be written.")
                    : reason;
     }
     if (!file.commit())

@@ -32,7 +32,7 @@ QString writeFailure(const QFile& file)
 {
     const QString reason = file.errorString();
     return reason.isEmpty() || reason == QLatin1String("Unknown error")
-               ? QCoreApplication::translate("qel::files", "The content could not be written.")
+               ? QCoreApplication::translate("qel", "The content could not be written.")
                : reason;
 }
 

@@ -59,13 +59,13 @@ QImage draw(const QFont& windowFont)
         p.drawText(QPointF(0, 0), text);
         p.restore();
     };
-    const QString name = QCoreApplication::translate("banner", "QELedit 3.0");
+    const QString name = QCoreApplication::translate("qel::editor", "QELedit 3.0");
     for (const QPointF& at : {QPointF(11, 34), QPointF(12, 34)})
         caption(26, at, QColor(0, 0, 60), name);
     for (const QPointF& at : {QPointF(9, 32), QPointF(10, 32)})
         caption(26, at, Qt::white, name);
     caption(12, QPointF(11, 52), QColor(255, 240, 170),
-            QCoreApplication::translate("banner", "for Nubivar & Grundex"));
+            QCoreApplication::translate("qel::editor", "for Nubivar & Grundex"));
     p.end();
     return img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
 }

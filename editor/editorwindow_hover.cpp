@@ -1,9 +1,11 @@
 #include "editorwindow.h"
 
 #include "filelist.h"
+#include "helptexts.h"
 #include "hoverhelp.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
+#include "scenariofile.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -24,6 +26,7 @@ void EditorWindow::installHoverHelp()
     const struct {
         const char* sentence;
         QWidget* controls[2];
+        QString number = {}; // what %1 stands for
     } tips[] = {
         {QT_TR_NOOP("If checked the Applet check box will be checked when your QEL file is "
                     "displayed. It is on by default."),
@@ -48,14 +51,16 @@ void EditorWindow::installHoverHelp()
         {QT_TR_NOOP("Enter your ground texture here. All ground texture selections are left "
                     "installed after each QEL session where a ground texture is selected."),
          {m_groundFrame}},
-        {QT_TR_NOOP("Select between the two Nubivar cloud sets. Each set contains a unique "
+        {QT_TR_NOOP("Select between the %1 Nubivar cloud sets. Each set contains a unique "
                     "Light, Medium, and Dense cloud type"),
-         {m_cloudSetFrame}},
+         {m_cloudSetFrame},
+         helptexts::cloudSetCount()},
         {QT_TR_NOOP("Any bitmap, if selected, is displayed here."), {m_picture}},
         {QT_TR_NOOP("Displays the name of your selected bitmap."), {m_pictureName}},
-        {QT_TR_NOOP("Enter a description for your QEL file. You can use up to 210 characters in "
+        {QT_TR_NOOP("Enter a description for your QEL file. You can use up to %1 characters in "
                     "your descriptions."),
-         {m_descriptionCaption, m_description}},
+         {m_descriptionCaption, m_description},
+         QString::number(scenario::descriptionLimit)},
         {QT_TR_NOOP("Enter a name for your QEL file using 8 characters or less in the prefix "
                     "and make sure you save the file with the QEL extension."),
          {m_fileNameCaption, m_fileName}},
@@ -64,7 +69,8 @@ void EditorWindow::installHoverHelp()
     for (const auto& tip : tips) {
         for (QWidget* control : tip.controls) {
             if (control)
-                help->tip(control, tr(tip.sentence));
+                help->tip(control, tip.number.isEmpty() ? tr(tip.sentence)
+                                                        : tr(tip.sentence).arg(tip.number));
         }
     }
     // The strip between the flight box and the list answers a click, not a move.

@@ -1,6 +1,10 @@
 #include "helptexts.h"
 
+#include "scenariocodes.h"
+#include "scenariofile.h"
+
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace qel::editor::helptexts {
 
@@ -14,12 +18,48 @@ QString withCrLf(QString text)
     return text;
 }
 
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("qel::editor", text);
+}
+
+QStringList cloudSetNames()
+{
+    QStringList names;
+    for (const CodeOption& set : cloudSets()) {
+        if (*set.code)
+            names.append(translate(set.caption));
+    }
+    return names;
+}
+
 } // namespace
+
+QString cloudSetChoice()
+{
+    const QStringList names = cloudSetNames();
+    QString choice = names.value(0);
+    for (qsizetype i = 1; i < names.size(); ++i)
+        choice = translate("%1 or %2").arg(choice, names.at(i));
+    return choice;
+}
+
+QString cloudSetCount()
+{
+    static const char* const words[] = {
+        QT_TRANSLATE_NOOP("qel::editor", "no"),    QT_TRANSLATE_NOOP("qel::editor", "one"),
+        QT_TRANSLATE_NOOP("qel::editor", "two"),   QT_TRANSLATE_NOOP("qel::editor", "three"),
+        QT_TRANSLATE_NOOP("qel::editor", "four"),  QT_TRANSLATE_NOOP("qel::editor", "five"),
+        QT_TRANSLATE_NOOP("qel::editor", "six"),   QT_TRANSLATE_NOOP("qel::editor", "seven"),
+        QT_TRANSLATE_NOOP("qel::editor", "eight"), QT_TRANSLATE_NOOP("qel::editor", "nine")};
+    const qsizetype count = cloudSetNames().size();
+    return count < qsizetype(std::size(words)) ? translate(words[count]) : QString::number(count);
+}
 
 QString overview()
 {
     return withCrLf(QCoreApplication::translate(
-        "qel::editor::helptexts",
+        "qel::editor", // a topic is one text
         "Welcome to Nubivar & Grundex \n"
         "\t\t\t\t\t\t\n"
         "Nubivar & Grundex is a full upgrade of the sky and of the ground of \n"
@@ -48,7 +88,7 @@ QString overview()
 QString learningTheNewSystem()
 {
     return withCrLf(QCoreApplication::translate(
-        "qel::editor::helptexts",
+        "qel::editor", // a topic is one text
         "Learning the new system \n"
         "\t\t\t\t\t\t\n"
         "The one simulator setting that matters is the cloud coverage: set \n"
@@ -76,8 +116,8 @@ QString learningTheNewSystem()
 
 QString creatingAQelFile()
 {
-    return withCrLf(QCoreApplication::translate(
-        "qel::editor::helptexts",
+    const QString text = QCoreApplication::translate(
+        "qel::editor", // a topic is one text
         "Creating a QEL file \n"
         "\t\t\t\t\t\t\n"
         "A QEL file holds one flight with its clouds and ground. Six steps \n"
@@ -86,11 +126,11 @@ QString creatingAQelFile()
         " 1) Choose a flight that you saved earlier in the simulator. This is \n"
         "     the only choice you must make. The flight has to be in the \n"
         "     simulator's PILOTS folder; long and short names both work. \n"
-        " 2) Choose a cloud type from Set1 or Set2 and, if you wish, a \n"
+        " 2) Choose a cloud type from %1 and, if you wish, a \n"
         "     ground texture. \n"
         " 3) Decide whether the cloud Applet is on or off when the flight \n"
         "     starts, and whether to attach a bitmap picture to the file. \n"
-        " 4) Type a description of up to 210 characters. \n"
+        " 4) Type a description of up to %2 characters. \n"
         " 5) Type a name for the file, with the \".qel\" extension, and save \n"
         "     it. Then exit, or exit straight to the QEL Launcher. \n"
         " 6) To change a QEL file that you made before, press the button \n"
@@ -98,7 +138,8 @@ QString creatingAQelFile()
         "\t\t\t\t\t\t\n"
         "Everything else, the QEL launcher and the QEL Photo Lab included, \n"
         "is described in the printed documentation that came with \n"
-        "Nubivar & Grundex. Have a good flight! \n"));
+        "Nubivar & Grundex. Have a good flight! \n");
+    return withCrLf(text.arg(cloudSetChoice(), QString::number(scenario::descriptionLimit)));
 }
 
 } // namespace qel::editor::helptexts

@@ -12,4 +12,9 @@ QString overview();
 QString learningTheNewSystem();
 QString creatingAQelFile();
 
+// The cloud sets one can choose, by name, as a choice ("Set1 or Set2"), and how many there are in
+// words ("two"): the code table's, as the texts state them.
+QString cloudSetChoice();
+QString cloudSetCount();
+
 } // namespace qel::editor::helptexts

@@ -14,11 +14,11 @@ Decoded readFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, QCoreApplication::translate("openScenario", "It does not exist (any more).")};
+        return {{}, QCoreApplication::translate("qel::editor", "It does not exist (any more).")};
     if (!info.isFile())
-        return {{}, QCoreApplication::translate("openScenario", "It is not a regular file.")};
+        return {{}, QCoreApplication::translate("qel::editor", "It is not a regular file.")};
     const QString tooLarge =
-        QCoreApplication::translate("openScenario",
+        QCoreApplication::translate("qel::editor",
                                     "It is larger than %1 KiB, far more than a scenario "
                                     "file holds.")
             .arg(maxFileSize / 1024);
@@ -27,13 +27,13 @@ Decoded readFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{},
-                QCoreApplication::translate("openScenario", "It cannot be read: %1.")
+                QCoreApplication::translate("qel::editor", "It cannot be read: %1.")
                     .arg(messages::reasonInline(file.errorString()))};
     // One byte more than allowed tells a file that grew since it was measured.
     const QByteArray bytes = file.read(maxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return {{},
-                QCoreApplication::translate("openScenario", "It cannot be read: %1.")
+                QCoreApplication::translate("qel::editor", "It cannot be read: %1.")
                     .arg(messages::reasonInline(file.errorString()))};
     if (bytes.size() > maxFileSize)
         return {{}, tooLarge};
@@ -45,11 +45,11 @@ pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name)
     if (const QString problem = names::bareNameProblem(name); !problem.isEmpty())
         return {{},
                 QCoreApplication::translate(
-                    "openScenario", "It is not the plain name of a file in the \"qel\" folder. %1")
+                    "qel::editor", "It is not the plain name of a file in the \"qel\" folder. %1")
                     .arg(problem)};
     if (!paths::fileExists(qelFolder, name))
         return {{},
-                QCoreApplication::translate("openScenario",
+                QCoreApplication::translate("qel::editor",
                                             "There is no such file in the \"qel\" folder.")};
     return pictures::load(paths::filePath(qelFolder, name));
 }

@@ -16,7 +16,7 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
     const QString& name = scenario.fileName;
     if (const QString problem = names::bareNameProblem(name); !problem.isEmpty()) {
         messages::showFailure(
-            parent, QCoreApplication::translate("saveScenario",
+            parent, QCoreApplication::translate("qel::editor",
                                                 "The scenario cannot be saved as \"%1\". %2\n\n"
                                                 "Type a plain file name such as demo.qel into "
                                                 "the \"Save File as...\" box.")
@@ -29,13 +29,13 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
             parent,
             messages::missingQelFolderText(
                 messages::Program::Editor,
-                QCoreApplication::translate("saveScenario", "the scenario cannot be saved"), true));
+                QCoreApplication::translate("qel::editor", "the scenario cannot be saved"), true));
         return false;
     }
     const scenario::Encoded encoded = scenario::encode(scenario);
     if (!encoded.error.isEmpty()) {
         messages::showFailure(
-            parent, QCoreApplication::translate("saveScenario", "The scenario cannot be saved. %1")
+            parent, QCoreApplication::translate("qel::editor", "The scenario cannot be saved. %1")
                         .arg(encoded.error));
         return false;
     }
@@ -52,9 +52,9 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
         error = files::replaceFile(path, encoded.bytes);
     if (!error.isEmpty()) {
         messages::showFailure(
-            parent, QCoreApplication::translate("saveScenario",
-                                                "The scenario could not be saved as %1.\n%2")
-                        .arg(shown, error));
+            parent,
+            QCoreApplication::translate("qel::editor", "The scenario could not be saved as %1.\n%2")
+                .arg(shown, error));
         return false;
     }
     messages::showSaved(parent, exists);

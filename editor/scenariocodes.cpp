@@ -6,7 +6,7 @@ namespace qel::editor {
 
 namespace {
 
-#define CAPTION(text) QT_TRANSLATE_NOOP("qel::editor::codes", text)
+#define CAPTION(text) QT_TRANSLATE_NOOP("qel::editor", text)
 
 const CodeOption cirrusVariants[] = {
     {"Option1", CAPTION("Light"), "CL", {120, 240, 1215, 375}},

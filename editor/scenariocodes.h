@@ -64,6 +64,6 @@ struct StoredCloudStyle {
 std::optional<StoredCloudStyle> findStoredCloudStyle(const QString& code);
 
 // The translation context of the captions in the table.
-inline constexpr char codeCaptionContext[] = "qel::editor::codes";
+inline constexpr char codeCaptionContext[] = "qel::editor";
 
 } // namespace qel::editor

@@ -80,41 +80,42 @@ bool isJumpLabel(const QString& line)
 Encoded encode(const Scenario& f)
 {
     const NamedField fields[] = {
-        {QT_TRANSLATE_NOOP("scenario", "description"), &f.description},
-        {QT_TRANSLATE_NOOP("scenario", "file name"), &f.fileName},
-        {QT_TRANSLATE_NOOP("scenario", "applet flag"), &f.appletFlag},
-        {QT_TRANSLATE_NOOP("scenario", "picture"), &f.picture},
-        {QT_TRANSLATE_NOOP("scenario", "flight"), &f.flight},
-        {QT_TRANSLATE_NOOP("scenario", "cloud style code"), &f.cloudStyle},
-        {QT_TRANSLATE_NOOP("scenario", "ground texture code"), &f.groundTexture},
-        {QT_TRANSLATE_NOOP("scenario", "cloud set code"), &f.cloudSet}};
+        {QT_TRANSLATE_NOOP("qel::editor", "description"), &f.description},
+        {QT_TRANSLATE_NOOP("qel::editor", "file name"), &f.fileName},
+        {QT_TRANSLATE_NOOP("qel::editor", "applet flag"), &f.appletFlag},
+        {QT_TRANSLATE_NOOP("qel::editor", "picture"), &f.picture},
+        {QT_TRANSLATE_NOOP("qel::editor", "flight"), &f.flight},
+        {QT_TRANSLATE_NOOP("qel::editor", "cloud style code"), &f.cloudStyle},
+        {QT_TRANSLATE_NOOP("qel::editor", "ground texture code"), &f.groundTexture},
+        {QT_TRANSLATE_NOOP("qel::editor", "cloud set code"), &f.cloudSet}};
     for (const NamedField& field : fields) {
         const QString& text = *field.text;
         const qsizetype bad = ansi::firstUnencodable(text);
         if (bad >= 0) {
             return {{},
                     QCoreApplication::translate(
-                        "scenario", "The %1 contains the character \"%2\", which a scenario file "
-                                    "cannot hold (it is written in the Windows ANSI code page).")
-                        .arg(QCoreApplication::translate("scenario", field.name), text.at(bad))};
+                        "qel::editor",
+                        "The %1 contains the character \"%2\", which a scenario file "
+                        "cannot hold (it is written in the Windows ANSI code page).")
+                        .arg(QCoreApplication::translate("qel::editor", field.name), text.at(bad))};
         }
         if (isJumpLabel(text)) {
             return {{},
                     QCoreApplication::translate(
-                        "scenario",
+                        "qel::editor",
                         "The %1 \"%2\" would be read by Windows as the label \":next\" "
                         "that the scenario script jumps to. Please change its beginning.")
-                        .arg(QCoreApplication::translate("scenario", field.name), text)};
+                        .arg(QCoreApplication::translate("qel::editor", field.name), text)};
         }
         if (const qsizetype control = firstControlCharacter(text); control >= 0) {
             return {{},
                     QCoreApplication::translate(
-                        "scenario",
+                        "qel::editor",
                         "The %1 contains the control character %2 (a line break, NUL "
                         "or other invisible code) at position %3. Windows would stumble "
                         "over it while running the scenario, so that the launcher is "
                         "never called. Please remove it.")
-                        .arg(QCoreApplication::translate("scenario", field.name),
+                        .arg(QCoreApplication::translate("qel::editor", field.name),
                              controlName(text.at(control)))
                         .arg(control + 1)};
         }
@@ -163,11 +164,11 @@ Decoded decode(const QByteArray& bytes)
     if (lines.size() < linesRead && start < bytes.size())
         lines.append(bytes.mid(start));
     if (lines.size() < linesRead) {
-        return {
-            {},
-            QCoreApplication::translate("scenario", "It has only %1 lines; a scenario file has %2.")
-                .arg(lines.size())
-                .arg(lineCount)};
+        return {{},
+                QCoreApplication::translate("qel::editor",
+                                            "It has only %1 lines; a scenario file has %2.")
+                    .arg(lines.size())
+                    .arg(lineCount)};
     }
     auto line = [&lines](int number) { return ansi::decode(lines.at(number - 1)); };
     Scenario r;

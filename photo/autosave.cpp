@@ -12,11 +12,6 @@ namespace qel::photo::autosave {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("qel::photo::autosave", text);
-}
-
 // A free name for the oldest photo while the others move up; it stays a picture one can open.
 QString setAsideName(const QDir& folder)
 {
@@ -73,17 +68,22 @@ private:
                 return stillMoved(reason);
             m_done.removeLast();
         }
-        return tr("No photo was moved or deleted: every photo is where it was, under its old "
-                  "number.");
+        return QCoreApplication::translate(
+            "qel::photo",
+            "No photo was moved or deleted: every photo is where it was, under its old "
+            "number.");
     }
 
     QString stillMoved(const QString& reason) const
     {
         QStringList where;
         for (const Move& move : m_done)
-            where.append(tr("%1 holds the photo that was %2").arg(move.to, move.from));
-        return tr("Putting the photos back failed too (%1). No photo was deleted, but these are "
-                  "under other names now: %2. Rename them back before the next AutoSave.")
+            where.append(QCoreApplication::translate("qel::photo", "%1 holds the photo that was %2")
+                             .arg(move.to, move.from));
+        return QCoreApplication::translate(
+                   "qel::photo",
+                   "Putting the photos back failed too (%1). No photo was deleted, but these are "
+                   "under other names now: %2. Rename them back before the next AutoSave.")
             .arg(messages::reasonInline(reason), where.join(QStringLiteral("; ")));
     }
 
@@ -96,11 +96,13 @@ QString deleteSetAside(const QDir& folder, const QString& setAside, FileMoves& m
 {
     QString reason = moves.remove(folder.filePath(setAside));
     if (reason.isEmpty() && !paths::existingEntry(folder, setAside).isEmpty())
-        reason = tr("it is still there");
+        reason = QCoreApplication::translate("qel::photo", "it is still there");
     if (reason.isEmpty())
         return {};
-    return tr("The new photo was saved as %1, but the oldest photo, set aside as %2, could not "
-              "be deleted (%3). Delete it yourself when you no longer need it.")
+    return QCoreApplication::translate(
+               "qel::photo",
+               "The new photo was saved as %1, but the oldest photo, set aside as %2, could not "
+               "be deleted (%3). Delete it yourself when you no longer need it.")
         .arg(numberedName(1), setAside, messages::reasonInline(reason));
 }
 
@@ -139,18 +141,24 @@ Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
         const QString oldest = presentAs(folder, historySize);
         setAside = setAsideName(folder);
         if (QString reason = rotation.move(oldest, setAside); !reason.isEmpty())
-            return rotation.failed(tr("AutoSave stopped: the oldest photo %1 could not be set "
-                                      "aside to make room (%2). The new photo was not saved.")
+            return rotation.failed(QCoreApplication::translate(
+                                       "qel::photo",
+                                       "AutoSave stopped: the oldest photo %1 could not be set "
+                                       "aside to make room (%2). The new photo was not saved.")
                                        .arg(oldest, messages::reasonInline(reason)));
         firstFree = historySize;
     }
     for (int n = firstFree - 1; n >= 1; --n) {
         const QString from = presentAs(folder, n);
         const QString to = numberedName(n + 1);
-        const QString reason = from.isEmpty() ? tr("the file is gone") : rotation.move(from, to);
+        const QString reason = from.isEmpty()
+                                   ? QCoreApplication::translate("qel::photo", "the file is gone")
+                                   : rotation.move(from, to);
         if (!reason.isEmpty())
-            return rotation.failed(tr("AutoSave stopped: %1 could not be renamed to %2 (%3). The "
-                                      "new photo was not saved.")
+            return rotation.failed(QCoreApplication::translate(
+                                       "qel::photo",
+                                       "AutoSave stopped: %1 could not be renamed to %2 (%3). The "
+                                       "new photo was not saved.")
                                        .arg(from.isEmpty() ? numberedName(n) : from, to,
                                             messages::reasonInline(reason)));
     }
@@ -158,12 +166,15 @@ Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves)
     const QString newest = numberedName(1);
     // Whatever took the name meanwhile is a photo too, and is not written over.
     if (const QString inTheWay = paths::existingEntry(folder, newest); !inTheWay.isEmpty())
-        return rotation.failed(tr("AutoSave stopped: %1 is in the way of the new photo. The new "
-                                  "photo was not saved.")
+        return rotation.failed(QCoreApplication::translate(
+                                   "qel::photo",
+                                   "AutoSave stopped: %1 is in the way of the new photo. The new "
+                                   "photo was not saved.")
                                    .arg(inTheWay));
     if (QString reason = write(folder.filePath(newest)); !reason.isEmpty())
-        return rotation.failed(tr("The new photo could not be saved as %1: %2")
-                                   .arg(newest, messages::reasonSentence(reason)));
+        return rotation.failed(
+            QCoreApplication::translate("qel::photo", "The new photo could not be saved as %1: %2")
+                .arg(newest, messages::reasonSentence(reason)));
     if (setAside.isEmpty())
         return {};
     return {{}, deleteSetAside(folder, setAside, moves)};
@@ -178,12 +189,11 @@ Outcome rotate(const QDir& folder, const Writer& write)
 Outcome save(const QDir& folder, const QImage& picture)
 {
     if (picture.isNull()) {
-        return {
-            QCoreApplication::translate("qel::photo::autosave",
-                                        "The clipboard holds no picture, so there is nothing to "
-                                        "save. Capture the screen with the \"Print Screen\" key "
-                                        "first. The numbered photos were left as they were."),
-            {}};
+        return {QCoreApplication::translate(
+                    "qel::photo", "The clipboard holds no picture, so there is nothing to "
+                                  "save. Capture the screen with the \"Print Screen\" key "
+                                  "first. The numbered photos were left as they were."),
+                {}};
     }
     return rotate(folder, [&picture](const QString& path) { return bmp::save(path, picture); });
 }

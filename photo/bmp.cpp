@@ -258,11 +258,10 @@ QByteArray encode(const QImage& image)
 QString save(const QString& path, const QImage& image)
 {
     if (image.isNull())
-        return QCoreApplication::translate("qel::photo::bmp", "There is no picture to save.");
+        return QCoreApplication::translate("qel::photo", "There is no picture to save.");
     if (!fitsTheFormat(image))
         return QCoreApplication::translate(
-                   "qel::photo::bmp",
-                   "The picture (%1 × %2 pixels) is too large for a bitmap file.")
+                   "qel::photo", "The picture (%1 × %2 pixels) is too large for a bitmap file.")
             .arg(image.width())
             .arg(image.height());
     return files::replaceFile(path, [&image](QIODevice& device) { return write(device, image); });

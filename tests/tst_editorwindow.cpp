@@ -7,6 +7,7 @@
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
+#include "scenariolines.h"
 #include "simfolder.h"
 #include "winfiles.h"
 
@@ -31,9 +32,7 @@ namespace {
 QByteArray flightOnlyFile(const QByteArray& name, const QByteArray& flight,
                           const QByteArray& applet)
 {
-    return "@echo off\r\ngoto next\r\n\r\n" + name + "\r\n" + applet + "\r\n \r\n" + flight +
-           "\r\n" + name + "\r\n\r\n\r\n\r\n\r\n" + applet +
-           "\r\n:next\r\n\r\ncall qel.bat   \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+    return scenarioFile({.fileName = name, .applet = applet, .flight = flight});
 }
 
 } // namespace
@@ -72,8 +71,8 @@ private slots:
 private:
     static void chooseFlight(EditorWindow& form, const QString& name)
     {
-        ui(form).File5->selectName(name);
-        QCOMPARE(ui(form).Text1->text(), name);
+        ::ui(form).File5->selectName(name);
+        QCOMPARE(::ui(form).Text1->text(), name);
     }
 };
 
@@ -81,28 +80,28 @@ void TestEditorWindow::startState()
 {
     EditorWindow& form = window();
     QCOMPARE(form.windowTitle(), QStringLiteral("QELedit 3.0 for Nubivar & Grundex"));
-    QVERIFY(!ui(form).Command1->isEnabled());
-    QVERIFY(!ui(form).Command2->isEnabled());
-    QVERIFY(ui(form).Check1->isChecked());
-    QCOMPARE(ui(form).Text1->text(), QStringLiteral(" "));
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-    QCOMPARE(ui(form).Text24->text(), QStringLiteral("???.qel"));
-    QCOMPARE(ui(form).Text23->text(), QString());
-    QCOMPARE(ui(form).Text25->text(), QStringLiteral("app"));
-    QCOMPARE(ui(form).Text2->text(), QString());
-    QCOMPARE(ui(form).Text5->text(), QString());
-    QCOMPARE(ui(form).Text22->text(), QString());
-    QVERIFY(ui(form).Option21->isChecked());
-    QVERIFY(ui(form).Option28->isChecked());
-    QVERIFY(ui(form).Option26->isChecked());
-    QVERIFY(!ui(form).Image2->hasImage());
-    QCOMPARE(ui(form).Image1->image().size(), QSize(289, 68));
-    QVERIFY(ui(form).Label8->isHidden());
-    QCOMPARE(ui(form).Label8->text(), QStringLiteral(" "));
-    for (QLineEdit* hidden : {ui(form).Text2, ui(form).Text5, ui(form).Text22, ui(form).Text25})
+    QVERIFY(!ui().Command1->isEnabled());
+    QVERIFY(!ui().Command2->isEnabled());
+    QVERIFY(ui().Check1->isChecked());
+    QCOMPARE(ui().Text1->text(), QStringLiteral(" "));
+    QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui().Text24->text(), QStringLiteral("???.qel"));
+    QCOMPARE(ui().Text23->text(), QString());
+    QCOMPARE(ui().Text25->text(), QStringLiteral("app"));
+    QCOMPARE(ui().Text2->text(), QString());
+    QCOMPARE(ui().Text5->text(), QString());
+    QCOMPARE(ui().Text22->text(), QString());
+    QVERIFY(ui().Option21->isChecked());
+    QVERIFY(ui().Option28->isChecked());
+    QVERIFY(ui().Option26->isChecked());
+    QVERIFY(!ui().Image2->hasImage());
+    QCOMPARE(ui().Image1->image().size(), QSize(289, 68));
+    QVERIFY(ui().Label8->isHidden());
+    QCOMPARE(ui().Label8->text(), QStringLiteral(" "));
+    for (QLineEdit* hidden : {ui().Text2, ui().Text5, ui().Text22, ui().Text25})
         QVERIFY(hidden->isHidden());
-    QVERIFY(ui(form).Text1->isReadOnly());
-    QVERIFY(ui(form).Text26->isReadOnly());
+    QVERIFY(ui().Text1->isReadOnly());
+    QVERIFY(ui().Text26->isReadOnly());
 }
 
 void TestEditorWindow::layoutFollowsTheTables_data()
@@ -182,7 +181,7 @@ void TestEditorWindow::optionsStayClearOfFramesAndNeighbours()
     EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (QGroupBox* frame : {ui(form).Frame1, ui(form).Frame2, ui(form).Frame6}) {
+    for (QGroupBox* frame : {ui().Frame1, ui().Frame2, ui().Frame6}) {
         const QList<QRadioButton*> options = frame->findChildren<QRadioButton*>();
         for (QRadioButton* o : options) {
             const QRect needed(o->pos(), QSize(o->sizeHint().width(), o->height()));
@@ -220,8 +219,8 @@ void TestEditorWindow::buttonsLieAboveTheLabelsTheyOverlap()
     EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.childAt(ui(form).Command9->geometry().center()), ui(form).Command9);
-    QCOMPARE(form.childAt(ui(form).Command3->geometry().center()), ui(form).Command3);
+    QCOMPARE(form.childAt(ui().Command9->geometry().center()), ui().Command9);
+    QCOMPARE(form.childAt(ui().Command3->geometry().center()), ui().Command3);
 }
 
 void TestEditorWindow::flightListShowsSavedFlightsOnly()
@@ -233,9 +232,9 @@ void TestEditorWindow::flightListShowsSavedFlightsOnly()
     sim.write("pilots/notes.txt", "x");
     sim.write("pilots/stn", "x");
     sim.mkdir("pilots/folder.stn");
-    EditorWindow& form = window();
-    QCOMPARE(ui(form).File5->names(), QStringList({"alpha.STN", "Bravo.stn", "Zulu.stn"}));
-    QCOMPARE(ui(form).File5->selectedName(), QString());
+    window();
+    QCOMPARE(ui().File5->names(), QStringList({"alpha.STN", "Bravo.stn", "Zulu.stn"}));
+    QCOMPARE(ui().File5->selectedName(), QString());
 }
 
 void TestEditorWindow::choosingAFlightEnablesSave()
@@ -244,11 +243,11 @@ void TestEditorWindow::choosingAFlightEnablesSave()
     sim.write("pilots/Meigs.stn", "x");
     sim.write("pilots/Oshkosh.stn", "x");
     EditorWindow& form = window();
-    QSignalSpy changes(ui(form).Text1, &QLineEdit::textChanged);
+    QSignalSpy changes(ui().Text1, &QLineEdit::textChanged);
     chooseFlight(form, "Meigs.stn");
-    QVERIFY(ui(form).Command1->isEnabled());
+    QVERIFY(ui().Command1->isEnabled());
     QCOMPARE(changes.count(), 1);
-    ui(form).Text1->setText("Meigs.stn"); // the same text again is no change
+    ui().Text1->setText("Meigs.stn"); // the same text again is no change
     QCOMPARE(changes.count(), 1);
     chooseFlight(form, "Oshkosh.stn");
     QCOMPARE(changes.count(), 2);
@@ -260,14 +259,14 @@ void TestEditorWindow::pilotsFolderInAnyLetterCase()
     sim.mkdir("PILOTS");
     sim.write("PILOTS/Demo.stn", "x");
     EditorWindow& form = window();
-    QCOMPARE(ui(form).File5->names(), QStringList({"Demo.stn"}));
+    QCOMPARE(::ui(form).File5->names(), QStringList({"Demo.stn"}));
 }
 
 void TestEditorWindow::missingPilotsFolderIsReported()
 {
     SimFolder sim(false, true);
     EditorWindow& form = window();
-    QCOMPARE(ui(form).File5->count(), 0);
+    QCOMPARE(::ui(form).File5->count(), 0);
     ModalAnswerer& answers = answerer();
     answers.expectFailure(foldertexts::noPilots());
     form.reportStartProblems();
@@ -291,75 +290,75 @@ void TestEditorWindow::missingPilotsFolderIsReported()
 
 void TestEditorWindow::appletFlagFollowsCheckBox()
 {
-    EditorWindow& form = window();
-    ui(form).Check1->click();
-    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
-    ui(form).Check1->click();
-    QCOMPARE(ui(form).Text25->text(), QStringLiteral("app"));
-    ui(form).Check1->setChecked(true); // no change, nothing runs
-    QCOMPARE(ui(form).Text25->text(), QStringLiteral("app"));
+    window();
+    ui().Check1->click();
+    QCOMPARE(ui().Text25->text(), QStringLiteral(" "));
+    ui().Check1->click();
+    QCOMPARE(ui().Text25->text(), QStringLiteral("app"));
+    ui().Check1->setChecked(true); // no change, nothing runs
+    QCOMPARE(ui().Text25->text(), QStringLiteral("app"));
 }
 
 void TestEditorWindow::clearRemovesThePicture()
 {
-    EditorWindow& form = window();
+    window();
     QImage picture(16, 12, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    ui(form).Image2->setImage(picture);
-    ui(form).Text26->setText("sunset.bmp");
-    QVERIFY(ui(form).Command2->isEnabled());
-    ui(form).Command2->click();
-    QVERIFY(!ui(form).Image2->hasImage());
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-    QVERIFY(!ui(form).Command2->isEnabled());
+    ui().Image2->setImage(picture);
+    ui().Text26->setText("sunset.bmp");
+    QVERIFY(ui().Command2->isEnabled());
+    ui().Command2->click();
+    QVERIFY(!ui().Image2->hasImage());
+    QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
+    QVERIFY(!ui().Command2->isEnabled());
 }
 
 void TestEditorWindow::clearAfterBlankWasWritten()
 {
-    EditorWindow& form = window();
-    ui(form).Text26->setText("a.bmp");
-    ui(form).Command2->click();
-    ui(form).Text26->setText("b.bmp");
-    ui(form).Text26->setText(" ");
-    QVERIFY(ui(form).Command2->isEnabled());
-    ui(form).Command2->click();
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-    QVERIFY(!ui(form).Command2->isEnabled());
+    window();
+    ui().Text26->setText("a.bmp");
+    ui().Command2->click();
+    ui().Text26->setText("b.bmp");
+    ui().Text26->setText(" ");
+    QVERIFY(ui().Command2->isEnabled());
+    ui().Command2->click();
+    QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
+    QVERIFY(!ui().Command2->isEnabled());
 }
 
 void TestEditorWindow::descriptionLimitBindsTypingOnly()
 {
     EditorWindow& form = window();
     form.show();
-    ui(form).Text23->setFocus();
-    QTest::keyClicks(ui(form).Text23, QString(215, QLatin1Char('a')));
-    QCOMPARE(ui(form).Text23->text().size(), 210);
-    QTest::keyClick(ui(form).Text23, Qt::Key_Return);
-    QCOMPARE(ui(form).Text23->text().size(), 210);
-    QTest::keyClick(ui(form).Text23, Qt::Key_Backspace);
-    QTest::keyClicks(ui(form).Text23, "bc");
-    QCOMPARE(ui(form).Text23->text(), QString(209, QLatin1Char('a')) + "b");
+    ui().Text23->setFocus();
+    QTest::keyClicks(ui().Text23, QString(215, QLatin1Char('a')));
+    QCOMPARE(ui().Text23->text().size(), 210);
+    QTest::keyClick(ui().Text23, Qt::Key_Return);
+    QCOMPARE(ui().Text23->text().size(), 210);
+    QTest::keyClick(ui().Text23, Qt::Key_Backspace);
+    QTest::keyClicks(ui().Text23, "bc");
+    QCOMPARE(ui().Text23->text(), QString(209, QLatin1Char('a')) + "b");
 
     const QString opened(300, QLatin1Char('z'));
-    ui(form).Text23->setText(opened);
-    QCOMPARE(ui(form).Text23->text(), opened);
-    ui(form).Text23->end(false);
-    QTest::keyClicks(ui(form).Text23, "y");
-    QCOMPARE(ui(form).Text23->text(), opened);
-    QTest::keyClick(ui(form).Text23, Qt::Key_Backspace);
-    QCOMPARE(ui(form).Text23->text().size(), 299);
+    ui().Text23->setText(opened);
+    QCOMPARE(ui().Text23->text(), opened);
+    ui().Text23->end(false);
+    QTest::keyClicks(ui().Text23, "y");
+    QCOMPARE(ui().Text23->text(), opened);
+    QTest::keyClick(ui().Text23, Qt::Key_Backspace);
+    QCOMPARE(ui().Text23->text().size(), 299);
 }
 
 void TestEditorWindow::pastedDescriptionDropsWhatTheFileCannotHold()
 {
     EditorWindow& form = window();
     form.show();
-    ui(form).Text23->setText("Dusk ");
-    ui(form).Text23->end(false);
+    ui().Text23->setText("Dusk ");
+    ui().Text23->end(false);
     QApplication::clipboard()->setText(QStringLiteral("over\tthe 雲 Alps 🌄 €"));
-    ui(form).Text23->paste();
+    ui().Text23->paste();
     // A tab is saved as it is.
-    QCOMPARE(ui(form).Text23->text(), QStringLiteral("Dusk over\tthe  Alps  €"));
+    QCOMPARE(ui().Text23->text(), QStringLiteral("Dusk over\tthe  Alps  €"));
     QCOMPARE(QToolTip::text(),
              QStringLiteral("\"雲\" was left out of the description: a scenario file is written in "
                             "the Windows ANSI code page (1252), which has no such character.\n"
@@ -372,16 +371,16 @@ void TestEditorWindow::saveNewFile()
     sim.write("pilots/Meigs.stn", "x");
     EditorWindow& form = window();
     chooseFlight(form, "Meigs.stn");
-    ui(form).Text24->setText("demo.qel");
+    ui().Text24->setText("demo.qel");
     ModalAnswerer& answers = answerer();
     answers.expectSaved(false);
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), flightOnlyFile("demo.qel", "Meigs.stn", "app"));
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
     // Nothing in the window changes after a save.
-    QCOMPARE(ui(form).Text24->text(), QStringLiteral("demo.qel"));
-    QVERIFY(ui(form).Command1->isEnabled());
+    QCOMPARE(ui().Text24->text(), QStringLiteral("demo.qel"));
+    QVERIFY(ui().Command1->isEnabled());
 }
 
 void TestEditorWindow::saveExistingAnsweredNoKeepsOldBytes()
@@ -392,10 +391,10 @@ void TestEditorWindow::saveExistingAnsweredNoKeepsOldBytes()
     sim.write("qel/demo.qel", old);
     EditorWindow& form = window();
     chooseFlight(form, "Meigs.stn");
-    ui(form).Text24->setText("demo.qel");
+    ui().Text24->setText("demo.qel");
     ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::No);
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), old);
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
@@ -408,12 +407,12 @@ void TestEditorWindow::saveExistingAnsweredYesReplacesCompletely()
     sim.write("qel/demo.qel", QByteArray(5000, 'o'));
     EditorWindow& form = window();
     chooseFlight(form, "A.stn");
-    ui(form).Check1->click();
-    ui(form).Text24->setText("demo.qel");
+    ui().Check1->click();
+    ui().Text24->setText("demo.qel");
     ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/demo.qel"), flightOnlyFile("demo.qel", "A.stn", " "));
     QCOMPARE(sim.entries("qel"), QStringList({"demo.qel"}));
@@ -426,11 +425,11 @@ void TestEditorWindow::saveOverNameDifferingInCase()
     sim.write("qel/DEMO.QEL", "old");
     EditorWindow& form = window();
     chooseFlight(form, "A.stn");
-    ui(form).Text24->setText("demo.qel");
+    ui().Text24->setText("demo.qel");
     ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::Yes, QDir::toNativeSeparators("qel/DEMO.QEL"));
     answers.expectSaved(true);
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"DEMO.QEL"}));
     QCOMPARE(sim.read("qel/DEMO.QEL"), flightOnlyFile("demo.qel", "A.stn", "app"));
@@ -447,10 +446,10 @@ void TestEditorWindow::saveUnderAShortNameAsksFirst()
         QSKIP("the system gives no short names");
     EditorWindow& form = window();
     chooseFlight(form, "A.stn");
-    ui(form).Text24->setText(alias);
+    ui().Text24->setText(alias);
     ModalAnswerer& answers = answerer();
     answers.expectOverwriteQuestion(QMessageBox::No, "qel\\Very long scenario name.qel");
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/Very long scenario name.qel"), QByteArray("old"));
     QCOMPARE(sim.entries("qel"), QStringList({"Very long scenario name.qel"}));
@@ -476,10 +475,10 @@ void TestEditorWindow::saveRefusesBadNames()
     sim.write("qel/keep.qel", "keep");
     EditorWindow& form = window();
     chooseFlight(form, "A.stn");
-    ui(form).Text24->setText(name);
+    ui().Text24->setText(name);
     ModalAnswerer& answers = answerer();
     answers.expectFailure("cannot be saved as");
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"keep.qel"}));
     QCOMPARE(sim.entries(), QStringList({"pilots", "qel"}));
@@ -492,10 +491,10 @@ void TestEditorWindow::saveWithoutQelFolder()
     sim.write("pilots/A.stn", "x");
     EditorWindow& form = window();
     chooseFlight(form, "A.stn");
-    ui(form).Text24->setText("demo.qel");
+    ui().Text24->setText("demo.qel");
     ModalAnswerer& answers = answerer();
     answers.expectFailure(foldertexts::noQelToSaveScenario());
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries(), QStringList({"pilots"}));
 }
@@ -528,11 +527,11 @@ void TestEditorWindow::saveRefusesFieldsTheFileCannotHold()
     sim.write("pilots/" + flight, "x");
     EditorWindow& form = window();
     chooseFlight(form, flight);
-    ui(form).Text23->setText(description);
-    ui(form).Text24->setText("demo.qel");
+    ui().Text23->setText(description);
+    ui().Text24->setText("demo.qel");
     ModalAnswerer& answers = answerer();
     answers.expectFailure(message);
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY(sim.entries("qel").isEmpty());
 }
@@ -547,17 +546,17 @@ void TestEditorWindow::saveFailureKeepsOldFile()
     EditorWindow& form = window();
     chooseFlight(form, "A.stn");
 
-    ui(form).Text24->setText("locked.qel");
+    ui().Text24->setText("locked.qel");
     ModalAnswerer& answers = answerer();
     answers.expectFailure("read-only"); // before the question: a "Yes" is never refused
 
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.read("qel/locked.qel"), QByteArray("locked"));
 
-    ui(form).Text24->setText("taken.qel");
+    ui().Text24->setText("taken.qel");
     answers.expectFailure("folder");
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"locked.qel", "taken.qel"}));
     QVERIFY(QFileInfo(sim.filePath("qel/taken.qel")).isDir());

@@ -10,6 +10,7 @@
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
 #include "savescenario.h"
+#include "scenariolines.h"
 #include "simfolder.h"
 
 #include <QLineEdit>
@@ -21,16 +22,19 @@ using namespace qel::editor;
 namespace {
 
 // A scenario file as an earlier save left it, written out by hand.
-const QByteArray oldFile = "@echo off\r\ngoto next\r\nOld one\r\ndemo.qel\r\napp\r\n \r\nA.stn\r\n"
-                           "demo.qel\r\nOld one\r\nL\r\nFWIN\r\nSET1\r\napp\r\n:next\r\n\r\n"
-                           "call qel.bat L FWIN SET1\r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+const QByteArray oldFile = scenarioFile({.description = "Old one",
+                                         .fileName = "demo.qel",
+                                         .flight = "A.stn",
+                                         .style = "L",
+                                         .ground = "FWIN",
+                                         .set = "SET1"});
 
 void fillIn(EditorWindow& form, const QString& fileName)
 {
-    ui(form).Text1->setText(QStringLiteral("A.stn"));
-    ui(form).Text24->setText(fileName);
-    ui(form).Text23->setText(
-        QStringLiteral("A long grey afternoon with rain showers from the west"));
+    const EditorControls ui(form);
+    ui.Text1->setText(QStringLiteral("A.stn"));
+    ui.Text24->setText(fileName);
+    ui.Text23->setText(QStringLiteral("A long grey afternoon with rain showers from the west"));
 }
 
 void prepare(SimFolder& sim)
@@ -154,6 +158,7 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
     SimFolder sim;
     prepare(sim);
     EditorWindow form;
+    const EditorControls ui(form);
     form.show();
     fillIn(form, QStringLiteral("demo.qel"));
     QVERIFY(QDir(sim.filePath(QStringLiteral("qel"))).removeRecursively());
@@ -161,14 +166,14 @@ void TestFaults::qelFolderRemovedWhileEditorIsOpen()
 
     ModalAnswerer answers;
     answers.expectFailure(foldertexts::noQelToSaveScenario());
-    ui(form).Command1->click();
+    ui.Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 
     // Once the folder is back, the very same fields save.
     sim.mkdir(QStringLiteral("qel"));
     answers.expectSaved(false);
-    ui(form).Command1->click();
+    ui.Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY(sim.read(QStringLiteral("qel/demo.qel")).startsWith("@echo off\r\ngoto next\r\n"));
 }

@@ -12,6 +12,7 @@
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
+#include "scenariolines.h"
 #include "simfolder.h"
 
 #include <QCheckBox>
@@ -26,11 +27,16 @@ using namespace qel::editor;
 
 namespace {
 
-QByteArray scenarioFile(const QByteArray& picture)
+QByteArray openedFile(const QByteArray& picture)
 {
-    return "@echo off\r\ngoto next\r\nOpened\r\nopened.qel\r\n \r\n" + picture +
-           "\r\nB.stn\r\nopened.qel\r\nOpened\r\nM\r\nFDEF\r\nSET2\r\n \r\n:next\r\n\r\n"
-           "call qel.bat M FDEF SET2\r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+    return scenarioFile({.description = "Opened",
+                         .fileName = "opened.qel",
+                         .applet = " ",
+                         .picture = picture,
+                         .flight = "B.stn",
+                         .style = "M",
+                         .ground = "FDEF",
+                         .set = "SET2"});
 }
 
 // A bitmap header that claims 30000 × 30000 pixels of 24 bits and holds four.
@@ -48,31 +54,33 @@ QByteArray hugeClaimBitmap()
 // Everything of the main window that an open could change.
 QStringList mainState(const EditorWindow& form)
 {
-    return {ui(form).Text1->text(),
-            ui(form).Text23->text(),
-            ui(form).Text24->text(),
-            ui(form).Text26->text(),
-            ui(form).Text2->text(),
-            ui(form).Text5->text(),
-            ui(form).Text22->text(),
-            ui(form).Text25->text(),
-            QString::number(ui(form).Check1->checkState()),
-            ui(form).Image2->hasImage() ? QStringLiteral("picture") : QStringLiteral("no picture")};
+    const EditorControls ui(form);
+    return {ui.Text1->text(),
+            ui.Text23->text(),
+            ui.Text24->text(),
+            ui.Text26->text(),
+            ui.Text2->text(),
+            ui.Text5->text(),
+            ui.Text22->text(),
+            ui.Text25->text(),
+            QString::number(ui.Check1->checkState()),
+            ui.Image2->hasImage() ? QStringLiteral("picture") : QStringLiteral("no picture")};
 }
 
 void prepare(SimFolder& sim)
 {
     sim.write(QStringLiteral("pilots/A.stn"), "a");
     sim.write(QStringLiteral("pilots/B.stn"), "b");
-    sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" "));
-    sim.write(QStringLiteral("qel/other.qel"), scenarioFile(" "));
+    sim.write(QStringLiteral("qel/demo.qel"), openedFile(" "));
+    sim.write(QStringLiteral("qel/other.qel"), openedFile(" "));
 }
 
 void editSomething(EditorWindow& form)
 {
-    ui(form).Text1->setText(QStringLiteral("A.stn"));
-    ui(form).Text23->setText(QStringLiteral("Being edited"));
-    ui(form).Text24->setText(QStringLiteral("editing.qel"));
+    const EditorControls ui(form);
+    ui.Text1->setText(QStringLiteral("A.stn"));
+    ui.Text23->setText(QStringLiteral("Being edited"));
+    ui.Text24->setText(QStringLiteral("editing.qel"));
 }
 
 // In the open dialog: selects demo.qel and presses "Select".
@@ -108,7 +116,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect_data()
         sim.write(QStringLiteral("qel/demo.qel/inside.txt"), "kept");
     }) << QStringLiteral("not a regular file");
     QTest::newRow("grown to 100 KiB") << std::function<void(SimFolder&)>([](SimFolder& sim) {
-        sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" ") + QByteArray(100 * 1024, 'x'));
+        sim.write(QStringLiteral("qel/demo.qel"), openedFile(" ") + QByteArray(100 * 1024, 'x'));
     }) << QStringLiteral("larger than");
     QTest::newRow("cut to five lines") << std::function<void(SimFolder&)>([](SimFolder& sim) {
         sim.write(QStringLiteral("qel/demo.qel"), "@echo off\r\ngoto next\r\nx\r\ny\r\nz\r\n");
@@ -167,7 +175,7 @@ void TestFaultsOpen::fileChangesBetweenListingAndSelect()
         control<QPushButton>(*window, "Command2")->click();
     });
     answers.expectFailure(told);
-    ui(form).Command11->click();
+    ::ui(form).Command11->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY(listed);
     QVERIFY(stayedOpen); // the user can choose another file
@@ -215,7 +223,7 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     QFETCH(QString, told);
     SimFolder& sim = folder();
     prepare(sim);
-    sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(line6));
+    sim.write(QStringLiteral("qel/demo.qel"), openedFile(line6));
     const QString picturePath = sim.filePath(QStringLiteral("qel/") + QString::fromLatin1(line6));
     if (pictureBytes == "<fifo>")
         QCOMPARE(mkfifo(QFile::encodeName(picturePath).constData(), 0600), 0);
@@ -229,13 +237,13 @@ void TestFaultsOpen::scenarioNamesABadPicture()
     ModalAnswerer& answers = this->answerer();
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) { openDemo(*window); });
     answers.expectFailure(told);
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(answers);
     // The rest of the scenario is open; the picture box stays empty.
-    QCOMPARE(ui(form).Text1->text(), QStringLiteral("B.stn"));
-    QCOMPARE(ui(form).Text24->text(), QStringLiteral("opened.qel"));
-    QCOMPARE(ui(form).Text26->text(), QString::fromLatin1(line6));
-    QVERIFY(!ui(form).Image2->hasImage());
+    QCOMPARE(ui().Text1->text(), QStringLiteral("B.stn"));
+    QCOMPARE(ui().Text24->text(), QStringLiteral("opened.qel"));
+    QCOMPARE(ui().Text26->text(), QString::fromLatin1(line6));
+    QVERIFY(!ui().Image2->hasImage());
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
@@ -260,20 +268,20 @@ void TestFaultsOpen::controlCharacterOpensButIsNotSavedAgain()
     QFETCH(QString, field);
     SimFolder& sim = folder();
     prepare(sim);
-    sim.write(QStringLiteral("qel/demo.qel"), scenarioFile(" ").replace(line, edited));
+    sim.write(QStringLiteral("qel/demo.qel"), openedFile(" ").replace(line, edited));
     EditorWindow& form = this->window();
     form.show();
     ModalAnswerer& answers = this->answerer();
     answers.expectWindow(QStringLiteral("Form5"), [](QWidget* window) { openDemo(*window); });
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(answers);
-    const QLineEdit* box = field == QLatin1String("flight") ? ui(form).Text1 : ui(form).Text23;
+    const QLineEdit* box = field == QLatin1String("flight") ? ui().Text1 : ui().Text23;
     QCOMPARE(box->text(), QString::fromLatin1(edited));
 
-    ui(form).Text24->setText(QStringLiteral("demo.qel"));
+    ui().Text24->setText(QStringLiteral("demo.qel"));
     const DiskGuard onDisk(sim.path());
     answers.expectFailure(QStringLiteral("The %1 contains the control character").arg(field));
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }

@@ -133,22 +133,23 @@ void TestHover::quickTipsButtonShowsTheLineForGood()
 {
     HoverTest t;
     EditorWindow& form = t.form();
-    t.over(ui(form).Command1);
-    t.over(ui(form).Command3); // no sentence of its own: the line keeps "Save"'s
+    const EditorControls ui(form);
+    t.over(ui.Command1);
+    t.over(ui.Command3); // no sentence of its own: the line keeps "Save"'s
     QCOMPARE(t.line(), save);
-    const QRect buttonPlace = ui(form).Command3->geometry();
+    const QRect buttonPlace = ui.Command3->geometry();
     t.tipsOn();
-    QVERIFY(ui(form).Label8->isVisible());
-    QVERIFY(!ui(form).Command3->isVisible());
+    QVERIFY(ui.Label8->isVisible());
+    QVERIFY(!ui.Command3->isVisible());
     QCOMPARE(t.line(), quickTips);
-    QVERIFY(ui(form).Label8->geometry().contains(buttonPlace));
+    QVERIFY(ui.Label8->geometry().contains(buttonPlace));
     // Where the button was, the line itself now lies; it has no sentence either.
     t.at(buttonPlace.center() + QPoint(3, 2));
     QCOMPARE(t.line(), quickTips);
-    t.over(ui(form).Command7);
+    t.over(ui.Command7);
     t.overBackground();
-    QVERIFY(ui(form).Label8->isVisible());
-    QVERIFY(!ui(form).Command3->isVisible());
+    QVERIFY(ui.Label8->isVisible());
+    QVERIFY(!ui.Command3->isVisible());
 }
 
 void TestHover::everyEntryShowsItsSentence_data()

@@ -12,6 +12,7 @@
 #include "modalanswerer.h"
 #include "openscenariodialog.h"
 #include "picturepicker.h"
+#include "scenariolines.h"
 #include "simfolder.h"
 #include "styledialog.h"
 #include "styledialogs.h"
@@ -100,29 +101,12 @@ QString unnamedIn(QWidget& window)
 // A scenario file with the given style line, written out from its 19-line layout.
 QByteArray scenarioScript(const QByteArray& style)
 {
-    const QByteArray lines[] = {"@echo off",
-                                "goto next",
-                                "Evening",
-                                "eve.qel",
-                                "app",
-                                " ",
-                                "Meigs.stn",
-                                "eve.qel",
-                                "Evening",
-                                style,
-                                "FWIN",
-                                "SET1",
-                                "app",
-                                ":next",
-                                "",
-                                "call qel.bat " + style + " FWIN SET1",
-                                "",
-                                ":end",
-                                "del qeltemp.bat >nul"};
-    QByteArray bytes;
-    for (const QByteArray& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
+    return scenarioFile({.description = "Evening",
+                         .fileName = "eve.qel",
+                         .flight = "Meigs.stn",
+                         .style = style,
+                         .ground = "FWIN",
+                         .set = "SET1"});
 }
 
 } // namespace
@@ -167,23 +151,23 @@ void TestKeyboard::mainWindowTabOrder()
     const QStringList expected{"File5",    "Text1",    "Command11", "Option21", "Option28",
                                "Option26", "Check1",   "Command9",  "Text26",   "Text23",
                                "Text24",   "Command3", "Command7",  "Command5", "Command6"};
-    QCOMPARE(tabRound(ui(window).File5), expected);
-    QCOMPARE(backTabRound(ui(window).File5), expected);
+    QCOMPARE(tabRound(ui().File5), expected);
+    QCOMPARE(backTabRound(ui().File5), expected);
 
     // Once enabled, both take their places.
-    ui(window).File5->selectName(QStringLiteral("Meigs.stn"));
-    ui(window).Text26->setText(QStringLiteral("x.bmp"));
+    ui().File5->selectName(QStringLiteral("Meigs.stn"));
+    ui().Text26->setText(QStringLiteral("x.bmp"));
     QStringList withButtons = expected;
     withButtons.insert(withButtons.indexOf(QStringLiteral("Text23")), QStringLiteral("Command2"));
     withButtons.insert(withButtons.indexOf(QStringLiteral("Command3")), QStringLiteral("Command1"));
-    QCOMPARE(tabRound(ui(window).File5), withButtons);
+    QCOMPARE(tabRound(ui().File5), withButtons);
 
     // The stop follows the selection, whoever made it.
-    ui(window).Option9->setChecked(true);
+    ui().Option9->setChecked(true);
     QStringList afterSelection = withButtons;
     afterSelection.replace(afterSelection.indexOf(QStringLiteral("Option28")),
                            QStringLiteral("Option9"));
-    QCOMPARE(tabRound(ui(window).File5), afterSelection);
+    QCOMPARE(tabRound(ui().File5), afterSelection);
 }
 
 void TestKeyboard::styleDialogTabOrder_data()
@@ -275,7 +259,7 @@ void TestKeyboard::enterInStyleDialogPressesOk()
     QVERIFY_ANSWERED(answerer);
     QVERIFY(closedByEnter);
     QVERIFY(target->isChecked());
-    QCOMPARE(ui(window).Text2->text(), code);
+    QCOMPARE(::ui(window).Text2->text(), code);
     QVERIFY(!keptStyleDialog(window, "Form3") && !keptStyleDialog(window, "Form6") &&
             !keptStyleDialog(window, "Form7"));
 }
@@ -291,10 +275,10 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
         key(Qt::Key_Down); // "Gray"
         key(Qt::Key_Escape);
     });
-    ui(window).Option4->setFocus(Qt::TabFocusReason);
+    ui().Option4->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
     QVERIFY(!keptStyleDialog(window, "Form6"));
 
     // The next showing starts again from "Bright", as after "OK"; Escape there changes nothing.
@@ -304,10 +288,10 @@ void TestKeyboard::escapeInStyleDialogKeepsTheLastChoice()
         waitActive(d);
         key(Qt::Key_Escape);
     });
-    QTest::mouseDClick(ui(window).Option4, Qt::LeftButton);
+    QTest::mouseDClick(ui().Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
 }
 
 void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
@@ -327,16 +311,16 @@ void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
         key(Qt::Key_Down);
         key(Qt::Key_Escape);
     });
-    ui(window).Command11->setFocus(Qt::TabFocusReason);
+    ui().Command11->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"File1", "command1", "Command2"}));
-    QCOMPARE(ui(window).Text1->text(), QStringLiteral(" "));
+    QCOMPARE(ui().Text1->text(), QStringLiteral(" "));
     QVERIFY(!window.findChild<OpenScenarioDialog*>());
 
     // Enter in the list presses "Select".
     waitActive(&window);
-    ui(window).Command11->setFocus(Qt::TabFocusReason);
+    ui().Command11->setFocus(Qt::TabFocusReason);
     answerer.expectWindow(QStringLiteral("Form5"), [&](QWidget* d) {
         waitActive(d);
         QCOMPARE(focusName(), QStringLiteral("File1"));
@@ -346,10 +330,10 @@ void TestKeyboard::openDialogEnterSelectsAndEscapeLeaves()
     });
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(window).Text1->text(), QStringLiteral("Meigs.stn"));
-    QCOMPARE(ui(window).Text2->text(), QStringLiteral("M"));
-    QCOMPARE(ui(window).Text5->text(), QStringLiteral("FWIN"));
-    QCOMPARE(ui(window).Text22->text(), QStringLiteral("SET1"));
+    QCOMPARE(ui().Text1->text(), QStringLiteral("Meigs.stn"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("M"));
+    QCOMPARE(ui().Text5->text(), QStringLiteral("FWIN"));
+    QCOMPARE(ui().Text22->text(), QStringLiteral("SET1"));
     QVERIFY(!window.findChild<OpenScenarioDialog*>());
 }
 
@@ -367,10 +351,10 @@ void TestKeyboard::openDialogEnterWithNothingSelectedStaysOpen()
         stillOpen = d->isVisible();
         d->close();
     });
-    ui(window).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(answerer);
     QVERIFY(stillOpen);
-    QCOMPARE(ui(window).Text1->text(), QStringLiteral(" "));
+    QCOMPARE(ui().Text1->text(), QStringLiteral(" "));
 }
 
 void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
@@ -392,14 +376,14 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
         key(Qt::Key_Down); // selects the first entry and previews it
         key(Qt::Key_Escape);
     });
-    ui(window).Command9->setFocus(Qt::TabFocusReason);
+    ui().Command9->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"File1", "Command2", "Command4", "Command1"}));
-    QCOMPARE(ui(window).Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
 
     waitActive(&window);
-    ui(window).Command9->setFocus(Qt::TabFocusReason);
+    ui().Command9->setFocus(Qt::TabFocusReason);
     answerer.expectWindow(QStringLiteral("Form4"), [&](QWidget* d) {
         waitActive(d);
         key(Qt::Key_Down);
@@ -407,8 +391,8 @@ void TestKeyboard::pickerEnterSelectsAndEscapeLeaves()
     });
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(window).Text26->text(), QStringLiteral("alps.bmp"));
-    QVERIFY(ui(window).Command2->isEnabled());
+    QCOMPARE(ui().Text26->text(), QStringLiteral("alps.bmp"));
+    QVERIFY(ui().Command2->isEnabled());
 }
 
 void TestKeyboard::helpWindowKeys()
@@ -428,7 +412,7 @@ void TestKeyboard::helpWindowKeys()
         creatingShown = help.Text1->isVisible();
         key(Qt::Key_Escape);
     });
-    ui(window).Command7->setFocus(Qt::TabFocusReason);
+    ::ui(window).Command7->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(order, (QStringList{"Command1", "Command2", "Command3", "Command6"}));
@@ -442,11 +426,12 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
     sim.write(QStringLiteral("pilots/Oshkosh.stn"), "flight");
     {
         EditorWindow window;
+        const EditorControls ui(window);
         showMain(window);
-        ui(window).File5->setFocus(Qt::TabFocusReason);
+        ui.File5->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Down);
         key(Qt::Key_Down); // the second flight
-        QCOMPARE(ui(window).Text1->text(), QStringLiteral("Oshkosh.stn"));
+        QCOMPARE(ui.Text1->text(), QStringLiteral("Oshkosh.stn"));
         tabTo("Option21");
         // Left from "No Changes" selects "Overcast", whose dialog opens: Gray, then Enter.
         ModalAnswerer answerer;
@@ -458,26 +443,26 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
         });
         key(Qt::Key_Left);
         QVERIFY_ANSWERED(answerer);
-        QCOMPARE(ui(window).Text2->text(), QStringLiteral("OG"));
+        QCOMPARE(ui.Text2->text(), QStringLiteral("OG"));
         waitActive(&window);
         QCOMPARE(focusName(), QStringLiteral("Option4"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Option28"));
         key(Qt::Key_Up); // "Default"
-        QCOMPARE(ui(window).Text5->text(), QStringLiteral("FDEF"));
+        QCOMPARE(ui.Text5->text(), QStringLiteral("FDEF"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Option26"));
         key(Qt::Key_Up); // "Set2"
-        QCOMPARE(ui(window).Text22->text(), QStringLiteral("SET2"));
+        QCOMPARE(ui.Text22->text(), QStringLiteral("SET2"));
         tabTo("Check1");
         key(Qt::Key_Space);
-        QCOMPARE(ui(window).Text25->text(), QStringLiteral(" "));
+        QCOMPARE(ui.Text25->text(), QStringLiteral(" "));
         tabTo("Text23");
-        QTest::keyClicks(ui(window).Text23, QStringLiteral("Winter haze"));
+        QTest::keyClicks(ui.Text23, QStringLiteral("Winter haze"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Text24"));
         key(Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(ui(window).Text24, QStringLiteral("haze.qel"));
+        QTest::keyClicks(ui.Text24, QStringLiteral("haze.qel"));
         key(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("Command1"));
         answerer.expectSaved(false);
@@ -489,6 +474,7 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
     // A new editor opens it again, from "Edit file" to "Select", with keys alone. Reading "OG"
     // selects "Overcast", which shows its dialog; Enter there, and the read sets "Gray".
     EditorWindow& window = this->window();
+    const EditorControls ui(window);
     showMain(window);
     ModalAnswerer& answerer = this->answerer();
     answerer.expectWindow(QStringLiteral("Form5"), [&](QWidget* d) {
@@ -500,19 +486,18 @@ void TestKeyboard::composeSaveAndReopenWithKeysAlone()
         waitActive(d);
         key(Qt::Key_Return);
     });
-    ui(window).File5->setFocus(Qt::TabFocusReason);
+    ui.File5->setFocus(Qt::TabFocusReason);
     tabTo("Command11");
     key(Qt::Key_Space);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(window).Text1->text(), QStringLiteral("Oshkosh.stn"));
-    QCOMPARE(ui(window).Text23->text(), QStringLiteral("Winter haze"));
-    QCOMPARE(ui(window).Text24->text(), QStringLiteral("haze.qel"));
-    QVERIFY(ui(window).Option4->isChecked());
-    QVERIFY(ui(window).Option11->isChecked());
-    QVERIFY(ui(window).Option25->isChecked());
-    QVERIFY(!ui(window).Check1->isChecked());
-    QCOMPARE(ui(window).Text2->text() + ui(window).Text5->text() + ui(window).Text22->text() +
-                 ui(window).Text25->text(),
+    QCOMPARE(ui.Text1->text(), QStringLiteral("Oshkosh.stn"));
+    QCOMPARE(ui.Text23->text(), QStringLiteral("Winter haze"));
+    QCOMPARE(ui.Text24->text(), QStringLiteral("haze.qel"));
+    QVERIFY(ui.Option4->isChecked());
+    QVERIFY(ui.Option11->isChecked());
+    QVERIFY(ui.Option25->isChecked());
+    QVERIFY(!ui.Check1->isChecked());
+    QCOMPARE(ui.Text2->text() + ui.Text5->text() + ui.Text22->text() + ui.Text25->text(),
              QStringLiteral("OGFDEFSET2 "));
 }
 
@@ -520,7 +505,7 @@ void TestKeyboard::everyControlHasAName()
 {
     EditorWindow& window = this->window();
     showMain(window);
-    ui(window).Command3->click(); // the help line shows too
+    ::ui(window).Command3->click(); // the help line shows too
     QCOMPARE(unnamedIn(window), QString());
 
     QList<QWidget*> dialogs{new StyleDialog(styleDialogLayout(StyleDialogKind::Cirrus), &window),

@@ -140,7 +140,7 @@ void TestLaunch::launcherStartsAndTheEditorEnds()
     QSignalSpy ended(&form, &EditorWindow::endRequested);
     form.show();
     ModalAnswerer answerer(1000);
-    QTest::mouseClick(ui(form).Command6, Qt::LeftButton);
+    QTest::mouseClick(::ui(form).Command6, Qt::LeftButton);
     QCOMPARE(ended.count(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(
         recorded(marker),
@@ -185,14 +185,14 @@ void TestLaunch::failedLauncherStartKeepsTheEditor()
     EditorWindow& form = this->window();
     QSignalSpy ended(&form, &EditorWindow::endRequested);
     form.show();
-    ui(form).Text23->setText(QStringLiteral("unsaved work"));
+    ui().Text23->setText(QStringLiteral("unsaved work"));
     ModalAnswerer& answerer = this->answerer();
     answerer.expectFailure(told);
-    QTest::mouseClick(ui(form).Command6, Qt::LeftButton);
+    QTest::mouseClick(ui().Command6, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ended.count(), 0);
     QVERIFY(form.isVisible());
-    QCOMPARE(ui(form).Text23->text(), QStringLiteral("unsaved work"));
+    QCOMPARE(ui().Text23->text(), QStringLiteral("unsaved work"));
 }
 
 void TestLaunch::windowsProgramRunsThroughWine()
@@ -238,9 +238,9 @@ void TestLaunch::exitEndsTheEditorAtOnce()
     EditorWindow& form = this->window();
     QSignalSpy ended(&form, &EditorWindow::endRequested);
     form.show();
-    ui(form).Text23->setText(QStringLiteral("unsaved work"));
+    ui().Text23->setText(QStringLiteral("unsaved work"));
     ModalAnswerer answerer(500);
-    QTest::mouseClick(ui(form).Command5, Qt::LeftButton);
+    QTest::mouseClick(ui().Command5, Qt::LeftButton);
     QCOMPARE(ended.count(), 1);
     QTest::qWait(50);
     QVERIFY_ANSWERED(answerer); // no question was asked
@@ -266,7 +266,8 @@ void TestLaunch::endingLeavesTheEventLoopWithoutClosingSteps()
     } watch;
     form.installEventFilter(&watch);
     bystander.installEventFilter(&watch);
-    QTimer::singleShot(0, &form, [&form] { QTest::mouseClick(ui(form).Command5, Qt::LeftButton); });
+    QTimer::singleShot(0, &form,
+                       [&form] { QTest::mouseClick(::ui(form).Command5, Qt::LeftButton); });
     QTimer failsafe;
     failsafe.setSingleShot(true);
     connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });

@@ -10,6 +10,7 @@
 #include "modalanswerer.h"
 #include "openscenario.h"
 #include "openscenariodialog.h"
+#include "scenariolines.h"
 #include "simfolder.h"
 #include "styledialog.h"
 #include "styledialogs.h"
@@ -29,46 +30,6 @@
 using namespace qel::editor;
 
 namespace {
-
-// The data lines of a scenario, as bytes in the file.
-struct Lines {
-    QByteArray description;
-    QByteArray fileName;
-    QByteArray applet = "app";
-    QByteArray picture = " ";
-    QByteArray flight = " ";
-    QByteArray style;
-    QByteArray ground;
-    QByteArray set;
-};
-
-// A whole scenario file, written out from the layout: 19 lines, each ending in CR LF.
-QByteArray script(const Lines& s)
-{
-    const QByteArray lines[] = {"@echo off",
-                                "goto next",
-                                s.description,
-                                s.fileName,
-                                s.applet,
-                                s.picture,
-                                s.flight,
-                                s.fileName,
-                                s.description,
-                                s.style,
-                                s.ground,
-                                s.set,
-                                s.applet,
-                                ":next",
-                                "",
-                                "call qel.bat " + s.style + " " + s.ground + " " + s.set,
-                                "",
-                                ":end",
-                                "del qeltemp.bat >nul"};
-    QByteArray bytes;
-    for (const QByteArray& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
 
 // Bytes 0x80 to 0xFF and the characters windows-1252 gives them (the five unassigned bytes stand
 // for the C1 controls of the same value).
@@ -97,20 +58,20 @@ QString highCharacters()
 // Everything of the main window that the open dialog could touch, in one comparable text.
 QString mainState(EditorWindow& f)
 {
+    const EditorControls ui(f);
     QStringList parts;
-    for (QLineEdit* box :
-         {ui(f).Text1, ui(f).Text2, ui(f).Text5, ui(f).Text22,
-          static_cast<QLineEdit*>(ui(f).Text23), ui(f).Text24, ui(f).Text25, ui(f).Text26})
+    for (QLineEdit* box : {ui.Text1, ui.Text2, ui.Text5, ui.Text22,
+                           static_cast<QLineEdit*>(ui.Text23), ui.Text24, ui.Text25, ui.Text26})
         parts << QStringLiteral("%1=[%2]").arg(box->objectName(), box->text());
     parts << QStringLiteral("style=%1 ground=%2 set=%3")
-                 .arg(checkedIn(ui(f).Frame1), checkedIn(ui(f).Frame2), checkedIn(ui(f).Frame6));
-    parts << QStringLiteral("applet box=%1").arg(int(ui(f).Check1->checkState()));
+                 .arg(checkedIn(ui.Frame1), checkedIn(ui.Frame2), checkedIn(ui.Frame6));
+    parts << QStringLiteral("applet box=%1").arg(int(ui.Check1->checkState()));
     parts << QStringLiteral("picture=%1x%2")
-                 .arg(ui(f).Image2->image().width())
-                 .arg(ui(f).Image2->image().height());
+                 .arg(ui.Image2->image().width())
+                 .arg(ui.Image2->image().height());
     parts << QStringLiteral("save=%1 clr=%2")
-                 .arg(ui(f).Command1->isEnabled())
-                 .arg(ui(f).Command2->isEnabled());
+                 .arg(ui.Command1->isEnabled())
+                 .arg(ui.Command2->isEnabled());
     return parts.join(QLatin1Char('\n'));
 }
 
@@ -216,8 +177,8 @@ private slots:
 void TestOpenDialog::layoutAndList()
 {
     SimFolder& sim = folder();
-    sim.write(QStringLiteral("qel/b.qel"), script({}));
-    sim.write(QStringLiteral("qel/A.QEL"), script({}));
+    sim.write(QStringLiteral("qel/b.qel"), scenarioFile({}));
+    sim.write(QStringLiteral("qel/A.QEL"), scenarioFile({}));
     sim.write(QStringLiteral("qel/notes.txt"), "x");
     sim.write(QStringLiteral("qel/c.qel.bak"), "x");
     EditorWindow& form = window();
@@ -235,7 +196,7 @@ void TestOpenDialog::layoutAndList()
                  QStringLiteral("Exit"));
         w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     });
-    ui(form).Command11->click();
+    ::ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QVERIFY(!form.findChild<OpenScenarioDialog*>());
 }
@@ -285,7 +246,7 @@ void TestOpenDialog::roundTrip()
     const QString descriptionTexts[] = {
         QString(), QStringLiteral("Gray evening over Meigs"), QString::fromLatin1(longText),
         QStringLiteral("Caf") + highCharacters() + QStringLiteral(" end")};
-    Lines expected;
+    ScenarioLines expected;
     expected.description = descriptions[description];
     expected.fileName = "round trip.qel";
     expected.applet = applet ? "app" : " ";
@@ -299,42 +260,42 @@ void TestOpenDialog::roundTrip()
     ModalAnswerer& a = answerer();
     {
         EditorWindow first;
-        ui(first).File5->selectName(QStringLiteral("Meigs Evening.stn"));
-        ui(first).Text24->setText(QStringLiteral("round trip.qel"));
-        ui(first).Text23->setText(descriptionTexts[description]);
+        ::ui(first).File5->selectName(QStringLiteral("Meigs Evening.stn"));
+        ::ui(first).Text24->setText(QStringLiteral("round trip.qel"));
+        ::ui(first).Text23->setText(descriptionTexts[description]);
         if (picture)
-            ui(first).Text26->setText(QStringLiteral("scene.bmp"));
+            ::ui(first).Text26->setText(QStringLiteral("scene.bmp"));
         if (!applet)
-            ui(first).Check1->click();
+            ::ui(first).Check1->click();
         chooseStyle(first, a, style);
         option(&first, QLatin1String(codetable::groundTexture(QLatin1String(ground)).option))
             ->click();
         option(&first, QLatin1String(codetable::cloudSet(QLatin1String(set)).option))->click();
         a.expectSaved(false);
-        ui(first).Command1->click();
+        ::ui(first).Command1->click();
         QVERIFY_ANSWERED(a);
     }
     const QByteArray saved = sim.read(path);
-    QCOMPARE(saved, script(expected));
+    QCOMPARE(saved, scenarioFile(expected));
 
     EditorWindow second;
     const char* dialog = codetable::cloudStyle(style).dialog;
     expectOpen(a, QStringLiteral("round trip.qel"));
     if (*dialog)
         answerStyleDialog(a, QLatin1String(dialog));
-    ui(second).Command11->click();
+    ::ui(second).Command11->click();
     QVERIFY_ANSWERED(a);
     QVERIFY(!second.findChild<OpenScenarioDialog*>());
-    QCOMPARE(ui(second).Text2->text(), style);
-    QCOMPARE(ui(second).Text23->text(), descriptionTexts[description]);
-    QCOMPARE(ui(second).Image2->hasImage(), picture);
-    QCOMPARE(ui(second).Command2->isEnabled(), picture);
-    QVERIFY(ui(second).Command1->isEnabled());
-    QCOMPARE(ui(second).Check1->isChecked(), applet);
+    QCOMPARE(::ui(second).Text2->text(), style);
+    QCOMPARE(::ui(second).Text23->text(), descriptionTexts[description]);
+    QCOMPARE(::ui(second).Image2->hasImage(), picture);
+    QCOMPARE(::ui(second).Command2->isEnabled(), picture);
+    QVERIFY(::ui(second).Command1->isEnabled());
+    QCOMPARE(::ui(second).Check1->isChecked(), applet);
 
     a.expectOverwriteQuestion(QMessageBox::Yes);
     a.expectSaved(true);
-    ui(second).Command1->click();
+    ::ui(second).Command1->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(sim.read(path), saved);
 }
@@ -342,50 +303,50 @@ void TestOpenDialog::roundTrip()
 void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
 {
     SimFolder& sim = folder();
-    Lines gray;
+    ScenarioLines gray;
     gray.fileName = "gray.qel";
     gray.style = "OG";
-    sim.write(QStringLiteral("qel/gray.qel"), script(gray));
+    sim.write(QStringLiteral("qel/gray.qel"), scenarioFile(gray));
     EditorWindow& form = window();
-    ui(form).Option1->click();
+    ui().Option1->click();
     ModalAnswerer& a = answerer();
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("gray.qel"));
     answerStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
     // The dialog shows the stored variant, and the code field agrees with it.
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(codeWhenShown, QStringLiteral("OG"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
-    QVERIFY(ui(form).Option4->isChecked());
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
+    QVERIFY(ui().Option4->isChecked());
     // A new dialog holds the variant, hidden, and shows it next time.
     QVERIFY(keptStyleDialog(form, "Form6"));
     QVERIFY(!keptStyleDialog(form, "Form6")->isVisible());
     QVERIFY(option(keptStyleDialog(form, "Form6"), "Option2")->isChecked());
     answerStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
-    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
+    QTest::mouseDClick(ui().Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
     QVERIFY(!keptStyleDialog(form, "Form6"));
 }
 
 void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
 {
     SimFolder& sim = folder();
-    Lines gray;
+    ScenarioLines gray;
     gray.fileName = "gray.qel";
     gray.style = "OG";
-    sim.write(QStringLiteral("qel/gray.qel"), script(gray));
+    sim.write(QStringLiteral("qel/gray.qel"), scenarioFile(gray));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     answerStyleDialog(a, QStringLiteral("Form6"));
-    ui(form).Option4->click();
+    ui().Option4->click();
     expectOpen(a, QStringLiteral("gray.qel")); // and no style dialog
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
     QVERIFY(keptStyleDialog(form, "Form6") && !keptStyleDialog(form, "Form6")->isVisible());
     QVERIFY(option(keptStyleDialog(form, "Form6"), "Option2")->isChecked());
 }
@@ -393,21 +354,21 @@ void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
 void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
 {
     SimFolder& sim = folder();
-    Lines bands;
+    ScenarioLines bands;
     bands.fileName = "bands.qel";
     bands.style = "BB";
-    sim.write(QStringLiteral("qel/bands.qel"), script(bands));
+    sim.write(QStringLiteral("qel/bands.qel"), scenarioFile(bands));
     EditorWindow& form = window();
-    ui(form).Option6->click();
+    ui().Option6->click();
     ModalAnswerer& a = answerer();
     QString shown, codeWhenShown;
     expectOpen(a, QStringLiteral("bands.qel"));
     answerStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option2"));
     QCOMPARE(codeWhenShown, QStringLiteral("BB"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("BB"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("BB"));
     QVERIFY(keptStyleDialog(form, "Form7") &&
             option(keptStyleDialog(form, "Form7"), "Option2")->isChecked() &&
             !keptStyleDialog(form, "Form7")->isVisible());
@@ -416,20 +377,20 @@ void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
 void TestOpenDialog::olderFrontCode()
 {
     SimFolder& sim = folder();
-    Lines front;
+    ScenarioLines front;
     front.fileName = "front.qel";
     front.style = "F";
-    sim.write(QStringLiteral("qel/front.qel"), script(front));
+    sim.write(QStringLiteral("qel/front.qel"), scenarioFile(front));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     QString shown;
     expectOpen(a, QStringLiteral("front.qel"));
     answerStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(shown, QStringLiteral("Option1")); // "Unbroken Band", as a user's choice shows it
-    QVERIFY(ui(form).Option5->isChecked());
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("UB"));
+    QVERIFY(ui().Option5->isChecked());
+    QCOMPARE(ui().Text2->text(), QStringLiteral("UB"));
     QVERIFY(!keptStyleDialog(form, "Form7")); // no variant was set, so none lingers
 }
 
@@ -451,11 +412,11 @@ void TestOpenDialog::openedOverAnyHeldVariant()
 {
     QFETCH(QString, held);
     QFETCH(QString, stored);
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "held.qel";
     lines.flight = "Meigs.stn";
     lines.style = stored.toLatin1();
-    folder().write(QStringLiteral("qel/held.qel"), script(lines));
+    folder().write(QStringLiteral("qel/held.qel"), scenarioFile(lines));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     chooseStyle(form, a, held);
@@ -463,12 +424,12 @@ void TestOpenDialog::openedOverAnyHeldVariant()
     expectOpen(a, QStringLiteral("held.qel"));
     if (*way.dialog && qstrcmp(way.option, codetable::cloudStyle(held).option) != 0)
         answerStyleDialog(a, QLatin1String(way.dialog));
-    ui(form).Command11->click();
+    ui().Command11->click();
     a.expectOverwriteQuestion(QMessageBox::Yes);
     a.expectSaved(true);
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(folder().read(QStringLiteral("qel/held.qel")), script(lines));
+    QCOMPARE(folder().read(QStringLiteral("qel/held.qel")), scenarioFile(lines));
 }
 
 void TestOpenDialog::userPickDuringTheRead_data()
@@ -512,17 +473,17 @@ void TestOpenDialog::userPickDuringTheRead()
     QFETCH(QString, pick);
     QFETCH(QString, result);
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "pick.qel";
     lines.style = stored;
-    sim.write(QStringLiteral("qel/pick.qel"), script(lines));
+    sim.write(QStringLiteral("qel/pick.qel"), scenarioFile(lines));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("pick.qel"));
     answerStyleDialog(a, dialog, {pick});
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(ui(form).Text2->text(), result);
+    QCOMPARE(ui().Text2->text(), result);
     QWidget* kept = form.findChild<QDialog*>(dialog);
     if (stored == "F") {
         QVERIFY(!kept);
@@ -561,123 +522,123 @@ void TestOpenDialog::codesNotInTheTablesSelectNothing()
     QFETCH(QByteArray, applet);
     QFETCH(bool, appletBefore);
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "odd.qel";
     lines.style = style;
     lines.ground = ground;
     lines.set = set;
     lines.applet = applet;
-    sim.write(QStringLiteral("qel/odd.qel"), script(lines));
-    EditorWindow& form = window();
+    sim.write(QStringLiteral("qel/odd.qel"), scenarioFile(lines));
+    window();
     ModalAnswerer& a = answerer();
     answerStyleDialog(a, QStringLiteral("Form7"), {QStringLiteral("Option2")});
-    ui(form).Option5->click();
-    ui(form).Option9->click();
-    ui(form).Option24->click();
+    ui().Option5->click();
+    ui().Option9->click();
+    ui().Option24->click();
     if (!appletBefore)
-        ui(form).Check1->click();
+        ui().Check1->click();
     expectOpen(a, QStringLiteral("odd.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(checkedIn(ui(form).Frame1), QStringLiteral("Option5"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("BB"));
-    QCOMPARE(checkedIn(ui(form).Frame2), QStringLiteral("Option9"));
-    QCOMPARE(ui(form).Text5->text(), QStringLiteral("FSUMD"));
-    QCOMPARE(checkedIn(ui(form).Frame6), QStringLiteral("Option24"));
-    QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET1"));
-    QCOMPARE(ui(form).Check1->isChecked(), appletBefore);
-    QCOMPARE(ui(form).Text25->text(), appletBefore ? QStringLiteral("app") : QStringLiteral(" "));
+    QCOMPARE(checkedIn(ui().Frame1), QStringLiteral("Option5"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("BB"));
+    QCOMPARE(checkedIn(ui().Frame2), QStringLiteral("Option9"));
+    QCOMPARE(ui().Text5->text(), QStringLiteral("FSUMD"));
+    QCOMPARE(checkedIn(ui().Frame6), QStringLiteral("Option24"));
+    QCOMPARE(ui().Text22->text(), QStringLiteral("SET1"));
+    QCOMPARE(ui().Check1->isChecked(), appletBefore);
+    QCOMPARE(ui().Text25->text(), appletBefore ? QStringLiteral("app") : QStringLiteral(" "));
     // The text lines were still taken.
-    QCOMPARE(ui(form).Text24->text(), QStringLiteral("odd.qel"));
+    QCOMPARE(ui().Text24->text(), QStringLiteral("odd.qel"));
 }
 
 void TestOpenDialog::emptyCodesSelectNoChanges()
 {
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "plain.qel";
     lines.applet = " ";
-    sim.write(QStringLiteral("qel/plain.qel"), script(lines));
-    EditorWindow& form = window();
+    sim.write(QStringLiteral("qel/plain.qel"), scenarioFile(lines));
+    window();
     ModalAnswerer& a = answerer();
     answerStyleDialog(a, QStringLiteral("Form3"));
-    ui(form).Option7->click();
-    ui(form).Option11->click();
-    ui(form).Option25->click();
+    ui().Option7->click();
+    ui().Option11->click();
+    ui().Option25->click();
     expectOpen(a, QStringLiteral("plain.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(checkedIn(ui(form).Frame1), QStringLiteral("Option21"));
-    QCOMPARE(checkedIn(ui(form).Frame2), QStringLiteral("Option28"));
-    QCOMPARE(checkedIn(ui(form).Frame6), QStringLiteral("Option26"));
-    QCOMPARE(ui(form).Text2->text(), QString());
-    QCOMPARE(ui(form).Text5->text(), QString());
-    QCOMPARE(ui(form).Text22->text(), QString());
-    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
+    QCOMPARE(checkedIn(ui().Frame1), QStringLiteral("Option21"));
+    QCOMPARE(checkedIn(ui().Frame2), QStringLiteral("Option28"));
+    QCOMPARE(checkedIn(ui().Frame6), QStringLiteral("Option26"));
+    QCOMPARE(ui().Text2->text(), QString());
+    QCOMPARE(ui().Text5->text(), QString());
+    QCOMPARE(ui().Text22->text(), QString());
+    QCOMPARE(ui().Text25->text(), QStringLiteral(" "));
 }
 
 void TestOpenDialog::blankPictureLineEmptiesThePicture()
 {
     SimFolder& sim = folder();
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
-    Lines with;
+    ScenarioLines with;
     with.fileName = "with.qel";
     with.picture = "scene.bmp";
-    sim.write(QStringLiteral("qel/with.qel"), script(with));
-    Lines without;
+    sim.write(QStringLiteral("qel/with.qel"), scenarioFile(with));
+    ScenarioLines without;
     without.fileName = "without.qel";
-    sim.write(QStringLiteral("qel/without.qel"), script(without));
+    sim.write(QStringLiteral("qel/without.qel"), scenarioFile(without));
 
-    EditorWindow& form = window();
+    window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("with.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(ui(form).Image2->hasImage());
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral("scene.bmp"));
-    ui(form).Command2->setEnabled(false);
+    QVERIFY(ui().Image2->hasImage());
+    QCOMPARE(ui().Text26->text(), QStringLiteral("scene.bmp"));
+    ui().Command2->setEnabled(false);
 
     expectOpen(a, QStringLiteral("without.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(!ui(form).Image2->hasImage());
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-    QVERIFY(ui(form).Command2->isEnabled());
+    QVERIFY(!ui().Image2->hasImage());
+    QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
+    QVERIFY(ui().Command2->isEnabled());
 }
 
 void TestOpenDialog::fileNameLineDiffersFromTheFileName()
 {
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "original.qel";
     lines.flight = "Cessna.stn";
-    sim.write(QStringLiteral("qel/renamed.qel"), script(lines));
-    EditorWindow& form = window();
+    sim.write(QStringLiteral("qel/renamed.qel"), scenarioFile(lines));
+    window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("renamed.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(ui(form).Text24->text(), QStringLiteral("original.qel"));
+    QCOMPARE(ui().Text24->text(), QStringLiteral("original.qel"));
     a.expectSaved(false);
-    ui(form).Command1->click();
+    ui().Command1->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(sim.read(QStringLiteral("qel/original.qel")), script(lines));
-    QCOMPARE(sim.read(QStringLiteral("qel/renamed.qel")), script(lines));
+    QCOMPARE(sim.read(QStringLiteral("qel/original.qel")), scenarioFile(lines));
+    QCOMPARE(sim.read(QStringLiteral("qel/renamed.qel")), scenarioFile(lines));
 }
 
 void TestOpenDialog::sameFlightDoesNotEnableSave()
 {
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "noflight.qel";
-    sim.write(QStringLiteral("qel/noflight.qel"), script(lines));
-    EditorWindow& form = window();
+    sim.write(QStringLiteral("qel/noflight.qel"), scenarioFile(lines));
+    window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("noflight.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(ui(form).Text1->text(), QStringLiteral(" "));
-    QVERIFY(!ui(form).Command1->isEnabled());
+    QCOMPARE(ui().Text1->text(), QStringLiteral(" "));
+    QVERIFY(!ui().Command1->isEnabled());
 }
 
 void TestOpenDialog::flightListShowsTheOpenedFlight_data()
@@ -697,52 +658,52 @@ void TestOpenDialog::flightListShowsTheOpenedFlight()
     SimFolder& sim = folder();
     sim.write(QStringLiteral("pilots/Alps.stn"), "x");
     sim.write(QStringLiteral("pilots/Meigs.stn"), "x");
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "meigs.qel";
     lines.flight = flight;
-    sim.write(QStringLiteral("qel/meigs.qel"), script(lines));
-    EditorWindow& form = window();
-    ui(form).File5->selectName(QStringLiteral("Alps.stn"));
+    sim.write(QStringLiteral("qel/meigs.qel"), scenarioFile(lines));
+    window();
+    ui().File5->selectName(QStringLiteral("Alps.stn"));
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("meigs.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(ui(form).File5->selectedName(), entry);
-    QCOMPARE(ui(form).Text1->text(), QString::fromLatin1(flight)); // as the file spells it
+    QCOMPARE(ui().File5->selectedName(), entry);
+    QCOMPARE(ui().Text1->text(), QString::fromLatin1(flight)); // as the file spells it
     if (entry.isEmpty())
         return;
     // A click on the highlighted entry takes the list's spelling.
-    QListView* list = ui(form).File5;
+    QListView* list = ui().File5;
     list->doItemsLayout();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->currentIndex()).center());
-    QCOMPARE(ui(form).Text1->text(), entry);
+    QCOMPARE(ui().Text1->text(), entry);
 }
 
 // A file written elsewhere may hold more than the boxes let the user type.
 void TestOpenDialog::longLinesAreTakenWhole()
 {
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.description = QByteArray(5000, 'd');
     lines.fileName = QByteArray(300, 'n') + ".qel";
     lines.flight = QByteArray(2000, 'f') + ".stn";
-    sim.write(QStringLiteral("qel/long.qel"), script(lines));
-    EditorWindow& form = window();
+    sim.write(QStringLiteral("qel/long.qel"), scenarioFile(lines));
+    window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("long.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(ui(form).Text23->text().size(), 5000);
-    QCOMPARE(ui(form).Text24->text().size(), 304);
-    QCOMPARE(ui(form).Text1->text().size(), 2004);
+    QCOMPARE(ui().Text23->text().size(), 5000);
+    QCOMPARE(ui().Text24->text().size(), 304);
+    QCOMPARE(ui().Text1->text().size(), 2004);
 }
 
 void TestOpenDialog::selectAndDoubleClickAgree()
 {
     SimFolder& sim = folder();
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
-    Lines lines;
+    ScenarioLines lines;
     lines.description = "Both ways";
     lines.fileName = "both.qel";
     lines.picture = "scene.bmp";
@@ -751,7 +712,7 @@ void TestOpenDialog::selectAndDoubleClickAgree()
     lines.ground = "FWIN";
     lines.set = "SET2";
     lines.applet = " ";
-    sim.write(QStringLiteral("qel/both.qel"), script(lines));
+    sim.write(QStringLiteral("qel/both.qel"), scenarioFile(lines));
     QString states[2];
     for (int way = 0; way < 2; ++way) {
         EditorWindow form;
@@ -759,7 +720,7 @@ void TestOpenDialog::selectAndDoubleClickAgree()
         ModalAnswerer a;
         expectOpen(a, QStringLiteral("both.qel"), nullptr, {}, way == 1);
         answerStyleDialog(a, QStringLiteral("Form3"));
-        ui(form).Command11->click();
+        ::ui(form).Command11->click();
         QVERIFY_ANSWERED(a);
         QVERIFY(!form.findChild<OpenScenarioDialog*>());
         states[way] = mainState(form);
@@ -773,13 +734,13 @@ void TestOpenDialog::selectWithNothingSelected()
     for (bool withFiles : {false, true}) {
         SimFolder sim;
         if (withFiles)
-            sim.write(QStringLiteral("qel/a.qel"), script({}));
+            sim.write(QStringLiteral("qel/a.qel"), scenarioFile({}));
         EditorWindow form;
         const QString before = mainState(form);
         ModalAnswerer a;
         OpenResult result;
         expectOpen(a, QString(), &result);
-        ui(form).Command11->click();
+        ::ui(form).Command11->click();
         QVERIFY_ANSWERED(a);
         QVERIFY(result.stillOpen);
         QCOMPARE(mainState(form), before);
@@ -798,10 +759,10 @@ void TestOpenDialog::leavingChangesNothing()
 {
     QFETCH(int, how);
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "x.qel";
     lines.flight = "x.stn";
-    sim.write(QStringLiteral("qel/x.qel"), script(lines));
+    sim.write(QStringLiteral("qel/x.qel"), scenarioFile(lines));
     EditorWindow& form = window();
     const QString before = mainState(form);
     ModalAnswerer& a = answerer();
@@ -814,7 +775,7 @@ void TestOpenDialog::leavingChangesNothing()
         else
             QTest::keyClick(w, Qt::Key_Escape);
     });
-    ui(form).Command11->click();
+    ::ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(mainState(form), before);
     QVERIFY(!form.findChild<OpenScenarioDialog*>());
@@ -826,12 +787,12 @@ void TestOpenDialog::onlyOneOpenDialog()
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     int dialogs = -1;
-    a.expectWindow(QStringLiteral("Form5"), [&form, &dialogs](QWidget* w) {
-        ui(form).Command11->click(); // a second request while it is shown
+    a.expectWindow(QStringLiteral("Form5"), [&form, this, &dialogs](QWidget* w) {
+        ui().Command11->click(); // a second request while it is shown
         dialogs = int(form.findChildren<OpenScenarioDialog*>().size());
         w->close();
     });
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
     QCOMPARE(dialogs, 1);
     // A new showing starts afresh.
@@ -839,7 +800,7 @@ void TestOpenDialog::onlyOneOpenDialog()
         QCOMPARE(w->findChild<qel::FileList*>(QStringLiteral("File1"))->selectedName(), QString());
         w->close();
     });
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
 }
 
@@ -849,7 +810,7 @@ void TestOpenDialog::missingQelFolder()
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
     a.expectFailure(foldertexts::noQelToOpen());
-    ui(form).Command11->click();
+    ::ui(form).Command11->click();
     QVERIFY_ANSWERED(a);
 }
 
@@ -859,11 +820,11 @@ void TestOpenDialog::unreadableFileChangesNothing_data()
     QTest::addColumn<int>("setup"); // 0 as written, 1 removed after listing, 2 unreadable,
                                     // 3 a link to nowhere
     QTest::addColumn<QString>("reason");
-    Lines good;
+    ScenarioLines good;
     good.fileName = "bad.qel";
     good.flight = "Cessna.stn";
     good.style = "OG";
-    const QByteArray whole = script(good);
+    const QByteArray whole = scenarioFile(good);
     QByteArray twelve;
     for (int i = 0; i < 12; ++i)
         twelve += "line\r\n";
@@ -871,9 +832,9 @@ void TestOpenDialog::unreadableFileChangesNothing_data()
     QTest::newRow("twelve lines") << twelve << 0 << "only 12 lines";
     QTest::newRow("larger than 64 KiB")
         << whole + QByteArray(64 * 1024 + 1 - whole.size(), 'x') << 0 << "larger than 64 KiB";
-    Lines wide = good;
+    ScenarioLines wide = good;
     wide.flight = QByteArray(40000, 'f');
-    QTest::newRow("line too long for its box") << script(wide) << 0 << "line 7";
+    QTest::newRow("line too long for its box") << scenarioFile(wide) << 0 << "line 7";
     QTest::newRow("vanished") << whole << 1 << "does not exist";
     QTest::newRow("unreadable") << whole << 2 << "cannot be read";
     QTest::newRow("link to nowhere") << QByteArray() << 3 << "does not exist";
@@ -886,7 +847,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
     QFETCH(QString, reason);
     SimFolder& sim = folder();
     writeBitmap(sim, QStringLiteral("qel/scene.bmp"));
-    Lines before;
+    ScenarioLines before;
     before.fileName = "before.qel";
     before.picture = "scene.bmp";
     before.flight = "Before.stn";
@@ -894,7 +855,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
     before.ground = "FSUM";
     before.set = "SET1";
     before.applet = " ";
-    sim.write(QStringLiteral("qel/before.qel"), script(before));
+    sim.write(QStringLiteral("qel/before.qel"), scenarioFile(before));
     const QString file = sim.filePath(QStringLiteral("qel/bad.qel"));
     if (setup == 3) {
 #ifdef Q_OS_WIN
@@ -914,7 +875,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("before.qel"));
     answerStyleDialog(a, QStringLiteral("Form3"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
     const QString state = mainState(form);
     QVERIFY(keptStyleDialog(form, "Form3"));
@@ -926,7 +887,7 @@ void TestOpenDialog::unreadableFileChangesNothing()
     });
     QString message;
     expectFailureText(a, &message);
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY(result.listed);
     QVERIFY_ANSWERED(a);
     QVERIFY2(message.contains(QStringLiteral("bad.qel")), qPrintable(message));
@@ -940,10 +901,10 @@ void TestOpenDialog::unreadableFileChangesNothing()
 void TestOpenDialog::sizeLimitIsInclusive()
 {
     SimFolder& sim = folder();
-    Lines lines;
+    ScenarioLines lines;
     lines.fileName = "big.qel";
     lines.flight = "Big.stn";
-    QByteArray bytes = script(lines);
+    QByteArray bytes = scenarioFile(lines);
     bytes += QByteArray(64 * 1024 - bytes.size(), 'x');
     sim.write(QStringLiteral("qel/big.qel"), bytes);
     QCOMPARE(qel::scenario::readFile(sim.filePath(QStringLiteral("qel/big.qel"))).error, QString());
@@ -974,11 +935,11 @@ void TestOpenDialog::pictureThatCannotBeShown()
     sim.mkdir(QStringLiteral("qel/sub"));
     writeBitmap(sim, QStringLiteral("qel/sub/scene.bmp"));
     sim.write(QStringLiteral("qel/broken.bmp"), "BM this is no bitmap");
-    Lines shown;
+    ScenarioLines shown;
     shown.fileName = "shown.qel";
     shown.picture = "scene.bmp";
-    sim.write(QStringLiteral("qel/shown.qel"), script(shown));
-    Lines lines;
+    sim.write(QStringLiteral("qel/shown.qel"), scenarioFile(shown));
+    ScenarioLines lines;
     lines.description = "Rest of it";
     lines.fileName = "nopic.qel";
     lines.picture = picture;
@@ -987,29 +948,29 @@ void TestOpenDialog::pictureThatCannotBeShown()
     lines.ground = "FDEF";
     lines.set = "SET2";
     lines.applet = " ";
-    sim.write(QStringLiteral("qel/nopic.qel"), script(lines));
+    sim.write(QStringLiteral("qel/nopic.qel"), scenarioFile(lines));
 
-    EditorWindow& form = window();
+    window();
     ModalAnswerer& a = answerer();
     expectOpen(a, QStringLiteral("shown.qel"));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QVERIFY(ui(form).Image2->hasImage());
+    QVERIFY(ui().Image2->hasImage());
 
     OpenResult result;
     expectOpen(a, QStringLiteral("nopic.qel"), &result);
     a.expectFailure(QStringLiteral("picture \"%1\"").arg(QString::fromLatin1(picture)));
-    ui(form).Command11->click();
+    ui().Command11->click();
     QVERIFY_ANSWERED(a);
     QVERIFY(!result.stillOpen);
-    QVERIFY(!ui(form).Image2->hasImage());
-    QCOMPARE(ui(form).Text26->text(), QString::fromLatin1(picture));
-    QCOMPARE(ui(form).Text1->text(), QStringLiteral("Cessna.stn"));
-    QCOMPARE(ui(form).Text23->text(), QStringLiteral("Rest of it"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("S"));
-    QCOMPARE(ui(form).Text5->text(), QStringLiteral("FDEF"));
-    QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET2"));
-    QCOMPARE(ui(form).Text25->text(), QStringLiteral(" "));
+    QVERIFY(!ui().Image2->hasImage());
+    QCOMPARE(ui().Text26->text(), QString::fromLatin1(picture));
+    QCOMPARE(ui().Text1->text(), QStringLiteral("Cessna.stn"));
+    QCOMPARE(ui().Text23->text(), QStringLiteral("Rest of it"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("S"));
+    QCOMPARE(ui().Text5->text(), QStringLiteral("FDEF"));
+    QCOMPARE(ui().Text22->text(), QStringLiteral("SET2"));
+    QCOMPARE(ui().Text25->text(), QStringLiteral(" "));
 }
 
 QTEST_MAIN(TestOpenDialog)

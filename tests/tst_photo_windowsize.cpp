@@ -1,15 +1,13 @@
 // The photo tool's window as laid out: its client area, every control inside it, the Tab order
 // and a name for every control that a screen reader can announce.
-#include "photocontrols.h"
-#include "simfolder.h"
+#include "photofixture.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QtTest>
 
 using qel::photo::PhotoWindow;
 
-class TestPhotoWindowSize : public QObject {
+class TestPhotoWindowSize : public PhotoFixture {
     Q_OBJECT
 private slots:
     void clientArea();
@@ -19,11 +17,9 @@ private slots:
 
 void TestPhotoWindowSize::clientArea()
 {
-    SimFolder sim;
-    QGuiApplication::clipboard()->clear();
-    PhotoWindow window;
-    const PhotoControls ui(window);
-    window.show();
+    folder();
+    const PhotoControls& ui = startWith({});
+    PhotoWindow& window = this->window();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // 6960 × 4740 twips at 15 twips to a pixel.
     QCOMPARE(window.size(), QSize(464, 316));
@@ -40,11 +36,9 @@ void TestPhotoWindowSize::clientArea()
 
 void TestPhotoWindowSize::tabOrder()
 {
-    SimFolder sim;
-    QGuiApplication::clipboard()->clear();
-    PhotoWindow window;
-    const PhotoControls ui(window);
-    window.show();
+    folder();
+    const PhotoControls& ui = startWith({});
+    PhotoWindow& window = this->window();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(QApplication::focusWidget(), ui.Command1);
@@ -61,11 +55,9 @@ void TestPhotoWindowSize::tabOrder()
 
 void TestPhotoWindowSize::everyControlHasAName()
 {
-    SimFolder sim;
-    QGuiApplication::clipboard()->clear();
-    PhotoWindow window;
-    const PhotoControls ui(window);
-    window.show();
+    folder();
+    const PhotoControls& ui = startWith({});
+    PhotoWindow& window = this->window();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget* unnamed = firstUnnamed(window);
     QVERIFY2(!unnamed, unnamed ? qPrintable(unnamed->objectName()) : "");

@@ -3,16 +3,14 @@
 // still 161 × 121 pixels, the size every scenario picture has.
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
-#include "photocontrols.h"
-#include "simfolder.h"
+#include "photofixture.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QtTest>
 
 using qel::photo::PhotoWindow;
 
-class TestPhotoScaling : public QObject {
+class TestPhotoScaling : public PhotoFixture {
     Q_OBJECT
 private slots:
     void screenIsScaled();
@@ -30,11 +28,9 @@ void TestPhotoScaling::screenIsScaled()
 
 void TestPhotoScaling::windowKeepsItsLayout()
 {
-    SimFolder sim;
-    QGuiApplication::clipboard()->clear();
-    PhotoWindow window;
-    const PhotoControls ui(window);
-    window.show();
+    folder();
+    const PhotoControls& ui = startWith({});
+    PhotoWindow& window = this->window();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(), QSize(464, 316));
     QCOMPARE(ui.Command1->geometry(), QRect(16, 128, 89, 33));
@@ -44,18 +40,15 @@ void TestPhotoScaling::windowKeepsItsLayout()
 
 void TestPhotoScaling::scenarioPictureKeepsItsSize()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     // Left half red, right half blue, at the size of a full-screen capture.
     QImage capture(1024, 768, QImage::Format_RGB32);
     capture.fill(Qt::red);
     for (int y = 0; y < 768; ++y)
         for (int x = 512; x < 1024; ++x)
             capture.setPixel(x, y, qRgb(0, 0, 255));
-    QGuiApplication::clipboard()->setImage(capture);
-    PhotoWindow window;
-    const PhotoControls ui(window);
-    window.show();
-    QVERIFY(QTest::qWaitFor([&] { return window.startupDone(); }));
+    const PhotoControls& ui = startWith(capture);
+    QVERIFY(window().startupDone());
     ui.Text3->setText(QStringLiteral("scaled.bmp"));
     ModalAnswerer answerer;
     answerer.expectSaved(false);

@@ -2,27 +2,15 @@
 #include "foldertexts.h"
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
-#include "photocontrols.h"
+#include "photofixture.h"
 #include "preview.h"
-#include "simfolder.h"
 #include "winfiles.h"
 
-#include <QClipboard>
 #include <QtTest>
 
 using qel::photo::PhotoWindow;
 
 namespace {
-
-// A picture whose every pixel differs, so shifts and scaling show.
-QImage pattern(int w, int h, int seed = 0)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb((x + seed) % 256, (y * 3 + seed) % 256, (x ^ y) % 256));
-    return image;
-}
 
 // Left half red, right half blue.
 QImage halves(int w, int h)
@@ -35,20 +23,6 @@ QImage halves(int w, int h)
     return image;
 }
 
-void setClipboard(const QImage& image)
-{
-    if (image.isNull())
-        QGuiApplication::clipboard()->clear();
-    else
-        QGuiApplication::clipboard()->setImage(image);
-}
-
-std::unique_ptr<PhotoWindow> started(const QImage& clipboard)
-{
-    setClipboard(clipboard);
-    return startedPhotoWindow();
-}
-
 bmpcheck::File readBmp(const SimFolder& sim, const QString& relative)
 {
     return bmpcheck::read(sim.read(relative));
@@ -56,7 +30,7 @@ bmpcheck::File readBmp(const SimFolder& sim, const QString& relative)
 
 } // namespace
 
-class TestPhotoWindow : public QObject {
+class TestPhotoWindow : public PhotoFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -112,7 +86,7 @@ void TestPhotoWindow::layout()
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
     QFETCH(bool, shown);
-    setClipboard({});
+    setClipboardPicture({});
     PhotoWindow form;
     form.show();
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
@@ -126,7 +100,7 @@ void TestPhotoWindow::layout()
 
 void TestPhotoWindow::captionsFontsAndFocus()
 {
-    setClipboard({});
+    setClipboardPicture({});
     PhotoWindow form;
     const PhotoControls ui(form);
     form.show();
@@ -171,10 +145,9 @@ void TestPhotoWindow::captionsFontsAndFocus()
 
 void TestPhotoWindow::startWithAPicture()
 {
-    const QImage capture = pattern(320, 200);
-    auto form = started(capture);
-    const PhotoControls ui(*form);
-    QVERIFY(form->startupDone());
+    const QImage capture = patternPicture(320, 200);
+    const PhotoControls& ui = startWith(capture);
+    QVERIFY(window().startupDone());
     QCOMPARE(ui.Image1->image(), capture);
     QVERIFY(ui.Image1->stretch());
     QVERIFY(!ui.Picture1->stretch());
@@ -193,11 +166,10 @@ void TestPhotoWindow::startWithAPicture()
 
 void TestPhotoWindow::startWithoutAPicture()
 {
-    SimFolder sim;
+    folder();
     ModalAnswerer answerer; // expects nothing: an empty clipboard is no reason for a message
-    auto form = started({});
-    const PhotoControls ui(*form);
-    form->reportStartProblems();
+    const PhotoControls& ui = startWith({});
+    window().reportStartProblems();
     QTest::qWait(50);
     QVERIFY(!ui.Image1->hasImage());
     QVERIFY(!ui.Picture1->hasImage());
@@ -207,17 +179,16 @@ void TestPhotoWindow::startWithoutAPicture()
 
 void TestPhotoWindow::refreshShowsNewCaptureOrStartupCaptureUnscaled()
 {
-    const QImage first = pattern(400, 300);
-    auto form = started(first);
-    const PhotoControls ui(*form);
-    const QImage second = pattern(200, 100, 77);
-    setClipboard(second);
+    const QImage first = patternPicture(400, 300);
+    const PhotoControls& ui = startWith(first);
+    const QImage second = patternPicture(200, 100, 77);
+    setClipboardPicture(second);
     ui.Command8->click();
     QCOMPARE(ui.Image1->image(), second);
     QCOMPARE(ui.Picture1->image(), first);
     QCOMPARE(ui.Picture2->image(), first);
 
-    setClipboard({});
+    setClipboardPicture({});
     ui.Command8->click();
     QVERIFY(!ui.Image1->hasImage());
     QCOMPARE(ui.Picture1->image(), first);
@@ -229,8 +200,7 @@ void TestPhotoWindow::refreshShowsNewCaptureOrStartupCaptureUnscaled()
 
 void TestPhotoWindow::copyPreviewRendersWhatTheBoxShows()
 {
-    auto form = started(halves(3840, 2160));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(halves(3840, 2160));
     qel::photo::copyPreview(*ui.Picture1, *ui.Image1, *ui.Picture2);
     QImage copy = ui.Picture2->image();
     QCOMPARE(copy.size(), QSize(161, 121));
@@ -238,9 +208,9 @@ void TestPhotoWindow::copyPreviewRendersWhatTheBoxShows()
     QCOMPARE(QColor(copy.pixel(155, 60)), QColor(0, 0, 255));
 
     // With Image1 emptied the box shows its own picture unscaled, and so does the copy.
-    const QImage small = pattern(100, 50);
+    const QImage small = patternPicture(100, 50);
     ui.Picture1->setImage(small);
-    setClipboard({});
+    setClipboardPicture({});
     ui.Command8->click();
     qel::photo::copyPreview(*ui.Picture1, *ui.Image1, *ui.Picture2);
     copy = ui.Picture2->image();
@@ -251,16 +221,15 @@ void TestPhotoWindow::copyPreviewRendersWhatTheBoxShows()
 
 void TestPhotoWindow::translucentCaptureIsOnGreyEverywhere()
 {
-    SimFolder sim;
-    auto form = started(pattern(400, 300));
-    const PhotoControls ui(*form);
+    SimFolder& sim = folder();
+    const PhotoControls& ui = startWith(patternPicture(400, 300));
     // Clear on the left, half-transparent red on the right.
     QImage translucent(161, 121, QImage::Format_ARGB32);
     translucent.fill(Qt::transparent);
     for (int y = 0; y < 121; ++y)
         for (int x = 80; x < 161; ++x)
             translucent.setPixel(x, y, qRgba(255, 0, 0, 128));
-    setClipboard(translucent);
+    setClipboardPicture(translucent);
     ui.Command8->click();
     ui.Text3->setText(QStringLiteral("glass.bmp"));
     ModalAnswerer answerer;
@@ -292,9 +261,8 @@ void TestPhotoWindow::translucentCaptureIsOnGreyEverywhere()
 
 void TestPhotoWindow::scenarioPictureNewName()
 {
-    SimFolder sim;
-    auto form = started(halves(1024, 768));
-    const PhotoControls ui(*form);
+    SimFolder& sim = folder();
+    const PhotoControls& ui = startWith(halves(1024, 768));
     ui.Text3->setText(QStringLiteral("meigs"));
     ModalAnswerer answerer;
     answerer.expectSaved(false);
@@ -314,10 +282,9 @@ void TestPhotoWindow::scenarioPictureNewName()
 
 void TestPhotoWindow::scenarioPictureExistingName()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/View.BMP"), "old picture");
-    auto form = started(halves(640, 480));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(halves(640, 480));
     ui.Text3->setText(QStringLiteral("view.bmp"));
 
     {
@@ -343,10 +310,9 @@ void TestPhotoWindow::scenarioPictureExistingName()
 
 void TestPhotoWindow::fullScreenPhoto()
 {
-    SimFolder sim;
-    const QImage capture = pattern(1920, 1080, 5);
-    auto form = started(capture);
-    const PhotoControls ui(*form);
+    SimFolder& sim = folder();
+    const QImage capture = patternPicture(1920, 1080, 5);
+    const PhotoControls& ui = startWith(capture);
     const QImage bufferBefore = ui.Picture2->image();
     ui.Text3->setText(QStringLiteral("shot.bmp"));
     {
@@ -368,7 +334,7 @@ void TestPhotoWindow::fullScreenPhoto()
 
     ModalAnswerer again;
     again.expectOverwriteQuestion(QMessageBox::No);
-    setClipboard(pattern(10, 10));
+    setClipboardPicture(patternPicture(10, 10));
     ui.Command8->click();
     ui.Command5->click();
     QVERIFY_ANSWERED(again);
@@ -377,10 +343,9 @@ void TestPhotoWindow::fullScreenPhoto()
 
 void TestPhotoWindow::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/photo.bmp"), "scenario picture");
-    auto form = started(pattern(64, 48));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(patternPicture(64, 48));
     ui.Text3->setText(QStringLiteral("photo.bmp"));
     {
         ModalAnswerer first;
@@ -414,10 +379,9 @@ void TestPhotoWindow::unusableNamesAreRefused()
 {
     QFETCH(QString, name);
     QFETCH(bool, scenario);
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/x.bmp"), "keep");
-    auto form = started(pattern(50, 50));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(patternPicture(50, 50));
     ui.Text3->setText(name);
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("cannot be used as a file name"));
@@ -430,11 +394,10 @@ void TestPhotoWindow::unusableNamesAreRefused()
 
 void TestPhotoWindow::noPictureNothingWritten()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("qel/a.bmp"), "keep");
     sim.write(QStringLiteral("a.bmp"), "keep too");
-    auto form = started({});
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith({});
     ui.Text3->setText(QStringLiteral("a.bmp"));
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("no picture"));
@@ -448,13 +411,12 @@ void TestPhotoWindow::noPictureNothingWritten()
 
 void TestPhotoWindow::noQelFolder()
 {
-    SimFolder sim(true, false);
-    auto form = started(pattern(50, 50));
-    const PhotoControls ui(*form);
+    SimFolder& sim = folder(true, false);
+    const PhotoControls& ui = startWith(patternPicture(50, 50));
     ui.Text3->setText(QStringLiteral("a.bmp"));
     ModalAnswerer answerer;
     answerer.expectFailure(foldertexts::noQelAtPhotoToolStart());
-    form->reportStartProblems();
+    window().reportStartProblems();
     answerer.expectFailure(foldertexts::noQelToSavePicture());
     ui.Command1->click();
     QVERIFY_ANSWERED(answerer);
@@ -463,10 +425,9 @@ void TestPhotoWindow::noQelFolder()
 
 void TestPhotoWindow::failedWriteIsReported()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.mkdir(QStringLiteral("taken.bmp"));
-    auto form = started(pattern(50, 50));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(patternPicture(50, 50));
     ui.Text3->setText(QStringLiteral("taken.bmp"));
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("could not be saved as taken.bmp"));
@@ -489,13 +450,12 @@ void TestPhotoWindow::failedWriteIsReported()
 // Windows opens a long-named file by its short 8.3 name too: that is the same file.
 void TestPhotoWindow::fullScreenPhotoUnderAShortName()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("My best shots.bmp"), "old");
     const QString alias = shortAlias(sim.filePath(QStringLiteral("My best shots.bmp")));
     if (alias.isEmpty())
         QSKIP("the system gives no short names");
-    auto form = started(pattern(64, 48));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(patternPicture(64, 48));
     ui.Text3->setText(alias);
     ModalAnswerer answerer;
     answerer.expectOverwriteQuestion(QMessageBox::Yes, QStringLiteral("My best shots.bmp"));
@@ -508,12 +468,11 @@ void TestPhotoWindow::fullScreenPhotoUnderAShortName()
 
 void TestPhotoWindow::autoSaveReadsTheClipboardAfresh()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     sim.write(QStringLiteral("1.bmp"), "older photo");
-    auto form = started(pattern(30, 20));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(patternPicture(30, 20));
     const QImage fresh = halves(800, 600);
-    setClipboard(fresh); // taken while the tool is open, no "Refresh Window"
+    setClipboardPicture(fresh); // taken while the tool is open, no "Refresh Window"
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     ui.Command7->click();
@@ -529,12 +488,11 @@ void TestPhotoWindow::autoSaveReadsTheClipboardAfresh()
 
 void TestPhotoWindow::autoSaveWithEmptyClipboardTouchesNothing()
 {
-    SimFolder sim;
+    SimFolder& sim = folder();
     for (int n = 1; n <= 10; ++n)
         sim.write(QStringLiteral("%1.bmp").arg(n), QByteArray::number(n));
-    auto form = started(pattern(30, 20));
-    const PhotoControls ui(*form);
-    setClipboard({});
+    const PhotoControls& ui = startWith(patternPicture(30, 20));
+    setClipboardPicture({});
     ModalAnswerer answerer;
     answerer.expectFailure(QStringLiteral("holds no picture"));
     ui.Command7->click();
@@ -546,8 +504,7 @@ void TestPhotoWindow::autoSaveWithEmptyClipboardTouchesNothing()
 
 void TestPhotoWindow::exitEndsTheProgram()
 {
-    auto form = started(pattern(30, 20));
-    const PhotoControls ui(*form);
+    const PhotoControls& ui = startWith(patternPicture(30, 20));
     QEventLoop loop;
     QTimer::singleShot(0, ui.Command6, &QPushButton::click);
     QTimer::singleShot(3000, &loop, [&loop] { loop.exit(1); });

@@ -83,7 +83,8 @@ struct MainState {
 
 MainState stateOf(const EditorWindow& form)
 {
-    return {ui(form).Text26->text(), pixel(ui(form).Image2), ui(form).Command2->isEnabled()};
+    const EditorControls ui(form);
+    return {ui.Text26->text(), pixel(ui.Image2), ui.Command2->isEnabled()};
 }
 
 const QColor red(255, 0, 0);
@@ -148,7 +149,7 @@ void TestPicker::listsOnlyBitmaps()
                               QStringLiteral("Gamma.Bmp")}));
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(::ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(form.findChildren<PicturePicker*>().isEmpty());
 }
@@ -175,9 +176,9 @@ void TestPicker::opensWithoutSelectionOrPreview()
         QVERIFY(picker.Image1->hasImage());
         QTest::keyClick(w, Qt::Key_Escape);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
 }
 
 void TestPicker::previewFollowsTheSelection()
@@ -188,7 +189,7 @@ void TestPicker::previewFollowsTheSelection()
     EditorWindow& form = this->window();
     form.show();
     ModalAnswerer& answerer = this->answerer();
-    answerer.expectWindow(QStringLiteral("Form4"), [&form](QWidget* w) {
+    answerer.expectWindow(QStringLiteral("Form4"), [this](QWidget* w) {
         const PickerControls picker(*w);
         clickEntry(picker.File1, QStringLiteral("a.bmp"));
         QCOMPARE(pixel(picker.Image1), red.rgb());
@@ -198,11 +199,11 @@ void TestPicker::previewFollowsTheSelection()
         QCOMPARE(pixel(picker.Image1), blue.rgb());
         QCOMPARE(picker.Image1->image().size(), QSize(2, 3));
         // Previewing writes nothing into the main window.
-        QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-        QVERIFY(!ui(form).Image2->hasImage());
+        QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
+        QVERIFY(!ui().Image2->hasImage());
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -222,7 +223,7 @@ void TestPicker::selectAndDoubleClickAgree()
         QVERIFY(!w->isVisible());
         QCOMPARE(static_cast<QDialog*>(w)->result(), int(QDialog::Accepted));
     });
-    QTest::mouseClick(ui(bySelect).Command9, Qt::LeftButton);
+    QTest::mouseClick(::ui(bySelect).Command9, Qt::LeftButton);
 
     EditorWindow& byDoubleClick = this->window();
     byDoubleClick.show();
@@ -230,14 +231,14 @@ void TestPicker::selectAndDoubleClickAgree()
         doubleClickEntry(PickerControls(*w).File1, QStringLiteral("Meigs Evening.BMP"));
         QVERIFY(!w->isVisible());
     });
-    QTest::mouseClick(ui(byDoubleClick).Command9, Qt::LeftButton);
+    QTest::mouseClick(::ui(byDoubleClick).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 
     const MainState expected{QStringLiteral("Meigs Evening.BMP"), blue.rgb(), true};
     QCOMPARE(stateOf(bySelect), expected);
     QCOMPARE(stateOf(byDoubleClick), expected);
-    QCOMPARE(ui(bySelect).Image2->image(), ui(byDoubleClick).Image2->image());
-    QCOMPARE(ui(bySelect).Image2->image().size(), QSize(4, 4));
+    QCOMPARE(::ui(bySelect).Image2->image(), ::ui(byDoubleClick).Image2->image());
+    QCOMPARE(::ui(bySelect).Image2->image().size(), QSize(4, 4));
 }
 
 void TestPicker::selectWithNothingSelectedDoesNothing()
@@ -247,16 +248,16 @@ void TestPicker::selectWithNothingSelectedDoesNothing()
     EditorWindow& form = this->window();
     form.show();
     ModalAnswerer answerer(500);
-    answerer.expectWindow(QStringLiteral("Form4"), [&form](QWidget* w) {
+    answerer.expectWindow(QStringLiteral("Form4"), [this](QWidget* w) {
         const PickerControls picker(*w);
         QTest::mouseClick(picker.Command1, Qt::LeftButton);
         QTest::qWait(50); // a message box would come in this time, and count as unexpected
         QVERIFY(w->isVisible());
-        QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-        QVERIFY(!ui(form).Command2->isEnabled());
+        QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
+        QVERIFY(!ui().Command2->isEnabled());
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -288,7 +289,7 @@ void TestPicker::leavingKeepsTheMainWindow()
         clickEntry(earlier.File1, QStringLiteral("old.bmp"));
         QTest::mouseClick(earlier.Command1, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     const MainState before = stateOf(form);
     QCOMPARE(before, (MainState{QStringLiteral("old.bmp"), red.rgb(), true}));
@@ -306,7 +307,7 @@ void TestPicker::leavingKeepsTheMainWindow()
         else
             w->close();
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(stateOf(form), before);
     QVERIFY(form.isVisible());
@@ -334,7 +335,7 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
         clickEntry(picker.File1, QStringLiteral("a.bmp"));
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     sim.write(QStringLiteral("qel/b.bmp"), bmp(2, 2, blue));
     answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
         const PickerControls picker(*w);
@@ -344,7 +345,7 @@ void TestPicker::reopeningListsNewBitmapsAfresh()
         QVERIFY(!picker.Image1->hasImage());
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -384,7 +385,7 @@ void TestPicker::corruptBitmapIsReportedAndNotAttached()
         }
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(::ui(form).Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(stateOf(form), (MainState{QStringLiteral(" "), 0, false}));
     QVERIFY(form.isVisible());
@@ -408,11 +409,11 @@ void TestPicker::vanishedFileIsReported()
         doubleClickEntry(picker.File1, QStringLiteral("gone.bmp"));
         QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
         QVERIFY(w->isVisible());
-        QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
-        QVERIFY(!ui(form).Image2->hasImage());
+        QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
+        QVERIFY(!ui().Image2->hasImage());
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -430,10 +431,10 @@ void TestPicker::missingQelFolderIsReported()
         QVERIFY(w->isVisible());
         QTest::mouseClick(picker.Command2, Qt::LeftButton);
     });
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QVERIFY(form.isVisible());
-    QCOMPARE(ui(form).Text26->text(), QStringLiteral(" "));
+    QCOMPARE(ui().Text26->text(), QStringLiteral(" "));
 }
 
 void TestPicker::absurdBitmapSizeIsRefusedQuickly_data()
@@ -488,7 +489,7 @@ void TestPicker::photoToolThatCannotStartIsReported()
         QTest::mouseClick(PickerControls(*w).Command4, Qt::LeftButton);
     });
     answerer.expectFailure(QStringLiteral("could not be found"));
-    QTest::mouseClick(ui(form).Command9, Qt::LeftButton);
+    QTest::mouseClick(::ui(form).Command9, Qt::LeftButton);
     qputenv("PATH", path);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ended.count(), 0);

@@ -1,5 +1,6 @@
 // The bytes of scenario files: expected files are written out by hand from the layout.
 #include "scenariofile.h"
+#include "scenariolines.h"
 
 #include <QtTest>
 
@@ -35,25 +36,13 @@ void TestScenarioFile::typicalScenario()
     f.cloudStyle = QStringLiteral("OG");
     f.groundTexture = QStringLiteral("FSUM");
     f.cloudSet = QStringLiteral("SET2");
-    const QByteArray expected = "@echo off\r\n"
-                                "goto next\r\n"
-                                "Gray evening over Meigs\r\n"
-                                "demo.qel\r\n"
-                                "app\r\n"
-                                "meigs.bmp\r\n"
-                                "Meigs Evening.stn\r\n"
-                                "demo.qel\r\n"
-                                "Gray evening over Meigs\r\n"
-                                "OG\r\n"
-                                "FSUM\r\n"
-                                "SET2\r\n"
-                                "app\r\n"
-                                ":next\r\n"
-                                "\r\n"
-                                "call qel.bat OG FSUM SET2\r\n"
-                                "\r\n"
-                                ":end\r\n"
-                                "del qeltemp.bat >nul\r\n";
+    const QByteArray expected = scenarioFile({.description = "Gray evening over Meigs",
+                                              .fileName = "demo.qel",
+                                              .picture = "meigs.bmp",
+                                              .flight = "Meigs Evening.stn",
+                                              .style = "OG",
+                                              .ground = "FSUM",
+                                              .set = "SET2"});
     const auto encoded = qel::scenario::encode(f);
     QCOMPARE(encoded.error, QString());
     QCOMPARE(encoded.bytes, expected);
@@ -66,10 +55,7 @@ void TestScenarioFile::onlyAFlight()
     f.appletFlag = QStringLiteral("app");
     f.picture = QStringLiteral(" ");
     f.flight = QStringLiteral("CESSNA.STN");
-    const QByteArray expected =
-        "@echo off\r\ngoto next\r\n\r\n???.qel\r\napp\r\n \r\nCESSNA.STN\r\n"
-        "???.qel\r\n\r\n\r\n\r\n\r\napp\r\n:next\r\n\r\n"
-        "call qel.bat   \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+    const QByteArray expected = scenarioFile({.fileName = "???.qel", .flight = "CESSNA.STN"});
     QCOMPARE(qel::scenario::encode(f).bytes, expected);
 }
 
@@ -83,12 +69,8 @@ void TestScenarioFile::longDescriptionAndAppletOff()
     f.flight = QStringLiteral(" ");
     f.cloudStyle = QStringLiteral("CT");
     const QByteArray d(210, 'x');
-    const QByteArray expected = "@echo off\r\ngoto next\r\n" + d +
-                                "\r\na.qel\r\n \r\n \r\n \r\n"
-                                "a.qel\r\n" +
-                                d +
-                                "\r\nCT\r\n\r\n\r\n \r\n:next\r\n\r\n"
-                                "call qel.bat CT  \r\n\r\n:end\r\ndel qeltemp.bat >nul\r\n";
+    const QByteArray expected =
+        scenarioFile({.description = d, .fileName = "a.qel", .applet = " ", .style = "CT"});
     QCOMPARE(qel::scenario::encode(f).bytes, expected);
     QCOMPARE(expected.count("\r\n"), 19);
 }

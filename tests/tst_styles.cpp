@@ -44,15 +44,15 @@ private slots:
 void TestStyles::startState()
 {
     EditorWindow& form = window();
-    QCOMPARE(ui(form).Frame1->title(), QStringLiteral("Select Cloud Style"));
-    QCOMPARE(ui(form).Frame2->title(), QStringLiteral("Select Ground Texture"));
-    QCOMPARE(ui(form).Frame6->title(), QStringLiteral("Cloud Sets"));
-    QCOMPARE(checkedIn(ui(form).Frame1), QStringLiteral("Option21"));
-    QCOMPARE(checkedIn(ui(form).Frame2), QStringLiteral("Option28"));
-    QCOMPARE(checkedIn(ui(form).Frame6), QStringLiteral("Option26"));
-    QCOMPARE(ui(form).Text2->text(), QString());
-    QCOMPARE(ui(form).Text5->text(), QString());
-    QCOMPARE(ui(form).Text22->text(), QString());
+    QCOMPARE(ui().Frame1->title(), QStringLiteral("Select Cloud Style"));
+    QCOMPARE(ui().Frame2->title(), QStringLiteral("Select Ground Texture"));
+    QCOMPARE(ui().Frame6->title(), QStringLiteral("Cloud Sets"));
+    QCOMPARE(checkedIn(ui().Frame1), QStringLiteral("Option21"));
+    QCOMPARE(checkedIn(ui().Frame2), QStringLiteral("Option28"));
+    QCOMPARE(checkedIn(ui().Frame6), QStringLiteral("Option26"));
+    QCOMPARE(ui().Text2->text(), QString());
+    QCOMPARE(ui().Text5->text(), QString());
+    QCOMPARE(ui().Text22->text(), QString());
     QVERIFY(!keptStyleDialog(form, "Form3") && !keptStyleDialog(form, "Form6") &&
             !keptStyleDialog(form, "Form7"));
 
@@ -61,11 +61,11 @@ void TestStyles::startState()
         QGroupBox* frame;
         QStringList left, right;
     } frames[] = {
-        {ui(form).Frame1,
+        {ui().Frame1,
          {"Light", "Medium", "Dense", "Overcast"},
          {"Weather Front", "Multi-texture", "Cirrus/Jet Trails", "No Changes"}},
-        {ui(form).Frame2, {"Summer", "Dry Summer", "Winter"}, {"Default", "No Changes"}},
-        {ui(form).Frame6, {"Set1", "Set2", "No changes"}, {}},
+        {ui().Frame2, {"Summer", "Dry Summer", "Winter"}, {"Default", "No Changes"}},
+        {ui().Frame6, {"Set1", "Set2", "No changes"}, {}},
     };
     for (const auto& f : frames) {
         QList<QRadioButton*> buttons = f.frame->findChildren<QRadioButton*>();
@@ -243,9 +243,9 @@ void TestStyles::variantStyles()
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, preset);
     QCOMPARE(codeWhenShown, presetCode);
-    QCOMPARE(ui(form).Text2->text(), code);
-    QCOMPARE(ui(form).Text5->text(), QStringLiteral("FSUM"));
-    QCOMPARE(ui(form).Text22->text(), QStringLiteral("SET1"));
+    QCOMPARE(ui().Text2->text(), code);
+    QCOMPARE(ui().Text5->text(), QStringLiteral("FSUM"));
+    QCOMPARE(ui().Text22->text(), QStringLiteral("SET1"));
     // "OK" unloaded it.
     QVERIFY(!keptStyleDialog(form, "Form3") && !keptStyleDialog(form, "Form6") &&
             !keptStyleDialog(form, "Form7"));
@@ -259,18 +259,17 @@ void TestStyles::selectingTheSelectedOptionRunsNothing()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer& answerer = this->answerer();
     answerStyleDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
-    ui(form).Option4->click();
+    ui().Option4->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
 
     // No dialog may come now; the answerer reports any that does.
-    ui(form).Option4->click();
-    ui(form).Option4->setChecked(true);
-    QTest::mouseClick(ui(form).Option4, Qt::LeftButton, {},
-                      QPoint(6, ui(form).Option4->height() / 2));
+    ui().Option4->click();
+    ui().Option4->setChecked(true);
+    QTest::mouseClick(ui().Option4, Qt::LeftButton, {}, QPoint(6, ui().Option4->height() / 2));
     QTest::qWait(50);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
 }
 
 void TestStyles::doubleClickAfterOkStartsFromPreset()
@@ -280,41 +279,40 @@ void TestStyles::doubleClickAfterOkStartsFromPreset()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer& answerer = this->answerer();
     answerStyleDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option2")});
-    ui(form).Option4->click();
+    ui().Option4->click();
     QVERIFY_ANSWERED(answerer);
 
     QString shown, codeWhenShown;
     answerStyleDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
-    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton, {},
-                       QPoint(6, ui(form).Option4->height() / 2));
+    QTest::mouseDClick(ui().Option4, Qt::LeftButton, {}, QPoint(6, ui().Option4->height() / 2));
     QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
     QCOMPARE(shown, QStringLiteral("Option1"));
     QCOMPARE(codeWhenShown, QStringLiteral("OG"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
-    QVERIFY(ui(form).Option4->isChecked());
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
+    QVERIFY(ui().Option4->isChecked());
     QVERIFY(!keptStyleDialog(form, "Form6"));
 
     // Each double-click shows it again, and a choice made there stands.
     answerStyleDialog(answerer, QStringLiteral("Form6"), {QStringLiteral("Option3")});
-    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
+    QTest::mouseDClick(ui().Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("WS"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("WS"));
 
     // The other two styles alike.
     answerStyleDialog(answerer, QStringLiteral("Form3"), {QStringLiteral("Option4")});
-    ui(form).Option7->click();
+    ui().Option7->click();
     answerStyleDialog(answerer, QStringLiteral("Form3"), {}, &shown);
-    QTest::mouseDClick(ui(form).Option7, Qt::LeftButton);
+    QTest::mouseDClick(ui().Option7, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("CT"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("CT"));
     answerStyleDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
-    ui(form).Option5->click();
+    ui().Option5->click();
     answerStyleDialog(answerer, QStringLiteral("Form7"), {}, &shown);
-    QTest::mouseDClick(ui(form).Option5, Qt::LeftButton);
+    QTest::mouseDClick(ui().Option5, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("TB"));
 }
 
 void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
@@ -324,12 +322,12 @@ void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ModalAnswerer& answerer = this->answerer();
     answerStyleDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option2")});
-    ui(form).Option5->click();
+    ui().Option5->click();
     answerStyleDialog(answerer, QStringLiteral("Form7"), {QStringLiteral("Option3")});
-    ui(form).Option5->setFocus();
-    QTest::keyClick(ui(form).Option5, Qt::Key_Return);
+    ui().Option5->setFocus();
+    QTest::keyClick(ui().Option5, Qt::Key_Return);
     QVERIFY2(answerer.waitAllAnswered(), qPrintable(answerer.report()));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("TB"));
 }
 
 void TestStyles::clickCompletingADoubleClickChoosesNothing_data()
@@ -356,9 +354,9 @@ void TestStyles::clickCompletingADoubleClickChoosesNothing()
         pressOk(w);
     });
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
-                      ui(form).Option7->mapTo(&form, QPoint(8, 8)));
+                      ui().Option7->mapTo(&form, QPoint(8, 8)));
     QVERIFY_ANSWERED(answerer());
-    QCOMPARE(ui(form).Text2->text(), code);
+    QCOMPARE(ui().Text2->text(), code);
 }
 
 void TestStyles::closingByTheFrameKeepsTheLastChoice()
@@ -370,22 +368,22 @@ void TestStyles::closingByTheFrameKeepsTheLastChoice()
         option(w, QStringLiteral("Option3"))->click();
         w->close();
     });
-    ui(form).Option4->click();
+    ui().Option4->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("WS"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("WS"));
     QVERIFY(!keptStyleDialog(form, "Form6"));
     answerer.expectWindow(QStringLiteral("Form3"), [](QWidget* w) {
         option(w, QStringLiteral("Option1"))->click();
         QTest::keyClick(w, Qt::Key_Escape);
     });
-    ui(form).Option7->click();
+    ui().Option7->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("CL"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("CL"));
     QVERIFY(!keptStyleDialog(form, "Form3"));
     // A showing that ends without the dialog finishing (hidden, or the program quitting) still
     // lets it go, once: the window's own end must not find it again.
     answerer.expectWindow(QStringLiteral("Form7"), [](QWidget* w) { w->hide(); });
-    ui(form).Option5->click();
+    ui().Option5->click();
     QVERIFY_ANSWERED(answerer);
     QVERIFY(!keptStyleDialog(form, "Form7"));
     QVERIFY(!form.findChild<QDialog*>(QStringLiteral("Form7")));
@@ -396,30 +394,30 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
     EditorWindow& form = window();
     ModalAnswerer& answerer = this->answerer();
     answerStyleDialog(answerer, QStringLiteral("Form6"));
-    ui(form).Option4->click();
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("O"));
+    ui().Option4->click();
+    QCOMPARE(ui().Text2->text(), QStringLiteral("O"));
 
     // Setting a choice of an absent dialog creates it without showing it.
     StyleDialog* hidden = &form.keepStyleDialog(StyleDialogKind::Overcast);
     QVERIFY(option(hidden, "Option1")->isChecked());
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("O")); // creating it wrote nothing
+    QCOMPARE(ui().Text2->text(), QStringLiteral("O")); // creating it wrote nothing
     option(hidden, "Option2")->setChecked(true);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
     QVERIFY(!hidden->isVisible());
     QCOMPARE(keptStyleDialog(form, "Form6"), static_cast<QDialog*>(hidden));
     QCOMPARE(&form.keepStyleDialog(StyleDialogKind::Overcast), hidden);
 
     QString shown;
     answerStyleDialog(answerer, QStringLiteral("Form6"), {}, &shown);
-    QTest::mouseDClick(ui(form).Option4, Qt::LeftButton);
+    QTest::mouseDClick(ui().Option4, Qt::LeftButton);
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
     QVERIFY(!keptStyleDialog(form, "Form6"));
 
     // "OK" on the hidden dialog unloads it too.
     option(&form.keepStyleDialog(StyleDialogKind::Front), "Option3")->setChecked(true);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("TB"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("TB"));
     QPointer<QDialog> front = keptStyleDialog(form, "Form7");
     control<QPushButton>(*front, "Command1")->click();
     // Let go at once: the window keeps it no longer, and makes a new one when asked.
@@ -435,19 +433,19 @@ void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
     EditorWindow& form = window();
     ModalAnswerer& answerer = this->answerer();
     answerStyleDialog(answerer, QStringLiteral("Form6"));
-    ui(form).Option4->click();
+    ui().Option4->click();
     option(&form.keepStyleDialog(StyleDialogKind::Overcast), "Option2")->setChecked(true);
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("OG"));
-    ui(form).Option1->click();
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("L"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
+    ui().Option1->click();
+    QCOMPARE(ui().Text2->text(), QStringLiteral("L"));
 
     QString shown, codeWhenShown;
     answerStyleDialog(answerer, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
-    ui(form).Option4->click();
+    ui().Option4->click();
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(codeWhenShown, QStringLiteral("O"));
     QCOMPARE(shown, QStringLiteral("Option1"));
-    QCOMPARE(ui(form).Text2->text(), QStringLiteral("O"));
+    QCOMPARE(ui().Text2->text(), QStringLiteral("O"));
 }
 
 void TestStyles::dialogLayout_data()

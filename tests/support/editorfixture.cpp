@@ -9,6 +9,13 @@ qel::editor::EditorWindow& EditorFixture::window()
     return *m_window;
 }
 
+const EditorControls& EditorFixture::ui()
+{
+    if (!m_ui)
+        m_ui.emplace(window());
+    return *m_ui;
+}
+
 ModalAnswerer& EditorFixture::answerer()
 {
     if (!m_answerer)
@@ -25,6 +32,7 @@ void EditorFixture::cleanup()
 {
     const bool answered = !m_answerer || m_answerer->allAnswered();
     const QString report = m_answerer ? m_answerer->report() : QString();
+    m_ui.reset();
     m_window.reset();
     m_answerer.reset();
     m_folder.reset();

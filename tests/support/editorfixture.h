@@ -21,6 +21,8 @@ protected:
     SimFolder& folder() { return *m_folder; }
     ModalAnswerer& answerer();
     qel::editor::EditorWindow& window();
+    // The main window's controls, found once per test; `ui().Text2` reads like the layout.
+    const EditorControls& ui();
 
 protected slots:
     // A suite with set-up of its own calls these from its init() and cleanup().
@@ -31,4 +33,5 @@ private:
     std::optional<SimFolder> m_folder;
     std::unique_ptr<ModalAnswerer> m_answerer;
     std::unique_ptr<qel::editor::EditorWindow> m_window;
+    std::optional<EditorControls> m_ui;
 };
