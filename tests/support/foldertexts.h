@@ -87,10 +87,9 @@ inline QString noQelAtPhotoToolStart()
                "nowhere to go, and full-screen photos and AutoSave's numbered photos would be "
                "saved in this folder.\n\nThe photo tool works in your Flight Simulator folder, "
                "the one that holds the \"qel\" and \"pilots\" folders. If it was started "
-               "elsewhere, close it and start it there: from a terminal in that folder, from "
-               "QELedit's picture picker (\"Edit\"), or from a menu entry whose working folder "
-               "(Path=) is that folder.")
-        .arg(here());
+               "elsewhere, close it and start it there: ")
+               .arg(here()) +
+           photoStart;
 }
 
 } // namespace foldertexts
