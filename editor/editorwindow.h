@@ -43,10 +43,6 @@ public:
     // The scenario as the window shows it, as "Save" writes it.
     Scenario scenario() const;
 
-    // Each style dialog exists at most once: absent until first used, present until its showing
-    // ends. keepStyleDialog() is the present one, made hidden and at its preset when absent.
-    StyleDialog& keepStyleDialog(StyleDialogKind kind);
-
     // Ends the program at once: no question, nothing saved, no window's closing step. main()
     // connects endRequested() to it.
     static void endApplication();
@@ -56,6 +52,10 @@ signals:
     void endRequested();
 
 private:
+    // Each style dialog exists at most once: absent until first used, present until its showing
+    // ends. keepStyleDialog() is the present one, made hidden and at its preset when absent.
+    StyleDialog& keepStyleDialog(StyleDialogKind kind);
+
     // Building the window (editorwindow.cpp).
     void createLabels();
     void createScenarioControls();

@@ -8,6 +8,7 @@
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
+#include "opendialog.h"
 #include "openscenario.h"
 #include "openscenariodialog.h"
 #include "scenariolines.h"
@@ -82,39 +83,6 @@ void chooseStyle(EditorWindow& f, ModalAnswerer& a, const QString& code)
         answerStyleDialog(a, QLatin1String(way.dialog),
                           *way.variant ? QStringList{QLatin1String(way.variant)} : QStringList());
     option(&f, QLatin1String(way.option))->click();
-}
-
-struct OpenResult {
-    bool listed = false;
-    bool stillOpen = false;
-};
-
-// Queues the open dialog: `before` runs first, then `name` is picked and "Select" pressed (or
-// the entry double-clicked); a dialog still open afterwards is left with "Exit".
-void expectOpen(ModalAnswerer& a, const QString& name, OpenResult* result = nullptr,
-                std::function<void(QWidget*)> before = {}, bool doubleClick = false)
-{
-    a.expectWindow(QStringLiteral("Form5"), [=](QWidget* w) {
-        auto* list = w->findChild<qel::FileList*>(QStringLiteral("File1"));
-        if (before)
-            before(w);
-        list->selectName(name);
-        if (result)
-            result->listed = list->selectedName() == name;
-        if (doubleClick) {
-            // A real double-click: press and release, then the double-click itself.
-            list->doItemsLayout();
-            const QPoint at = list->visualRect(list->currentIndex()).center();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        } else {
-            w->findChild<QPushButton*>(QStringLiteral("command1"))->click();
-        }
-        if (result)
-            result->stillOpen = w->isVisible();
-        if (w->isVisible())
-            w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-    });
 }
 
 void writeBitmap(const SimFolder& sim, const QString& relative, QSize size = QSize(8, 6))

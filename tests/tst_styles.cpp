@@ -4,6 +4,7 @@
 #include "editorfixture.h"
 #include "editorwindow.h"
 #include "modalanswerer.h"
+#include "opendialog.h"
 #include "simfolder.h"
 #include "styledialog.h"
 #include "styledialogs.h"
@@ -393,19 +394,18 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
 {
     EditorWindow& form = window();
     ModalAnswerer& answerer = this->answerer();
-    answerStyleDialog(answerer, QStringLiteral("Form6"));
-    ui().Option4->click();
-    QCOMPARE(ui().Text2->text(), QStringLiteral("O"));
-
-    // Setting a choice of an absent dialog creates it without showing it.
-    StyleDialog* hidden = &form.keepStyleDialog(StyleDialogKind::Overcast);
-    QVERIFY(option(hidden, "Option1")->isChecked());
-    QCOMPARE(ui().Text2->text(), QStringLiteral("O")); // creating it wrote nothing
-    option(hidden, "Option2")->setChecked(true);
+    // Opening a scenario while its style is selected sets the variant of a dialog it never shows.
+    QDialog* hidden = holdHiddenVariant(form, answerer, folder(), "Option4", "Form6", "OG");
+    QVERIFY(hidden);
+    QVERIFY(option(hidden, "Option2")->isChecked());
     QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
     QVERIFY(!hidden->isVisible());
-    QCOMPARE(keptStyleDialog(form, "Form6"), static_cast<QDialog*>(hidden));
-    QCOMPARE(&form.keepStyleDialog(StyleDialogKind::Overcast), hidden);
+    // A choice set there writes its code, and the window keeps that very dialog.
+    option(hidden, "Option3")->setChecked(true);
+    QCOMPARE(ui().Text2->text(), QStringLiteral("WS"));
+    option(hidden, "Option2")->setChecked(true);
+    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
+    QCOMPARE(keptStyleDialog(form, "Form6"), hidden);
 
     QString shown;
     answerStyleDialog(answerer, QStringLiteral("Form6"), {}, &shown);
@@ -416,13 +416,13 @@ void TestStyles::hiddenDialogKeepsItsChoiceUntilShown()
     QVERIFY(!keptStyleDialog(form, "Form6"));
 
     // "OK" on the hidden dialog unloads it too.
-    option(&form.keepStyleDialog(StyleDialogKind::Front), "Option3")->setChecked(true);
+    QPointer<QDialog> front = holdHiddenVariant(form, answerer, folder(), "Option5", "Form7", "TB");
+    QVERIFY(front);
     QCOMPARE(ui().Text2->text(), QStringLiteral("TB"));
-    QPointer<QDialog> front = keptStyleDialog(form, "Form7");
     control<QPushButton>(*front, "Command1")->click();
-    // Let go at once: the window keeps it no longer, and makes a new one when asked.
-    QVERIFY(&form.keepStyleDialog(StyleDialogKind::Front) != front);
+    // Let go: the window keeps it no longer.
     QTRY_VERIFY(!front);
+    QVERIFY(!keptStyleDialog(form, "Form7"));
     QVERIFY_ANSWERED(answerer);
 }
 
@@ -432,9 +432,7 @@ void TestStyles::selectingAgainShowsThePresetOfTheCodeWritten()
 {
     EditorWindow& form = window();
     ModalAnswerer& answerer = this->answerer();
-    answerStyleDialog(answerer, QStringLiteral("Form6"));
-    ui().Option4->click();
-    option(&form.keepStyleDialog(StyleDialogKind::Overcast), "Option2")->setChecked(true);
+    QVERIFY(holdHiddenVariant(form, answerer, folder(), "Option4", "Form6", "OG"));
     QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
     ui().Option1->click();
     QCOMPARE(ui().Text2->text(), QStringLiteral("L"));
@@ -456,21 +454,25 @@ void TestStyles::dialogLayout_data()
     QTest::addColumn<QStringList>("captions"); // top to bottom
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("styleOption"); // the main window's option whose dialog it is
+    QTest::addColumn<QByteArray>("code");     // a variant's code, held by the dialog
     QTest::newRow("Form3") << "Form3"
                            << "Cirrus"
                            << "Cirrus Style"
                            << QStringList{"Light", "Dense", "Cirro-Cumulous", "Jet Trails"}
                            << QStringList{"Option1", "Option2", "Option3", "Option4"}
-                           << QSize(128, 112);
+                           << QSize(128, 112) << "Option7" << QByteArray("CT");
     QTest::newRow("Form6") << "Form6"
                            << "Overcast"
                            << "Overcast Style" << QStringList{"Bright", "Wind Swept", "Gray"}
-                           << QStringList{"Option1", "Option3", "Option2"} << QSize(153, 140);
+                           << QStringList{"Option1", "Option3", "Option2"} << QSize(153, 140)
+                           << "Option4" << QByteArray("OG");
     QTest::newRow("Form7") << "Form7"
                            << "Front"
                            << "Select Weather Front"
                            << QStringList{"Unbroken Band", "Broken Bands", "Turbulent"}
-                           << QStringList{"Option1", "Option2", "Option3"} << QSize(129, 105);
+                           << QStringList{"Option1", "Option2", "Option3"} << QSize(129, 105)
+                           << "Option5" << QByteArray("TB");
 }
 
 void TestStyles::dialogLayout()
@@ -481,13 +483,11 @@ void TestStyles::dialogLayout()
     QFETCH(QStringList, captions);
     QFETCH(QStringList, names);
     QFETCH(QSize, client);
-    EditorWindow& form = window();
-    StyleDialog* d =
-        dialog == QLatin1String("Form3")
-            ? static_cast<StyleDialog*>(&form.keepStyleDialog(StyleDialogKind::Cirrus))
-        : dialog == QLatin1String("Form6")
-            ? static_cast<StyleDialog*>(&form.keepStyleDialog(StyleDialogKind::Overcast))
-            : static_cast<StyleDialog*>(&form.keepStyleDialog(StyleDialogKind::Front));
+    QFETCH(QString, styleOption);
+    QFETCH(QByteArray, code);
+    QDialog* d = holdHiddenVariant(window(), answerer(), folder(), qPrintable(styleOption),
+                                   qPrintable(dialog), code);
+    QVERIFY(d);
     QCOMPARE(d->objectName(), dialog);
     QCOMPARE(d->windowTitle(), title);
     QCOMPARE(d->size(), client);
