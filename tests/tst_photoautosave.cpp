@@ -69,6 +69,7 @@ class FailingMoves : public qel::photo::autosave::FileMoves {
 public:
     QStringList failRenames;
     bool failRemove = false;
+    bool keepRemoved = false; // says it removed the file, but leaves it
     QString rename(const QString& from, const QString& to) override
     {
         const QString name = QFileInfo(from).fileName();
@@ -79,6 +80,8 @@ public:
     }
     QString remove(const QString& path) override
     {
+        if (keepRemoved)
+            return {};
         return failRemove ? QStringLiteral("refused for the test") : FileMoves::remove(path);
     }
 };
@@ -318,6 +321,9 @@ void TestPhotoAutoSave::failureAtEachStepPutsEveryPhotoBack_data()
     QTest::newRow("deleting the oldest at the end")
         << QStringList{} << none << true << rotated
         << "the oldest photo, set aside as ~oldest.bmp, could not be deleted";
+    // A delete that says it worked is looked at again.
+    QTest::newRow("deleted, but still there")
+        << QStringList{} << none << true << rotated << "could not be deleted (it is still there)";
 }
 
 void TestPhotoAutoSave::failureAtEachStepPutsEveryPhotoBack()
@@ -343,6 +349,7 @@ void TestPhotoAutoSave::failureAtEachStepPutsEveryPhotoBack()
     FailingMoves moves;
     moves.failRenames = failRenames;
     moves.failRemove = saved;
+    moves.keepRemoved = QTest::currentDataTag() == QLatin1String("deleted, but still there");
     FakeWriter writer;
     writer.failure = failWrite;
     const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn(), moves);
