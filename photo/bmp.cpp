@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -166,20 +168,19 @@ public:
         for (int band = 0; ok && band < m_bands.count; ++band) {
             if (take(band))
                 convert(band);
-            int state;
-            while ((state = m_states[band].load()) == converting)
-                m_states[band].wait(converting);
+            waitUntil([&] { return m_states[band].load() != converting; });
+            const int state = m_states[band].load();
             const qint64 bytes = m_bands.stride * m_bands.rowsIn(band);
             ok = state == converted && device.write(slot(band), bytes) == bytes;
             // The file is flushed to the disk when complete; let the disk start on it now.
             if (ok)
                 files::startWriteback(device);
             m_written.store(band + 1);
-            m_written.notify_all();
+            notifyAll();
         }
         m_stopped.store(true);
         m_written.store(m_bands.count + slotCount); // wakes the helper wherever it waits
-        m_written.notify_all();
+        notifyAll();
         if (helper.joinable())
             helper.join();
         return ok;
@@ -191,6 +192,23 @@ private:
 
     char* slot(int band) { return m_buffers[size_t(band % slotCount)].data(); }
 
+    // A condition variable rather than std::atomic's own wait, which MinGW's libstdc++ builds
+    // without the system's futex: with it a save hung now and then under Wine. Taking the lock
+    // after the change and before the notification means a waiter sees the change or is woken.
+    void notifyAll()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+        }
+        m_changed.notify_all();
+    }
+
+    template <typename Done> void waitUntil(Done done)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, done);
+    }
+
     bool take(int band)
     {
         int expected = waiting;
@@ -200,16 +218,14 @@ private:
     void convert(int band)
     {
         m_states[band].store(m_bands.convert(band, slot(band)) ? converted : failed);
-        m_states[band].notify_all();
+        notifyAll();
     }
 
     void convertAhead()
     {
         for (int band = 1; band < m_bands.count && !m_stopped.load(); ++band) {
             // The band's buffer is free once the band before it in that buffer is written.
-            for (int written = m_written.load(); written <= band - slotCount;
-                 written = m_written.load())
-                m_written.wait(written);
+            waitUntil([&] { return m_written.load() > band - slotCount; });
             if (!m_stopped.load() && take(band))
                 convert(band);
         }
@@ -220,6 +236,8 @@ private:
     std::vector<std::atomic<int>> m_states;
     std::atomic<int> m_written{0};
     std::atomic<bool> m_stopped{false};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
 };
 
 } // namespace
