@@ -32,8 +32,11 @@ QString targetProblem(const QString& path)
     if (target.isDir())
         return QCoreApplication::translate("qel", "A folder of that name is in the way.");
     // A file marked read-only is kept, also for an administrator who could write it anyway.
-    if (target.exists() &&
-        (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner))) {
+    // permission() of the owner's bit alone reads the status already fetched; permissions()
+    // would ask the system three more questions on each save.
+    if (target.exists()) {
+        if (target.isWritable() && target.permission(QFileDevice::WriteOwner))
+            return {};
         if (QString disk = readOnlyDisk(target.absolutePath()); !disk.isEmpty())
             return disk;
         return QCoreApplication::translate("qel", "The existing file is read-only.");
