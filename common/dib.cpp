@@ -59,6 +59,23 @@ void copyRow24(const uchar* from, QRgb* to, int width)
         to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
 }
 
+void copyRow8(const uchar* from, QRgb* to, int width, const QList<QRgb>& palette)
+{
+    for (int x = 0; x < width; ++x)
+        to[x] = palette.value(from[x], qRgb(0, 0, 0));
+}
+
+// The colour table that follows the header of an 8-bit bitmap: `used` entries, or all
+// 256 when the header says 0.
+QList<QRgb> readPalette(QByteArrayView bytes, qsizetype at, quint32 used)
+{
+    QList<QRgb> palette(used ? qsizetype(used) : 256);
+    for (qsizetype i = 0; i < palette.size(); ++i)
+        palette[i] = qRgb(quint8(bytes[at + 4 * i + 2]), quint8(bytes[at + 4 * i + 1]),
+                          quint8(bytes[at + 4 * i]));
+    return palette;
+}
+
 } // namespace
 
 Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
@@ -73,16 +90,19 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
     const quint32 coloursUsed = le32(bytes, 32);
     const bool masked = compression == withMasks && bitsPerPixel == 32;
     if (headerSize < infoHeaderSize || headerSize > quint32(bytes.size()) || width <= 0 ||
-        height == 0 || height == INT32_MIN || (bitsPerPixel != 24 && bitsPerPixel != 32) ||
-        (compression != uncompressed && !masked) || (masked && bytes.size() < infoHeaderSize + 12))
+        height == 0 || height == INT32_MIN ||
+        (bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32) ||
+        (compression != uncompressed && !masked) ||
+        (masked && bytes.size() < infoHeaderSize + 12) || (bitsPerPixel == 8 && coloursUsed > 256))
         return {};
     const bool topDown = height < 0;
     const QSize size(width, topDown ? -height : height);
     if (qint64(size.width()) * size.height() > maxPixels)
         return {{}, size};
     // The masks follow a plain info header and lie inside the larger headers, at the same place.
-    const qint64 pixelsAt = qint64(headerSize) + (masked && headerSize == infoHeaderSize ? 12 : 0) +
-                            4 * qint64(coloursUsed);
+    const qint64 coloursAt = qint64(headerSize) + (masked && headerSize == infoHeaderSize ? 12 : 0);
+    const qint64 pixelsAt =
+        coloursAt + 4 * qint64(bitsPerPixel == 8 && coloursUsed == 0 ? 256 : coloursUsed);
     const qint64 stride = (qint64(width) * bitsPerPixel + 31) / 32 * 4;
     if (pixelsAt + stride * size.height() > bytes.size())
         return {};
@@ -92,11 +112,15 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return {{}, size};
+    const QList<QRgb> palette =
+        bitsPerPixel == 8 ? readPalette(bytes, coloursAt, coloursUsed) : QList<QRgb>();
     const auto* pixels = reinterpret_cast<const uchar*>(bytes.data()) + pixelsAt;
     for (int y = 0; y < size.height(); ++y) {
         const uchar* row = pixels + stride * (topDown ? y : size.height() - 1 - y);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        if (bitsPerPixel == 24)
+        if (bitsPerPixel == 8)
+            copyRow8(row, line, width, palette);
+        else if (bitsPerPixel == 24)
             copyRow24(row, line, width);
         else
             copyRow32(row, line, width, rgb);

@@ -5,8 +5,9 @@
 #include <QSize>
 
 // The device-independent bitmap Windows puts on the clipboard for a screen capture ("Print
-// Screen"): a BITMAPINFOHEADER, BITMAPV4HEADER or BITMAPV5HEADER, the colour masks where the
-// header calls for them, and the pixel rows, bottom-up or top-down.
+// Screen"), and that a .bmp file holds after its 14-byte file header: a BITMAPINFOHEADER,
+// BITMAPV4HEADER or BITMAPV5HEADER, the colour masks or colour table where the header calls for
+// them, and the pixel rows, bottom-up or top-down.
 namespace qel::dib {
 
 struct Picture {
@@ -17,7 +18,8 @@ struct Picture {
 };
 
 // Reads 24- and 32-bit bitmaps, uncompressed or with colour masks (the alpha of a 32-bit one is
-// ignored). Anything else, or pixel data shorter than the header says, gives no picture; one of
+// ignored), and uncompressed 8-bit ones with their colour table (an index past the table's end is
+// black). Anything else, or pixel data shorter than the header says, gives no picture; one of
 // more than `maxPixels` pixels gives only its size, and nothing is allocated for it.
 Picture fromPacked(QByteArrayView bytes, qint64 maxPixels);
 

@@ -359,7 +359,13 @@ void TestCommon::clipboardBitmaps_data()
         << dibHeader(40, 16385, 16384, 24, 0) + rows24 << QSize(16385, 16384) << QList<QRgb>();
     QTest::newRow("pixels cut short")
         << dibHeader(40, 2, 3, 24, 0) + rows24 << QSize() << QList<QRgb>();
-    QTest::newRow("8 bits") << dibHeader(40, 2, 2, 8, 0) + rows24 << QSize() << QList<QRgb>();
+    // A table of two colours (the count at offset 32), then indexes 1, 0 and one past the table.
+    const QByteArray twoColours = dibHeader(40, 3, 1, 8, 0).replace(32, 1, "\x02", 1) +
+                                  QByteArray("\x03\x02\x01\0\x06\x05\x04\0\x01\x00\x07\0", 12);
+    QTest::newRow("8 bits, colour table")
+        << twoColours << QSize(3, 1) << QList<QRgb>{lower[1], lower[0], qRgb(0, 0, 0)};
+    QTest::newRow("8 bits, run-length encoded")
+        << dibHeader(40, 2, 2, 8, 1) + rows24 << QSize() << QList<QRgb>();
 }
 
 void TestCommon::clipboardBitmaps()
