@@ -154,14 +154,6 @@ Install Wine, or start the program on Windows.</source>
 <context>
     <name>qel::editor</name>
     <message>
-        <source>QELedit 3.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>for Nubivar &amp; Grundex</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>no</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1,12 +1,17 @@
-#include "banner.h"
+// Draws the editor's banner, editor/banner.bmp: a 289 × 68 picture in 256 colours, its captions in
+// the editor window's own font. scripts/banner runs it; the editor shows the stored picture.
+//
+//   qel-draw-banner FILE.bmp
+#include "editorwindow.h"
 
-#include <QCoreApplication>
 #include <QFont>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace qel::editor::banner {
+#include <cstdio>
 
 namespace {
 
@@ -16,9 +21,7 @@ void drawCloud(QPainter& p, QPointF at, qreal scale)
     cloud.addEllipse(at + QPointF(0, 6) * scale, 18 * scale, 8 * scale);
     cloud.addEllipse(at + QPointF(-10, 2) * scale, 10 * scale, 8 * scale);
     cloud.addEllipse(at + QPointF(8, 0) * scale, 12 * scale, 10 * scale);
-    // Without smoothing: a smoothed fill of more than a few dozen rows' edges is handed by Qt to
-    // a pool of threads, and starting them and waiting for them took longer at start-up than all
-    // of the banner's drawing. The picture is reduced to 256 colours anyway.
+    // Without smoothing: the picture is reduced to 256 colours anyway.
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillPath(cloud.simplified(), QColor(250, 250, 255, 220));
@@ -44,10 +47,8 @@ QImage draw(const QFont& windowFont)
     drawCloud(p, QPointF(262, 34), 0.8);
     drawCloud(p, QPointF(178, 40), 0.7);
 
-    // The captions are the window's own font, the one its controls already loaded, drawn larger
-    // by scaling: a font of another size costs a font lookup and a font engine of its own at
-    // start-up. The title is thickened by drawing it twice a pixel apart instead of using a bold
-    // face, and drawn as text: turning its glyphs into outlines and filling those cost more.
+    // The captions are the window's own font drawn larger by scaling, the title thickened by
+    // drawing it twice a pixel apart.
     const qreal size = windowFont.pixelSize() > 0 ? windowFont.pixelSize() : 10;
     p.setFont(windowFont);
     const auto caption = [&p, size](qreal pixels, QPointF at, const QColor& colour,
@@ -59,23 +60,29 @@ QImage draw(const QFont& windowFont)
         p.drawText(QPointF(0, 0), text);
         p.restore();
     };
-    const QString name = QCoreApplication::translate("qel::editor", "QELedit 3.0");
+    const QString name = QStringLiteral("QELedit 3.0");
     for (const QPointF& at : {QPointF(11, 34), QPointF(12, 34)})
         caption(26, at, QColor(0, 0, 60), name);
     for (const QPointF& at : {QPointF(9, 32), QPointF(10, 32)})
         caption(26, at, Qt::white, name);
-    caption(12, QPointF(11, 52), QColor(255, 240, 170),
-            QCoreApplication::translate("qel::editor", "for Nubivar & Grundex"));
+    caption(12, QPointF(11, 52), QColor(255, 240, 170), QStringLiteral("for Nubivar & Grundex"));
     p.end();
     return img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
 }
 
 } // namespace
 
-QImage image(const QFont& windowFont)
+int main(int argc, char* argv[])
 {
-    static const QImage picture = draw(windowFont);
-    return picture;
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: qel-draw-banner FILE.bmp\n");
+        return 2;
+    }
+    const QString file = QString::fromLocal8Bit(argv[1]);
+    if (!draw(qel::editor::EditorWindow::windowFont()).save(file, "BMP")) {
+        std::fprintf(stderr, "qel-draw-banner: could not write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
 }
-
-} // namespace qel::editor::banner
