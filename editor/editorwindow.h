@@ -43,6 +43,9 @@ public:
     // The scenario as the window shows it, as "Save" writes it.
     Scenario scenario() const;
 
+    // The font of the window and its controls (and of the banner's captions).
+    static QFont windowFont();
+
     // Ends the program at once: no question, nothing saved, no window's closing step. main()
     // connects endRequested() to it.
     static void endApplication();

@@ -13,6 +13,7 @@
 #include "safefile.h"
 #include "twips.h"
 #include "uiconstants.h"
+#include "windowfont.h"
 #include "wrappingcontrols.h"
 
 #include <QCoreApplication>
@@ -103,6 +104,7 @@ PhotoWindow::PhotoWindow(QWidget* parent)
     plain.setFamilies(sansSerifFamilies(plain.family()));
     plain.setPointSizeF(8.25);
     setFont(plain);
+    const WindowFontWhileBuilding building(font());
 
     createLabels();
     createNameBox();

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,9 @@ void TestEditorWindow::startState()
     QVERIFY(ui().Option26->isChecked());
     QVERIFY(!ui().Image2->hasImage());
     QCOMPARE(ui().Image1->image().size(), QSize(289, 68));
+    // Built in the window's font, and message boxes still in the system's.
+    QCOMPARE(ui().Text24->font(), form.font());
+    QCOMPARE(QApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     QVERIFY(ui().Label8->isHidden());
     QCOMPARE(ui().Label8->text(), QStringLiteral(" "));
     for (QLineEdit* hidden : {ui().Text2, ui().Text5, ui().Text22, ui().Text25})
