@@ -3,6 +3,7 @@
 #include "ansi.h"
 #include "banner.h"
 #include "filelist.h"
+#include "fontfamilies.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "messages.h"
@@ -100,8 +101,8 @@ QFont EditorWindow::windowFont()
     // The layout was made for an 8-point "MS Sans Serif", a narrow font; a sans serif a pixel
     // smaller keeps every caption inside its control.
     QFont small;
-    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                       QStringLiteral("Liberation Sans")});
+    small.setFamilies(fonts::lookupOrder({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                                          QStringLiteral("Liberation Sans")}));
     small.setStyleHint(QFont::SansSerif);
     small.setPixelSize(10);
     return small;

@@ -5,6 +5,7 @@
 #include "bmp.h"
 #include "clipboardpicture.h"
 #include "filelist.h"
+#include "fontfamilies.h"
 #include "imageview.h"
 #include "messages.h"
 #include "names.h"
@@ -101,7 +102,7 @@ PhotoWindow::PhotoWindow(QWidget* parent)
     twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
     QFont plain = font();
-    plain.setFamilies(sansSerifFamilies(plain.family()));
+    plain.setFamilies(fonts::lookupOrder(sansSerifFamilies(plain.family())));
     plain.setPointSizeF(8.25);
     setFont(plain);
     const WindowFontWhileBuilding building(font());
