@@ -54,11 +54,11 @@ qsizetype firstUnencodable(const QString& text)
 
 QByteArray encode(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (QChar c : text) {
         const int b = byteOf(c);
-        bytes.append(b >= 0 ? char(b) : '?');
+        *out++ = b >= 0 ? char(b) : '?';
     }
     return bytes;
 }

@@ -142,9 +142,15 @@ Encoded encode(const Scenario& f)
         QStringLiteral(":end"),
         QStringLiteral("del qeltemp.bat >nul"),
     };
-    QByteArray bytes;
+    qsizetype size = 0;
     for (const QString& line : lines)
-        bytes += ansi::encode(line) + lineEnd;
+        size += line.size() + lineEnd.size();
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const QString& line : lines) {
+        bytes += ansi::encode(line);
+        bytes += lineEnd;
+    }
     return {bytes, {}};
 }
 
