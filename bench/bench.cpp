@@ -5,7 +5,7 @@
 //                                     windows (only when asked: QEL_BENCH_WINDOWS names the folder
 //                                     of the programs built for Windows; run under Wine)
 //
-// QEL_BENCH_RUNS sets the runs per figure (default 11), QEL_BENCH_DIR the folder the files are
+// QEL_BENCH_RUNS sets the runs per figure (default 21), QEL_BENCH_DIR the folder the files are
 // written in (default: the temporary folder). Figure "clipboard" needs an X display
 // (scripts/bench provides one with xvfb-run). Exits non-zero when a figure is over its budget or
 // could not be measured.
@@ -46,7 +46,7 @@ struct Setup {
     QStringList editorCensus;
     QStringList photoCensus;
     QProcessEnvironment offscreen;
-    int runs = 11;
+    int runs = 21;
 };
 
 bool makeSimulatorFolder(const QString& path, int flights)
