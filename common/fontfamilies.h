@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 
 namespace qel::fonts {
 
-// A window's list of font families in the order to ask this system for them: the first it has is
-// the window's font.
-QStringList lookupOrder(QStringList families);
+// Gives `font` the first of `families`, in their order, that this system has.
+void setFamilies(QFont& font, const QStringList& families);
 
 } // namespace qel::fonts

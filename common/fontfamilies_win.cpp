@@ -2,10 +2,10 @@
 
 namespace qel::fonts {
 
-// Windows has the fonts the layouts were made for; they are asked for in the window's own order.
-QStringList lookupOrder(QStringList families)
+// Windows has the fonts the layouts were made for; Qt takes the list as it is.
+void setFamilies(QFont& font, const QStringList& families)
 {
-    return families;
+    font.setFamilies(families);
 }
 
 } // namespace qel::fonts

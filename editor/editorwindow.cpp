@@ -101,10 +101,10 @@ QFont EditorWindow::windowFont()
     // The layout was made for an 8-point "MS Sans Serif", a narrow font; a sans serif a pixel
     // smaller keeps every caption inside its control.
     QFont small;
-    small.setFamilies(fonts::lookupOrder({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                                          QStringLiteral("Liberation Sans")}));
     small.setStyleHint(QFont::SansSerif);
     small.setPixelSize(10);
+    fonts::setFamilies(small, {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                               QStringLiteral("Liberation Sans")});
     return small;
 }
 

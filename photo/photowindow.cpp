@@ -102,8 +102,8 @@ PhotoWindow::PhotoWindow(QWidget* parent)
     twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
     QFont plain = font();
-    plain.setFamilies(fonts::lookupOrder(sansSerifFamilies(plain.family())));
     plain.setPointSizeF(8.25);
+    fonts::setFamilies(plain, sansSerifFamilies(plain.family()));
     setFont(plain);
     const WindowFontWhileBuilding building(font());
 
