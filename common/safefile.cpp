@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStorageInfo>
 
 namespace qel::files {
@@ -25,10 +24,9 @@ QString readOnlyDisk(const QString& folder)
         .arg(QDir::toNativeSeparators(folder));
 }
 
-// Reasons QSaveFile would not give, or would give only after touching the disk.
-QString targetProblem(const QString& path)
+// Reasons the writing would give only after touching the disk, or not at all.
+QString targetProblem(const QFileInfo& target)
 {
-    const QFileInfo target(path);
     if (target.isDir())
         return QCoreApplication::translate("qel", "A folder of that name is in the way.");
     // A file marked read-only is kept, also for an administrator who could write it anyway.
@@ -52,36 +50,20 @@ QString targetProblem(const QString& path)
 
 QString replaceProblem(const QString& path)
 {
-    return targetProblem(path);
+    return targetProblem(QFileInfo(path));
 }
 
 QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
-    if (QString problem = targetProblem(path); !problem.isEmpty())
+    const QFileInfo target(path);
+    if (QString problem = targetProblem(target); !problem.isEmpty())
         return problem;
-    // QSaveFile names its temporary file after the target where it needs a named one (always on
-    // Windows, and here to replace an existing file); a name near the longest allowed leaves no
-    // room for its suffix.
-    if (savesUnderShortName() || leavesNoRoomForSuffix(path))
-        return replaceUnderShortName(path, write);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (QString disk = readOnlyDisk(QFileInfo(path).absolutePath()); !disk.isEmpty())
+    QString reason = replaceWith(target, write);
+    if (!reason.isEmpty()) {
+        if (QString disk = readOnlyDisk(target.absolutePath()); !disk.isEmpty())
             return disk;
-        return file.errorString();
     }
-    // The last buffered bytes reach the disk only here; commit() would not notice if they did not
-    // (a full disk or a file-size limit), and would put a cut-short file in place of the old one.
-    if (!write(file) || !file.flush()) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        return reason.isEmpty() || reason == QLatin1String("Unknown error")
-                   ? QCoreApplication::translate("qel", "The content could not be written.")
-                   : reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return reason;
 }
 
 QString replaceFile(const QString& path, const QByteArray& bytes)

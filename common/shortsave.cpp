@@ -10,16 +10,10 @@ namespace qel::files {
 
 namespace {
 
-// The longest name Windows and the common Linux file systems allow, and the suffix Qt adds.
-constexpr int longestName = 255;
-constexpr int suffixLength = 7;
-
 bool openNew(QFile& file, const QDir& folder)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        file.setFileName(folder.filePath(
-            QStringLiteral("~qel%1.tmp")
-                .arg(QRandomGenerator::global()->bounded(1 << 24), 6, 16, QLatin1Char('0'))));
+        file.setFileName(temporaryName(folder));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return true;
         if (!file.exists())
@@ -28,21 +22,21 @@ bool openNew(QFile& file, const QDir& folder)
     return false;
 }
 
-QString writeFailure(const QFile& file)
+} // namespace
+
+QString temporaryName(const QDir& folder)
+{
+    return folder.filePath(
+        QStringLiteral("~qel%1.tmp")
+            .arg(QRandomGenerator::global()->bounded(1 << 24), 6, 16, QLatin1Char('0')));
+}
+
+QString writeFailure(const QFileDevice& file)
 {
     const QString reason = file.errorString();
     return reason.isEmpty() || reason == QLatin1String("Unknown error")
                ? QCoreApplication::translate("qel", "The content could not be written.")
                : reason;
-}
-
-} // namespace
-
-bool leavesNoRoomForSuffix(const QString& path)
-{
-    const QString name = QFileInfo(path).fileName();
-    return name.size() + suffixLength > longestName ||
-           QFile::encodeName(name).size() + suffixLength > longestName;
 }
 
 QString replaceUnderShortName(const QString& path, const std::function<bool(QIODevice&)>& write)

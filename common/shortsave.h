@@ -5,22 +5,30 @@
 
 #include <functional>
 
-// The safe replacement through a temporary file with a short name of its own in the target's
-// folder, for where QSaveFile's temporary file, named after the target with a suffix, could not be
-// made: the target's name is near the longest the file system allows. Used by safefile.cpp only.
+class QDir;
+class QFileDevice;
+class QFileInfo;
+
+// The ways the safe replacement writes the new file before it takes the old one's place. Used by
+// safefile.cpp only.
 namespace qel::files {
 
-// True where every replacement goes this way (Windows, where it also keeps the replaced file's
-// hidden attribute).
-bool savesUnderShortName();
-
-// True when the target's name plus a temporary suffix would pass the longest name allowed.
-bool leavesNoRoomForSuffix(const QString& path);
-
-// As replaceFile(), once the target is known to be replaceable.
+// Through a temporary file with a short name of its own in the target's folder, moved over the
+// target once it is complete and on the disk.
 QString replaceUnderShortName(const QString& path, const std::function<bool(QIODevice&)>& write);
 
+// A name for a temporary file in `folder`: ~qel, 6 random hex digits, .tmp.
+QString temporaryName(const QDir& folder);
+
+// The reason, in words, that writing to `file` failed.
+QString writeFailure(const QFileDevice& file);
+
 // --- Per platform (shortsave_unix.cpp, shortsave_win.cpp) ---
+
+// Replaces the file `target` names (a new one where there is none) with what `write` produces,
+// whole or not at all, once `target` is known to be replaceable; the reason on failure, else
+// empty.
+QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&)>& write);
 
 // Puts the finished file `from` on the disk and moves it over `to` in one step, keeping `to`'s
 // hidden attribute where the system has one; the reason on failure, else empty.

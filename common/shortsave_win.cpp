@@ -1,6 +1,8 @@
 #include "longpath_win.h"
 #include "shortsave.h"
 
+#include <QFileInfo>
+
 #include <windows.h>
 
 namespace qel::files {
@@ -32,9 +34,11 @@ bool flushToDisk(const std::wstring& path)
 
 } // namespace
 
-bool savesUnderShortName()
+// Always through a named temporary file: it is short, whatever the length of the target's name,
+// and moveOver() keeps the replaced file's hidden attribute.
+QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&)>& write)
 {
-    return true;
+    return replaceUnderShortName(target.filePath(), write);
 }
 
 QString moveOver(const QString& from, const QString& to)

@@ -31,6 +31,7 @@ private slots:
     void shortNamesOpenTheLongOne();
     void replaceFailuresKeepTheOldFile();
     void replaceLeavesNoTemporaryFileWhenTheWriterFails();
+    void replaceKeepsPermissionsAndLinks();
     void replaceOnReadOnlyDiskNamesTheDisk();
     void fileListMatchesAndSortsIgnoringCase();
     void fileListSelection();
@@ -246,6 +247,25 @@ void TestCommon::replaceLeavesNoTemporaryFileWhenTheWriterFails()
     QVERIFY(!error.isEmpty());
     QCOMPARE(sim.read("qel/a.bmp"), QByteArray("old picture"));
     QCOMPARE(sim.entries("qel"), QStringList({"a.bmp"}));
+}
+
+void TestCommon::replaceKeepsPermissionsAndLinks()
+{
+#ifdef Q_OS_WIN
+    QSKIP("permission bits and links are the Unix file systems'");
+#endif
+    SimFolder sim;
+    sim.write("qel/shared.qel", "old");
+    const QFileDevice::Permissions groupReads = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    QVERIFY(QFile::setPermissions(sim.filePath("qel/shared.qel"), groupReads));
+    QVERIFY(QFile::link(sim.filePath("qel/shared.qel"), sim.filePath("qel/link.qel")));
+    QCOMPARE(qel::files::replaceFile(sim.filePath("qel/link.qel"), QByteArray("new")), QString());
+    QVERIFY(QFileInfo(sim.filePath("qel/link.qel")).isSymLink());
+    QCOMPARE(sim.read("qel/shared.qel"), QByteArray("new"));
+    const auto ownerGroupOther = QFileDevice::Permissions::fromInt(0x7077);
+    QCOMPARE(QFile::permissions(sim.filePath("qel/shared.qel")) & ownerGroupOther, groupReads);
+    QCOMPARE(sim.entries("qel"), QStringList({"link.qel", "shared.qel"}));
 }
 
 // Runs again as a child that sees the qel folder mounted read-only (in a mount namespace of its
