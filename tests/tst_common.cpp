@@ -384,6 +384,12 @@ void TestCommon::clipboardBitmaps_data()
                                   QByteArray("\x03\x02\x01\0\x06\x05\x04\0\x01\x00\x07\0", 12);
     QTest::newRow("8 bits, colour table")
         << twoColours << QSize(3, 1) << QList<QRgb>{lower[1], lower[0], qRgb(0, 0, 0)};
+    // No count: a table of all 256 colours (entry n is n, n, n), then indexes 0 and 255, top-down.
+    QByteArray grey = dibHeader(40, 2, -1, 8, 0);
+    for (int n = 0; n < 256; ++n)
+        grey += QByteArray(3, char(n)) + '\0';
+    QTest::newRow("8 bits, all 256 colours") << grey + QByteArray("\x00\xff\0\0", 4) << QSize(2, 1)
+                                             << QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)};
     QTest::newRow("8 bits, run-length encoded")
         << dibHeader(40, 2, 2, 8, 1) + rows24 << QSize() << QList<QRgb>();
 }

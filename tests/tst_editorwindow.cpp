@@ -96,7 +96,11 @@ void TestEditorWindow::startState()
     QVERIFY(ui().Option28->isChecked());
     QVERIFY(ui().Option26->isChecked());
     QVERIFY(!ui().Image2->hasImage());
-    QCOMPARE(ui().Image1->image().size(), QSize(289, 68));
+    const QImage banner = ui().Image1->image();
+    QCOMPARE(banner.size(), QSize(289, 68));
+    // The right way up: sky at the top, fields along the bottom.
+    QVERIFY(qBlue(banner.pixel(0, 0)) > qGreen(banner.pixel(0, 0)));
+    QVERIFY(qGreen(banner.pixel(0, 67)) > qBlue(banner.pixel(0, 67)));
     // Built in the window's font, and message boxes still in the system's.
     QCOMPARE(ui().Text24->font(), form.font());
     QCOMPARE(QApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
