@@ -17,7 +17,7 @@ QImage read()
         return {};
     const QByteArray bytes = file.readAll();
     return dib::fromPacked(QByteArrayView(bytes).sliced(qMin(bytes.size(), fileHeaderSize)),
-                           289 * 68)
+                           width * height)
         .image;
 }
 

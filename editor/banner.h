@@ -8,4 +8,7 @@ namespace qel::editor::banner {
 // scripts/banner).
 QImage image();
 
+inline constexpr int width = 289;
+inline constexpr int height = 68;
+
 } // namespace qel::editor::banner

@@ -2,6 +2,7 @@
 // the editor window's own font. scripts/banner runs it; the editor shows the stored picture.
 //
 //   qel-draw-banner FILE.bmp
+#include "banner.h"
 #include "editorwindow.h"
 
 #include <QFont>
@@ -30,10 +31,10 @@ void drawCloud(QPainter& p, QPointF at, qreal scale)
 
 QImage draw(const QFont& windowFont)
 {
-    QImage img(289, 68, QImage::Format_RGB32);
+    QImage img(qel::editor::banner::width, qel::editor::banner::height, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 68);
+    QLinearGradient sky(0, 0, 0, img.height());
     sky.setColorAt(0, QColor(24, 56, 140));
     sky.setColorAt(0.7, QColor(110, 160, 220));
     sky.setColorAt(1, QColor(170, 200, 230));
@@ -41,7 +42,7 @@ QImage draw(const QFont& windowFont)
     // A strip of patchwork fields along the bottom edge: the ground textures.
     const QColor fields[] = {QColor(86, 120, 60), QColor(120, 140, 70), QColor(150, 130, 80),
                              QColor(70, 100, 55)};
-    for (int x = 0, i = 0; x < 289; x += 23, ++i)
+    for (int x = 0, i = 0; x < img.width(); x += 23, ++i)
         p.fillRect(QRect(x, 58, 23, 10), fields[i % 4]);
     drawCloud(p, QPointF(215, 16), 1.2);
     drawCloud(p, QPointF(262, 34), 0.8);
