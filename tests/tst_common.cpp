@@ -48,6 +48,7 @@ private slots:
     void startFolderSteps();
     void enteringTheFolderRemembersItOnlyWhenItMoves();
     void chooserOffersTheFoldersFound();
+    void virtualStoreMergesWithTheFolder();
 };
 
 void TestCommon::bareNames_data()
@@ -578,6 +579,50 @@ void TestCommon::chooserOffersTheFoldersFound()
     QCOMPARE(settings.folder().toString(), QString());
     QDir::setCurrent(before);
     qputenv("HOME", home);
+}
+
+void TestCommon::virtualStoreMergesWithTheFolder()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows' own redirection");
+#else
+    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX"));
+    QVERIFY(sim.isValid());
+    const QString simPath = QDir::fromNativeSeparators(sim.path());
+    QDir copy(qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/VirtualStore") +
+              simPath.mid(2));
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(simPath + "/qel/both.qel", "real") && write(simPath + "/qel/real.qel", "real"));
+    QVERIFY(write(copy.filePath("qel/BOTH.qel"), "copy") &&
+            write(copy.filePath("qel/Copy.qel"), "copy"));
+    const QDir qel(simPath + "/qel");
+    const auto same = [](const QString& a, const QString& b) {
+        return QDir::cleanPath(a).compare(QDir::cleanPath(b), Qt::CaseInsensitive) == 0;
+    };
+    QVERIFY2(qel::paths::virtualStoreCopy(qel),
+             "a folder below Program Files has no VirtualStore copy");
+
+    qel::FileList list;
+    list.setFolder(qel, "*.qel");
+    QCOMPARE(list.names(), (QStringList{"BOTH.qel", "Copy.qel", "real.qel"}));
+    auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QCOMPARE(read(qel::paths::readPath(qel, "both.qel")), QByteArray("copy"));
+    QCOMPARE(read(qel::paths::readPath(qel, "real.qel")), QByteArray("real"));
+    QVERIFY(qel::paths::seenFileExists(qel, "copy.qel"));
+    QVERIFY(same(qel::paths::writePath(qel, "both.qel"), copy.filePath("qel/BOTH.qel")));
+    QVERIFY(same(qel::paths::writePath(qel, "new.qel"), qel.filePath("new.qel")));
+    // Outside Program Files and the Windows folder nothing changes.
+    const QTemporaryDir elsewhere;
+    QVERIFY(!qel::paths::virtualStoreCopy(QDir(elsewhere.path())));
+    QVERIFY(copy.removeRecursively());
+#endif
 }
 
 QTEST_MAIN(TestCommon)
