@@ -1,12 +1,14 @@
 #include "filelist.h"
 
 #include "folderlisting.h"
+#include "paths.h"
 
 #include <QAbstractListModel>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
 
@@ -83,18 +85,29 @@ class FileListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void fill(const QString& folder, const QString& pattern)
+    // Several folders are listed as one, the first spelling of a name winning.
+    void fill(const QList<QDir>& folders, const QString& pattern)
     {
         beginResetModel();
         m_block.clear();
         m_rows.clear();
         const NameMatcher matches(pattern);
-        qel::listing::forEachFileName(folder, [this, &matches](QStringView name) {
-            if (matches(name)) {
+        QSet<QString> taken;
+        for (const QDir& folder : folders) {
+            const bool merging = folders.size() > 1;
+            qel::listing::forEachFileName(folder.path(), [&](QStringView name) {
+                if (!matches(name))
+                    return;
+                if (merging) {
+                    const QString key = name.toString().toCaseFolded();
+                    if (taken.contains(key))
+                        return;
+                    taken.insert(key);
+                }
                 m_rows.push_back({m_block.size(), name.size()});
                 m_block.append(name);
-            }
-        });
+            });
+        }
         m_ordered = std::min(m_rows.size(), firstRows);
         std::partial_sort(m_rows.begin(), m_rows.begin() + qsizetype(m_ordered), m_rows.end(),
                           Before{this});
@@ -271,7 +284,7 @@ QModelIndex FileList::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 void FileList::refill()
 {
     if (m_hasFolder)
-        m_model->fill(m_folder.path(), m_pattern);
+        m_model->fill(paths::seenFolders(m_folder), m_pattern);
     else
         m_model->clear();
     // Settles "no entry" as the starting point: otherwise the view makes its first entry current

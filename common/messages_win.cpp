@@ -10,15 +10,16 @@ QString whereToStart(Program program)
         return QCoreApplication::translate(
             "qel",
             "The photo tool works in your Flight Simulator folder, the one that holds the "
-            "\"qel\" and \"pilots\" folders. If it was started elsewhere, close it and "
-            "start it there: by a double click on qelphoto.exe in that folder, from QELedit's "
-            "picture picker (\"Edit\"), or from a shortcut whose \"Start in\" is that folder.");
+            "\"qel\" and \"pilots\" folders. If this is not it, close the photo tool and start it "
+            "again from the Start menu, by a double click on qelphoto.exe or from QELedit's "
+            "picture picker (\"Edit\"): started outside that folder, it asks for it, or goes "
+            "straight to the one chosen last.");
     return QCoreApplication::translate(
         "qel",
         "QELedit works in your Flight Simulator folder, the one that holds the \"qel\" and "
-        "\"pilots\" folders. If it was started elsewhere, close it and start it there: by a "
-        "double click on QELedit.exe in that folder, or from a shortcut whose \"Start in\" is "
-        "that folder.");
+        "\"pilots\" folders. If this is not it, close QELedit and start it again from the Start "
+        "menu or by a double click on QELedit.exe: started outside that folder, it asks for it, "
+        "or goes straight to the one chosen last.");
 }
 
 } // namespace qel::messages

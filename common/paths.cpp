@@ -2,6 +2,9 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace qel::paths {
 
@@ -47,6 +50,45 @@ QString filePath(const QDir& dir, const QString& name)
 QString shownPath(const QDir& dir, const QString& name)
 {
     return QDir::toNativeSeparators(QDir::current().relativeFilePath(dir.filePath(name)));
+}
+
+QList<QDir> seenFolders(const QDir& dir)
+{
+    if (const std::optional<QDir> copy = virtualStoreCopy(dir); copy && copy->exists())
+        return {*copy, dir};
+    return {dir};
+}
+
+bool seenFileExists(const QDir& dir, const QString& name)
+{
+    const QList<QDir> folders = seenFolders(dir);
+    return std::any_of(folders.begin(), folders.end(),
+                       [&name](const QDir& folder) { return fileExists(folder, name); });
+}
+
+QString readPath(const QDir& dir, const QString& name)
+{
+    const QList<QDir> folders = seenFolders(dir);
+    for (const QDir& folder : folders) {
+        if (fileExists(folder, name))
+            return filePath(folder, name);
+    }
+    return filePath(dir, name);
+}
+
+QString writePath(const QDir& dir, const QString& name)
+{
+    const std::optional<QDir> copy = virtualStoreCopy(dir);
+    if (!copy)
+        return filePath(dir, name);
+    if (fileExists(*copy, name))
+        return filePath(*copy, name);
+    // QFileInfo::isWritable() reads no access rights of a folder on Windows, so that a folder
+    // below Program Files looks writable to it: a file made and removed at once asks the system.
+    if (QTemporaryFile probe(dir.filePath(QStringLiteral("~qelprobe"))); probe.open())
+        return filePath(dir, name);
+    QDir().mkpath(copy->path());
+    return filePath(*copy, name);
 }
 
 } // namespace qel::paths

@@ -30,7 +30,29 @@ QString filePath(const QDir& dir, const QString& name);
 // Windows), for messages.
 QString shownPath(const QDir& dir, const QString& name);
 
+// What the simulator sees of `dir`. Windows gives the simulator and the add-on's launcher (old
+// 32-bit programs without a manifest), started without administrator rights, a copy of their own
+// for each folder below Program Files or the Windows folder (the user's "VirtualStore"): what they
+// write there lands in the copy, and they see both folders merged, the copy's files winning. Our
+// programs are never redirected so, and look at both themselves, also when they run with
+// administrator rights: the launcher, started without them, still reads the copy. Elsewhere `dir`
+// alone.
+
+// The folders to list for `dir`: the copy first, when it exists, then `dir` itself.
+QList<QDir> seenFolders(const QDir& dir);
+// True when `name` is a file in one of the seen folders, ignoring letter case.
+bool seenFileExists(const QDir& dir, const QString& name);
+// The file the simulator reads for `name`: the copy's when it has one, else filePath().
+QString readPath(const QDir& dir, const QString& name);
+// Where a save of `name` goes so that the launcher reads it: the copy when it has the file or when
+// `dir` cannot be written (the copy's folder is made then), else filePath().
+QString writePath(const QDir& dir, const QString& name);
+
 // --- Per platform (paths_unix.cpp, paths_win.cpp) ---
+
+// The copy of `dir` that Windows shows the simulator merged with it (whether it exists yet or
+// not); nothing where it shows none.
+std::optional<QDir> virtualStoreCopy(const QDir& dir);
 
 // Where the file system itself opens a name in more than one spelling (Windows: any letter case,
 // and a short 8.3 alias such as "VERY~GNM.QEL" for a long name), asks it which entry `name` in

@@ -7,4 +7,9 @@ std::optional<QString> entryOpenedBy(const QDir&, const QString&)
     return std::nullopt;
 }
 
+std::optional<QDir> virtualStoreCopy(const QDir&)
+{
+    return std::nullopt;
+}
+
 } // namespace qel::paths

@@ -34,4 +34,19 @@ std::optional<QString> entryOpenedBy(const QDir& dir, const QString& name)
     return QString::fromWCharArray(found.cFileName);
 }
 
+std::optional<QDir> virtualStoreCopy(const QDir& dir)
+{
+    const QString path = QDir::toNativeSeparators(QDir::cleanPath(dir.absolutePath()));
+    const QString store = qEnvironmentVariable("LOCALAPPDATA");
+    if (store.isEmpty() || path.size() < 3 || path.at(1) != u':')
+        return std::nullopt;
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "SystemRoot"}) {
+        const QString root =
+            QDir::toNativeSeparators(QDir::cleanPath(qEnvironmentVariable(variable)));
+        if (root.size() > 3 && path.startsWith(root + u'\\', Qt::CaseInsensitive))
+            return QDir(store + QStringLiteral("\\VirtualStore") + path.mid(2));
+    }
+    return std::nullopt;
+}
+
 } // namespace qel::paths

@@ -1,4 +1,5 @@
 #include "editorwindow.h"
+#include "folderchooser.h"
 #ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshotwindows.h"
@@ -13,6 +14,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("QELedit"));
     // Ties the windows to the menu entry (packaging/qeledit.desktop) for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("qeledit"));
+    // The simulator's folder becomes the current folder once, before any window looks at it.
+    if (!qel::simulator::enterStartFolder(QCoreApplication::arguments().mid(1)))
+        return 2;
     qel::editor::EditorWindow window;
     QObject::connect(&window, &qel::editor::EditorWindow::endRequested,
                      &qel::editor::EditorWindow::endApplication);

@@ -47,11 +47,11 @@ pictures::Loaded loadPicture(const QDir& qelFolder, const QString& name)
                 QCoreApplication::translate(
                     "qel::editor", "It is not the plain name of a file in the \"qel\" folder. %1")
                     .arg(problem)};
-    if (!paths::fileExists(qelFolder, name))
+    if (!paths::seenFileExists(qelFolder, name))
         return {{},
                 QCoreApplication::translate("qel::editor",
                                             "There is no such file in the \"qel\" folder.")};
-    return pictures::load(paths::filePath(qelFolder, name));
+    return pictures::load(paths::readPath(qelFolder, name));
 }
 
 } // namespace qel::scenario

@@ -89,7 +89,7 @@ void OpenScenarioDialog::readSelected()
     if (!qelFolder)
         read.error = tr("The \"qel\" folder is gone.");
     else
-        read = scenario::readFile(paths::filePath(*qelFolder, name));
+        read = scenario::readFile(paths::readPath(*qelFolder, name));
     if (read.error.isEmpty())
         read.error = fieldTooLong(read.scenario);
     if (!read.error.isEmpty()) {

@@ -77,7 +77,7 @@ void PicturePicker::listPictures()
 
 QString PicturePicker::pathOf(const QString& name) const
 {
-    return paths::filePath(m_pictures->folder(), name);
+    return paths::readPath(m_pictures->folder(), name);
 }
 
 void PicturePicker::reportUnloadable(const QString& name, const QString& reason)

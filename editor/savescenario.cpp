@@ -42,9 +42,9 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
 
     // An existing file whose name differs only in case, or that a short 8.3 name opens, is
     // replaced under its own name, which the question and the messages show.
-    const QString path = paths::filePath(*qelDir, name);
+    const QString path = paths::writePath(*qelDir, name);
     const QString shown = paths::shownPath(*qelDir, QFileInfo(path).fileName());
-    const bool exists = paths::fileExists(*qelDir, name);
+    const bool exists = paths::seenFileExists(*qelDir, name);
     QString error = files::replaceProblem(path);
     if (error.isEmpty() && exists && !messages::askOverwrite(parent, shown))
         return false;

@@ -1,3 +1,4 @@
+#include "folderchooser.h"
 #include "photowindow.h"
 #ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
@@ -13,6 +14,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
     // Ties the windows to the menu entry (packaging/qelphoto.desktop) for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("qelphoto"));
+    // The simulator's folder becomes the current folder once, before any window looks at it.
+    if (!qel::simulator::enterStartFolder(QCoreApplication::arguments().mid(1)))
+        return 2;
     qel::photo::PhotoWindow window;
     window.show();
 #ifdef QEL_DEVELOPER_HOOKS

@@ -350,9 +350,9 @@ void PhotoWindow::saveAs(const QDir& folder, const QString& name,
 {
     // An existing file whose name differs only in case, or that a short 8.3 name opens, is
     // replaced under its own name, which the question and the messages show.
-    const QString path = paths::filePath(folder, name);
+    const QString path = paths::writePath(folder, name);
     const QString shown = paths::shownPath(folder, QFileInfo(path).fileName());
-    const bool exists = paths::fileExists(folder, name);
+    const bool exists = paths::seenFileExists(folder, name);
     QString reason = files::replaceProblem(path);
     if (reason.isEmpty() && exists && !messages::askOverwrite(this, shown))
         return;

@@ -4,10 +4,12 @@
 #include "editorfixture.h"
 #include "editorwindow.h"
 #include "filelist.h"
+#include "folderchooser.h"
 #include "foldertexts.h"
 #include "imageview.h"
 #include "launch.h"
 #include "modalanswerer.h"
+#include "ownsettings.h"
 #include "pickercontrols.h"
 #include "picture.h"
 #include "picturepicker.h"
@@ -110,8 +112,15 @@ private slots:
     void absurdBitmapSizeIsRefusedQuickly_data();
     void absurdBitmapSizeIsRefusedQuickly();
     void photoToolThatCannotStartIsReported();
+    void editStartsThePhotoToolInTheFolderFound();
 
 private:
+    // The photo tool beside the editor, which records in `marker` how it was started.
+    void standInPhotoTool(const QString& marker)
+    {
+        standin::write(m_programFolder->filePath(qel::launch::photoToolNames().constFirst()),
+                       marker, "photo tool");
+    }
     // Stands in for the folder of the editor's program; made afresh for each test.
     std::unique_ptr<QTemporaryDir> m_programFolder;
     std::optional<qel::launch::ProgramFolderForTests> m_programFolderHook;
@@ -277,8 +286,7 @@ void TestPicker::leavingKeepsTheMainWindow()
     sim.write(QStringLiteral("qel/old.bmp"), bmp(2, 2, red));
     sim.write(QStringLiteral("qel/new.bmp"), bmp(2, 2, blue));
     const QString marker = sim.filePath(QStringLiteral("photo-ran"));
-    standin::write(m_programFolder->filePath(qel::launch::photoToolNames().constFirst()), marker,
-                   "photo tool");
+    standInPhotoTool(marker);
 
     EditorWindow& form = this->window();
     form.show();
@@ -494,6 +502,28 @@ void TestPicker::photoToolThatCannotStartIsReported()
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(ended.count(), 0);
     QVERIFY(form.isVisible());
+}
+
+void TestPicker::editStartsThePhotoToolInTheFolderFound()
+{
+    // Started elsewhere, the editor goes to the folder it remembers, and so does the photo tool.
+    const SimFolder& sim = folder();
+    const OwnSettings settings;
+    settings.setFolder(QDir::toNativeSeparators(sim.path()));
+    const QTemporaryDir elsewhere;
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    QVERIFY(qel::simulator::enterStartFolder({}));
+    const QString marker = elsewhere.filePath(QStringLiteral("photo-ran"));
+    standInPhotoTool(marker);
+    this->window().show();
+    ModalAnswerer& answerer = this->answerer();
+    answerer.expectWindow(QStringLiteral("Form4"), [](QWidget* w) {
+        QTest::mouseClick(PickerControls(*w).Command4, Qt::LeftButton);
+    });
+    QTest::mouseClick(ui().Command9, Qt::LeftButton);
+    QVERIFY_ANSWERED(answerer);
+    QTRY_COMPARE_WITH_TIMEOUT(standin::recorded(marker).value(2),
+                              QFileInfo(sim.path()).canonicalFilePath(), 15000);
 }
 
 QTEST_MAIN(TestPicker)

@@ -147,3 +147,19 @@ Function CheckSimulatorFolder
         Abort
     ${EndIf}
 FunctionEnd
+
+; The programs' own per-user settings (HKCU\Software\QEL tools\QEL tools): the folder they go to
+; when started outside a folder holding "pilots" or "qel" (the zip's folder, a shortcut without
+; "Start in"). The uninstaller forgets it only while it still names this installation's folder.
+!define SETTINGS_KEY "Software\QEL tools\QEL tools"
+Section "-Record the simulator folder"
+    WriteRegStr HKCU "${SETTINGS_KEY}" SimulatorFolder "$INSTDIR"
+SectionEnd
+Section "-un.Forget the simulator folder"
+    ReadRegStr $0 HKCU "${SETTINGS_KEY}" SimulatorFolder
+    ${If} $0 == "$INSTDIR"
+        DeleteRegValue HKCU "${SETTINGS_KEY}" SimulatorFolder
+        DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
+        DeleteRegKey /ifempty HKCU "Software\QEL tools"
+    ${EndIf}
+SectionEnd

@@ -12,27 +12,28 @@ inline QString here()
     return QDir::toNativeSeparators(QDir::currentPath());
 }
 
-// How a user of the system starts a program in a given folder.
+// How a user of the system starts a program again so that it finds or asks for its folder.
 #ifdef Q_OS_WIN
 inline const QString editorStart = QStringLiteral(
-    "by a double click on QELedit.exe in that folder, or from a shortcut whose \"Start in\" is "
-    "that folder.");
+    "close QELedit and start it again from the Start menu or by a double click on QELedit.exe: "
+    "started outside that folder, it asks for it, or goes straight to the one chosen last.");
 inline const QString photoStart = QStringLiteral(
-    "by a double click on qelphoto.exe in that folder, from QELedit's picture picker (\"Edit\"), "
-    "or from a shortcut whose \"Start in\" is that folder.");
+    "close the photo tool and start it again from the Start menu, by a double click on "
+    "qelphoto.exe or from QELedit's picture picker (\"Edit\"): started outside that folder, it "
+    "asks for it, or goes straight to the one chosen last.");
 #else
 inline const QString editorStart = QStringLiteral(
-    "from a terminal in that folder, or from a menu entry whose working folder (Path=) is that "
-    "folder.");
+    "close QELedit and start it again from its menu entry: started outside that folder, it asks "
+    "for it, or goes straight to the one chosen last.");
 inline const QString photoStart = QStringLiteral(
-    "from a terminal in that folder, from QELedit's picture picker (\"Edit\"), or from a menu "
-    "entry whose working folder (Path=) is that folder.");
+    "close the photo tool and start it again from its menu entry or from QELedit's picture "
+    "picker (\"Edit\"): started outside that folder, it asks for it, or goes straight to the "
+    "one chosen last.");
 #endif
 
 inline const QString editorAdvice =
     QStringLiteral("QELedit works in your Flight Simulator folder, the one that holds the \"qel\" "
-                   "and \"pilots\" folders. If it was started elsewhere, close it and start it "
-                   "there: ") +
+                   "and \"pilots\" folders. If this is not it, ") +
     editorStart;
 
 inline QString noQelToOpen()
@@ -66,8 +67,8 @@ inline QString noQelToSavePicture()
                "There is no \"qel\" folder in the current folder (%1), so the scenario picture "
                "has nowhere to go.\n\nIf this is your Flight Simulator folder, make a folder "
                "named \"qel\" in it and save again.\n\nThe photo tool works in your Flight "
-               "Simulator folder, the one that holds the \"qel\" and \"pilots\" folders. If it "
-               "was started elsewhere, close it and start it there: ")
+               "Simulator folder, the one that holds the \"qel\" and \"pilots\" folders. If this "
+               "is not it, ")
                .arg(here()) +
            photoStart;
 }
@@ -86,8 +87,7 @@ inline QString noQelAtPhotoToolStart()
                "There is no \"qel\" folder in the current folder (%1), so scenario pictures have "
                "nowhere to go, and full-screen photos and AutoSave's numbered photos would be "
                "saved in this folder.\n\nThe photo tool works in your Flight Simulator folder, "
-               "the one that holds the \"qel\" and \"pilots\" folders. If it was started "
-               "elsewhere, close it and start it there: ")
+               "the one that holds the \"qel\" and \"pilots\" folders. If this is not it, ")
                .arg(here()) +
            photoStart;
 }

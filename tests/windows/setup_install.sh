@@ -23,6 +23,8 @@ printf 'BM photo' >"$sim/1.bmp"
 printf 'The simulator\r\n' >"$sim/README.txt"
 cp -a "$sim" "$work/before"
 folder="$(winepath -w "$sim")"
+settings='HKCU\Software\QEL tools\QEL tools'
+wine reg delete "$settings" /f >/dev/null 2>&1
 
 wine "$setup" /S /DESKTOP "/D=$folder" || fail "setup failed"
 for file in QELedit.exe qelphoto.exe "QEL tools LICENSE.txt" "QEL tools README.txt" \
@@ -42,6 +44,22 @@ for value in "DisplayName    REG_SZ    QEL tools" "Publisher    REG_SZ    The QE
     "DisplayVersion    REG_SZ    $3" "EstimatedSize    REG_DWORD    0x"; do
     grep -qF "$value" <<<"$entry" || fail "uninstall entry without $value: $entry"
 done
+recorded="$(wine reg query "$settings" /v SimulatorFolder 2>/dev/null | tr -d '\r')"
+grep -qF "SimulatorFolder    REG_SZ    $folder" <<<"$recorded" ||
+    fail "setup did not record the simulator folder: $recorded"
+# Started from another folder, with no "Start in", both programs go to the folder setup recorded:
+# their main windows come, never the question for the folder.
+mkdir -p "$work/elsewhere"
+cd "$work/elsewhere" || exit 1
+for exe_title in "QELedit.exe:QELedit 3.0 for Nubivar & Grundex" "qelphoto.exe:QEL Photo Lab"; do
+    exe="${exe_title%%:*}" class="$(tr 'A-Z' 'a-z' <<<"${exe_title%%:*}")"
+    start_program "$sim/$exe"
+    title="$(xdotool getwindowname "$(program_windows "$class")")"
+    [ "$title" = "${exe_title#*:}" ] || fail "$exe started elsewhere showed \"$title\""
+    kill "$program"
+    wait_for 30 "end of $exe" window_count_is "$class" 0
+done
+cd "$work" || exit 1
 
 # Written after setup, by the tools or by hand; then setup again over the same version.
 printf 'new\r\n' | tee "$sim/qel/later.qel" "$work/before/qel/later.qel" >/dev/null
@@ -51,6 +69,8 @@ wine "$sim/Uninstall QEL tools.exe" /S || fail "uninstall failed"
 # The uninstaller runs from a copy of itself and returns at once.
 uninstalled() { [ ! -e "$sim/Uninstall QEL tools.exe" ] && ! wine reg query "$key" >/dev/null 2>&1; }
 wait_for 120 "end of uninstalling" uninstalled
+wine reg query "$settings" /v SimulatorFolder >/dev/null 2>&1 &&
+    fail "the uninstaller left the recorded simulator folder"
 diff -r "$work/before" "$sim" || fail "the simulator folder differs after uninstalling"
 for place in programs desktop; do
     [ "$(shortcut $place QELedit)$(shortcut $place "QEL Photo Lab")" = missingmissing ] ||
