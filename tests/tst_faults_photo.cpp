@@ -45,15 +45,16 @@ bool flushFails = false;
 
 } // namespace
 
-extern "C" int fdatasync(int fd) noexcept
+// The content of a new file is put on the disk through sync_file_range().
+extern "C" int sync_file_range(int fd, off64_t from, off64_t length, unsigned flags) noexcept
 {
     if (flushFails) {
         errno = EIO;
         return -1;
     }
-    using Sync = int (*)(int);
-    static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "fdatasync"));
-    return real(fd);
+    using Sync = int (*)(int, off64_t, off64_t, unsigned);
+    static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "sync_file_range"));
+    return real(fd, from, length, flags);
 }
 
 // A new file takes an old one's place through rename(), which fails onto refused names.
