@@ -24,25 +24,56 @@ QString readOnlyDisk(const QString& folder)
         .arg(QDir::toNativeSeparators(folder));
 }
 
-// Reasons the writing would give only after touching the disk, or not at all.
-QString targetProblem(const QFileInfo& target)
+// A file its owner may write, but this user may not.
+QString othersFile(const QFileInfo& target)
 {
+    const QString owner = target.owner();
+    return QCoreApplication::translate("qel",
+                                       "The existing file belongs to %1, and you may not change "
+                                       "it. Save under another name, or ask %1 to let you "
+                                       "write it.")
+        .arg(owner.isEmpty() ? QCoreApplication::translate("qel", "another user") : owner);
+}
+
+QString unwritableFolder(const QString& folder)
+{
+    if (QString disk = readOnlyDisk(folder); !disk.isEmpty())
+        return disk;
+    return QCoreApplication::translate("qel",
+                                       "The folder %1 cannot be written to, so no file in it can "
+                                       "be saved or replaced. Save in another folder, or ask "
+                                       "for the right to write in this one.")
+        .arg(QDir::toNativeSeparators(folder));
+}
+
+// Reasons the writing would give only after touching the disk, or not at all. A link leads to
+// the file that is replaced, or made where the link leads nowhere.
+QString targetProblem(const QFileInfo& given)
+{
+    const QFileInfo target =
+        given.isSymbolicLink() ? QFileInfo(linkedFile(given.filePath())) : given;
     if (target.isDir())
         return QCoreApplication::translate("qel", "A folder of that name is in the way.");
+    const QString folder = target.absolutePath();
     // A file marked read-only is kept, also for an administrator who could write it anyway.
     // permission() of the owner's bit alone reads the status already fetched; permissions()
     // would ask the system three more questions on each save.
     if (target.exists()) {
-        if (target.isWritable() && target.permission(QFileDevice::WriteOwner))
-            return {};
-        if (QString disk = readOnlyDisk(target.absolutePath()); !disk.isEmpty())
-            return disk;
-        return QCoreApplication::translate("qel", "The existing file is read-only.");
-    }
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir())
+        const bool ownerWrites = target.permission(QFileDevice::WriteOwner);
+        if (!ownerWrites || !target.isWritable()) {
+            if (QString disk = readOnlyDisk(folder); !disk.isEmpty())
+                return disk;
+            if (ownerWrites)
+                return othersFile(target);
+            return QCoreApplication::translate("qel", "The existing file is read-only.");
+        }
+    } else if (!QFileInfo(folder).isDir()) {
         return QCoreApplication::translate("qel", "The folder %1 does not exist.")
-            .arg(folder.filePath());
+            .arg(QDir::toNativeSeparators(folder));
+    }
+    // The new file takes the old one's place in the folder, so the folder must take it.
+    if (!folderIsWritable(folder))
+        return unwritableFolder(folder);
     return {};
 }
 

@@ -31,21 +31,39 @@ QString temporaryName(const QDir& folder)
             .arg(QRandomGenerator::global()->bounded(1 << 24), 6, 16, QLatin1Char('0')));
 }
 
-QString writeFailure(const QFileDevice& file)
+QString writeFailure(QFileDevice& file)
 {
+    // A write that the system cut short (a disk that filled up part-way through a large write)
+    // gives the bytes it took and no reason; the next write to the file, thrown away anyway, is
+    // refused with the reason.
+    if (file.error() == QFileDevice::NoError && file.write("", 1) == 1)
+        file.flush();
     const QString reason = file.errorString();
     return reason.isEmpty() || reason == QLatin1String("Unknown error")
                ? QCoreApplication::translate("qel", "The content could not be written.")
                : reason;
 }
 
-QString replaceUnderShortName(const QString& path, const std::function<bool(QIODevice&)>& write)
+QString linkedFile(const QString& path)
 {
+    // As deep as the system itself follows links before it gives up.
+    constexpr int deepest = 40;
+    QFileInfo file(path);
+    for (int depth = 0; depth < deepest && file.isSymbolicLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.filePath();
+}
+
+QString replaceUnderShortName(const QString& linkOrFile,
+                              const std::function<bool(QIODevice&)>& write)
+{
+    const QString path = linkedFile(linkOrFile);
     QFile temporary;
     if (!openNew(temporary, QFileInfo(path).absoluteDir()))
         return temporary.errorString();
-    if (!write(temporary) || !temporary.flush()) {
-        const QString reason = writeFailure(temporary);
+    QString kept = QFileInfo::exists(path) ? keepIdentity(temporary, path) : QString();
+    if (!kept.isEmpty() || !write(temporary) || !temporary.flush()) {
+        const QString reason = kept.isEmpty() ? writeFailure(temporary) : kept;
         temporary.close();
         temporary.remove();
         return reason;

@@ -41,6 +41,13 @@ QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&
     return replaceUnderShortName(target.filePath(), write);
 }
 
+// A file made by this user in the same folder gets the folder's access list, as the old one did
+// unless someone changed it by hand; the hidden attribute is kept by moveOver().
+QString keepIdentity(QFileDevice&, const QString&)
+{
+    return {};
+}
+
 QString moveOver(const QString& from, const QString& to)
 {
     const std::wstring source = win::longPath(from);
@@ -57,6 +64,13 @@ QString moveOver(const QString& from, const QString& to)
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return lastError();
     return {};
+}
+
+// Windows marks folders read-only for reasons of its own (a folder with a custom icon) and
+// writes into them all the same; where it refuses, the save says why.
+bool folderIsWritable(const QString&)
+{
+    return true;
 }
 
 } // namespace qel::files

@@ -4,10 +4,9 @@
 #include "names.h"
 #include "paths.h"
 #include "safefile.h"
+#include "saveflow.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 namespace qel::editor {
 
@@ -40,25 +39,14 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
         return false;
     }
 
-    // An existing file whose name differs only in case, or that a short 8.3 name opens, is
-    // replaced under its own name, which the question and the messages show.
-    const QString path = paths::writePath(*qelDir, name);
-    const QString shown = paths::shownPath(*qelDir, QFileInfo(path).fileName());
-    const bool exists = paths::seenFileExists(*qelDir, name);
-    QString error = files::replaceProblem(path);
-    if (error.isEmpty() && exists && !messages::askOverwrite(parent, shown))
-        return false;
-    if (error.isEmpty())
-        error = files::replaceFile(path, encoded.bytes);
-    if (!error.isEmpty()) {
-        messages::showFailure(
-            parent,
-            QCoreApplication::translate("qel::editor", "The scenario could not be saved as %1.\n%2")
-                .arg(shown, error));
-        return false;
-    }
-    messages::showSaved(parent, exists);
-    return true;
+    return files::saveWithQuestion(
+        parent, files::saveTarget(*qelDir, name),
+        [&encoded](const QString& path) { return files::replaceFile(path, encoded.bytes); },
+        [](const QString& shown, const QString& reason, bool) {
+            return QCoreApplication::translate("qel::editor",
+                                               "The scenario could not be saved as %1.\n%2")
+                .arg(shown, reason);
+        });
 }
 
 } // namespace qel::editor

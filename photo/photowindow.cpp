@@ -11,7 +11,7 @@
 #include "names.h"
 #include "paths.h"
 #include "preview.h"
-#include "safefile.h"
+#include "saveflow.h"
 #include "twips.h"
 #include "uiconstants.h"
 #include "windowfont.h"
@@ -19,7 +19,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -299,12 +298,13 @@ bool PhotoWindow::checkName(const QString& name)
     return false;
 }
 
-void PhotoWindow::reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing)
+QString PhotoWindow::saveFailureText(const QString& shownPath, const QString& reason,
+                                     bool replacing) const
 {
     QString text = tr("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
     if (replacing)
         text += tr("\nThe file that was there is unchanged.");
-    messages::showFailure(this, text);
+    return text;
 }
 
 void PhotoWindow::saveScenarioPicture()
@@ -348,21 +348,12 @@ void PhotoWindow::saveFullPhoto()
 void PhotoWindow::saveAs(const QDir& folder, const QString& name,
                          const std::function<QImage()>& picture)
 {
-    // An existing file whose name differs only in case, or that a short 8.3 name opens, is
-    // replaced under its own name, which the question and the messages show.
-    const QString path = paths::writePath(folder, name);
-    const QString shown = paths::shownPath(folder, QFileInfo(path).fileName());
-    const bool exists = paths::seenFileExists(folder, name);
-    QString reason = files::replaceProblem(path);
-    if (reason.isEmpty() && exists && !messages::askOverwrite(this, shown))
-        return;
-    if (reason.isEmpty())
-        reason = bmp::save(path, picture());
-    if (!reason.isEmpty()) {
-        reportSaveFailure(shown, reason, exists);
-        return;
-    }
-    messages::showSaved(this, exists);
+    files::saveWithQuestion(
+        this, files::saveTarget(folder, name),
+        [&picture](const QString& path) { return bmp::save(path, picture()); },
+        [this](const QString& shown, const QString& reason, bool replacing) {
+            return saveFailureText(shown, reason, replacing);
+        });
 }
 
 void PhotoWindow::autoSave()

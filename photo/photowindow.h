@@ -70,7 +70,7 @@ private:
     // Tells the user there is no picture to save, or that the one on the clipboard is too large;
     // `noPicture` is the former's text.
     void reportMissingPicture(const QString& noPicture);
-    void reportSaveFailure(const QString& shownPath, const QString& reason, bool replacing);
+    QString saveFailureText(const QString& shownPath, const QString& reason, bool replacing) const;
     // Saves the picture `picture` produces as `name` in `folder`, asking before it replaces a
     // file; the picture is made only once the save goes ahead.
     void saveAs(const QDir& folder, const QString& name, const std::function<QImage()>& picture);

@@ -9,6 +9,7 @@
 #include "ownsettings.h"
 #include "paths.h"
 #include "safefile.h"
+#include "shortsave.h"
 #include "simfolder.h"
 #include "twips.h"
 #include "winfiles.h"
@@ -19,6 +20,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
+
+#include <optional>
 
 class TestCommon : public QObject {
     Q_OBJECT
@@ -36,8 +39,14 @@ private slots:
     void replaceEveryNameTheRulesAccept();
     void shortNamesOpenTheLongOne();
     void replaceFailuresKeepTheOldFile();
+    void replaceLeavesNoTemporaryFileWhenTheWriterFails_data();
     void replaceLeavesNoTemporaryFileWhenTheWriterFails();
+    void replaceKeepsPermissionsAndLinks_data();
     void replaceKeepsPermissionsAndLinks();
+    void replaceKeepsOwnerAndAccessList_data();
+    void replaceKeepsOwnerAndAccessList();
+    void replaceLeavesTheOldContentUnderASecondName();
+    void replaceWithoutTheProcFolder();
     void replaceOnReadOnlyDiskNamesTheDisk();
     void fileListMatchesAndSortsIgnoringCase();
     void fileListSelection();
@@ -244,20 +253,52 @@ void TestCommon::replaceFailuresKeepTheOldFile()
     QVERIFY(!qel::files::replaceFile(sim.filePath("missing/x.qel"), QByteArray("new")).isEmpty());
     QCOMPARE(sim.read("qel/ro.qel"), QByteArray("old"));
     QCOMPARE(sim.entries("qel"), QStringList({"dir.qel", "ro.qel"}));
+#ifndef Q_OS_WIN
+    // A link into a missing folder names that folder.
+    QVERIFY(QFile::link("../gone/x.qel", sim.filePath("qel/away.qel")));
+    QVERIFY(qel::files::replaceFile(sim.filePath("qel/away.qel"), QByteArray("new"))
+                .contains(sim.filePath("gone")));
+#endif
     QCOMPARE(sim.entries(), QStringList({"pilots", "qel"}));
+}
+
+void TestCommon::replaceLeavesNoTemporaryFileWhenTheWriterFails_data()
+{
+    QTest::addColumn<bool>("shortName");
+    QTest::newRow("the usual way") << false;
+    // Where the system has no files without a name, and for the longest names.
+    QTest::newRow("through a short temporary name") << true;
 }
 
 void TestCommon::replaceLeavesNoTemporaryFileWhenTheWriterFails()
 {
+    QFETCH(bool, shortName);
     SimFolder sim;
     sim.write("qel/a.bmp", "old picture");
-    const QString error = qel::files::replaceFile(sim.filePath("qel/a.bmp"), [](QIODevice& out) {
+    const auto halfAPicture = [](QIODevice& out) {
         out.write("half of the new pic");
         return false;
-    });
+    };
+    const QString path = sim.filePath("qel/a.bmp");
+    const QString error = shortName ? qel::files::replaceUnderShortName(path, halfAPicture)
+                                    : qel::files::replaceFile(path, halfAPicture);
     QVERIFY(!error.isEmpty());
     QCOMPARE(sim.read("qel/a.bmp"), QByteArray("old picture"));
     QCOMPARE(sim.entries("qel"), QStringList({"a.bmp"}));
+}
+
+void TestCommon::replaceKeepsPermissionsAndLinks_data()
+{
+    // Each link in the qel folder and what it holds; "@" is the simulator folder.
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QString>("file"); // where the links lead
+    QTest::newRow("a link") << QStringList{"link.qel", "@/qel/shared.qel"} << "qel/shared.qel";
+    QTest::newRow("a relative link")
+        << QStringList{"link.qel", "../real/shared.qel"} << "real/shared.qel";
+    QTest::newRow("two links in a row")
+        << QStringList{"link.qel", "C1/l2.qel", "C1/l2.qel", "@/C2/real.qel"} << "C2/real.qel";
+    QTest::newRow("a link to nowhere")
+        << QStringList{"link.qel", "../real/new.qel"} << "real/new.qel";
 }
 
 void TestCommon::replaceKeepsPermissionsAndLinks()
@@ -265,26 +306,116 @@ void TestCommon::replaceKeepsPermissionsAndLinks()
 #ifdef Q_OS_WIN
     QSKIP("permission bits and links are the Unix file systems'");
 #endif
+    QFETCH(QStringList, links);
+    QFETCH(QString, file);
     SimFolder sim;
-    sim.write("qel/shared.qel", "old");
-    const QFileDevice::Permissions groupReads = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ReadGroup | QFileDevice::WriteGroup;
-    QVERIFY(QFile::setPermissions(sim.filePath("qel/shared.qel"), groupReads));
-    QVERIFY(QFile::link(sim.filePath("qel/shared.qel"), sim.filePath("qel/link.qel")));
+    sim.mkdir("qel/C1");
+    sim.mkdir("C2");
+    sim.mkdir("real");
+    const bool existing = !file.endsWith("new.qel");
+    const QFileDevice::Permissions groupWrites = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    if (existing) {
+        sim.write(file, "old");
+        QVERIFY(QFile::setPermissions(sim.filePath(file), groupWrites));
+    }
+    for (int i = 0; i < links.size(); i += 2) {
+        QVERIFY(QFile::link(QString(links[i + 1]).replace('@', sim.path()),
+                            sim.filePath("qel/" + links[i])));
+    }
     QCOMPARE(qel::files::replaceFile(sim.filePath("qel/link.qel"), QByteArray("new")), QString());
-    QVERIFY(QFileInfo(sim.filePath("qel/link.qel")).isSymLink());
-    QCOMPARE(sim.read("qel/shared.qel"), QByteArray("new"));
+    for (int i = 0; i < links.size(); i += 2)
+        QVERIFY(QFileInfo(sim.filePath("qel/" + links[i])).isSymLink());
+    QCOMPARE(sim.read(file), QByteArray("new"));
     const auto ownerGroupOther = QFileDevice::Permissions::fromInt(0x7077);
-    QCOMPARE(QFile::permissions(sim.filePath("qel/shared.qel")) & ownerGroupOther, groupReads);
-    QCOMPARE(sim.entries("qel"), QStringList({"link.qel", "shared.qel"}));
+    if (existing)
+        QCOMPARE(QFile::permissions(sim.filePath(file)) & ownerGroupOther, groupWrites);
+    const QDir folder = QFileInfo(sim.filePath(file)).dir();
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks),
+             QStringList({QFileInfo(file).fileName()}));
 }
 
-// Runs again as a child that sees the qel folder mounted read-only (in a mount namespace of its
-// own, which needs no administrator), and checks there what the user is told.
+void TestCommon::replaceKeepsOwnerAndAccessList_data()
+{
+    QTest::addColumn<QStringList>("setUp"); // a command given the file's path last
+    QTest::addColumn<QStringList>("describe");
+    QTest::newRow("owner and group")
+        << QStringList{"chown", "65534:65534"} << QStringList{"stat", "-c", "%u:%g %a"};
+    QTest::newRow("access list") << QStringList{"setfacl", "-m", "u:65534:rw"}
+                                 << QStringList{"getfacl", "-cn"};
+}
+
+// The owner, the group and the access list are set by the system's own commands and read by
+// them, before and after a save.
+void TestCommon::replaceKeepsOwnerAndAccessList()
+{
+#ifdef Q_OS_WIN
+    QSKIP("owners and access lists set by the Unix commands");
+#endif
+    QFETCH(QStringList, setUp);
+    QFETCH(QStringList, describe);
+    SimFolder sim;
+    sim.write("qel/theirs.qel", "old");
+    const QString path = sim.filePath("qel/theirs.qel");
+    const auto run = [&path](QStringList command) -> std::optional<QByteArray> {
+        QProcess process;
+        process.start(command.takeFirst(), command << path);
+        if (!process.waitForFinished() || process.exitCode() != 0)
+            return std::nullopt;
+        return process.readAllStandardOutput();
+    };
+    if (!run(setUp))
+        QSKIP(qPrintable(setUp[0] + " failed: not here, or only for the administrator (root)"));
+    const auto before = run(describe);
+    QVERIFY(before && before->contains("65534"));
+    QCOMPARE(qel::files::replaceFile(path, QByteArray("new")), QString());
+    QCOMPARE(sim.read("qel/theirs.qel"), QByteArray("new"));
+    QCOMPARE(run(describe), before);
+}
+
+// The save makes a new file in the old one's place, as editors that save safely do: a second name
+// (a hard link) keeps the old content.
+void TestCommon::replaceLeavesTheOldContentUnderASecondName()
+{
+#ifdef Q_OS_WIN
+    QSKIP("made by the Unix command ln");
+#endif
+    SimFolder sim;
+    sim.write("qel/a.qel", "old");
+    QCOMPARE(QProcess::execute("ln", {sim.filePath("qel/a.qel"), sim.filePath("qel/b.qel")}), 0);
+    QCOMPARE(qel::files::replaceFile(sim.filePath("qel/a.qel"), QByteArray("new")), QString());
+    QCOMPARE(sim.read("qel/a.qel"), QByteArray("new"));
+    QCOMPARE(sim.read("qel/b.qel"), QByteArray("old"));
+}
+
+namespace {
+
+// Runs test function `function` of this program again as a child in a mount namespace of its own
+// (which needs no administrator), after the shell command `setUp` ($0 is `folder`), with `folder`
+// in $QEL_CHILD_FOLDER. Empty when it passed; "skip: …" where no such namespace can be made.
+QString runInNamespace(const QString& setUp, const QString& function, const QString& folder)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QEL_CHILD_FOLDER", folder);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start("unshare", {"--user", "--map-root-user", "--mount", "sh", "-c",
+                            setUp + " || exit 77; exec \"$1\" " + function, folder,
+                            QCoreApplication::applicationFilePath()});
+    child.waitForFinished(60000);
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    if (child.error() == QProcess::FailedToStart || child.exitCode() == 77)
+        return "skip: no namespace of its own here: " + output;
+    return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 ? QString() : output;
+}
+
+} // namespace
+
+// The child sees the qel folder mounted read-only, and checks what the user is told.
 void TestCommon::replaceOnReadOnlyDiskNamesTheDisk()
 {
-    const QString readOnly = qEnvironmentVariable("QEL_READ_ONLY_FOLDER");
-    if (!readOnly.isEmpty()) {
+    if (const QString readOnly = qEnvironmentVariable("QEL_CHILD_FOLDER"); !readOnly.isEmpty()) {
         for (const char* name : {"old.qel", "new.qel"}) {
             const QString error = qel::files::replaceFile(readOnly + '/' + name, QByteArray("new"));
             QVERIFY2(error.contains("on a disk that cannot be written to"), qPrintable(error));
@@ -293,23 +424,34 @@ void TestCommon::replaceOnReadOnlyDiskNamesTheDisk()
     }
     SimFolder sim;
     sim.write("qel/old.qel", "old");
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QEL_READ_ONLY_FOLDER", sim.filePath("qel"));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start("unshare", {"--user", "--map-root-user", "--mount", "sh", "-c",
-                            "mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\" "
-                            "\"$0\" || exit 77; exec \"$1\" replaceOnReadOnlyDiskNamesTheDisk",
-                            sim.filePath("qel"), QCoreApplication::applicationFilePath()});
-    QVERIFY(child.waitForFinished(60000) || child.error() == QProcess::FailedToStart);
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    if (child.error() == QProcess::FailedToStart || child.exitCode() == 77)
-        QSKIP(qPrintable("no read-only mount can be made here: " + output));
-    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-             qPrintable(output));
+    const QString failed =
+        runInNamespace("mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\" \"$0\"",
+                       "replaceOnReadOnlyDiskNamesTheDisk", sim.filePath("qel"));
+    if (failed.startsWith("skip: "))
+        QSKIP(qPrintable(failed));
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
     QCOMPARE(sim.read("qel/old.qel"), QByteArray("old"));
     QCOMPARE(sim.entries("qel"), QStringList({"old.qel"}));
+}
+
+// The child sees no /proc, as in some containers and sandboxes.
+void TestCommon::replaceWithoutTheProcFolder()
+{
+    if (const QString folder = qEnvironmentVariable("QEL_CHILD_FOLDER"); !folder.isEmpty()) {
+        QVERIFY(!QFileInfo::exists("/proc/self"));
+        QCOMPARE(qel::files::replaceFile(folder + "/old.qel", QByteArray("new")), QString());
+        QCOMPARE(qel::files::replaceFile(folder + "/new.qel", QByteArray("new")), QString());
+        return;
+    }
+    SimFolder sim;
+    sim.write("qel/old.qel", "old");
+    const QString failed = runInNamespace("mount -t tmpfs none /proc",
+                                          "replaceWithoutTheProcFolder", sim.filePath("qel"));
+    if (failed.startsWith("skip: "))
+        QSKIP(qPrintable(failed));
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    QCOMPARE(sim.read("qel/old.qel"), QByteArray("new"));
+    QCOMPARE(sim.entries("qel"), QStringList({"new.qel", "old.qel"}));
 }
 
 void TestCommon::fileListMatchesAndSortsIgnoringCase()

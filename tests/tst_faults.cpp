@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <grp.h>
+#include <unistd.h>
+
 using namespace qel::editor;
 
 namespace {
@@ -55,18 +58,20 @@ qel::Scenario plainFields(const QString& description)
     return f;
 }
 
-// Child task: the editor saves demo.qel in the current folder; the file system refuses to let the
-// file grow past the limit its parent set. Exit code 0 when the user was asked (if the file
-// existed) and then told of the failure.
+// Child task: the editor saves demo.qel in the current folder, and fails (the file system refuses
+// to let the file grow past the limit its parent set, or the file may not be replaced). Exit code
+// 0 when the user was asked (if the file existed) and then told of the failure; where $QEL_TOLD
+// is set, told before any question, in words that contain it.
 int childSaveScenario()
 {
     EditorWindow form;
     form.show();
     fillIn(form, QStringLiteral("demo.qel"));
     ModalAnswerer answers;
-    if (QFileInfo::exists(QStringLiteral("qel/demo.qel")))
+    const QString told = qEnvironmentVariable("QEL_TOLD");
+    if (told.isEmpty() && QFileInfo::exists(QStringLiteral("qel/demo.qel")))
         answers.expectOverwriteQuestion(QMessageBox::Yes);
-    answers.expectFailure(QStringLiteral("could not be saved"));
+    answers.expectFailure(told.isEmpty() ? QStringLiteral("could not be saved") : told);
     ui(form).Command1->click();
     if (!answers.allAnswered()) {
         std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
@@ -83,6 +88,8 @@ private slots:
     void fileSystemRefusesToGrow_data();
     void fileSystemRefusesToGrow();
     void targetNameTakenByFolder();
+    void refusedBeforeTheQuestion_data();
+    void refusedBeforeTheQuestion();
     void qelFolderIsAFile();
     void qelFolderRemovedWhileEditorIsOpen();
     void qelFolderReplacedByFileWhileEditorIsOpen();
@@ -117,6 +124,49 @@ void TestFaults::fileSystemRefusesToGrow()
     QCOMPARE(child.status, QProcess::NormalExit);
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
 
+    QVERIFY_DISK_UNCHANGED(onDisk);
+}
+
+void TestFaults::refusedBeforeTheQuestion_data()
+{
+    QTest::addColumn<bool>("othersFile");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("a folder that cannot be written")
+        << false << QStringLiteral("The folder %1 cannot be written to");
+    QTest::newRow("another user's file")
+        << true << QStringLiteral("The existing file belongs to root, and you may not change it");
+}
+
+// The save runs as a child: as the user "nobody" where the suites run as root, who could write
+// anything.
+void TestFaults::refusedBeforeTheQuestion()
+{
+    QFETCH(bool, othersFile);
+    QFETCH(QString, told);
+    SimFolder sim;
+    prepare(sim);
+    sim.write(QStringLiteral("qel/demo.qel"), oldFile);
+    const bool root = QFileInfo(sim.filePath(QStringLiteral("qel/demo.qel"))).ownerId() == 0;
+    if (othersFile && !root)
+        QSKIP("only the administrator (root) can make a file another user's");
+    const auto everyone = QFileDevice::Permissions::fromInt(0x7777);
+    const auto noneWrite = QFileDevice::Permissions::fromInt(0x5555);
+    QVERIFY(QFile::setPermissions(sim.path(), noneWrite));
+    QVERIFY(QFile::setPermissions(sim.filePath(QStringLiteral("qel")),
+                                  othersFile ? everyone : noneWrite));
+    QVERIFY(QFile::setPermissions(sim.filePath(QStringLiteral("qel/demo.qel")),
+                                  othersFile ? QFileDevice::Permissions::fromInt(0x6444)
+                                             : QFileDevice::Permissions::fromInt(0x6666)));
+    const DiskGuard onDisk(sim.path());
+    qputenv("QEL_TOLD", told.replace("%1", sim.filePath("qel")).toUtf8());
+    const auto child = faults::runChild(QStringLiteral("save-scenario"), sim.path(), [root] {
+        if (root && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+    });
+    qunsetenv("QEL_TOLD");
+    QFile::setPermissions(sim.filePath(QStringLiteral("qel")), everyone);
+    QVERIFY2(child.finished, qPrintable(child.output));
+    QVERIFY2(child.exitCode == 0, qPrintable(child.output));
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
 

@@ -40,7 +40,34 @@ bool refused(const char* path)
     return refusedNames.contains(QString::fromLocal8Bit(slash ? slash + 1 : path));
 }
 
+// While set, the flush of a new file to the disk fails, as on a disk that broke down.
+bool flushFails = false;
+
 } // namespace
+
+// The content of a new file is put on the disk through sync_file_range().
+extern "C" int sync_file_range(int fd, off64_t from, off64_t length, unsigned flags) noexcept
+{
+    if (flushFails) {
+        errno = EIO;
+        return -1;
+    }
+    using Sync = int (*)(int, off64_t, off64_t, unsigned);
+    static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "sync_file_range"));
+    return real(fd, from, length, flags);
+}
+
+// A new file takes an old one's place through rename(), which fails onto refused names.
+extern "C" int rename(const char* from, const char* to) noexcept
+{
+    if (refused(to)) {
+        errno = EBUSY;
+        return -1;
+    }
+    using Rename = int (*)(const char*, const char*);
+    static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+    return real(from, to);
+}
 
 // Every delete of the program passes through here (Qt removes files with unlink()).
 extern "C" int unlink(const char* path) noexcept
@@ -137,7 +164,8 @@ int childSavePhoto(bool scenarioPicture)
     ui.Text3->setText(QStringLiteral("photo.bmp"));
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
-    answers.expectFailure(QStringLiteral("The file that was there is unchanged."));
+    // The system's own reason, as the editor gives it.
+    answers.expectFailure(QStringLiteral("File too large\nThe file that was there is unchanged."));
     (scenarioPicture ? ui.Command1 : ui.Command5)->click();
     if (!answers.allAnswered()) {
         std::fprintf(stderr, "%s\n", qPrintable(answers.report()));
@@ -184,6 +212,8 @@ class TestFaultsPhoto : public QObject {
 private slots:
     void photoOnAFileSystemThatRefusesToGrow_data();
     void photoOnAFileSystemThatRefusesToGrow();
+    void replacingFailsLate_data();
+    void replacingFailsLate();
     void autoSaveWriteRefusedKeepsEveryPhoto();
     void autoSaveFolderAtTheNextNumber();
     void autoSaveStepRefused_data();
@@ -221,6 +251,40 @@ void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow()
     QVERIFY2(child.finished, qPrintable(child.output));
     QCOMPARE(child.status, QProcess::NormalExit);
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
+    QVERIFY_DISK_UNCHANGED(onDisk);
+}
+
+void TestFaultsPhoto::replacingFailsLate_data()
+{
+    QTest::addColumn<bool>("flushFailing");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("the flush to the disk") << true << QStringLiteral("Input/output error");
+    QTest::newRow("the rename over the old file")
+        << false << QStringLiteral("Device or resource busy");
+}
+
+// The new photo is complete, and the old one must stay all the same: no photo of unknown state
+// under its name, no temporary file left over.
+void TestFaultsPhoto::replacingFailsLate()
+{
+    QFETCH(bool, flushFailing);
+    QFETCH(QString, told);
+    SimFolder sim;
+    sim.write(QStringLiteral("photo.bmp"), oldPhoto(30000, 'p'));
+    auto form = startedWith(capture(64, 48));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("photo.bmp"));
+    const DiskGuard onDisk(sim.path());
+    ModalAnswerer answers;
+    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectFailure(told + QStringLiteral("\nThe file that was there is unchanged."));
+    flushFails = flushFailing;
+    if (!flushFailing)
+        refusedNames = {QStringLiteral("photo.bmp")};
+    ui.Command5->click();
+    flushFails = false;
+    refusedNames.clear();
+    QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
 

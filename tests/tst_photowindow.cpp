@@ -53,6 +53,7 @@ private slots:
     void noQelFolder();
     void failedWriteIsReported();
     void fullScreenPhotoUnderAShortName();
+    void scenarioPictureInAnotherLetterCase();
     void autoSaveReadsTheClipboardAfresh();
     void autoSaveWithEmptyClipboardTouchesNothing();
     void exitEndsTheProgram();
@@ -466,6 +467,23 @@ void TestPhotoWindow::fullScreenPhotoUnderAShortName()
     QVERIFY_ANSWERED(answerer);
     QCOMPARE(readBmp(sim, QStringLiteral("My best shots.bmp")).width, 64);
     QCOMPARE(sim.entries().size(), 3); // with pilots and qel
+}
+
+// Where names differ in letter case (Linux), the file on disk is the one asked about and replaced.
+void TestPhotoWindow::scenarioPictureInAnotherLetterCase()
+{
+    SimFolder& sim = folder();
+    sim.write(QStringLiteral("qel/sky.bmp"), "old");
+    const PhotoControls& ui = startWith(patternPicture(64, 48));
+    ui.Text3->setText(QStringLiteral("Sky.bmp"));
+    ModalAnswerer answerer;
+    answerer.expectOverwriteQuestion(QMessageBox::Yes,
+                                     QDir::toNativeSeparators(QStringLiteral("qel/sky.bmp")));
+    answerer.expectSaved(true);
+    ui.Command1->click();
+    QVERIFY_ANSWERED(answerer);
+    QVERIFY(sim.read(QStringLiteral("qel/sky.bmp")).startsWith("BM"));
+    QVERIFY(!sim.entries(QStringLiteral("qel")).contains(QStringLiteral("Sky.bmp")));
 }
 
 void TestPhotoWindow::autoSaveReadsTheClipboardAfresh()

@@ -124,6 +124,18 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The existing file belongs to %1, and you may not change it. Save under another name, or ask %1 to let you write it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to, so no file in it can be saved or replaced. Save in another folder, or ask for the right to write in this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>A folder of that name is in the way.</source>
         <translation type="unfinished"></translation>
     </message>
