@@ -34,11 +34,6 @@ StartFolder refused(const QString& text)
     return {Step::Refused, QString(), text};
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("qel", text);
-}
-
 } // namespace
 
 bool holdsSimulator(const QString& folder)
@@ -88,19 +83,25 @@ StartFolder findStartFolder(const QStringList& arguments)
 {
     const QString program = QCoreApplication::applicationName();
     if (arguments.size() > 1)
-        return refused(tr("%1 takes at most one argument: the Flight Simulator folder to work in.")
-                           .arg(program));
+        return refused(
+            QCoreApplication::translate(
+                "qel", "%1 takes at most one argument: the Flight Simulator folder to work in.")
+                .arg(program));
     if (!arguments.isEmpty()) {
         const QFileInfo given(arguments.first());
         const QString shown = QDir::toNativeSeparators(given.filePath());
         if (!given.isDir())
-            return refused(tr("There is no folder \"%1\". Name your Flight Simulator folder, or "
-                              "start %2 without a folder to choose it.")
+            return refused(QCoreApplication::translate(
+                               "qel",
+                               "There is no folder \"%1\". Name your Flight Simulator folder, or "
+                               "start %2 without a folder to choose it.")
                                .arg(shown, program));
         if (!holdsSimulator(given.filePath()))
-            return refused(tr("The folder \"%1\" holds neither a \"pilots\" nor a \"qel\" folder, "
-                              "so it is not a Flight Simulator folder. Name the folder that holds "
-                              "them, or start %2 without a folder to choose it.")
+            return refused(QCoreApplication::translate(
+                               "qel",
+                               "The folder \"%1\" holds neither a \"pilots\" nor a \"qel\" folder, "
+                               "so it is not a Flight Simulator folder. Name the folder that holds "
+                               "them, or start %2 without a folder to choose it.")
                                .arg(shown, program));
         return {Step::Argument, QDir::cleanPath(given.absoluteFilePath()), QString()};
     }

@@ -56,22 +56,6 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If it was started elsewhere, close it and start it there: from a terminal in that folder, from QELedit&apos;s picture picker (&quot;Edit&quot;), or from a menu entry whose working folder (Path=) is that folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If it was started elsewhere, close it and start it there: from a terminal in that folder, or from a menu entry whose working folder (Path=) is that folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If it was started elsewhere, close it and start it there: by a double click on qelphoto.exe in that folder, from QELedit&apos;s picture picker (&quot;Edit&quot;), or from a shortcut whose &quot;Start in&quot; is that folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If it was started elsewhere, close it and start it there: by a double click on QELedit.exe in that folder, or from a shortcut whose &quot;Start in&quot; is that folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a control character</source>
         <translation type="unfinished"></translation>
     </message>
@@ -149,6 +133,38 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>The content could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be opened. %2 works in the current folder (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close the photo tool and start it again from its menu entry or from QELedit&apos;s picture picker (&quot;Edit&quot;): started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close QELedit and start it again from its menu entry: started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close the photo tool and start it again from the Start menu, by a double click on qelphoto.exe or from QELedit&apos;s picture picker (&quot;Edit&quot;): started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close QELedit and start it again from the Start menu or by a double click on QELedit.exe: started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes at most one argument: the Flight Simulator folder to work in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;. Name your Flight Simulator folder, or start %2 without a folder to choose it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds neither a &quot;pilots&quot; nor a &quot;qel&quot; folder, so it is not a Flight Simulator folder. Name the folder that holds them, or start %2 without a folder to choose it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -881,6 +897,49 @@ The file that was there is unchanged.</source>
     </message>
     <message>
         <source>There is no picture to save: the clipboard held none when it was last read. Capture the screen with the &quot;Print Screen&quot; key, press &quot;Refresh Window&quot; and save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qel::simulator::FolderChooser</name>
+    <message>
+        <source>%1: where is Flight Simulator?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your Flight Simulator folder, the one that holds the &quot;pilots&quot; and &quot;qel&quot; folders, with &quot;Browse...&quot;: none was found in the usual places.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your Flight Simulator folder, the one that holds the &quot;pilots&quot; and &quot;qel&quot; folders. These were found:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go on in the current folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flight Simulator folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds neither a &quot;pilots&quot; nor a &quot;qel&quot; folder, so it does not look like a Flight Simulator folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use it anyway</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
