@@ -4,6 +4,10 @@
 <context>
     <name>qel</name>
     <message>
+        <source>The folder &quot;%1&quot; cannot be opened. %2 works in the current folder (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The photo tool %1 could not be started: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -53,6 +57,22 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>File Saved!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close the photo tool and start it again from its menu entry or from QELedit&apos;s picture picker (&quot;Edit&quot;): started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close QELedit and start it again from its menu entry: started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close the photo tool and start it again from the Start menu, by a double click on qelphoto.exe or from QELedit&apos;s picture picker (&quot;Edit&quot;): started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close QELedit and start it again from the Start menu or by a double click on QELedit.exe: started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -133,26 +153,6 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>The content could not be written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; cannot be opened. %2 works in the current folder (%3).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close the photo tool and start it again from its menu entry or from QELedit&apos;s picture picker (&quot;Edit&quot;): started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close QELedit and start it again from its menu entry: started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The photo tool works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close the photo tool and start it again from the Start menu, by a double click on qelphoto.exe or from QELedit&apos;s picture picker (&quot;Edit&quot;): started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>QELedit works in your Flight Simulator folder, the one that holds the &quot;qel&quot; and &quot;pilots&quot; folders. If this is not it, close QELedit and start it again from the Start menu or by a double click on QELedit.exe: started outside that folder, it asks for it, or goes straight to the one chosen last.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
