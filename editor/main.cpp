@@ -1,4 +1,5 @@
 #include "editorwindow.h"
+#include "picture.h"
 #ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshotwindows.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("QELedit"));
     // Ties the windows to the menu entry (packaging/qeledit.desktop) for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("qeledit"));
+    qel::pictures::allowPicturesUpTo(qel::pictures::maxPixels);
     qel::editor::EditorWindow window;
     QObject::connect(&window, &qel::editor::EditorWindow::endRequested,
                      &qel::editor::EditorWindow::endApplication);

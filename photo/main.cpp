@@ -1,4 +1,6 @@
+#include "clipboardpicture.h"
 #include "photowindow.h"
+#include "picture.h"
 #ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshot.h"
@@ -13,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("qelphoto"));
     // Ties the windows to the menu entry (packaging/qelphoto.desktop) for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("qelphoto"));
+    qel::pictures::allowPicturesUpTo(qel::photo::largestCapture);
     qel::photo::PhotoWindow window;
     window.show();
 #ifdef QEL_DEVELOPER_HOOKS
