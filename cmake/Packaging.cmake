@@ -43,14 +43,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/qeltools")
-# The Qt, C and C++ libraries the programs link come from dpkg-shlibdeps (package dpkg-dev).
-# Without it the list is written out, as Debian 12 names those packages.
+# The windows were laid out for Arial's widths: Liberation Sans has them, and in a wider face
+# captions and help texts are cut off. The Qt, C and C++ libraries the programs link come from
+# dpkg-shlibdeps (package dpkg-dev), added to this; without it they are written out, as Debian 12
+# names those packages.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 find_program(QEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QEL_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libc6, libstdc++6, libgcc-s1")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+           ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libc6, "
+           "libstdc++6, libgcc-s1")
 endif()
 # The launcher button runs the add-on's qel.exe through Wine on Linux.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")

@@ -24,7 +24,6 @@ struct Decoded {
 Decoded decodeOnto(const QString& path, uint fill)
 {
     QImageReader reader(path);
-    reader.setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)));
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels) {
         return {{},
@@ -95,6 +94,11 @@ Loaded load(const QString& path)
                     "qel", "It is not a picture that can be shown (its pixel data is cut "
                            "short or does not fit the picture).")};
     return {first.image, {}};
+}
+
+void allowPicturesUpTo(qint64 pixels)
+{
+    QImageReader::setAllocationLimit(int(pixels * 4 / (1024 * 1024)));
 }
 
 } // namespace qel::pictures

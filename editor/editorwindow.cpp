@@ -14,7 +14,6 @@
 #include "styledialog.h"
 #include "twips.h"
 #include "uiconstants.h"
-#include "windowfont.h"
 #include "wrappingcontrols.h"
 
 #include <QCheckBox>
@@ -75,8 +74,7 @@ EditorWindow::EditorWindow(QWidget* parent)
     : QWidget(parent)
 {
     twips::setUpWindow(*this, "Form1", tr("QELedit 3.0 for Nubivar & Grundex"), 8400, 5265);
-    setFont(windowFont());
-    const WindowFontWhileBuilding building(font());
+    setFont(fonts::formFont(fonts::Typeface::form, fonts::editorPoints));
 
     // Labels first: like the original's lightweight labels they lie under the buttons and boxes
     // that overlap them, so "Add Picture?" does not swallow the clicks of its small button.
@@ -96,16 +94,13 @@ EditorWindow::EditorWindow(QWidget* parent)
 
 EditorWindow::~EditorWindow() = default;
 
-QFont EditorWindow::windowFont()
+// The banner is drawn once the window knows its screen, at that screen's scale, so that it is as
+// sharp on a dense screen as on an ordinary one.
+void EditorWindow::showEvent(QShowEvent* event)
 {
-    // The layout was made for an 8-point "MS Sans Serif", a narrow font; a sans serif a pixel
-    // smaller keeps every caption inside its control.
-    QFont small;
-    small.setStyleHint(QFont::SansSerif);
-    small.setPixelSize(10);
-    fonts::setFamilies(small, {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                               QStringLiteral("Liberation Sans")});
-    return small;
+    QWidget::showEvent(event);
+    if (!m_banner->hasImage())
+        m_banner->setImage(banner::draw(font(), devicePixelRatio()));
 }
 
 void EditorWindow::createLabels()
@@ -113,7 +108,6 @@ void EditorWindow::createLabels()
     m_banner = place(new ImageView(this), "Image1", 105, 15, 4335, 1020);
     m_banner->setStretch(false);
     m_banner->setFrameShape(QFrame::NoFrame);
-    m_banner->setImage(banner::image());
     m_flightCaption = label(this, "Label2", tr("Open Flight"), 240, 1320, 1335, 255);
     m_flightListStrip = label(this, "Label9", QString(), 240, 1800, 1455, 135);
     m_openCaption = label(this, "Label7", tr(" Edit File"), 480, 3480, 1335, 375);

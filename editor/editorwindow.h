@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reopenfilter.h"
 #include "scenariocodes.h"
 
 #include <QPointer>
@@ -43,9 +44,6 @@ public:
     // The scenario as the window shows it, as "Save" writes it.
     Scenario scenario() const;
 
-    // The font of the window and its controls (and of the banner's captions).
-    static QFont windowFont();
-
     // Ends the program at once: no question, nothing saved, no window's closing step. main()
     // connects endRequested() to it.
     static void endApplication();
@@ -53,6 +51,9 @@ public:
 signals:
     // The user asked to leave the editor ("Exit", or the launcher taking over).
     void endRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Each style dialog exists at most once: absent until first used, present until its showing
@@ -93,8 +94,6 @@ private:
     void reopenStyleDialog(StyleDialogKind kind);
     void showNewStyleChoice(StyleDialog& dialog, const std::optional<QString>& storedVariant);
     void showStyleDialog(StyleDialog& dialog);
-    QPointer<StyleDialog>& styleDialogSlot(StyleDialogKind kind);
-    void releaseStyleDialog(StyleDialogKind kind);
     void restoreCloudStyle(const QString& code);
     void keepVariant(StyleDialogKind kind, const QString& code);
     void restoreCode(std::span<const CodeOption> table, const std::vector<QRadioButton*>& options,
@@ -145,8 +144,8 @@ private:
     QLineEdit* m_appletFlag;          // Text25, hidden
 
     std::array<QPointer<StyleDialog>, 3> m_styleDialogs; // by StyleDialogKind; null when absent
-    // When a style option with a dialog was last pressed, for the dialog that click shows.
-    std::optional<quint64> m_optionPress;
+    // The last press on a style option with a dialog, for the dialog that click shows.
+    std::optional<MousePress> m_optionPress;
     bool m_pilotsMissing = false;
 };
 

@@ -37,8 +37,11 @@ void EditorWindow::connectStyleOptions()
         onSelected(m_cloudStyleOptions[i], this, [this, &style] { chooseCloudStyle(style); });
         if (style.dialog) {
             const StyleDialogKind kind = *style.dialog;
-            new ReopenFilter(
-                m_cloudStyleOptions[i], [this, kind] { reopenStyleDialog(kind); }, m_optionPress);
+            auto* filter = new ReopenFilter(m_cloudStyleOptions[i]);
+            connect(filter, &ReopenFilter::pressed, this,
+                    [this](const MousePress& press) { m_optionPress = press; });
+            connect(filter, &ReopenFilter::reopenRequested, this,
+                    [this, kind] { reopenStyleDialog(kind); });
         }
     }
     const auto writeCode = [this](QRadioButton* option, QLineEdit* field, const CodeOption& row) {
@@ -77,46 +80,23 @@ void EditorWindow::reopenStyleDialog(StyleDialogKind kind)
     showStyleDialog(keepStyleDialog(kind));
 }
 
-QPointer<StyleDialog>& EditorWindow::styleDialogSlot(StyleDialogKind kind)
-{
-    return m_styleDialogs[static_cast<std::size_t>(kind)];
-}
-
-// A kept dialog is unloaded, and with it its choice, as soon as it is finished ("OK", Escape, the
-// window's frame), whether it was on screen or not: from then on it counts as absent.
 StyleDialog& EditorWindow::keepStyleDialog(StyleDialogKind kind)
 {
-    QPointer<StyleDialog>& kept = styleDialogSlot(kind);
+    QPointer<StyleDialog>& kept = m_styleDialogs[static_cast<std::size_t>(kind)];
     if (!kept) {
         kept = new StyleDialog(styleDialogLayout(kind), this);
         connect(kept, &StyleDialog::variantChosen, m_cloudStyleCode, &QLineEdit::setText);
-        connect(kept, &QDialog::finished, this, [this, kind] { releaseStyleDialog(kind); });
     }
     return *kept;
-}
-
-// Every ending of a kept dialog comes here. It may be inside the dialog's own code (finished),
-// so the dialog is deleted later; a showing deletes it as soon as it returns.
-void EditorWindow::releaseStyleDialog(StyleDialogKind kind)
-{
-    if (const QPointer<StyleDialog> released = std::exchange(styleDialogSlot(kind), nullptr))
-        released->deleteLater();
 }
 
 void EditorWindow::showStyleDialog(StyleDialog& dialog)
 {
     if (dialog.isVisible())
         return; // already on screen: shown again from inside its own showing
-    const QPointer<StyleDialog> shown = &dialog;
     if (m_optionPress)
         dialog.ignorePressCompleting(*std::exchange(m_optionPress, std::nullopt));
-    dialog.exec();
-    // A showing can also end without the dialog being finished (the program quitting, the dialog
-    // hidden): it lets the dialog go all the same. It goes now rather than at the next turn of the
-    // event loop, so that whoever goes on after it finds no trace of it.
-    if (shown && styleDialogSlot(shown->kind()) == shown)
-        releaseStyleDialog(shown->kind());
-    delete shown.data();
+    dialog.exec(); // deletes the dialog as it returns (StyleDialog's constructor)
 }
 
 QRadioButton* EditorWindow::optionOf(const CloudStyle& style) const

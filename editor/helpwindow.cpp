@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "accessiblenames.h"
+#include "fontfamilies.h"
 #include "helptexts.h"
 #include "twips.h"
 #include "uiconstants.h"
@@ -55,10 +56,7 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text,
     box->setReadOnly(true);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    box->setFont(font);
+    box->setFont(fonts::formFont(fonts::Typeface::arial, 9.75, true));
     // Tab stops eight blanks apart, so the separator lines of tabs fit on one line.
     box->setTabStopDistance(8 * box->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     QPalette p = box->palette();
@@ -82,9 +80,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     twips::setUpWindow(*this, "Form2", tr("Q.E.L. Help"), 8160, 6180);
     setModal(true);
     // Arial is narrow enough for "Learning the new system" to wrap onto two lines only.
-    QFont small(QStringLiteral("Arial"));
-    small.setPointSizeF(8.25);
-    setFont(small);
+    setFont(fonts::formFont(fonts::Typeface::arial, 8.25));
     createButtons();
     createIndicators();
     createTextBoxes();

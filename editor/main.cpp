@@ -1,5 +1,6 @@
 #include "editorwindow.h"
 #include "folderchooser.h"
+#include "picture.h"
 #ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshotwindows.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     // The simulator's folder becomes the current folder once, before any window looks at it.
     if (!qel::simulator::enterStartFolder(QCoreApplication::arguments().mid(1)))
         return 2;
+    qel::pictures::allowPicturesUpTo(qel::pictures::maxPixels);
     qel::editor::EditorWindow window;
     QObject::connect(&window, &qel::editor::EditorWindow::endRequested,
                      &qel::editor::EditorWindow::endApplication);

@@ -2,6 +2,7 @@
 
 #include "accessiblenames.h"
 #include "filelist.h"
+#include "fontfamilies.h"
 #include "messages.h"
 #include "openscenario.h"
 #include "paths.h"
@@ -47,8 +48,7 @@ OpenScenarioDialog::OpenScenarioDialog(QWidget* parent)
     : QDialog(parent)
 {
     twips::setUpWindow(*this, "Form5", tr("Open QEL file..."), 2820, 1845);
-    if (parent)
-        setFont(parent->font());
+    setFont(fonts::formFont(fonts::Typeface::form, fonts::editorPoints));
 
     m_scenarios = twips::place(new FileList(this), "File1", 120, 120, 1695, 1455);
     m_selectButton =

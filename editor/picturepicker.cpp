@@ -2,6 +2,7 @@
 
 #include "accessiblenames.h"
 #include "filelist.h"
+#include "fontfamilies.h"
 #include "imageview.h"
 #include "launch.h"
 #include "messages.h"
@@ -19,9 +20,7 @@ PicturePicker::PicturePicker(QWidget* parent)
 {
     twips::setUpWindow(*this, "Form4", tr("Select"), 5820, 2325);
     setModal(true);
-    QFont small = font();
-    small.setPointSizeF(8.25);
-    setFont(small);
+    setFont(fonts::formFont(fonts::Typeface::form, 8.25));
     createControls();
     connectHandlers();
     accessibility::nameControls(*this,

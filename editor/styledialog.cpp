@@ -1,18 +1,17 @@
 #include "styledialog.h"
 
 #include "accessiblenames.h"
+#include "fontfamilies.h"
 #include "twips.h"
 #include "uiconstants.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleHints>
 #include <QWindow>
 
 #include <utility>
@@ -46,9 +45,12 @@ StyleDialog::StyleDialog(const StyleDialogLayout& layout, QWidget* parent)
 {
     twips::setUpWindow(*this, layout.name, caption(layout.title), layout.client.width(),
                        layout.client.height());
-    // A dialog is a window of its own and does not take its parent's font on its own.
-    if (parent)
-        setFont(parent->font());
+    setFont(fonts::formFont(fonts::Typeface::form, fonts::editorPoints));
+    // The one way a dialog ends: once finished ("OK", Escape, the window's frame), or once its
+    // showing ends in any other way (hidden, the program quitting), it is unloaded with its
+    // choice. A showing deletes it as it returns, so whoever goes on after it finds no trace of
+    // it; one kept hidden (by the opening of a scenario) goes at the next turn of the event loop.
+    setAttribute(Qt::WA_DeleteOnClose);
     createFrame();
     createChoices();
     createNote();
@@ -181,9 +183,9 @@ QRadioButton* StyleDialog::selectedChoice() const
     return nullptr;
 }
 
-void StyleDialog::ignorePressCompleting(quint64 pressedAt)
+void StyleDialog::ignorePressCompleting(const MousePress& opening)
 {
-    m_openingPress = pressedAt;
+    m_openingPress = opening;
 }
 
 bool StyleDialog::eventFilter(QObject* watched, QEvent* event)
@@ -192,10 +194,10 @@ bool StyleDialog::eventFilter(QObject* watched, QEvent* event)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        const quint64 at = static_cast<QMouseEvent*>(event)->timestamp();
-        const auto interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        const auto* press = static_cast<QMouseEvent*>(event);
         m_lettingClickGo =
-            m_openingPress && at >= *m_openingPress && at - *m_openingPress < interval;
+            m_openingPress &&
+            completesDoubleClick(*m_openingPress, {press->timestamp(), press->globalPosition()});
         m_openingPress.reset(); // only one press can complete the double-click
         return m_lettingClickGo;
     }

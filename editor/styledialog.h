@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reopenfilter.h"
 #include "scenariocodes.h"
 
 #include <QDialog>
@@ -33,11 +34,11 @@ public:
     QRadioButton* presetChoice() const;
     // The selected variant, or nullptr.
     QRadioButton* selectedChoice() const;
-    // `pressedAt` is the time of the mouse press that shows this dialog. A press that comes soon
-    // enough after it to make a double-click with it finishes that click on the main window: it
-    // must not choose whatever of this dialog lies under the pointer, so it is let go, with the
-    // release and double-click that belong to it.
-    void ignorePressCompleting(quint64 pressedAt);
+    // `opening` is the mouse press that shows this dialog. A press that the system counts as the
+    // second of a double-click with it finishes that double-click on the main window: it must not
+    // choose whatever of this dialog lies under the pointer, so it is let go, with the release and
+    // double-click that belong to it. Any other press is the user's next click, and counts.
+    void ignorePressCompleting(const MousePress& opening);
 
 signals:
     void variantChosen(const QString& code);
@@ -59,7 +60,7 @@ private:
     QPushButton* m_okButton = nullptr;
     QList<QRadioButton*> m_choices; // in the order of m_layout.variants
     QLabel* m_note = nullptr;
-    std::optional<quint64> m_openingPress;
+    std::optional<MousePress> m_openingPress;
     bool m_lettingClickGo = false;
 };
 

@@ -38,8 +38,7 @@ qint64 rowStride(int width);
 // Size of the whole file for a picture of this size.
 qint64 fileSize(int width, int height);
 
-// Streams the picture a band of rows at a time, converting the next bands on a second thread while
-// one is written, so a large capture needs no second copy in memory.
+// Streams the picture a band of rows at a time, so a large capture needs no second copy in memory.
 // False when the picture is empty, too large for the format, or the device refuses the bytes.
 bool write(QIODevice& device, const QImage& image);
 

@@ -32,14 +32,6 @@ QImage opaque(QImage image)
     return image;
 }
 
-// Qt's image readers refuse pictures above a limit of their own (128 MB by default), which an 8K
-// capture exceeds. The limit is one for the whole program, and the loader of picture files
-// (common/picture.cpp) sets a smaller one before each read, so it is set here before each read.
-void allowLargestCapture()
-{
-    QImageReader::setAllocationLimit(int(largestCapture * 4 / (1024 * 1024)));
-}
-
 // Bytes of an image type: the size is read first, so a picture beyond the largest capture is
 // refused with its size before anything is allocated for it.
 ClipboardPicture decoded(QByteArray bytes)
@@ -54,7 +46,6 @@ ClipboardPicture decoded(QByteArray bytes)
 
 ClipboardPicture qtClipboardPicture()
 {
-    allowLargestCapture();
     const QClipboard* clipboard = QGuiApplication::clipboard();
     // Some platforms give no data object at all for an empty clipboard.
     const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;

@@ -1,5 +1,7 @@
+#include "clipboardpicture.h"
 #include "folderchooser.h"
 #include "photowindow.h"
+#include "picture.h"
 #ifdef QEL_DEVELOPER_HOOKS
 #include "quitwhenidle.h"
 #include "screenshot.h"
@@ -17,6 +19,7 @@ int main(int argc, char* argv[])
     // The simulator's folder becomes the current folder once, before any window looks at it.
     if (!qel::simulator::enterStartFolder(QCoreApplication::arguments().mid(1)))
         return 2;
+    qel::pictures::allowPicturesUpTo(qel::photo::largestCapture);
     qel::photo::PhotoWindow window;
     window.show();
 #ifdef QEL_DEVELOPER_HOOKS

@@ -14,7 +14,6 @@
 #include "saveflow.h"
 #include "twips.h"
 #include "uiconstants.h"
-#include "windowfont.h"
 #include "wrappingcontrols.h"
 
 #include <QCoreApplication>
@@ -46,21 +45,9 @@ const char* const label2Text = QT_TRANSLATE_NOOP(
     "below.  The Photo will be saved in your Flight Simulator directory. Not for  use with Qel "
     "Files.");
 
-// The old forms' font where it exists, else the closest common sans serif in width: the texts
-// were laid out for it and overflow their labels in wider faces.
-QStringList sansSerifFamilies(const QString& fallback)
+QFont captionFont(qreal points)
 {
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-            QStringLiteral("Arial"),         QStringLiteral("Liberation Sans"),
-            QStringLiteral("Helvetica"),     fallback};
-}
-
-QFont captionFont(const QFont& base, qreal points)
-{
-    QFont font = base;
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
+    return fonts::formFont(fonts::Typeface::form, points, true);
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h)
@@ -100,11 +87,7 @@ PhotoWindow::PhotoWindow(QWidget* parent)
 {
     twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
-    QFont plain = font();
-    plain.setPointSizeF(8.25);
-    fonts::setFamilies(plain, sansSerifFamilies(plain.family()));
-    setFont(plain);
-    const WindowFontWhileBuilding building(font());
+    setFont(fonts::formFont(fonts::Typeface::form, 8.25));
 
     createLabels();
     createNameBox();
@@ -125,7 +108,7 @@ PhotoWindow::~PhotoWindow() = default;
 
 void PhotoWindow::createLabels()
 {
-    const QFont bold = captionFont(font(), 8.25);
+    const QFont bold = captionFont(8.25);
     m_scenarioPictureHelp = label(this, "Label1", tr(label1Text), 120, 120, 6735, 1095);
     m_scenarioPictureHelp->setFont(bold);
     m_fullPhotoHelp = label(this, "Label2", tr(label2Text), 4440, 960, 2415, 1335);
@@ -136,7 +119,7 @@ void PhotoWindow::createNameBox()
 {
     m_nameBox = place(new QLineEdit(tr("???.bmp"), this), "Text3", 240, 1320, 1575, 360);
     m_nameBox->setMaxLength(ui::longestLine);
-    m_nameBox->setFont(captionFont(font(), 9.75));
+    m_nameBox->setFont(captionFont(9.75));
     QPalette navyText = m_nameBox->palette();
     navyText.setColor(QPalette::Text, ui::navy);
     m_nameBox->setPalette(navyText);
@@ -155,7 +138,7 @@ void PhotoWindow::createPictures()
 
 void PhotoWindow::createButtons()
 {
-    const QFont bold = captionFont(font(), 8.25);
+    const QFont bold = captionFont(8.25);
     m_saveScenarioPictureButton =
         button(this, "Command1", tr("Save for use With QEL file"), 240, 1920, 1335, 495);
     m_refreshButton = button(this, "Command8", tr("Refresh Window"), 2520, 2040, 975, 495);

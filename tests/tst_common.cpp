@@ -4,6 +4,7 @@
 #include "dib.h"
 #include "filelist.h"
 #include "folderchooser.h"
+#include "fontfamilies.h"
 #include "modalanswerer.h"
 #include "names.h"
 #include "ownsettings.h"
@@ -16,9 +17,13 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
@@ -58,6 +63,7 @@ private slots:
     void enteringTheFolderRemembersItOnlyWhenItMoves();
     void chooserOffersTheFoldersFound();
     void virtualStoreMergesWithTheFolder();
+    void formFontWithoutLiberationSans();
 };
 
 void TestCommon::bareNames_data()
@@ -528,6 +534,11 @@ void TestCommon::clipboardBitmaps_data()
         << dibHeader(40, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower;
     QTest::newRow("32 bits, masks in a V5 header")
         << dibHeader(124, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower;
+    // 2:10:10:10, ten bits a colour and two of alpha, which is ignored.
+    const QList<quint32> tenBits{0x3ff00000, 0x000ffc00, 0x000003ff};
+    QTest::newRow("32 bits, ten bits a colour")
+        << dibHeader(40, 2, 1, 32, 3, tenBits) + QByteArray("\x05\x00\xf8\xff\x00\xf1\x4f\x00", 8)
+        << QSize(2, 1) << QList<QRgb>{qRgb(255, 128, 1), qRgb(1, 255, 64)};
     QTest::newRow("larger than 16384 x 16384")
         << dibHeader(40, 16385, 16384, 24, 0) + rows24 << QSize(16385, 16384) << QList<QRgb>();
     QTest::newRow("pixels cut short")
@@ -765,6 +776,47 @@ void TestCommon::virtualStoreMergesWithTheFolder()
     QVERIFY(!qel::paths::virtualStoreCopy(QDir(elsewhere.path())));
     QVERIFY(copy.removeRecursively());
 #endif
+}
+
+// Where Liberation Sans is missing, the windows ask for their whole list of families for the
+// system to find the nearest, instead of the one font they ask for where it is installed. Run in
+// a child process whose fontconfig sees nothing but the DejaVu fonts.
+void TestCommon::formFontWithoutLiberationSans()
+{
+    using namespace qel::fonts;
+    if (qEnvironmentVariableIsSet("QEL_FONTS_CHILD")) {
+        QVERIFY(!QFontDatabase::families().isEmpty());
+        QVERIFY(!QFontDatabase::families().contains(QStringLiteral("Liberation Sans")));
+        for (const QFont& font :
+             {formFont(Typeface::form, 8.25), formFont(Typeface::arial, 9.75)}) {
+            QVERIFY2(font.families().size() > 1 &&
+                         font.families().contains(QStringLiteral("Liberation Sans")),
+                     qPrintable(font.families().join(QLatin1Char(','))));
+            QVERIFY(QFontDatabase::families().contains(QFontInfo(font).family()));
+        }
+        QVERIFY(formFont(Typeface::arial, 9.75).families().startsWith(QStringLiteral("Arial")));
+        return;
+    }
+    const QString dejavu = QStringLiteral("/usr/share/fonts/truetype/dejavu");
+    if (QGuiApplication::platformName() == QLatin1String("windows") || !QFile::exists(dejavu))
+        QSKIP("Needs fontconfig and the DejaVu fonts.");
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig><dir>%1</dir>"
+                                "<cachedir>%2</cachedir></fontconfig>\n")
+                     .arg(dejavu, dir.filePath(QStringLiteral("cache")))
+                     .toUtf8());
+    config.close();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+    env.insert(QStringLiteral("QEL_FONTS_CHILD"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("formFontWithoutLiberationSans")});
+    QVERIFY(child.waitForFinished(60000));
+    QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
 }
 
 QTEST_MAIN(TestCommon)

@@ -14,8 +14,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -55,7 +55,8 @@ private slots:
     void clearRemovesThePicture();
     void clearAfterBlankWasWritten();
     void descriptionLimitBindsTypingOnly();
-    void pastedDescriptionDropsWhatTheFileCannotHold();
+    void descriptionKeepsOutWhatTheFileCannotHold_data();
+    void descriptionKeepsOutWhatTheFileCannotHold();
 
     void saveNewFile();
     void saveExistingAnsweredNoKeepsOldBytes();
@@ -96,14 +97,14 @@ void TestEditorWindow::startState()
     QVERIFY(ui().Option28->isChecked());
     QVERIFY(ui().Option26->isChecked());
     QVERIFY(!ui().Image2->hasImage());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage banner = ui().Image1->image();
     QCOMPARE(banner.size(), QSize(289, 68));
     // The right way up: sky at the top, fields along the bottom.
     QVERIFY(qBlue(banner.pixel(0, 0)) > qGreen(banner.pixel(0, 0)));
     QVERIFY(qGreen(banner.pixel(0, 67)) > qBlue(banner.pixel(0, 67)));
-    // Built in the window's font, and message boxes still in the system's.
     QCOMPARE(ui().Text24->font(), form.font());
-    QCOMPARE(QApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     QVERIFY(ui().Label8->isHidden());
     QCOMPARE(ui().Label8->text(), QStringLiteral(" "));
     for (QLineEdit* hidden : {ui().Text2, ui().Text5, ui().Text22, ui().Text25})
@@ -357,20 +358,57 @@ void TestEditorWindow::descriptionLimitBindsTypingOnly()
     QCOMPARE(ui().Text23->text().size(), 299);
 }
 
-void TestEditorWindow::pastedDescriptionDropsWhatTheFileCannotHold()
+void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold_data()
 {
+    QTest::addColumn<bool>("pasted"); // else committed by an input method, as typed text is
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("tip");
+    const QString cloud =
+        QStringLiteral("\"雲\" was left out of the description: a scenario file is written in the "
+                       "Windows ANSI code page (1252), which has no such character.");
+    const auto control = [](const char* code) {
+        return QStringLiteral("A control character (0x%1) was left out of the description: "
+                              "Windows would stumble over it while running the scenario.")
+            .arg(QLatin1String(code));
+    };
+    // A tab is saved as it is.
+    QTest::newRow("pasted, with a tab")
+        << true << QStringLiteral("over\tthe 雲 Alps 🌄 €")
+        << QStringLiteral("Dusk over\tthe  Alps  €")
+        << cloud + QStringLiteral("\nOne more character was left out as well.");
+    QTest::newRow("pasted, control characters")
+        << true
+        << QStringLiteral("a\x01"
+                          "b\x1b"
+                          "c雲\x7f")
+        << QStringLiteral("Dusk abc")
+        << control("01") + QStringLiteral("\n3 more characters were left out as well.");
+    QTest::newRow("typed, a control character")
+        << false << QStringLiteral("x\ay") << QStringLiteral("Dusk xy") << control("07");
+}
+
+// Kept out at once, with a word at the box, rather than refused only when the scenario is saved.
+void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold()
+{
+    QFETCH(bool, pasted);
+    QFETCH(QString, inserted);
+    QFETCH(QString, kept);
+    QFETCH(QString, tip);
     EditorWindow& form = window();
     form.show();
     ui().Text23->setText("Dusk ");
     ui().Text23->end(false);
-    QApplication::clipboard()->setText(QStringLiteral("over\tthe 雲 Alps 🌄 €"));
-    ui().Text23->paste();
-    // A tab is saved as it is.
-    QCOMPARE(ui().Text23->text(), QStringLiteral("Dusk over\tthe  Alps  €"));
-    QCOMPARE(QToolTip::text(),
-             QStringLiteral("\"雲\" was left out of the description: a scenario file is written in "
-                            "the Windows ANSI code page (1252), which has no such character.\n"
-                            "One more character was left out as well."));
+    if (pasted) {
+        QApplication::clipboard()->setText(inserted);
+        ui().Text23->paste();
+    } else {
+        QInputMethodEvent typed;
+        typed.setCommitString(inserted);
+        QApplication::sendEvent(ui().Text23, &typed);
+    }
+    QCOMPARE(ui().Text23->text(), kept);
+    QCOMPARE(QToolTip::text(), tip);
 }
 
 void TestEditorWindow::saveNewFile()

@@ -4,10 +4,12 @@
 // killed at random moments while a large photo replaces an old one. Every photo that was on disk
 // survives whole; the user is told what happened.
 #include "bmpbytes.h"
+#include "clipboardpicture.h"
 #include "diskguard.h"
 #include "faultsupport.h"
 #include "modalanswerer.h"
 #include "photocontrols.h"
+#include "picture.h"
 #include "simfolder.h"
 
 #include <QBuffer>
@@ -515,6 +517,7 @@ void TestFaultsPhoto::largeCaptureIsShownAndSaved()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    qel::pictures::allowPicturesUpTo(qel::photo::largestCapture); // as qelphoto's main() does
     if (argc >= 3 && faults::childSwitch == QLatin1String(argv[1])) {
         const QByteArray task = argv[2];
         if (task == "save-photo")

@@ -112,10 +112,8 @@ private slots:
     void layoutAndList();
     void roundTrip_data();
     void roundTrip();
-    void overcastVariantWhileAnotherStyleIsSelected();
-    void overcastVariantWhileOvercastIsSelected();
-    void brokenBandsShowsTheFrontDialogWithIt();
-    void olderFrontCode();
+    void storedVariant_data();
+    void storedVariant();
     void openedOverAnyHeldVariant_data();
     void openedOverAnyHeldVariant();
     void userPickDuringTheRead_data();
@@ -268,98 +266,87 @@ void TestOpenDialog::roundTrip()
     QCOMPARE(sim.read(path), saved);
 }
 
-void TestOpenDialog::overcastVariantWhileAnotherStyleIsSelected()
+void TestOpenDialog::storedVariant_data()
 {
-    SimFolder& sim = folder();
-    ScenarioLines gray;
-    gray.fileName = "gray.qel";
-    gray.style = "OG";
-    sim.write(QStringLiteral("qel/gray.qel"), scenarioFile(gray));
-    EditorWindow& form = window();
-    ui().Option1->click();
-    ModalAnswerer& a = answerer();
-    QString shown, codeWhenShown;
-    expectOpen(a, QStringLiteral("gray.qel"));
-    answerStyleDialog(a, QStringLiteral("Form6"), {}, &shown, &codeWhenShown, &form);
-    ui().Command11->click();
-    QVERIFY_ANSWERED(a);
-    // The dialog shows the stored variant, and the code field agrees with it.
-    QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(codeWhenShown, QStringLiteral("OG"));
-    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
-    QVERIFY(ui().Option4->isChecked());
-    // A new dialog holds the variant, hidden, and shows it next time.
-    QVERIFY(keptStyleDialog(form, "Form6"));
-    QVERIFY(!keptStyleDialog(form, "Form6")->isVisible());
-    QVERIFY(option(keptStyleDialog(form, "Form6"), "Option2")->isChecked());
-    answerStyleDialog(a, QStringLiteral("Form6"), {}, &shown);
-    QTest::mouseDClick(ui().Option4, Qt::LeftButton);
-    QVERIFY_ANSWERED(a);
-    QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
-    QVERIFY(!keptStyleDialog(form, "Form6"));
+    QTest::addColumn<QString>("before");      // the style option selected before the read
+    QTest::addColumn<QByteArray>("stored");   // the file's cloud style code
+    QTest::addColumn<QString>("dialog");      // the dialog of the stored style
+    QTest::addColumn<QString>("shown");       // its choice the read shows; none if not shown
+    QTest::addColumn<QString>("variant");     // its choice kept hidden afterwards; none if gone
+    QTest::addColumn<QString>("code");        // the cloud style code afterwards
+    QTest::addColumn<QString>("styleOption"); // the style option selected afterwards
+    QTest::newRow("Gray while another style is selected")
+        << "Option1" << QByteArray("OG") << "Form6"
+        << "Option2"
+        << "Option2"
+        << "OG"
+        << "Option4";
+    QTest::newRow("Gray while Overcast is selected: no dialog shown")
+        << "Option4" << QByteArray("OG") << "Form6"
+        << ""
+        << "Option2"
+        << "OG"
+        << "Option4";
+    QTest::newRow("Broken Bands shows the Front dialog with it")
+        << "Option6" << QByteArray("BB") << "Form7"
+        << "Option2"
+        << "Option2"
+        << "BB"
+        << "Option5";
+    // "Unbroken Band", as a user's choice shows it; no variant was set, so no dialog lingers.
+    QTest::newRow("older front code") << "" << QByteArray("F") << "Form7"
+                                      << "Option1"
+                                      << ""
+                                      << "UB"
+                                      << "Option5";
 }
 
-void TestOpenDialog::overcastVariantWhileOvercastIsSelected()
+// The dialog shows the stored variant, and the code field agrees with it; the dialog then holds
+// the variant, hidden, and shows it the next time.
+void TestOpenDialog::storedVariant()
 {
-    SimFolder& sim = folder();
-    ScenarioLines gray;
-    gray.fileName = "gray.qel";
-    gray.style = "OG";
-    sim.write(QStringLiteral("qel/gray.qel"), scenarioFile(gray));
+    QFETCH(QString, before);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, dialog);
+    QFETCH(QString, shown);
+    QFETCH(QString, variant);
+    QFETCH(QString, code);
+    QFETCH(QString, styleOption);
+    ScenarioLines lines;
+    lines.fileName = "stored.qel";
+    lines.style = stored;
+    folder().write(QStringLiteral("qel/stored.qel"), scenarioFile(lines));
     EditorWindow& form = window();
     ModalAnswerer& a = answerer();
-    answerStyleDialog(a, QStringLiteral("Form6"));
-    ui().Option4->click();
-    expectOpen(a, QStringLiteral("gray.qel")); // and no style dialog
+    if (!before.isEmpty()) {
+        if (before == styleOption)
+            answerStyleDialog(a, dialog);
+        option(&form, before)->click();
+    }
+    QString shownChoice, codeWhenShown;
+    expectOpen(a, QStringLiteral("stored.qel"));
+    if (!shown.isEmpty())
+        answerStyleDialog(a, dialog, {}, &shownChoice, &codeWhenShown, &form);
     ui().Command11->click();
     QVERIFY_ANSWERED(a);
-    QCOMPARE(ui().Text2->text(), QStringLiteral("OG"));
-    QVERIFY(keptStyleDialog(form, "Form6") && !keptStyleDialog(form, "Form6")->isVisible());
-    QVERIFY(option(keptStyleDialog(form, "Form6"), "Option2")->isChecked());
-}
-
-void TestOpenDialog::brokenBandsShowsTheFrontDialogWithIt()
-{
-    SimFolder& sim = folder();
-    ScenarioLines bands;
-    bands.fileName = "bands.qel";
-    bands.style = "BB";
-    sim.write(QStringLiteral("qel/bands.qel"), scenarioFile(bands));
-    EditorWindow& form = window();
-    ui().Option6->click();
-    ModalAnswerer& a = answerer();
-    QString shown, codeWhenShown;
-    expectOpen(a, QStringLiteral("bands.qel"));
-    answerStyleDialog(a, QStringLiteral("Form7"), {}, &shown, &codeWhenShown, &form);
-    ui().Command11->click();
+    QCOMPARE(shownChoice, shown);
+    if (!shown.isEmpty() && !variant.isEmpty())
+        QCOMPARE(codeWhenShown, code);
+    QCOMPARE(ui().Text2->text(), code);
+    QVERIFY(option(&form, styleOption)->isChecked());
+    QDialog* kept = keptStyleDialog(form, qPrintable(dialog));
+    if (variant.isEmpty()) {
+        QVERIFY(!kept);
+        return;
+    }
+    QVERIFY(kept && !kept->isVisible());
+    QVERIFY(option(kept, variant)->isChecked());
+    answerStyleDialog(a, dialog, {}, &shownChoice);
+    QTest::mouseDClick(option(&form, styleOption), Qt::LeftButton);
     QVERIFY_ANSWERED(a);
-    QCOMPARE(shown, QStringLiteral("Option2"));
-    QCOMPARE(codeWhenShown, QStringLiteral("BB"));
-    QCOMPARE(ui().Text2->text(), QStringLiteral("BB"));
-    QVERIFY(keptStyleDialog(form, "Form7") &&
-            option(keptStyleDialog(form, "Form7"), "Option2")->isChecked() &&
-            !keptStyleDialog(form, "Form7")->isVisible());
-}
-
-void TestOpenDialog::olderFrontCode()
-{
-    SimFolder& sim = folder();
-    ScenarioLines front;
-    front.fileName = "front.qel";
-    front.style = "F";
-    sim.write(QStringLiteral("qel/front.qel"), scenarioFile(front));
-    EditorWindow& form = window();
-    ModalAnswerer& a = answerer();
-    QString shown;
-    expectOpen(a, QStringLiteral("front.qel"));
-    answerStyleDialog(a, QStringLiteral("Form7"), {}, &shown);
-    ui().Command11->click();
-    QVERIFY_ANSWERED(a);
-    QCOMPARE(shown, QStringLiteral("Option1")); // "Unbroken Band", as a user's choice shows it
-    QVERIFY(ui().Option5->isChecked());
-    QCOMPARE(ui().Text2->text(), QStringLiteral("UB"));
-    QVERIFY(!keptStyleDialog(form, "Form7")); // no variant was set, so none lingers
+    QCOMPARE(shownChoice, variant);
+    QCOMPARE(ui().Text2->text(), code);
+    QVERIFY(!keptStyleDialog(form, qPrintable(dialog)));
 }
 
 void TestOpenDialog::openedOverAnyHeldVariant_data()

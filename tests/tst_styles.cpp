@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleHints>
 
 #include <QtTest>
 
@@ -333,29 +334,41 @@ void TestStyles::enterReopensTheDialogOfTheSelectedStyle()
 
 void TestStyles::clickCompletingADoubleClickChoosesNothing_data()
 {
-    QTest::addColumn<int>("gap"); // in ms, added to QTest's own spacing of clicks
+    QTest::addColumn<int>("gap");   // in ms, added to QTest's own spacing of clicks
+    QTest::addColumn<int>("moved"); // pixels to the right of the first click, beyond the distance
     QTest::addColumn<QString>("code");
-    QTest::newRow("second click of a double-click") << 0 << "CD";
-    QTest::newRow("a click of its own") << 1000 << "CC";
+    QTest::newRow("second click of a double-click") << 0 << 0 << "CD";
+    QTest::newRow("second click, as far as a double-click's goes") << 0 << 1 << "CD";
+    QTest::newRow("a click of its own, later") << 1000 << 0 << "CC";
+    QTest::newRow("a click of its own, farther") << 0 << 2 << "CC";
 }
 
 // The dialog that a click on "Cirrus/Jet Trails" shows may lie under the pointer; the click that
-// makes the first one a double-click lands there and must not choose "Cirro-Cumulous".
+// makes the first one a double-click lands there and must not choose "Cirro-Cumulous". A click
+// the system would not take for that second click (later, or farther away) chooses as usual.
 void TestStyles::clickCompletingADoubleClickChoosesNothing()
 {
     QFETCH(int, gap);
+    QFETCH(int, moved);
     QFETCH(QString, code);
     EditorWindow& form = window();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    answerer().expectWindow(QStringLiteral("Form3"), [gap](QWidget* w) {
+    const QPoint first = ui().Option7->mapToGlobal(QPoint(8, 8));
+    // Within the distance is "moved" 1: as far as it reaches; 2 is a pixel beyond it.
+    const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+    const QPoint second = first + QPoint(moved == 0 ? 0 : distance + moved - 1, 0);
+    answerer().expectWindow(QStringLiteral("Form3"), [gap, first, second](QWidget* w) {
+        // The dialog placed with its choice under the pointer.
         QWidget* choice = option(w, QStringLiteral("Option3"));
+        w->move(w->pos() + first - choice->mapToGlobal(QPoint(8, 8)));
+        QTRY_COMPARE(choice->mapToGlobal(QPoint(8, 8)), first);
+        QVERIFY(choice->rect().contains(choice->mapFromGlobal(second)));
         QTest::lastMouseTimestamp += gap;
-        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, choice->mapTo(w, QPoint(8, 8)));
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, w->mapFromGlobal(second));
         pressOk(w);
     });
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
-                      ui().Option7->mapTo(&form, QPoint(8, 8)));
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, form.mapFromGlobal(first));
     QVERIFY_ANSWERED(answerer());
     QCOMPARE(ui().Text2->text(), code);
 }

@@ -9,6 +9,7 @@
 #include "styledialog.h"
 #include "twips.h"
 
+#include <QtMath>
 #include <QtTest>
 
 #include <functional>
@@ -29,6 +30,7 @@ class TestWindowSizes : public QObject {
 private slots:
     void clientArea_data();
     void clientArea();
+    void bannerAtTheScreensScale();
 };
 
 void TestWindowSizes::clientArea_data()
@@ -99,6 +101,28 @@ void TestWindowSizes::clientArea()
     }
     if (window != &main)
         window->close();
+}
+
+// Run at both scales too: the banner is drawn for the screen, with as many pixels as it has.
+void TestWindowSizes::bannerAtTheScreensScale()
+{
+    SimFolder sim;
+    EditorWindow main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const qreal scale = main.devicePixelRatioF();
+    const QImage banner = EditorControls(main).Image1->image();
+    QCOMPARE(banner.devicePixelRatio(), scale);
+    QCOMPARE(banner.size(), QSize(qCeil(289 * scale), qCeil(68 * scale)));
+    QCOMPARE(EditorControls(main).Image1->contentsRect().size(), QSize(289, 68));
+    // Sharp rather than enlarged: a picture of 289 × 68 blown up to twice the size would have
+    // every pixel of an even column repeated in the next one.
+    int splitPairs = 0;
+    for (int y = 0; y < banner.height(); ++y)
+        for (int x = 0; x + 1 < banner.width(); x += 2)
+            splitPairs += banner.pixel(x, y) != banner.pixel(x + 1, y);
+    if (scale >= 2)
+        QVERIFY2(splitPairs > 200, qPrintable(QString::number(splitPairs)));
 }
 
 QTEST_MAIN(TestWindowSizes)

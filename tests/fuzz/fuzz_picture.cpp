@@ -55,6 +55,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // The image format plugins need an application object; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
+    qel::pictures::allowPicturesUpTo(qel::pictures::maxPixels); // as the editor does at start
     folder = new QTemporaryDir;
     return 0;
 }
