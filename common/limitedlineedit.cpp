@@ -1,6 +1,9 @@
 #include "limitedlineedit.h"
 #include "uiconstants.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolTip>
 
@@ -74,7 +77,35 @@ QString LimitedLineEdit::allowedPart(const QString& inserted)
         note +=
             QLatin1Char('\n') + tr("%1 more characters were left out as well.").arg(leftOut - 1);
     QToolTip::showText(mapToGlobal(QPoint(0, height())), note, this, {}, 10000);
+    placeToolTip();
     return kept;
+}
+
+// Qt puts a tool tip a cursor's height below the point it is given, which is not where the pointer
+// is here; moves it to the left of that point when it would cross the screen's right edge, away
+// from the box; and keeps it within the whole screen, task bar included. So the tip shown is moved
+// to just below the box (above it when there is no room), within the part of the screen that is
+// free for windows, and wrapped when it is wider than that.
+void LimitedLineEdit::placeToolTip()
+{
+    QLabel* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            tip = qobject_cast<QLabel*>(widget);
+    if (!tip)
+        return;
+    const QRect free = screen()->availableGeometry();
+    if (tip->width() > free.width()) {
+        tip->setWordWrap(true);
+        tip->resize(free.width(), tip->heightForWidth(free.width()));
+    }
+    const QRect box(mapToGlobal(QPoint(0, 0)), size());
+    QPoint at(box.left(), box.bottom() + 1);
+    if (at.y() + tip->height() > free.bottom() + 1)
+        at.setY(box.top() - tip->height());
+    at.setX(qBound(free.left(), at.x(), free.right() + 1 - tip->width()));
+    at.setY(qBound(free.top(), at.y(), free.bottom() + 1 - tip->height()));
+    tip->move(at);
 }
 
 } // namespace qel

@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <QtTest>
@@ -360,7 +361,11 @@ void TestEditorWindow::descriptionLimitBindsTypingOnly()
 void TestEditorWindow::pastedDescriptionDropsWhatTheFileCannotHold()
 {
     EditorWindow& form = window();
+    // At the screen's right edge, where a tip as wide as its sentence has no room to the right.
+    const QRect free = form.screen()->availableGeometry();
+    form.move(free.right() - form.frameGeometry().width(), free.top());
     form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     ui().Text23->setText("Dusk ");
     ui().Text23->end(false);
     QApplication::clipboard()->setText(QStringLiteral("over\tthe 雲 Alps 🌄 €"));
@@ -371,6 +376,16 @@ void TestEditorWindow::pastedDescriptionDropsWhatTheFileCannotHold()
              QStringLiteral("\"雲\" was left out of the description: a scenario file is written in "
                             "the Windows ANSI code page (1252), which has no such character.\n"
                             "One more character was left out as well."));
+    // On the screen, just below the box and beside it.
+    const QWidget* tip = nullptr;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            tip = widget;
+    QVERIFY(tip);
+    const QRect box(ui().Text23->mapToGlobal(QPoint(0, 0)), ui().Text23->size());
+    QVERIFY2(free.contains(tip->geometry()), qPrintable(QDebug::toString(tip->geometry())));
+    QCOMPARE(tip->y(), box.bottom() + 1);
+    QVERIFY(tip->geometry().left() <= box.right() && tip->geometry().right() >= box.left());
 }
 
 void TestEditorWindow::saveNewFile()
