@@ -77,7 +77,7 @@ QString LimitedLineEdit::allowedPart(const QString& inserted)
         note +=
             QLatin1Char('\n') + tr("%1 more characters were left out as well.").arg(leftOut - 1);
     QToolTip::showText(mapToGlobal(QPoint(0, height())), note, this, {}, 10000);
-    placeToolTip();
+    placeToolTip(note);
     return kept;
 }
 
@@ -86,25 +86,30 @@ QString LimitedLineEdit::allowedPart(const QString& inserted)
 // from the box; and keeps it within the whole screen, task bar included. So the tip shown is moved
 // to just below the box (above it when there is no room), within the part of the screen that is
 // free for windows, and wrapped when it is wider than that.
-void LimitedLineEdit::placeToolTip()
+void LimitedLineEdit::placeToolTip(const QString& text)
 {
+    // Not yet visible where the platform fades it in.
     QLabel* tip = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->inherits("QTipLabel") && widget->isVisible())
-            tip = qobject_cast<QLabel*>(widget);
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label && widget->inherits("QTipLabel") && label->text() == text)
+            tip = label;
     if (!tip)
         return;
     const QRect free = screen()->availableGeometry();
-    if (tip->width() > free.width()) {
+    if (tip->frameGeometry().width() > free.width()) {
         tip->setWordWrap(true);
-        tip->resize(free.width(), tip->heightForWidth(free.width()));
+        const int width = free.width() - (tip->frameGeometry().width() - tip->width());
+        tip->resize(width, tip->heightForWidth(width));
     }
-    const QRect box(mapToGlobal(QPoint(0, 0)), size());
+    // A tip has no frame on Windows; where the platform gives it one, the frame counts too.
+    const QSize size = tip->frameGeometry().size();
+    const QRect box(mapToGlobal(QPoint(0, 0)), this->size());
     QPoint at(box.left(), box.bottom() + 1);
-    if (at.y() + tip->height() > free.bottom() + 1)
-        at.setY(box.top() - tip->height());
-    at.setX(qBound(free.left(), at.x(), free.right() + 1 - tip->width()));
-    at.setY(qBound(free.top(), at.y(), free.bottom() + 1 - tip->height()));
+    if (at.y() + size.height() > free.bottom() + 1)
+        at.setY(box.top() - size.height());
+    at.setX(qBound(free.left(), at.x(), free.right() + 1 - size.width()));
+    at.setY(qBound(free.top(), at.y(), free.bottom() + 1 - size.height()));
     tip->move(at);
 }
 
