@@ -9,4 +9,9 @@ namespace qel {
 // read the variable once.
 void quitWhenIdle(QWidget& window);
 
+// For timing a button's work: with QEL_PRESS_WHEN_IDLE=<objectName of a button> the program, once
+// idle as above, presses that button of `window`, answers every message box it brings up with
+// its default button, and quits.
+void pressWhenIdle(QWidget& window);
+
 } // namespace qel
