@@ -259,10 +259,10 @@ void windowsPrograms(const Setup& s, const QString& folder, QList<Figure>& out)
 
 // The Windows section's AutoSave: a 3840 x 2160 capture left on the Win32 clipboard as "Print
 // Screen" leaves it (by qel-bench-clipboard, which stays its owner), AutoSaved by the photo tool
-// as a user presses the button in the running tool: the run that presses it and quits, less the
-// run that only starts and quits, both with the capture read at start. The floor is a plain
-// Win32 program that reads the same bitmap and writes it with flush and rename. Peak memory is the
-// photo tool's above the minimal window's, against the capture's own size.
+// as a user presses the button in the running tool: from the press until "File Saved!" shows, as
+// the program itself times it (QEL_PRESS_TIMES). The floor is a plain Win32 program that reads
+// the same bitmap and writes it with flush and rename, start to end. Peak memory is the photo
+// tool's above the minimal window's, against the capture's own size.
 void windowsAutoSave(const Setup& s, const QString& folder, const QString& work, QList<Figure>& out)
 {
     constexpr int width = 3840, height = 2160;
@@ -295,10 +295,11 @@ void windowsAutoSave(const Setup& s, const QString& folder, const QString& work,
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     QProcessEnvironment pressing = env;
     pressing.insert(QStringLiteral("QEL_PRESS_WHEN_IDLE"), QStringLiteral("Command7"));
+    const QString timesFile = work + QStringLiteral("/press-times.txt");
+    pressing.insert(QStringLiteral("QEL_PRESS_TIMES"), timesFile);
     QProcessEnvironment quitting = env;
     quitting.insert(QStringLiteral("QEL_QUIT_WHEN_IDLE"), QStringLiteral("1"));
     const Program autoSave{wine, {exe("qelphoto")}, photos, pressing};
-    const Program startOnly{wine, {exe("qelphoto")}, photos, quitting};
     const Program floor{
         wine,
         {exe("qel-bench-clipboard"), QStringLiteral("save"), QStringLiteral("floor.bmp")},
@@ -311,11 +312,17 @@ void windowsAutoSave(const Setup& s, const QString& folder, const QString& work,
                                                    "clipboard");
     } else {
         const bench::Paired saving = bench::interleave(s.runner, autoSave, floor, s.runs);
-        const bench::Paired starting = bench::interleave(s.runner, startOnly, minimal, s.runs);
+        const bench::Paired starting = bench::interleave(s.runner, minimal, floor, s.runs);
         time.error = memory.error = saving.error.isEmpty() ? starting.error : saving.error;
-        time.value = saving.medianMs(saving.a) - starting.medianMs(starting.a);
+        QFile times(timesFile);
+        std::vector<double> pressed;
+        if (times.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : times.readAll().split('\n').mid(1)) // after the first
+                if (!line.isEmpty())
+                    pressed.push_back(line.toDouble());
+        time.value = bench::median(pressed);
         time.floor = saving.medianMs(saving.b);
-        memory.value = saving.medianPeakMB(saving.a) - starting.medianPeakMB(starting.b);
+        memory.value = saving.medianPeakMB(saving.a) - starting.medianPeakMB(starting.a);
         // 24 bits a pixel and a 54-byte header: anything else means the button saved nothing.
         const qint64 photo = QFileInfo(photos + QStringLiteral("/1.bmp")).size();
         if (time.error.isEmpty() && photo != 54 + qint64(width) * 3 * height)

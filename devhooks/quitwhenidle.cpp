@@ -4,6 +4,8 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -52,14 +54,22 @@ void pressWhenIdle(QWidget& window)
     if (!button)
         return;
     whenIdleAndShown(window, [button] {
-        // The message box the button brings up is modal: answered from a timer of its loop.
+        // The message box the button brings up is modal: answered from a timer of its loop. The
+        // time from the press until it shows is added to the file QEL_PRESS_TIMES names.
+        QElapsedTimer clock;
         QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->done(box->defaultButton() ? box->standardButton(box->defaultButton())
-                                               : QMessageBox::Ok);
+        QObject::connect(&answer, &QTimer::timeout, [&clock] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (QFile times(qEnvironmentVariable("QEL_PRESS_TIMES"));
+                !times.fileName().isEmpty() && times.open(QIODevice::Append))
+                times.write(QByteArray::number(clock.elapsed()) + '\n');
+            box->done(box->defaultButton() ? box->standardButton(box->defaultButton())
+                                           : QMessageBox::Ok);
         });
-        answer.start(5);
+        answer.start(1);
+        clock.start();
         button->click();
         QCoreApplication::quit();
     });
