@@ -56,10 +56,12 @@ printf 'BM 2' | tee "$sim/2.bmp" "$work/before/2.bmp" >/dev/null
 wine "$setup" /S "/D=$folder" || fail "setup over itself failed"
 # Uninstalling while QELedit runs is refused with a code and leaves everything in place.
 installed="$(ls -R "$sim")"
-wine "$sim/QELedit.exe" >"$work/qeledit.log" 2>&1 &
+# Started in the simulator folder, as its shortcut starts it.
+(cd "$sim" && exec wine QELedit.exe) >"$work/qeledit.log" 2>&1 &
 editor=$!
 started="$started $editor"
-wait_for 120 "window of QELedit" window_count_is qeledit.exe 1
+editor_shown() { [ -n "$(program_windows qeledit.exe)" ]; }
+wait_for 120 "window of QELedit" editor_shown
 wine "$sim/Uninstall QEL tools.exe" /S "_?=$folder" && fail "uninstall said it succeeded while QELedit ran"
 [ "$(ls -R "$sim")" = "$installed" ] && wine reg query "$key" >/dev/null 2>&1 &&
     [ "$(shortcut programs QELedit)" != missing ] || fail "uninstall while QELedit ran removed files"
