@@ -257,6 +257,84 @@ void windowsPrograms(const Setup& s, const QString& folder, QList<Figure>& out)
     bench::print(qtSize);
 }
 
+// The Windows section's AutoSave: a 3840 x 2160 capture left on the Win32 clipboard as "Print
+// Screen" leaves it (by qel-bench-clipboard, which stays its owner), AutoSaved by the photo tool
+// as a user presses the button in the running tool: from the press until "File Saved!" shows, as
+// the program itself times it (QEL_PRESS_TIMES). The floor is a plain Win32 program that reads
+// the same bitmap and writes it with flush and rename, start to end. Peak memory is the photo
+// tool's above the minimal window's, against the capture's own size.
+void windowsAutoSave(const Setup& s, const QString& folder, const QString& work, QList<Figure>& out)
+{
+    constexpr int width = 3840, height = 2160;
+    const double captureMB = width * height * 4 / 1e6;
+    const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+    const auto exe = [&](const char* name) {
+        return folder + QLatin1Char('/') + QLatin1String(name) + QLatin1String(".exe");
+    };
+    Figure time;
+    time.name = QStringLiteral("Windows: AutoSave of a %1x%2 capture").arg(width).arg(height);
+    time.floorWhat = QStringLiteral("a plain Win32 program reading CF_DIB, writing with flush "
+                                    "and rename, under Wine");
+    time.budget = 1.5;
+    time.unit = QStringLiteral("ms");
+    Figure memory;
+    memory.name = QStringLiteral("Windows: memory qelphoto AutoSaving it");
+    memory.floorWhat = QStringLiteral("the capture's own size; measured: peak above the minimal "
+                                      "window's, both under Wine");
+    memory.budget = 2.5;
+    memory.unit = QStringLiteral("MB");
+    memory.floor = captureMB;
+
+    QProcess owner;
+    owner.start(wine, {exe("qel-bench-clipboard"), QStringLiteral("put"), QString::number(width),
+                       QString::number(height)});
+    const bool ready = owner.waitForReadyRead(60000) && owner.readAll().contains("ready");
+    const QString photos = work + QStringLiteral("/autosave");
+    QDir().mkpath(photos + QStringLiteral("/qel"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcessEnvironment pressing = env;
+    pressing.insert(QStringLiteral("QEL_PRESS_WHEN_IDLE"), QStringLiteral("Command7"));
+    const QString timesFile = work + QStringLiteral("/press-times.txt");
+    pressing.insert(QStringLiteral("QEL_PRESS_TIMES"), timesFile);
+    QProcessEnvironment quitting = env;
+    quitting.insert(QStringLiteral("QEL_QUIT_WHEN_IDLE"), QStringLiteral("1"));
+    const Program autoSave{wine, {exe("qelphoto")}, photos, pressing};
+    const Program floor{
+        wine,
+        {exe("qel-bench-clipboard"), QStringLiteral("save"), QStringLiteral("floor.bmp")},
+        photos,
+        env};
+    const Program minimal{wine, QStringList{exe("qel-bench-minimal")} + s.photoCensus, photos,
+                          quitting};
+    if (!ready) {
+        time.error = memory.error = QStringLiteral("qel-bench-clipboard put nothing on the "
+                                                   "clipboard");
+    } else {
+        const bench::Paired saving = bench::interleave(s.runner, autoSave, floor, s.runs);
+        const bench::Paired starting = bench::interleave(s.runner, minimal, floor, s.runs);
+        time.error = memory.error = saving.error.isEmpty() ? starting.error : saving.error;
+        QFile times(timesFile);
+        std::vector<double> pressed;
+        if (times.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : times.readAll().split('\n').mid(1)) // after the first
+                if (!line.isEmpty())
+                    pressed.push_back(line.toDouble());
+        time.value = bench::median(pressed);
+        time.floor = saving.medianMs(saving.b);
+        memory.value = saving.medianPeakMB(saving.a) - starting.medianPeakMB(starting.a);
+        // 24 bits a pixel and a 54-byte header: anything else means the button saved nothing.
+        const qint64 photo = QFileInfo(photos + QStringLiteral("/1.bmp")).size();
+        if (time.error.isEmpty() && photo != 54 + qint64(width) * 3 * height)
+            time.error = memory.error = QStringLiteral("AutoSave wrote no 1.bmp of the capture");
+    }
+    owner.kill();
+    owner.waitForFinished(5000);
+    out << time << memory;
+    bench::print(time);
+    bench::print(memory);
+}
+
 void saves(const QString& work, int runs, QList<Figure>& out)
 {
     const QImage capture = bench::screenCapture();
@@ -338,8 +416,10 @@ int main(int argc, char* argv[])
         clipboardMemory(s, work, figures);
     if (wanted.contains(QLatin1String("saves")))
         saves(work, s.runs, figures);
-    if (wanted.contains(QLatin1String("windows")))
+    if (wanted.contains(QLatin1String("windows"))) {
         windowsPrograms(s, qEnvironmentVariable("QEL_BENCH_WINDOWS"), figures);
+        windowsAutoSave(s, qEnvironmentVariable("QEL_BENCH_WINDOWS"), work, figures);
+    }
     if (wanted.contains(QLatin1String("scenario"))) {
         for (const Figure& f : bench::scenarioRoundTrip(QDir(work), qMax(s.runs, 101))) {
             bench::print(f);

@@ -80,8 +80,9 @@ QList<QRgb> readPalette(QByteArrayView bytes, qsizetype at, quint32 used)
 
 Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
 {
+    const Picture damaged{{}, {}, true};
     if (bytes.size() < infoHeaderSize)
-        return {};
+        return damaged;
     const quint32 headerSize = le32(bytes, 0);
     const qint32 width = qint32(le32(bytes, 4));
     const qint32 height = qint32(le32(bytes, 8));
@@ -90,11 +91,13 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
     const quint32 coloursUsed = le32(bytes, 32);
     const bool masked = compression == withMasks && bitsPerPixel == 32;
     if (headerSize < infoHeaderSize || headerSize > quint32(bytes.size()) || width <= 0 ||
-        height == 0 || height == INT32_MIN ||
-        (bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32) ||
-        (compression != uncompressed && !masked) ||
-        (masked && bytes.size() < infoHeaderSize + 12) || (bitsPerPixel == 8 && coloursUsed > 256))
+        height == 0 || height == INT32_MIN)
+        return damaged;
+    if ((bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32) ||
+        (compression != uncompressed && !masked))
         return {};
+    if ((masked && bytes.size() < infoHeaderSize + 12) || (bitsPerPixel == 8 && coloursUsed > 256))
+        return damaged;
     const bool topDown = height < 0;
     const QSize size(width, topDown ? -height : height);
     if (qint64(size.width()) * size.height() > maxPixels)
@@ -105,7 +108,7 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
         coloursAt + 4 * qint64(bitsPerPixel == 8 && coloursUsed == 0 ? 256 : coloursUsed);
     const qint64 stride = (qint64(width) * bitsPerPixel + 31) / 32 * 4;
     if (pixelsAt + stride * size.height() > bytes.size())
-        return {};
+        return damaged;
     const Channel rgb[3] = {Channel(masked ? le32(bytes, 40) : 0x00ff0000u),
                             Channel(masked ? le32(bytes, 44) : 0x0000ff00u),
                             Channel(masked ? le32(bytes, 48) : 0x000000ffu)};

@@ -13,14 +13,18 @@ namespace qel::dib {
 struct Picture {
     QImage image; // opaque (a screen has no transparency); null when there is none
     QSize size;   // what the header claims, also when the picture is refused as too large
+    // The bytes contradict themselves (a height of 0, pixel data shorter than the header says):
+    // no picture at all, as opposed to one in a layout this reader does not take.
+    bool damaged = false;
 
     bool tooLarge() const { return image.isNull() && size.isValid(); }
 };
 
 // Reads 24- and 32-bit bitmaps, uncompressed or with colour masks (the alpha of a 32-bit one is
 // ignored), and uncompressed 8-bit ones with their colour table (an index past the table's end is
-// black). Anything else, or pixel data shorter than the header says, gives no picture; one of
-// more than `maxPixels` pixels gives only its size, and nothing is allocated for it.
+// black). Anything else gives no picture; bytes that cannot be a bitmap at all (pixel data
+// shorter than the header says, no rows, a header past the end) give a damaged one. One of more
+// than `maxPixels` pixels gives only its size, and nothing is allocated for it.
 Picture fromPacked(QByteArrayView bytes, qint64 maxPixels);
 
 } // namespace qel::dib

@@ -1,6 +1,9 @@
 #include "limitedlineedit.h"
 #include "uiconstants.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolTip>
 
@@ -74,7 +77,40 @@ QString LimitedLineEdit::allowedPart(const QString& inserted)
         note +=
             QLatin1Char('\n') + tr("%1 more characters were left out as well.").arg(leftOut - 1);
     QToolTip::showText(mapToGlobal(QPoint(0, height())), note, this, {}, 10000);
+    placeToolTip(note);
     return kept;
+}
+
+// Qt puts a tool tip a cursor's height below the point it is given, which is not where the pointer
+// is here; moves it to the left of that point when it would cross the screen's right edge, away
+// from the box; and keeps it within the whole screen, task bar included. So the tip shown is moved
+// to just below the box (above it when there is no room), within the part of the screen that is
+// free for windows, and wrapped when it is wider than that.
+void LimitedLineEdit::placeToolTip(const QString& text)
+{
+    // Not yet visible where the platform fades it in.
+    QLabel* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label && widget->inherits("QTipLabel") && label->text() == text)
+            tip = label;
+    if (!tip)
+        return;
+    const QRect free = screen()->availableGeometry();
+    if (tip->frameGeometry().width() > free.width()) {
+        tip->setWordWrap(true);
+        const int width = free.width() - (tip->frameGeometry().width() - tip->width());
+        tip->resize(width, tip->heightForWidth(width));
+    }
+    // A tip has no frame on Windows; where the platform gives it one, the frame counts too.
+    const QSize size = tip->frameGeometry().size();
+    const QRect box(mapToGlobal(QPoint(0, 0)), this->size());
+    QPoint at(box.left(), box.bottom() + 1);
+    if (at.y() + size.height() > free.bottom() + 1)
+        at.setY(box.top() - size.height());
+    at.setX(qBound(free.left(), at.x(), free.right() + 1 - size.width()));
+    at.setY(qBound(free.top(), at.y(), free.bottom() + 1 - size.height()));
+    tip->move(at);
 }
 
 } // namespace qel

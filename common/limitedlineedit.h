@@ -28,6 +28,8 @@ private:
     void keepWithinLimits(const QString& edited);
     // What of `inserted` the check lets in; tells the user about the rest.
     QString allowedPart(const QString& inserted);
+    // Keeps the tool tip just shown, whose text is `text`, next to the box and on the screen.
+    void placeToolTip(const QString& text);
 
     int m_limit = qel::ui::longestLine;
     CharacterCheck m_whyLeftOut;

@@ -7,9 +7,10 @@ namespace qel::systemclipboard {
 
 // --- Per platform (systemclipboard_unix.cpp, systemclipboard_win.cpp) ---
 
-// Windows: the screen capture that "Print Screen" leaves, read as a device-independent bitmap
-// (CF_DIBV5, then CF_DIB, then CF_BITMAP). Qt's clipboard does not hand such a picture over
-// everywhere (not under Wine, for one). Elsewhere: none, Qt's clipboard is all there is.
+// Windows: the screen capture that "Print Screen" leaves, read in the format its owner put there
+// (CF_DIB, CF_DIBV5 or CF_BITMAP). A damaged device-independent bitmap is reported as such, never
+// replaced by the bitmap the system makes from it. Qt's clipboard does not hand such a picture
+// over everywhere (not under Wine, for one). Elsewhere: none, Qt's clipboard is all there is.
 dib::Picture screenCapture(qint64 maxPixels);
 
 } // namespace qel::systemclipboard

@@ -77,6 +77,17 @@ dib::Picture fromBitmap(qint64 maxPixels)
     return {image, size};
 }
 
+// The picture format the clipboard's owner put there itself. The system lists the formats it can
+// make from another one after that one, so the first picture format listed is the owner's: read
+// as it is, it needs no conversion, and when it is damaged, what the system made from it is too.
+UINT ownPictureFormat()
+{
+    for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
+        if (format == CF_DIB || format == CF_DIBV5 || format == CF_BITMAP)
+            return format;
+    return 0;
+}
+
 } // namespace
 
 dib::Picture screenCapture(qint64 maxPixels)
@@ -84,14 +95,15 @@ dib::Picture screenCapture(qint64 maxPixels)
     const OpenClipboardGuard clipboard;
     if (!clipboard.isOpen())
         return {};
-    for (const UINT format : {UINT(CF_DIBV5), UINT(CF_DIB)}) {
-        if (!IsClipboardFormatAvailable(format))
-            continue;
+    const UINT format = ownPictureFormat();
+    if (format == CF_DIB || format == CF_DIBV5) {
         const dib::Picture picture = fromPackedFormat(format, maxPixels);
-        if (!picture.image.isNull() || picture.tooLarge())
+        // A well-formed bitmap in a layout of its own (16 bits, compressed) the system converts
+        // soundly.
+        if (!picture.image.isNull() || picture.tooLarge() || picture.damaged)
             return picture;
     }
-    if (IsClipboardFormatAvailable(CF_BITMAP))
+    if (format && IsClipboardFormatAvailable(CF_BITMAP))
         return fromBitmap(maxPixels);
     return {};
 }

@@ -78,7 +78,7 @@ ClipboardPicture anyClipboardPicture()
     dib::Picture capture = systemclipboard::screenCapture(largestCapture);
     if (capture.tooLarge())
         return {{}, capture.size};
-    return {capture.image, {}};
+    return {capture.image, {}, capture.damaged};
 }
 
 } // namespace
@@ -100,6 +100,22 @@ QString tooLargeText(QSize size)
         .arg(size.width())
         .arg(size.height())
         .arg(largestCaptureSide);
+}
+
+QString damagedText()
+{
+    return QCoreApplication::translate(
+        "qel::photo",
+        "The picture on the clipboard is damaged: its pixels are missing or do not match its "
+        "size, so it cannot be saved. Capture the screen again with the \"Print Screen\" key, "
+        "press \"Refresh Window\" and save again.");
+}
+
+QString refusalText(const ClipboardPicture& picture)
+{
+    if (picture.refusedSize.isValid())
+        return tooLargeText(picture.refusedSize);
+    return picture.damaged ? damagedText() : QString();
 }
 
 } // namespace qel::photo

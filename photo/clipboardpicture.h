@@ -12,8 +12,9 @@ inline constexpr int largestCaptureSide = 16384;
 inline constexpr qint64 largestCapture = qint64(largestCaptureSide) * largestCaptureSide;
 
 struct ClipboardPicture {
-    QImage image;      // null when the clipboard holds no picture that can be shown
-    QSize refusedSize; // valid when it holds one larger than largestCapture
+    QImage image;         // null when the clipboard holds no picture that can be shown
+    QSize refusedSize;    // valid when it holds one larger than largestCapture
+    bool damaged = false; // it holds a bitmap whose bytes contradict themselves
 };
 
 // The picture the clipboard holds right now, in whatever image format its owner offers it
@@ -24,5 +25,10 @@ ClipboardPicture readClipboardPicture();
 
 // What to tell the user about a picture too large to take: its size, and what to do.
 QString tooLargeText(QSize size);
+// What to tell the user about a damaged picture, and what to do.
+QString damagedText();
+// Why the photo tool cannot take `picture`: too large or damaged; empty when it can, or when there
+// is none.
+QString refusalText(const ClipboardPicture& picture);
 
 } // namespace qel::photo

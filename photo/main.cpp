@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
     window.show();
 #ifdef QEL_DEVELOPER_HOOKS
     qel::quitWhenIdle(window);
+    qel::pressWhenIdle(window);
     // QEL_SCREENSHOT=file.png: a picture of the window once it shows the clipboard's capture.
     if (const QString file = qel::screenshot::requestedFile(); !file.isEmpty()) {
         qel::screenshot::saveWhenShown(window.objectName(), file,

@@ -235,21 +235,20 @@ void PhotoWindow::refresh()
 {
     m_capture->setStretch(true);
     m_capture->setImage(heldIfSame(takeClipboardPicture()));
-    if (m_refusedCapture.isValid())
-        messages::showFailure(this, tooLargeText(m_refusedCapture));
+    if (!m_refusedCapture.isEmpty())
+        messages::showFailure(this, m_refusedCapture);
 }
 
 QImage PhotoWindow::takeClipboardPicture()
 {
     ClipboardPicture picture = readClipboardPicture();
-    m_refusedCapture = picture.refusedSize;
+    m_refusedCapture = refusalText(picture);
     return std::move(picture.image);
 }
 
 void PhotoWindow::reportMissingPicture(const QString& noPicture)
 {
-    messages::showFailure(this,
-                          m_refusedCapture.isValid() ? tooLargeText(m_refusedCapture) : noPicture);
+    messages::showFailure(this, m_refusedCapture.isEmpty() ? noPicture : m_refusedCapture);
 }
 
 QImage PhotoWindow::heldIfSame(const QImage& fresh) const
@@ -344,8 +343,8 @@ void PhotoWindow::autoSave()
     m_capture->setStretch(true);
     const QImage capture = heldIfSame(takeClipboardPicture());
     m_capture->setImage(capture);
-    if (m_refusedCapture.isValid()) {
-        messages::showFailure(this, tooLargeText(m_refusedCapture));
+    if (!m_refusedCapture.isEmpty()) {
+        messages::showFailure(this, m_refusedCapture);
         return;
     }
     const autosave::Outcome outcome = autosave::save(QDir::current(), capture);

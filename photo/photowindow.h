@@ -64,10 +64,10 @@ private:
     // cannot, tells the user why. The disk is not looked at: whether the file can be written
     // shows only when it is saved.
     bool checkName(const QString& name);
-    // Takes what the clipboard held into the capture's place; remembers a picture that was
-    // refused as too large, so that the user is told its size rather than that there is none.
+    // Takes what the clipboard held into the capture's place; remembers why a picture was
+    // refused (too large, damaged), so that the user is told that rather than that there is none.
     QImage takeClipboardPicture();
-    // Tells the user there is no picture to save, or that the one on the clipboard is too large;
+    // Tells the user there is no picture to save, or why the one on the clipboard was refused;
     // `noPicture` is the former's text.
     void reportMissingPicture(const QString& noPicture);
     QString saveFailureText(const QString& shownPath, const QString& reason, bool replacing) const;
@@ -90,7 +90,7 @@ private:
     ImageView* m_copyBuffer;            // `Picture2`, never shown
     FileList* m_fileProbe;              // `File2`, never shown
 
-    QSize m_refusedCapture; // valid while the clipboard's picture is too large to take
+    QString m_refusedCapture; // why the clipboard's picture was not taken; empty when it was
 
     bool m_startupQueued = false;
     bool m_waitingForFocus = false;

@@ -516,46 +516,50 @@ void TestCommon::clipboardBitmaps_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QList<QRgb>>("pixels"); // top row first; none when refused
+    QTest::addColumn<bool>("damaged");
     // Rows of 2 pixels (blue, green, red), padded to 4 bytes.
     const QByteArray rows24("\x03\x02\x01\x06\x05\x04\0\0\x30\x20\x10\x60\x50\x40\0\0", 16);
     const QList<QRgb> upper{qRgb(0x10, 0x20, 0x30), qRgb(0x40, 0x50, 0x60)};
     const QList<QRgb> lower{qRgb(1, 2, 3), qRgb(4, 5, 6)};
     QTest::newRow("24 bits, bottom-up")
-        << dibHeader(40, 2, 2, 24, 0) + rows24 << QSize(2, 2) << upper + lower;
+        << dibHeader(40, 2, 2, 24, 0) + rows24 << QSize(2, 2) << upper + lower << false;
     QTest::newRow("24 bits, top-down")
-        << dibHeader(40, 2, -2, 24, 0) + rows24 << QSize(2, 2) << lower + upper;
+        << dibHeader(40, 2, -2, 24, 0) + rows24 << QSize(2, 2) << lower + upper << false;
     QTest::newRow("32 bits, alpha ignored")
         << dibHeader(40, 2, 1, 32, 0) + QByteArray("\x03\x02\x01\0\x06\x05\x04\x80", 8)
-        << QSize(2, 1) << lower;
+        << QSize(2, 1) << lower << false;
     // Red in the second byte, green in the third, blue in the fourth.
     const QList<quint32> masks{0x0000ff00, 0x00ff0000, 0xff000000};
     const QByteArray rows32("\x99\x01\x02\x03\x99\x04\x05\x06", 8);
     QTest::newRow("32 bits, masks after the header")
-        << dibHeader(40, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower;
+        << dibHeader(40, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower << false;
     QTest::newRow("32 bits, masks in a V5 header")
-        << dibHeader(124, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower;
+        << dibHeader(124, 2, 1, 32, 3, masks) + rows32 << QSize(2, 1) << lower << false;
     // 2:10:10:10, ten bits a colour and two of alpha, which is ignored.
     const QList<quint32> tenBits{0x3ff00000, 0x000ffc00, 0x000003ff};
     QTest::newRow("32 bits, ten bits a colour")
         << dibHeader(40, 2, 1, 32, 3, tenBits) + QByteArray("\x05\x00\xf8\xff\x00\xf1\x4f\x00", 8)
-        << QSize(2, 1) << QList<QRgb>{qRgb(255, 128, 1), qRgb(1, 255, 64)};
-    QTest::newRow("larger than 16384 x 16384")
-        << dibHeader(40, 16385, 16384, 24, 0) + rows24 << QSize(16385, 16384) << QList<QRgb>();
+        << QSize(2, 1) << QList<QRgb>{qRgb(255, 128, 1), qRgb(1, 255, 64)} << false;
+    QTest::newRow("larger than 16384 x 16384") << dibHeader(40, 16385, 16384, 24, 0) + rows24
+                                               << QSize(16385, 16384) << QList<QRgb>() << false;
     QTest::newRow("pixels cut short")
-        << dibHeader(40, 2, 3, 24, 0) + rows24 << QSize() << QList<QRgb>();
+        << dibHeader(40, 2, 3, 24, 0) + rows24 << QSize() << QList<QRgb>() << true;
+    QTest::newRow("no rows") << dibHeader(40, 2, 0, 24, 0) + rows24 << QSize() << QList<QRgb>()
+                             << true;
     // A table of two colours (the count at offset 32), then indexes 1, 0 and one past the table.
     const QByteArray twoColours = dibHeader(40, 3, 1, 8, 0).replace(32, 1, "\x02", 1) +
                                   QByteArray("\x03\x02\x01\0\x06\x05\x04\0\x01\x00\x07\0", 12);
     QTest::newRow("8 bits, colour table")
-        << twoColours << QSize(3, 1) << QList<QRgb>{lower[1], lower[0], qRgb(0, 0, 0)};
+        << twoColours << QSize(3, 1) << QList<QRgb>{lower[1], lower[0], qRgb(0, 0, 0)} << false;
     // No count: a table of all 256 colours (entry n is n, n, n), then indexes 0 and 255, top-down.
     QByteArray grey = dibHeader(40, 2, -1, 8, 0);
     for (int n = 0; n < 256; ++n)
         grey += QByteArray(3, char(n)) + '\0';
-    QTest::newRow("8 bits, all 256 colours") << grey + QByteArray("\x00\xff\0\0", 4) << QSize(2, 1)
-                                             << QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    QTest::newRow("8 bits, all 256 colours")
+        << grey + QByteArray("\x00\xff\0\0", 4) << QSize(2, 1)
+        << QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)} << false;
     QTest::newRow("8 bits, run-length encoded")
-        << dibHeader(40, 2, 2, 8, 1) + rows24 << QSize() << QList<QRgb>();
+        << dibHeader(40, 2, 2, 8, 1) + rows24 << QSize() << QList<QRgb>() << false;
 }
 
 void TestCommon::clipboardBitmaps()
@@ -563,8 +567,10 @@ void TestCommon::clipboardBitmaps()
     QFETCH(QByteArray, bytes);
     QFETCH(QSize, size);
     QFETCH(QList<QRgb>, pixels);
+    QFETCH(bool, damaged);
     const qel::dib::Picture picture = qel::dib::fromPacked(bytes, 16384LL * 16384);
     QCOMPARE(picture.size, size);
+    QCOMPARE(picture.damaged, damaged);
     QCOMPARE(picture.image.isNull(), pixels.isEmpty());
     QList<QRgb> read;
     for (int y = 0; y < picture.image.height(); ++y)

@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <QtTest>
@@ -396,7 +397,11 @@ void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold()
     QFETCH(QString, kept);
     QFETCH(QString, tip);
     EditorWindow& form = window();
+    // At the screen's right edge, where a tip as wide as its sentence has no room to the right.
+    const QRect free = form.screen()->availableGeometry();
+    form.move(free.right() - form.frameGeometry().width(), free.top());
     form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     ui().Text23->setText("Dusk ");
     ui().Text23->end(false);
     if (pasted) {
@@ -409,6 +414,16 @@ void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold()
     }
     QCOMPARE(ui().Text23->text(), kept);
     QCOMPARE(QToolTip::text(), tip);
+    // On the screen, just below the box and beside it.
+    const QWidget* tipLabel = nullptr;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            tipLabel = widget;
+    QVERIFY(tipLabel);
+    const QRect box(ui().Text23->mapToGlobal(QPoint(0, 0)), ui().Text23->size());
+    QVERIFY2(free.contains(tipLabel->geometry()), qPrintable(QDebug::toString(tipLabel->geometry())));
+    QCOMPARE(tipLabel->y(), box.bottom() + 1);
+    QVERIFY(tipLabel->geometry().left() <= box.right() && tipLabel->geometry().right() >= box.left());
 }
 
 void TestEditorWindow::saveNewFile()

@@ -89,7 +89,14 @@ if(TARGET QELedit AND TARGET qelphoto)
     add_test(NAME e2e_printscreen_bitmap
              COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh $<TARGET_FILE:qelphoto>
                      $<TARGET_FILE:qel-printscreen> bitmap)
-    set_tests_properties(e2e_editor e2e_photo e2e_printscreen e2e_printscreen_bitmap PROPERTIES
+    # A damaged one, its pixels cut short or with no rows: refused, never saved.
+    foreach(damage short flat)
+        add_test(NAME e2e_printscreen_${damage}
+                 COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/e2e_photo.sh
+                         $<TARGET_FILE:qelphoto> $<TARGET_FILE:qel-printscreen> ${damage})
+    endforeach()
+    set_tests_properties(e2e_editor e2e_photo e2e_printscreen e2e_printscreen_bitmap
+                         e2e_printscreen_short e2e_printscreen_flat PROPERTIES
         RUN_SERIAL TRUE TIMEOUT 600)
 endif()
 

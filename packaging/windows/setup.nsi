@@ -3,7 +3,10 @@
 ; that removes exactly those again. scripts/windows makes it with Debian's makensis:
 ;   makensis -DVERSION=3.0.0 -DSTAGE=<folder of the zip's files> -DSIZE_KB=<their size>
 ;            -DOUTFILE=<setup.exe> setup.nsi
+;
 ; Silent use: setup.exe /S [/DESKTOP] /D=<simulator folder>; uninstall: "Uninstall QEL tools.exe" /S
+; (add _?=<simulator folder> to wait for it and have its exit code: 2 when it was cancelled, e.g.
+; because one of the programs runs, and then nothing was removed).
 Unicode true
 ; A 64-bit setup program, like the programs it installs.
 Target amd64-unicode
@@ -19,6 +22,11 @@ SetCompressor ${COMPRESSOR}
 !define PUBLISHER "The QEL tools developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QEL tools"
 !define UNINSTALLER "Uninstall QEL tools.exe"
+; Where setup keeps programs of these names that it did not install (the add-on ships its own), so
+; that uninstalling can put them back.
+!define BACKUP "QEL tools backup"
+
+Var KeptNote ; the programs setup kept in ${BACKUP}, for the last page
 
 ; The zip's text files, with our name in front: a simulator folder may have a README.txt of its own.
 !macro Texts DO
@@ -33,6 +41,43 @@ SetCompressor ${COMPRESSOR}
 !macroend
 !macro RemoveText NAME
     Delete "$INSTDIR\QEL tools ${NAME}"
+!macroend
+
+; A program of this name that setup did not put there is moved into ${BACKUP}, never replaced.
+!macro KeepUsersProgram NAME
+    ${If} ${FileExists} "$INSTDIR\${NAME}"
+        ${If} ${FileExists} "$INSTDIR\${BACKUP}\${NAME}"
+            MessageBox MB_OK|MB_ICONSTOP "$INSTDIR holds a ${NAME} that QEL tools did not install, and $\"${BACKUP}$\" already holds another one. Move one of them elsewhere and run setup again; nothing was changed." /SD IDOK
+            Abort "Nothing was changed: ${BACKUP}\${NAME} is already there."
+        ${EndIf}
+        CreateDirectory "$INSTDIR\${BACKUP}"
+        ClearErrors
+        Rename "$INSTDIR\${NAME}" "$INSTDIR\${BACKUP}\${NAME}"
+        ${If} ${Errors}
+            MessageBox MB_OK|MB_ICONSTOP "$INSTDIR\${NAME}, which QEL tools did not install, could not be moved into $\"${BACKUP}$\" (is it running?). Close it and run setup again; nothing was changed." /SD IDOK
+            Abort "Nothing was changed: ${NAME} could not be kept."
+        ${EndIf}
+        DetailPrint "Your own ${NAME} is kept as ${BACKUP}\${NAME}; uninstalling QEL tools puts it back."
+        StrCpy $KeptNote "$KeptNote$\r$\nYour own ${NAME} is kept in $\"${BACKUP}$\"; uninstalling QEL tools puts it back."
+    ${EndIf}
+!macroend
+!macro RestoreUsersProgram NAME
+    ${If} ${FileExists} "$INSTDIR\${BACKUP}\${NAME}"
+        Rename "$INSTDIR\${BACKUP}\${NAME}" "$INSTDIR\${NAME}"
+    ${EndIf}
+!macroend
+
+; A running program cannot be opened for writing: then $R1 is its name.
+!macro CheckNotRunning NAME
+    ${If} ${FileExists} "$INSTDIR\${NAME}"
+        ClearErrors
+        FileOpen $R2 "$INSTDIR\${NAME}" a
+        ${If} ${Errors}
+            StrCpy $R1 "${NAME}"
+        ${Else}
+            FileClose $R2
+        ${EndIf}
+    ${EndIf}
 !macroend
 
 ; "Start in" of a shortcut is the output folder, which must be the simulator's folder.
@@ -69,8 +114,12 @@ VIAddVersionKey LegalCopyright "${COPYRIGHT}"
 !define MUI_DIRECTORYPAGE_TEXT_DESTINATION "Simulator folder"
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckSimulatorFolder
 !insertmacro MUI_PAGE_DIRECTORY
+; The description goes below the list, which then has the page's width for the entries' names.
+!define MUI_COMPONENTSPAGE_SMALLDESC
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT "QEL tools ${VERSION} is installed in $INSTDIR.$\r$\n$KeptNote"
+!insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE English
@@ -79,6 +128,15 @@ VIAddVersionKey LegalCopyright "${COPYRIGHT}"
 Section "QELedit and QEL Photo Lab" SecPrograms
     SectionIn RO
     SetShellVarContext all
+    ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" InstallLocation
+    ${If} $R0 != ""
+    ${AndIf} $R0 != $INSTDIR
+        Call RemoveEarlierInstallation
+    ${EndIf}
+    ${If} $R0 != $INSTDIR
+        !insertmacro KeepUsersProgram QELedit.exe
+        !insertmacro KeepUsersProgram qelphoto.exe
+    ${EndIf}
     SetOutPath "$INSTDIR"
     File "${STAGE}\QELedit.exe"
     File "${STAGE}\qelphoto.exe"
@@ -104,24 +162,67 @@ Section /o "Shortcuts on the desktop" SecDesktop
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" DesktopShortcuts 1
 SectionEnd
 
+; One installation at a time: the shortcuts and the uninstall entry are one each. The earlier one
+; is removed by its own uninstaller, which leaves the user's files there.
+Function RemoveEarlierInstallation
+    ${IfNot} ${FileExists} "$R0\${UNINSTALLER}"
+        Return
+    ${EndIf}
+    MessageBox MB_OKCANCEL|MB_ICONINFORMATION "QEL tools is installed in $R0 as well. Only one installation is kept, so setup first removes the one in $R0 (its scenarios, pictures and photos stay there)." /SD IDOK IDOK +2
+    Abort "Nothing was changed."
+    DetailPrint "Removing QEL tools from $R0"
+    ClearErrors
+    ExecWait '"$R0\${UNINSTALLER}" /S _?=$R0' $R1
+    ${If} ${Errors}
+    ${OrIf} $R1 != 0
+        MessageBox MB_OK|MB_ICONSTOP "QEL tools could not be removed from $R0 (is one of its programs running?). Close the programs and run setup again; nothing was changed here." /SD IDOK
+        Abort "Nothing was changed: QEL tools is still installed in $R0."
+    ${EndIf}
+    ; Run in place, the uninstaller could not remove itself.
+    Delete "$R0\${UNINSTALLER}"
+    RMDir "$R0"
+FunctionEnd
+
 ; Removes what setup put there and nothing else: no scenario, picture or photo, nothing in
-; "pilots" or "qel", and the folder itself only when it is empty.
+; "pilots" or "qel", and the folder itself only when it is empty. The programs setup kept go back
+; in their place. Nothing at all is removed while one of the programs runs.
 Section Uninstall
     SetShellVarContext all
-    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" DesktopShortcuts
-    ${If} $0 = 1
-        Delete "$DESKTOP\QELedit.lnk"
-        Delete "$DESKTOP\QEL Photo Lab.lnk"
+    running:
+    StrCpy $R1 ""
+    !insertmacro CheckNotRunning QELedit.exe
+    !insertmacro CheckNotRunning qelphoto.exe
+    ${If} $R1 != ""
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$R1 is running. Close it, then choose Retry; or choose Cancel to leave QEL tools installed as it is." /SD IDCANCEL IDRETRY running
+        SetErrorLevel 2
+        Quit
     ${EndIf}
-    Delete "$SMPROGRAMS\QELedit.lnk"
-    Delete "$SMPROGRAMS\QEL Photo Lab.lnk"
+    ; The entry and the shortcuts are this folder's only while they name it.
+    ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" InstallLocation
+    ${If} $R0 == $INSTDIR
+        ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" DesktopShortcuts
+        ${If} $0 = 1
+            Delete "$DESKTOP\QELedit.lnk"
+            Delete "$DESKTOP\QEL Photo Lab.lnk"
+        ${EndIf}
+        Delete "$SMPROGRAMS\QELedit.lnk"
+        Delete "$SMPROGRAMS\QEL Photo Lab.lnk"
+        DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ${EndIf}
     Delete "$INSTDIR\QELedit.exe"
     Delete "$INSTDIR\qelphoto.exe"
+    !insertmacro RestoreUsersProgram QELedit.exe
+    !insertmacro RestoreUsersProgram qelphoto.exe
+    RMDir "$INSTDIR\${BACKUP}"
     !insertmacro Texts RemoveText
     Delete "$INSTDIR\${UNINSTALLER}"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
     RMDir "$INSTDIR"
 SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecPrograms} "The scenario editor and the photo tool, in the simulator's folder, with Start-menu shortcuts."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "Shortcuts to both programs on the desktop as well."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
     SetRegView 64
@@ -143,7 +244,7 @@ FunctionEnd
 Function CheckSimulatorFolder
     ${IfNot} ${FileExists} "$INSTDIR\pilots\*.*"
     ${AndIfNot} ${FileExists} "$INSTDIR\qel\*.*"
-        MessageBox MB_YESNO|MB_ICONEXCLAMATION "$INSTDIR has neither a $\"pilots$\" nor a $\"qel$\" folder, so it does not look like the simulator's folder. The programs work only when they start in the simulator's folder.$\n$\nInstall here anyway? Choose No to choose another folder." IDYES +2
+        MessageBox MB_YESNO|MB_ICONEXCLAMATION|MB_DEFBUTTON2 "$INSTDIR has neither a $\"pilots$\" nor a $\"qel$\" folder, so it does not look like the simulator's folder. The programs work only when they start in the simulator's folder.$\n$\nInstall here anyway? Choose No to choose another folder." IDYES +2
         Abort
     ${EndIf}
 FunctionEnd

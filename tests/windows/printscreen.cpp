@@ -2,9 +2,12 @@
 // device-independent bitmap (CF_DIB), or with the argument "bitmap" as a device-dependent one
 // (CF_BITMAP) from which the system makes a 32-bit CF_DIB, and ends, as the key's handler does,
 // leaving the picture with the system. The pixels are those of capture-3x2.png: red, green, blue
-// over white, (16, 32, 48), black.
+// over white, (16, 32, 48), black. With "short" (a header claiming a third row) or "flat" (a
+// height of 0) the bitmap is damaged, and the stand-in stays until it is ended: Wine, unlike
+// Windows, forgets a picture whose owner has ended, and would offer no damaged one to read.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -40,15 +43,24 @@ int main(int argc, char** argv)
                                         0,    0,    0,    0,                                      //
                                         0xff, 0xff, 0xff, 0x30, 0x20, 0x10, 0,    0, 0,  0, 0, 0, //
                                         0,    0,    0xff, 0,    0xff, 0,    0xff, 0, 0,  0, 0, 0};
+    const std::string damage = argc > 1 ? argv[1] : "";
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof dib);
     if (!memory)
         return 1;
-    std::memcpy(GlobalLock(memory), dib, sizeof dib);
+    auto* bytes = static_cast<unsigned char*>(GlobalLock(memory));
+    std::memcpy(bytes, dib, sizeof dib);
+    if (damage == "short" || damage == "flat")
+        bytes[8] = damage == "short" ? 3 : 0;
     GlobalUnlock(memory);
     if (!OpenClipboard(nullptr))
         return 1;
     EmptyClipboard();
     const bool put = SetClipboardData(CF_DIB, memory) != nullptr;
     CloseClipboard();
+    if (put && !damage.empty()) {
+        std::puts("on the clipboard");
+        std::fflush(stdout);
+        Sleep(INFINITE);
+    }
     return put ? 0 : 1;
 }
