@@ -809,6 +809,10 @@ The scenario you are editing is still open.</source>
         <source>The picture on the clipboard is %1 × %2 pixels, too large for the photo tool, which takes pictures of up to %3 × %3 pixels. Capture a smaller part of the screen, press &quot;Refresh Window&quot; and save again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The picture on the clipboard is damaged: its pixels are missing or do not match its size, so it cannot be saved. Capture the screen again with the &quot;Print Screen&quot; key, press &quot;Refresh Window&quot; and save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qel::photo::PhotoWindow</name>
