@@ -34,13 +34,19 @@ Decoded decodeOnto(const QString& path, uint fill)
                     .arg(size.height())};
     }
     QImage image;
-    const QImage::Format format = reader.imageFormat();
-    // Deep formats (16 bits a channel) beyond the reader's limit are left for it to refuse.
-    const qint64 canvasBytes =
-        qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
-    if (size.isValid() && format != QImage::Format_Invalid && canvasBytes <= maxPixels * 4) {
-        image = QImage(size, format);
-        image.fill(fill);
+    // Some format plugins answer a damaged header with a number that is no format at all; taken
+    // as a number first, so that it is never used as one.
+    const int formatNumber = reader.imageFormat();
+    if (size.isValid() && formatNumber > QImage::Format_Invalid &&
+        formatNumber < QImage::NImageFormats) {
+        const auto format = QImage::Format(formatNumber);
+        // Deep formats (16 bits a channel) beyond the reader's limit are left for it to refuse.
+        const qint64 canvasBytes =
+            qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+        if (canvasBytes <= maxPixels * 4) {
+            image = QImage(size, format);
+            image.fill(fill);
+        }
     }
     if (!reader.read(&image) || image.isNull())
         return {{},
