@@ -40,23 +40,31 @@ FolderChooser::FolderChooser(const QStringList& found, QWidget* parent)
     m_list->setCurrentRow(0);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* use = buttons->addButton(tr("Use this folder"), QDialogButtonBox::AcceptRole);
-    use->setObjectName(QStringLiteral("useFolder"));
-    use->setEnabled(!found.isEmpty());
+    // With nothing found there is nothing to use.
+    QPushButton* use = nullptr;
+    if (!found.isEmpty()) {
+        use = buttons->addButton(tr("Use this folder"), QDialogButtonBox::AcceptRole);
+        use->setObjectName(QStringLiteral("useFolder"));
+        connect(use, &QPushButton::clicked, this, &FolderChooser::takeSelected);
+    }
     QPushButton* browse = buttons->addButton(tr("Browse..."), QDialogButtonBox::ActionRole);
     browse->setObjectName(QStringLiteral("browse"));
     QPushButton* keep =
         buttons->addButton(tr("Go on in the current folder"), QDialogButtonBox::RejectRole);
     keep->setObjectName(QStringLiteral("keepCurrent"));
-    (found.isEmpty() ? browse : use)->setDefault(true);
+    (use ? use : browse)->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
-    resize(560, found.isEmpty() ? 0 : 260);
+    // Wide enough for a path; as high as the wrapped text needs at that width, in any font and
+    // scale, with room for a few folders in the list.
+    constexpr int width = 560;
+    constexpr int listHeight = 260;
+    const int needed = layout->totalHeightForWidth(width);
+    resize(width, found.isEmpty() ? needed : qMax(needed, listHeight));
 
-    connect(use, &QPushButton::clicked, this, &FolderChooser::takeSelected);
     connect(m_list, &QListWidget::itemActivated, this, &FolderChooser::takeSelected);
     connect(browse, &QPushButton::clicked, this, &FolderChooser::browse);
     connect(keep, &QPushButton::clicked, this, &FolderChooser::keepCurrent);

@@ -7,8 +7,6 @@ namespace qel::names {
 
 namespace {
 
-constexpr int maxNameLength = 255;
-
 // Windows keeps these names for devices, with or without an extension ("nul.qel" too, and
 // "nul .qel"); the ports include 0 and the superscript digits ¹ ² ³.
 bool isDeviceName(const QString& name)
@@ -35,9 +33,8 @@ QString bareNameProblem(const QString& name)
         return QCoreApplication::translate("qel", "The name is empty.");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return QCoreApplication::translate("qel", "\"%1\" names a folder, not a file.").arg(name);
-    if (name.size() > maxNameLength)
-        return QCoreApplication::translate("qel", "The name is longer than %1 characters.")
-            .arg(maxNameLength);
+    if (QString tooLong = lengthProblem(name); !tooLong.isEmpty())
+        return tooLong;
     static const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (QChar c : name) {
         if (refused.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)

@@ -15,4 +15,10 @@ inline bool isBareName(const QString& name)
     return bareNameProblem(name).isEmpty();
 }
 
+// --- Per platform (names_unix.cpp, names_win.cpp) ---
+
+// Why `name` is longer than a file name may be, measured as the file systems here measure it;
+// empty when it is not.
+QString lengthProblem(const QString& name);
+
 } // namespace qel::names

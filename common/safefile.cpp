@@ -46,12 +46,28 @@ QString unwritableFolder(const QString& folder)
         .arg(QDir::toNativeSeparators(folder));
 }
 
-// Reasons the writing would give only after touching the disk, or not at all. A link leads to
-// the file that is replaced, or made where the link leads nowhere.
-QString targetProblem(const QFileInfo& given)
+QString linkLoop()
 {
-    const QFileInfo target =
-        given.isSymbolicLink() ? QFileInfo(linkedFile(given.filePath())) : given;
+    return QCoreApplication::translate(
+        "qel", "The name is a link that leads nowhere in the end: its links go round in a circle. "
+               "Save under another name, or mend the link.");
+}
+
+QString onlyOwnersReplace(const QString& owner, const QString& folder)
+{
+    return QCoreApplication::translate(
+               "qel", "The existing file belongs to %1, and the folder %2 lets only a file's owner "
+                      "replace it. Save under another name, or ask %1 to replace it.")
+        .arg(owner, QDir::toNativeSeparators(folder));
+}
+
+// Reasons the writing would give only after touching the disk, or not at all. `real` is the
+// file at the end of the links, which is replaced, or made where the links lead nowhere.
+QString targetProblem(const std::optional<QString>& real)
+{
+    if (!real)
+        return linkLoop();
+    const QFileInfo target(*real);
     if (target.isDir())
         return QCoreApplication::translate("qel", "A folder of that name is in the way.");
     const QString folder = target.absolutePath();
@@ -67,6 +83,8 @@ QString targetProblem(const QFileInfo& given)
                 return othersFile(target);
             return QCoreApplication::translate("qel", "The existing file is read-only.");
         }
+        if (const std::optional<QString> owner = ownerWhoAloneReplaces(target))
+            return onlyOwnersReplace(*owner, folder);
     } else if (!QFileInfo(folder).isDir()) {
         return QCoreApplication::translate("qel", "The folder %1 does not exist.")
             .arg(QDir::toNativeSeparators(folder));
@@ -81,14 +99,15 @@ QString targetProblem(const QFileInfo& given)
 
 QString replaceProblem(const QString& path)
 {
-    return targetProblem(QFileInfo(path));
+    return targetProblem(linkedFile(path));
 }
 
 QString replaceFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
-    const QFileInfo target(path);
-    if (QString problem = targetProblem(target); !problem.isEmpty())
+    const std::optional<QString> real = linkedFile(path);
+    if (QString problem = targetProblem(real); !problem.isEmpty())
         return problem;
+    const QFileInfo target(*real);
     QString reason = replaceWith(target, write);
     if (!reason.isEmpty()) {
         if (QString disk = readOnlyDisk(target.absolutePath()); !disk.isEmpty())

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstring>
+
 namespace qel::files {
 
 namespace {
@@ -31,11 +34,14 @@ QString temporaryName(const QDir& folder)
             .arg(QRandomGenerator::global()->bounded(1 << 24), 6, 16, QLatin1Char('0')));
 }
 
-QString writeFailure(QFileDevice& file)
+QString writeFailure(QFileDevice& file, int error)
 {
     // A write that the system cut short (a disk that filled up part-way through a large write)
-    // gives the bytes it took and no reason; the next write to the file, thrown away anyway, is
-    // refused with the reason.
+    // gives the bytes it took and no reason; the system's refusal of the rest is still in errno.
+    // The disk may take a byte more by now (space freed meanwhile), so a probe is not enough.
+    if (file.error() == QFileDevice::NoError && refusedForSpace(error))
+        return QString::fromLocal8Bit(std::strerror(error));
+    // Else the next write to the file, thrown away anyway, is refused with the reason.
     if (file.error() == QFileDevice::NoError && file.write("", 1) == 1)
         file.flush();
     const QString reason = file.errorString();
@@ -44,26 +50,15 @@ QString writeFailure(QFileDevice& file)
                : reason;
 }
 
-QString linkedFile(const QString& path)
+QString replaceUnderShortName(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
-    // As deep as the system itself follows links before it gives up.
-    constexpr int deepest = 40;
-    QFileInfo file(path);
-    for (int depth = 0; depth < deepest && file.isSymbolicLink(); ++depth)
-        file.setFile(file.symLinkTarget());
-    return file.filePath();
-}
-
-QString replaceUnderShortName(const QString& linkOrFile,
-                              const std::function<bool(QIODevice&)>& write)
-{
-    const QString path = linkedFile(linkOrFile);
     QFile temporary;
     if (!openNew(temporary, QFileInfo(path).absoluteDir()))
         return temporary.errorString();
     QString kept = QFileInfo::exists(path) ? keepIdentity(temporary, path) : QString();
+    errno = 0;
     if (!kept.isEmpty() || !write(temporary) || !temporary.flush()) {
-        const QString reason = kept.isEmpty() ? writeFailure(temporary) : kept;
+        const QString reason = kept.isEmpty() ? writeFailure(temporary, errno) : kept;
         temporary.close();
         temporary.remove();
         return reason;

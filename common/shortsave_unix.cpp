@@ -1,13 +1,17 @@
 #include "shortsave.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -24,6 +28,24 @@ constexpr int suffixLength = 7;
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// What a file system cannot hold at all (FAT has no owners, modes or extended attributes), which
+// a save there goes without, as every new file there does.
+bool unsupported(int error)
+{
+    return error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP || error == EPERM;
+}
+
+// The folder `path` names with every link in it followed, or nothing where it does not exist.
+std::optional<QByteArray> realFolder(const QByteArray& path)
+{
+    char* real = ::realpath(path.isEmpty() ? "/" : path.constData(), nullptr);
+    if (!real)
+        return std::nullopt;
+    QByteArray folder(real);
+    std::free(real);
+    return folder == "/" ? QByteArray() : folder;
 }
 
 bool leavesNoRoomForSuffix(const QString& path)
@@ -85,11 +107,11 @@ QString keepIdentity(QFileDevice& fresh, const QString& old)
         return systemReason(errno);
     const int fd = fresh.handle();
     // Only the administrator may give a file away: another user's save of a file that user may
-    // write keeps at least the group where the user is in it.
-    const bool given = ::fchown(fd, status.st_uid, status.st_gid) == 0 ||
-                       ::fchown(fd, uid_t(-1), status.st_gid) == 0;
-    Q_UNUSED(given);
-    if (::fchmod(fd, status.st_mode & 07777) != 0)
+    // write keeps at least the group where the user is in it. Where neither is allowed, the new
+    // file is this user's, as any file this user makes.
+    if (::fchown(fd, status.st_uid, status.st_gid) != 0)
+        (void)::fchown(fd, uid_t(-1), status.st_gid);
+    if (::fchmod(fd, status.st_mode & 07777) != 0 && !unsupported(errno))
         return systemReason(errno);
     return copyAttributes(oldName, fd);
 }
@@ -98,8 +120,9 @@ QString keepIdentity(QFileDevice& fresh, const QString& old)
 // to a named temporary file), which takes the old file's place whole once complete.
 QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&)>& write)
 {
-    // The file at the end of the links is replaced, and every link stays.
-    const QString path = linkedFile(target.filePath());
+    // `target` is no link (QSaveFile would follow one the way symLinkTarget() does, see
+    // linkedFile()), so every link on the way stays.
+    const QString path = target.filePath();
     if (leavesNoRoomForSuffix(path))
         return replaceUnderShortName(path, write);
     QSaveFile file(path);
@@ -107,8 +130,9 @@ QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&
         return file.errorString();
     QString reason = target.exists() ? keepIdentity(file, path) : QString();
     // The last buffered bytes reach the file only at the flush.
+    errno = 0;
     if (reason.isEmpty() && (!write(file) || !file.flush()))
-        reason = writeFailure(file);
+        reason = writeFailure(file, errno);
     if (reason.isEmpty() && !contentOnDisk(file.handle()))
         reason = systemReason(errno);
     if (!reason.isEmpty()) {
@@ -118,6 +142,55 @@ QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+// QFileInfo::symLinkTarget(), and QSaveFile, which follows links the same way, work out a relative
+// link's ".." from the path the link was reached by; the system works it out from the folder the
+// link really is in. They differ where a folder on the way is a link itself: with qel a link to
+// ../disk2/qel, which holds T.qel -> ../shared/T.qel, Qt's way leads to the simulator's own
+// shared/T.qel, the system's to disk2/shared/T.qel. So each step starts from the link's real
+// folder, as the system's own does.
+std::optional<QString> linkedFile(const QString& path)
+{
+    QByteArray current =
+        QFile::encodeName(QDir::isAbsolutePath(path) ? path : QDir::currentPath() + '/' + path);
+    // As deep as the system itself follows links before it gives up.
+    constexpr int deepest = 40;
+    for (int depth = 0; depth <= deepest; ++depth) {
+        const qsizetype slash = current.lastIndexOf('/');
+        const std::optional<QByteArray> folder = realFolder(current.left(slash));
+        if (!folder) // a missing folder is told by name; a loop among folders leads nowhere
+            return errno == ELOOP ? std::nullopt : std::optional(QFile::decodeName(current));
+        const QByteArray file = *folder + current.mid(slash);
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(file.constData(), target, sizeof target);
+        if (length < 0) // no link: the file, or where it is made
+            return QFile::decodeName(file);
+        const QByteArray next(target, length);
+        current = next.startsWith('/') ? next : *folder + '/' + next;
+    }
+    return std::nullopt;
+}
+
+// Replacing a file is taking its name, and in such a folder the system lets only the owners take
+// another user's file's name (rename() fails with EPERM), even where this user may write it.
+std::optional<QString> ownerWhoAloneReplaces(const QFileInfo& file)
+{
+    struct stat folder {
+    }, status{};
+    if (::stat(QFile::encodeName(file.absolutePath()).constData(), &folder) != 0 ||
+        ::stat(QFile::encodeName(file.absoluteFilePath()).constData(), &status) != 0)
+        return std::nullopt;
+    const uid_t user = ::geteuid();
+    if (!(folder.st_mode & S_ISVTX) || user == 0 || status.st_uid == user || folder.st_uid == user)
+        return std::nullopt;
+    const passwd* owner = ::getpwuid(status.st_uid);
+    return owner ? QString::fromLocal8Bit(owner->pw_name) : QString::number(status.st_uid);
+}
+
+bool refusedForSpace(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }
 
 QString moveOver(const QString& from, const QString& to)

@@ -1,6 +1,7 @@
 #include "longpath_win.h"
 #include "shortsave.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <windows.h>
@@ -32,7 +33,53 @@ bool flushToDisk(const std::wstring& path)
     return flushed;
 }
 
+// Windows will not replace a file that another program holds open, and says "Access denied" for
+// it, which sends the user to look at permissions; an open that shares nothing tells the case.
+bool heldByAnotherProgram(const std::wstring& path)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+QString inUse()
+{
+    return QCoreApplication::translate(
+        "qel", "The file is in use by another program, which keeps it from being replaced. Close "
+               "that program (or the file in it), then save again.");
+}
+
 } // namespace
+
+// Windows keeps links rare (making one takes the administrator or developer mode); they are
+// followed as Qt follows them.
+std::optional<QString> linkedFile(const QString& path)
+{
+    // As deep as the system itself follows links before it gives up.
+    constexpr int deepest = 63;
+    QFileInfo file(path);
+    for (int depth = 0; depth < deepest && file.isSymbolicLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    if (file.isSymbolicLink())
+        return std::nullopt;
+    return file.filePath();
+}
+
+// Who may replace a file is told by its access list, which the write itself reads.
+std::optional<QString> ownerWhoAloneReplaces(const QFileInfo&)
+{
+    return std::nullopt;
+}
+
+// Qt writes through the Win32 calls, which leave errno alone; a full disk gives its reason there.
+bool refusedForSpace(int)
+{
+    return false;
+}
 
 // Always through a named temporary file: it is short, whatever the length of the target's name,
 // and moveOver() keeps the replaced file's hidden attribute.
@@ -61,8 +108,10 @@ QString moveOver(const QString& from, const QString& to)
                             GetFileAttributesW(source.c_str()) | FILE_ATTRIBUTE_HIDDEN))
         return lastError();
     if (!MoveFileExW(source.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return lastError();
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const QString reason = lastError();
+        return heldByAnotherProgram(target) ? inUse() : reason;
+    }
     return {};
 }
 

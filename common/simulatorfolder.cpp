@@ -90,6 +90,11 @@ StartFolder findStartFolder(const QStringList& arguments)
     if (!arguments.isEmpty()) {
         const QFileInfo given(arguments.first());
         const QString shown = QDir::toNativeSeparators(given.filePath());
+        if (given.exists() && !given.isDir())
+            return refused(QCoreApplication::translate(
+                               "qel", "\"%1\" is a file, not a folder. Name your Flight Simulator "
+                                      "folder, or start %2 without a folder to choose it.")
+                               .arg(shown, program));
         if (!given.isDir())
             return refused(QCoreApplication::translate(
                                "qel",

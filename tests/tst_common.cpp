@@ -2,6 +2,7 @@
 #include "ansi.h"
 #include "bmpbytes.h"
 #include "dib.h"
+#include "diskguard.h"
 #include "filelist.h"
 #include "folderchooser.h"
 #include "fontfamilies.h"
@@ -26,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 
 class TestCommon : public QObject {
@@ -33,6 +35,8 @@ class TestCommon : public QObject {
 private slots:
     void bareNames_data();
     void bareNames();
+    void nameLengthAsTheFileSystemMeasuresIt_data();
+    void nameLengthAsTheFileSystemMeasuresIt();
     void theExpectedCodePage();
     void everyByteSurvivesDecodeAndEncode();
     void codePageCharacters_data();
@@ -48,10 +52,13 @@ private slots:
     void replaceLeavesNoTemporaryFileWhenTheWriterFails();
     void replaceKeepsPermissionsAndLinks_data();
     void replaceKeepsPermissionsAndLinks();
+    void replaceWritesWhatTheSystemReads_data();
+    void replaceWritesWhatTheSystemReads();
     void replaceKeepsOwnerAndAccessList_data();
     void replaceKeepsOwnerAndAccessList();
     void replaceLeavesTheOldContentUnderASecondName();
     void replaceWithoutTheProcFolder();
+    void replaceOnADiskThatFillsPartWay();
     void replaceOnReadOnlyDiskNamesTheDisk();
     void fileListMatchesAndSortsIgnoringCase();
     void fileListSelection();
@@ -107,6 +114,34 @@ void TestCommon::bareNames()
     QFETCH(bool, ok);
     const QString problem = qel::names::bareNameProblem(name);
     QCOMPARE(problem.isEmpty(), ok);
+}
+
+void TestCommon::nameLengthAsTheFileSystemMeasuresIt_data()
+{
+    QTest::addColumn<QString>("name");
+    // Letters of one to four bytes in UTF-8, repeated up to and just past 255 bytes.
+    for (const char16_t* text : {u"a", u"\u00e9", u"\u20ac", u"\U0001F600"}) {
+        const QString letter = QString::fromUtf16(text);
+        const int bytes = int(letter.toUtf8().size());
+        for (int count : {255 / bytes, 255 / bytes + 1})
+            QTest::addRow("%d of \"%s\"", count, qPrintable(letter)) << letter.repeated(count);
+    }
+}
+
+// The kernel is the judge: a name is refused exactly when the file system will not make a file
+// of that name.
+void TestCommon::nameLengthAsTheFileSystemMeasuresIt()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Wine keeps its files on a Linux file system, unlike Windows");
+#endif
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(name));
+    const bool made = file.open(QIODevice::WriteOnly);
+    QCOMPARE(qel::names::bareNameProblem(name).isEmpty(), made);
+    if (!made)
+        QVERIFY(qel::names::bareNameProblem(name).contains("at most 255"));
 }
 
 // The Windows test stage runs this suite once per code page it sets up, and says which.
@@ -341,14 +376,100 @@ void TestCommon::replaceKeepsPermissionsAndLinks()
              QStringList({QFileInfo(file).fileName()}));
 }
 
+void TestCommon::replaceWritesWhatTheSystemReads_data()
+{
+    // Links made by the system's ln in a folder holding FS98 and disk2; `saved` is the path in
+    // FS98 that is saved; empty `told` when the save goes through.
+    QTest::addColumn<QString>("links");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("told");
+    const QString otherDisk = "ln -s ../disk2/qel FS98/qel; ";
+    QTest::newRow("qel on another disk, a relative link beside the real files")
+        << otherDisk + "ln -s ../shared/T.qel disk2/qel/T.qel"
+        << "qel/T.qel"
+        << "";
+    QTest::newRow("a photo's link to a link in the linked folder")
+        << otherDisk + "ln -s qel/T2.bmp FS98/T.bmp; ln -s ../shared/T.qel disk2/qel/T2.bmp"
+        << "T.bmp"
+        << "";
+    QTest::newRow("a target that climbs out of a linked folder")
+        << otherDisk +
+               "ln -s ../deep/a/b disk2/qel/sub; ln -s sub/../../shared/T.qel disk2/qel/T.qel"
+        << "qel/T.qel"
+        << "";
+    QTest::newRow("a link to itself") << otherDisk + "ln -s T.qel disk2/qel/T.qel"
+                                      << "qel/T.qel"
+                                      << "leads nowhere in the end";
+    QTest::newRow("three links in a circle") << "ln -s B.qel FS98/qel/A.qel; ln -s ../qel/C.qel "
+                                                "FS98/qel/B.qel; ln -s A.qel FS98/qel/C.qel"
+                                             << "qel/A.qel"
+                                             << "leads nowhere in the end";
+    QTest::newRow("a folder link in a circle")
+        << "ln -s loop FS98/loop; ln -s ../loop/x.qel FS98/qel/x.qel"
+        << "qel/x.qel"
+        << "leads nowhere in the end";
+}
+
+// The kernel is the judge: after the save, reading the saved path gives the new content, and no
+// other file or link below the folder changed.
+void TestCommon::replaceWritesWhatTheSystemReads()
+{
+#ifdef Q_OS_WIN
+    QSKIP("links made by the Unix command ln");
+#endif
+    QFETCH(QString, links);
+    QFETCH(QString, saved);
+    QFETCH(QString, told);
+    SimFolder sim(false, false);
+    for (const char* folder : {"FS98/pilots", "disk2/qel", "disk2/shared", "FS98/shared",
+                               "disk2/deep/a/b", "disk2/deep/shared"})
+        sim.mkdir(folder);
+    if (!links.startsWith("ln -s ../disk2"))
+        sim.mkdir("FS98/qel");
+    for (const char* file : {"disk2/shared/T.qel", "FS98/shared/T.qel", "disk2/deep/shared/T.qel"})
+        sim.write(file, file);
+    QCOMPARE(QProcess::execute("sh", {"-c", links}), 0);
+    const QString path = sim.filePath("FS98/" + saved);
+    const disk::Tree before = disk::snapshot(sim.path());
+    const auto asTold = [&told](const QString& reason) {
+        return told.isEmpty() ? reason.isEmpty() : reason.contains(told);
+    };
+    const QString problem = qel::files::replaceProblem(path);
+    QVERIFY2(asTold(problem), qPrintable(problem));
+    const QString reason = qel::files::replaceFile(path, QByteArray("new"));
+    QVERIFY2(asTold(reason), qPrintable(reason));
+    disk::Tree after = disk::snapshot(sim.path());
+    if (told.isEmpty()) {
+        QCOMPARE(sim.read("FS98/" + saved), QByteArray("new"));
+        QCOMPARE(std::count(after.cbegin(), after.cend(), QByteArray("new")), 1);
+        for (auto it = after.begin(); it != after.end(); ++it)
+            if (*it == "new")
+                *it = before.value(it.key());
+    }
+    QCOMPARE(disk::difference(before, after), QString());
+}
+
 void TestCommon::replaceKeepsOwnerAndAccessList_data()
 {
     QTest::addColumn<QStringList>("setUp"); // a command given the file's path last
     QTest::addColumn<QStringList>("describe");
-    QTest::newRow("owner and group")
-        << QStringList{"chown", "65534:65534"} << QStringList{"stat", "-c", "%u:%g %a"};
-    QTest::newRow("access list") << QStringList{"setfacl", "-m", "u:65534:rw"}
-                                 << QStringList{"getfacl", "-cn"};
+    QTest::addColumn<QByteArray>("mark"); // in the description once the set-up took effect
+    QTest::addColumn<int>("nameLength");  // 252 and more: through a short temporary name
+    for (int length : {12, 252}) {
+        QTest::addRow("owner and group, %d characters", length)
+            << QStringList{"chown", "65534:65534"} << QStringList{"stat", "-c", "%u:%g %a"}
+            << QByteArray("65534:65534") << length;
+        QTest::addRow("access list, %d characters", length)
+            << QStringList{"setfacl", "-m", "u:65534:rw"} << QStringList{"getfacl", "-cn"}
+            << QByteArray("user:65534:rw-") << length;
+        QTest::addRow("an extended attribute, %d characters", length)
+            << QStringList{"setfattr", "-n", "user.qel", "-v", "kept"}
+            << QStringList{"getfattr", "-d", "--absolute-names"} << QByteArray("user.qel=\"kept\"")
+            << length;
+        QTest::addRow("set-user, set-group and sticky bits, %d characters", length)
+            << QStringList{"chmod", "7654"} << QStringList{"stat", "-c", "%a"} << QByteArray("7654")
+            << length;
+    }
 }
 
 // The owner, the group and the access list are set by the system's own commands and read by
@@ -360,9 +481,12 @@ void TestCommon::replaceKeepsOwnerAndAccessList()
 #endif
     QFETCH(QStringList, setUp);
     QFETCH(QStringList, describe);
+    QFETCH(QByteArray, mark);
+    QFETCH(int, nameLength);
     SimFolder sim;
-    sim.write("qel/theirs.qel", "old");
-    const QString path = sim.filePath("qel/theirs.qel");
+    const QString name = "qel/" + QString(nameLength - 4, u't') + ".qel";
+    sim.write(name, "old");
+    const QString path = sim.filePath(name);
     const auto run = [&path](QStringList command) -> std::optional<QByteArray> {
         QProcess process;
         process.start(command.takeFirst(), command << path);
@@ -373,9 +497,9 @@ void TestCommon::replaceKeepsOwnerAndAccessList()
     if (!run(setUp))
         QSKIP(qPrintable(setUp[0] + " failed: not here, or only for the administrator (root)"));
     const auto before = run(describe);
-    QVERIFY(before && before->contains("65534"));
+    QVERIFY2(before && before->contains(mark), before ? before->constData() : "");
     QCOMPARE(qel::files::replaceFile(path, QByteArray("new")), QString());
-    QCOMPARE(sim.read("qel/theirs.qel"), QByteArray("new"));
+    QCOMPARE(sim.read(name), QByteArray("new"));
     QCOMPARE(run(describe), before);
 }
 
@@ -462,6 +586,43 @@ void TestCommon::replaceWithoutTheProcFolder()
     QVERIFY2(failed.isEmpty(), qPrintable(failed));
     QCOMPARE(sim.read("qel/old.qel"), QByteArray("new"));
     QCOMPARE(sim.entries("qel"), QStringList({"new.qel", "old.qel"}));
+}
+
+// The child sees the qel folder on a disk of 256 KB, most of it taken by another file. The write
+// is cut short by the full disk; by the time the save looks for the reason, that other file is
+// gone and the disk would take another byte.
+void TestCommon::replaceOnADiskThatFillsPartWay()
+{
+    if (const QString folder = qEnvironmentVariable("QEL_CHILD_FOLDER"); !folder.isEmpty()) {
+        QFile filler(folder + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        QCOMPARE(filler.write(QByteArray(160 << 10, 'f')), qint64(160 << 10));
+        filler.close();
+        // The usual way, and through a short temporary name for the longest names.
+        for (const QString& name : {QStringLiteral("photo.bmp"), QString(246, u'p') + ".bmp"}) {
+            const QString reason =
+                qel::files::replaceFile(folder + '/' + name, [&filler](QIODevice& out) {
+                    const QByteArray photo(512 << 10, 'p');
+                    const bool whole = out.write(photo) == photo.size();
+                    filler.remove();
+                    return whole;
+                });
+            QVERIFY2(reason.contains("No space left on device"), qPrintable(reason));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(160 << 10, 'f'));
+            filler.close();
+        }
+        return;
+    }
+#ifdef Q_OS_WIN
+    QSKIP("a disk of its own in a Linux mount namespace");
+#endif
+    SimFolder sim;
+    const QString failed = runInNamespace("mount -t tmpfs -o size=256k none \"$0\"",
+                                          "replaceOnADiskThatFillsPartWay", sim.filePath("qel"));
+    if (failed.startsWith("skip: "))
+        QSKIP(qPrintable(failed));
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
 }
 
 void TestCommon::fileListMatchesAndSortsIgnoringCase()
@@ -594,6 +755,8 @@ struct StartWorld {
     {
         for (const char* folder : {"sim/pilots", "other sim/pilots", "qel only/QEL", "plain"})
             QDir(dir.path()).mkpath(QString::fromLatin1(folder));
+        QFile flight(dir.filePath("sim/pilots/a.stn"));
+        flight.open(QIODevice::WriteOnly);
     }
     QString path(const QString& name) const { return name.isEmpty() ? name : dir.filePath(name); }
 };
@@ -620,6 +783,9 @@ void TestCommon::startFolderSteps_data()
     QTest::newRow("missing argument") << QStringList{"nowhere"} << "sim"
                                       << "" << Step::Refused << ""
                                       << "There is no folder";
+    QTest::newRow("a file as the argument") << QStringList{"sim/pilots/a.stn"} << "sim"
+                                            << "" << Step::Refused << ""
+                                            << "is a file, not a folder";
     QTest::newRow("argument without pilots or qel")
         << QStringList{"plain"} << "sim"
         << "" << Step::Refused << ""

@@ -5,6 +5,7 @@
 #include "diskguard.h"
 #include "editorcontrols.h"
 #include "editorwindow.h"
+#include "fatdisk.h"
 #include "faultsupport.h"
 #include "foldertexts.h"
 #include "limitedlineedit.h"
@@ -88,6 +89,9 @@ private slots:
     void fileSystemRefusesToGrow_data();
     void fileSystemRefusesToGrow();
     void targetNameTakenByFolder();
+    void savesWhereTheLinksLead();
+    void overwritesOnFat_data();
+    void overwritesOnFat();
     void refusedBeforeTheQuestion_data();
     void refusedBeforeTheQuestion();
     void qelFolderIsAFile();
@@ -129,34 +133,38 @@ void TestFaults::fileSystemRefusesToGrow()
 
 void TestFaults::refusedBeforeTheQuestion_data()
 {
-    QTest::addColumn<bool>("othersFile");
+    QTest::addColumn<int>("qelMode");
+    QTest::addColumn<int>("fileMode"); // of demo.qel, which is root's
     QTest::addColumn<QString>("told");
     QTest::newRow("a folder that cannot be written")
-        << false << QStringLiteral("The folder %1 cannot be written to");
+        << 0555 << 0666 << QStringLiteral("The folder %1 cannot be written to");
     QTest::newRow("another user's file")
-        << true << QStringLiteral("The existing file belongs to root, and you may not change it");
+        << 0777 << 0644
+        << QStringLiteral("The existing file belongs to root, and you may not change it");
+    // As /tmp is: anyone may add files, but only a file's owner may replace it.
+    QTest::newRow("another user's file in a sticky folder")
+        << 01777 << 0666
+        << QStringLiteral("The existing file belongs to root, and the folder %1 lets only a "
+                          "file's owner replace it");
 }
 
 // The save runs as a child: as the user "nobody" where the suites run as root, who could write
 // anything.
 void TestFaults::refusedBeforeTheQuestion()
 {
-    QFETCH(bool, othersFile);
+    QFETCH(int, qelMode);
+    QFETCH(int, fileMode);
     QFETCH(QString, told);
     SimFolder sim;
     prepare(sim);
     sim.write(QStringLiteral("qel/demo.qel"), oldFile);
     const bool root = QFileInfo(sim.filePath(QStringLiteral("qel/demo.qel"))).ownerId() == 0;
-    if (othersFile && !root)
+    if (qelMode != 0555 && !root)
         QSKIP("only the administrator (root) can make a file another user's");
-    const auto everyone = QFileDevice::Permissions::fromInt(0x7777);
-    const auto noneWrite = QFileDevice::Permissions::fromInt(0x5555);
-    QVERIFY(QFile::setPermissions(sim.path(), noneWrite));
-    QVERIFY(QFile::setPermissions(sim.filePath(QStringLiteral("qel")),
-                                  othersFile ? everyone : noneWrite));
-    QVERIFY(QFile::setPermissions(sim.filePath(QStringLiteral("qel/demo.qel")),
-                                  othersFile ? QFileDevice::Permissions::fromInt(0x6444)
-                                             : QFileDevice::Permissions::fromInt(0x6666)));
+    const QString qel = sim.filePath(QStringLiteral("qel"));
+    QVERIFY(QFile::setPermissions(sim.path(), QFileDevice::Permissions::fromInt(0x5555)));
+    QCOMPARE(QProcess::execute("chmod", {QString::number(qelMode, 8), qel}), 0);
+    QCOMPARE(QProcess::execute("chmod", {QString::number(fileMode, 8), qel + "/demo.qel"}), 0);
     const DiskGuard onDisk(sim.path());
     qputenv("QEL_TOLD", told.replace("%1", sim.filePath("qel")).toUtf8());
     const auto child = faults::runChild(QStringLiteral("save-scenario"), sim.path(), [root] {
@@ -164,7 +172,7 @@ void TestFaults::refusedBeforeTheQuestion()
             _exit(3);
     });
     qunsetenv("QEL_TOLD");
-    QFile::setPermissions(sim.filePath(QStringLiteral("qel")), everyone);
+    QCOMPARE(QProcess::execute("chmod", {"0777", qel}), 0);
     QVERIFY2(child.finished, qPrintable(child.output));
     QVERIFY2(child.exitCode == 0, qPrintable(child.output));
     QVERIFY_DISK_UNCHANGED(onDisk);
@@ -185,6 +193,62 @@ void TestFaults::targetNameTakenByFolder()
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
+}
+
+// The qel folder kept elsewhere, and in it a relative link, which the system follows from the
+// folder the link really is in (disk2), not from the path it was reached by.
+void TestFaults::savesWhereTheLinksLead()
+{
+    SimFolder sim(true, false);
+    sim.write(QStringLiteral("pilots/A.stn"), "flight");
+    for (const char* folder : {"disk2/qel", "disk2/shared", "shared"})
+        sim.mkdir(folder);
+    sim.write(QStringLiteral("disk2/shared/T.qel"), "REAL\r\n");
+    sim.write(QStringLiteral("shared/T.qel"), "UNRELATED\r\n");
+    QVERIFY(QFile::link(QStringLiteral("disk2/qel"), sim.filePath(QStringLiteral("qel"))));
+    QVERIFY(QFile::link(QStringLiteral("../shared/T.qel"), sim.filePath("disk2/qel/T.qel")));
+    EditorWindow form;
+    fillIn(form, QStringLiteral("T.qel"));
+    ModalAnswerer answers;
+    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectSaved(true);
+    ui(form).Command1->click();
+    QVERIFY_ANSWERED(answers);
+    QVERIFY(sim.read(QStringLiteral("disk2/shared/T.qel")).startsWith("@echo off\r\n"));
+    QCOMPARE(sim.read(QStringLiteral("shared/T.qel")), QByteArray("UNRELATED\r\n"));
+    QVERIFY(QFileInfo(sim.filePath(QStringLiteral("disk2/qel/T.qel"))).isSymLink());
+}
+
+void TestFaults::overwritesOnFat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short name") << QStringLiteral("fat.qel");
+    // Too long for QSaveFile's temporary name: through a short one instead.
+    QTest::newRow("250 characters") << QString(246, u'f') + ".qel";
+}
+
+// A file system without owners, modes or extended attributes takes a file in place of another
+// all the same.
+void TestFaults::overwritesOnFat()
+{
+    QFETCH(QString, name);
+    SimFolder sim;
+    const FatDisk fat(sim.filePath(QStringLiteral("qel")));
+    if (!fat.problem().isEmpty())
+        QSKIP(qPrintable(fat.problem()));
+    prepare(sim);
+    EditorWindow form;
+    fillIn(form, name);
+    ModalAnswerer answers;
+    answers.expectSaved(false);
+    ui(form).Command1->click();
+    QVERIFY_ANSWERED(answers);
+    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectSaved(true);
+    ui(form).Command1->click();
+    QVERIFY_ANSWERED(answers);
+    QVERIFY(sim.read("qel/" + name).startsWith("@echo off\r\n"));
+    QCOMPARE(sim.entries(QStringLiteral("qel")), (QStringList{name, "meigs.bmp", "other.qel"}));
 }
 
 void TestFaults::qelFolderIsAFile()

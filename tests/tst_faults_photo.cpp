@@ -6,6 +6,7 @@
 #include "bmpbytes.h"
 #include "clipboardpicture.h"
 #include "diskguard.h"
+#include "fatdisk.h"
 #include "faultsupport.h"
 #include "modalanswerer.h"
 #include "photocontrols.h"
@@ -57,6 +58,18 @@ extern "C" int sync_file_range(int fd, off64_t from, off64_t length, unsigned fl
     using Sync = int (*)(int, off64_t, off64_t, unsigned);
     static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "sync_file_range"));
     return real(fd, from, length, flags);
+}
+
+// A new file under a name too long for QSaveFile's temporary name is put on the disk with fsync().
+extern "C" int fsync(int fd) noexcept
+{
+    if (flushFails) {
+        errno = EIO;
+        return -1;
+    }
+    using Sync = int (*)(int);
+    static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "fsync"));
+    return real(fd);
 }
 
 // A new file takes an old one's place through rename(), which fails onto refused names.
@@ -216,6 +229,10 @@ private slots:
     void photoOnAFileSystemThatRefusesToGrow();
     void replacingFailsLate_data();
     void replacingFailsLate();
+    void savesWhereTheLinksLead_data();
+    void savesWhereTheLinksLead();
+    void overwritesOnFat_data();
+    void overwritesOnFat();
     void autoSaveWriteRefusedKeepsEveryPhoto();
     void autoSaveFolderAtTheNextNumber();
     void autoSaveStepRefused_data();
@@ -260,9 +277,14 @@ void TestFaultsPhoto::replacingFailsLate_data()
 {
     QTest::addColumn<bool>("flushFailing");
     QTest::addColumn<QString>("told");
-    QTest::newRow("the flush to the disk") << true << QStringLiteral("Input/output error");
-    QTest::newRow("the rename over the old file")
-        << false << QStringLiteral("Device or resource busy");
+    QTest::addColumn<QString>("name");
+    // 250 characters: too long for QSaveFile's temporary name, through a short one instead.
+    for (const QString& name : {QStringLiteral("photo.bmp"), QString(246, u'p') + ".bmp"}) {
+        QTest::addRow("the flush to the disk, %lld characters", name.size())
+            << true << QStringLiteral("Input/output error") << name;
+        QTest::addRow("the rename over the old file, %lld characters", name.size())
+            << false << QStringLiteral("Device or resource busy") << name;
+    }
 }
 
 // The new photo is complete, and the old one must stay all the same: no photo of unknown state
@@ -271,23 +293,96 @@ void TestFaultsPhoto::replacingFailsLate()
 {
     QFETCH(bool, flushFailing);
     QFETCH(QString, told);
+    QFETCH(QString, name);
     SimFolder sim;
-    sim.write(QStringLiteral("photo.bmp"), oldPhoto(30000, 'p'));
+    sim.write(name, oldPhoto(30000, 'p'));
     auto form = startedWith(capture(64, 48));
     const PhotoControls ui(*form);
-    ui.Text3->setText(QStringLiteral("photo.bmp"));
+    ui.Text3->setText(name);
     const DiskGuard onDisk(sim.path());
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectFailure(told + QStringLiteral("\nThe file that was there is unchanged."));
     flushFails = flushFailing;
     if (!flushFailing)
-        refusedNames = {QStringLiteral("photo.bmp")};
+        refusedNames = {name};
     ui.Command5->click();
     flushFails = false;
     refusedNames.clear();
     QVERIFY_ANSWERED(answers);
     QVERIFY_DISK_UNCHANGED(onDisk);
+}
+
+void TestFaultsPhoto::savesWhereTheLinksLead_data()
+{
+    QTest::addColumn<bool>("scenarioPicture");
+    QTest::addColumn<QString>("link"); // the name the save goes to, and where it leads
+    QTest::addColumn<QString>("target");
+    QTest::newRow("scenario picture") << true << "disk2/qel/T.bmp"
+                                      << "../shared/T.bmp";
+    QTest::newRow("full-screen photo, through a link in the linked folder") << false << "T.bmp"
+                                                                            << "qel/T2.bmp";
+}
+
+// The qel folder kept elsewhere, and in it a relative link, which the system follows from the
+// folder the link really is in (disk2), not from the path it was reached by.
+void TestFaultsPhoto::savesWhereTheLinksLead()
+{
+    QFETCH(bool, scenarioPicture);
+    QFETCH(QString, link);
+    QFETCH(QString, target);
+    SimFolder sim(true, false);
+    for (const char* folder : {"disk2/qel", "disk2/shared", "shared"})
+        sim.mkdir(folder);
+    sim.write(QStringLiteral("disk2/shared/T.bmp"), "REAL");
+    sim.write(QStringLiteral("shared/T.bmp"), "UNRELATED");
+    QVERIFY(QFile::link(QStringLiteral("disk2/qel"), sim.filePath(QStringLiteral("qel"))));
+    QVERIFY(QFile::link(QStringLiteral("../shared/T.bmp"), sim.filePath("disk2/qel/T2.bmp")));
+    if (!QFileInfo(sim.filePath(link)).isSymLink())
+        QVERIFY(QFile::link(target, sim.filePath(link)));
+    auto form = startedWith(capture(64, 48));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(QStringLiteral("T.bmp"));
+    ModalAnswerer answers;
+    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectSaved(true);
+    (scenarioPicture ? ui.Command1 : ui.Command5)->click();
+    QVERIFY_ANSWERED(answers);
+    QVERIFY(sim.read(QStringLiteral("disk2/shared/T.bmp")).startsWith("BM"));
+    QCOMPARE(sim.read(QStringLiteral("shared/T.bmp")), QByteArray("UNRELATED"));
+    QVERIFY(QFileInfo(sim.filePath(link)).isSymLink());
+}
+
+void TestFaultsPhoto::overwritesOnFat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short name") << QStringLiteral("fat.bmp");
+    // Too long for QSaveFile's temporary name: through a short one instead.
+    QTest::newRow("250 characters") << QString(246, u'f') + ".bmp";
+}
+
+// A file system without owners, modes or extended attributes takes a file in place of another
+// all the same.
+void TestFaultsPhoto::overwritesOnFat()
+{
+    QFETCH(QString, name);
+    SimFolder sim;
+    const FatDisk fat(sim.filePath(QStringLiteral("qel")));
+    if (!fat.problem().isEmpty())
+        QSKIP(qPrintable(fat.problem()));
+    auto form = startedWith(capture(64, 48));
+    const PhotoControls ui(*form);
+    ui.Text3->setText(name);
+    ModalAnswerer answers;
+    answers.expectSaved(false);
+    ui.Command1->click();
+    QVERIFY_ANSWERED(answers);
+    answers.expectOverwriteQuestion(QMessageBox::Yes);
+    answers.expectSaved(true);
+    ui.Command1->click();
+    QVERIFY_ANSWERED(answers);
+    QVERIFY(sim.read("qel/" + name).startsWith("BM"));
+    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{name});
 }
 
 void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto()

@@ -1,9 +1,11 @@
 // The numbered photo history "1.bmp" … "10.bmp", run over throw-away folders.
 #include "autosave.h"
 #include "photo_bmpcheck.h"
+#include "safefile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 using qel::photo::autosave::Outcome;
@@ -376,6 +378,8 @@ void TestPhotoAutoSave::photoHeldOpenByAnotherProgram()
     QVERIFY(holder.waitForReadyRead(60000));
     FakeWriter writer;
     const Outcome outcome = qel::photo::autosave::rotate(dir, writer.fn());
+    // A named save over it says why, and what to do.
+    const QString named = qel::files::replaceFile(dir.absoluteFilePath(name(5)), "new");
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(60000));
     QVERIFY(!outcome.saved());
@@ -383,6 +387,8 @@ void TestPhotoAutoSave::photoHeldOpenByAnotherProgram()
              qPrintable(outcome.error));
     QVERIFY2(!outcome.error.contains(".)."), qPrintable(outcome.error));
     QVERIFY2(outcome.error.contains("every photo is where it was"), qPrintable(outcome.error));
+    QVERIFY2(named.contains("in use by another program") && named.contains("Close that program"),
+             qPrintable(named));
     QCOMPARE(snapshot(dir), before);
 #endif
 }

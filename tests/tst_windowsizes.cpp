@@ -2,6 +2,7 @@
 // pixel), and every control it shows lies inside that area.
 #include "editorcontrols.h"
 #include "editorwindow.h"
+#include "folderchooser.h"
 #include "helpwindow.h"
 #include "openscenariodialog.h"
 #include "picturepicker.h"
@@ -9,6 +10,8 @@
 #include "styledialog.h"
 #include "twips.h"
 
+#include <QLayout>
+#include <QPushButton>
 #include <QtMath>
 #include <QtTest>
 
@@ -31,7 +34,38 @@ private slots:
     void clientArea_data();
     void clientArea();
     void bannerAtTheScreensScale();
+    void folderChooserFitsItsContent_data();
+    void folderChooserFitsItsContent();
 };
+
+void TestWindowSizes::folderChooserFitsItsContent_data()
+{
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("nothing found") << QStringList{};
+    QTest::newRow("two folders found") << QStringList{"C:/FS98", "D:/Games/FS98"};
+}
+
+// Every control gets at least the size its layout asks for: the wrapped text all its lines, the
+// buttons their full height.
+void TestWindowSizes::folderChooserFitsItsContent()
+{
+    QFETCH(QStringList, found);
+    qel::simulator::FolderChooser chooser(found);
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    const QLayout* layout = chooser.layout();
+    QVERIFY(chooser.height() >= layout->totalHeightForWidth(chooser.width()));
+    for (QWidget* child : chooser.findChildren<QWidget*>()) {
+        if (!child->isVisible() || child->parentWidget() != &chooser)
+            continue;
+        const int needed = child->hasHeightForWidth() ? child->heightForWidth(child->width()) : 0;
+        QVERIFY2(child->height() >= qMax(needed, child->minimumSizeHint().height()),
+                 qPrintable(child->metaObject()->className()));
+    }
+    for (QPushButton* button : chooser.findChildren<QPushButton*>())
+        QVERIFY(button->height() >= button->sizeHint().height());
+    QCOMPARE(chooser.findChild<QPushButton*>("useFolder") != nullptr, !found.isEmpty());
+}
 
 void TestWindowSizes::clientArea_data()
 {
