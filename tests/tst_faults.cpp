@@ -5,11 +5,11 @@
 #include "diskguard.h"
 #include "editorcontrols.h"
 #include "editorwindow.h"
-#include "fatdisk.h"
 #include "faultsupport.h"
 #include "foldertexts.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
+#include "otherdisks.h"
 #include "savescenario.h"
 #include "scenariolines.h"
 #include "simfolder.h"
@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+#include <optional>
 
 #include <grp.h>
 #include <unistd.h>
@@ -89,9 +91,8 @@ private slots:
     void fileSystemRefusesToGrow_data();
     void fileSystemRefusesToGrow();
     void targetNameTakenByFolder();
-    void savesWhereTheLinksLead();
-    void overwritesOnFat_data();
-    void overwritesOnFat();
+    void replacesOnOtherDisks_data();
+    void replacesOnOtherDisks();
     void refusedBeforeTheQuestion_data();
     void refusedBeforeTheQuestion();
     void qelFolderIsAFile();
@@ -195,60 +196,48 @@ void TestFaults::targetNameTakenByFolder()
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
-// The qel folder kept elsewhere, and in it a relative link, which the system follows from the
-// folder the link really is in (disk2), not from the path it was reached by.
-void TestFaults::savesWhereTheLinksLead()
+void TestFaults::replacesOnOtherDisks_data()
 {
-    SimFolder sim(true, false);
-    sim.write(QStringLiteral("pilots/A.stn"), "flight");
-    for (const char* folder : {"disk2/qel", "disk2/shared", "shared"})
-        sim.mkdir(folder);
-    sim.write(QStringLiteral("disk2/shared/T.qel"), "REAL\r\n");
-    sim.write(QStringLiteral("shared/T.qel"), "UNRELATED\r\n");
-    QVERIFY(QFile::link(QStringLiteral("disk2/qel"), sim.filePath(QStringLiteral("qel"))));
-    QVERIFY(QFile::link(QStringLiteral("../shared/T.qel"), sim.filePath("disk2/qel/T.qel")));
-    EditorWindow form;
-    fillIn(form, QStringLiteral("T.qel"));
-    ModalAnswerer answers;
-    answers.expectOverwriteQuestion(QMessageBox::Yes);
-    answers.expectSaved(true);
-    ui(form).Command1->click();
-    QVERIFY_ANSWERED(answers);
-    QVERIFY(sim.read(QStringLiteral("disk2/shared/T.qel")).startsWith("@echo off\r\n"));
-    QCOMPARE(sim.read(QStringLiteral("shared/T.qel")), QByteArray("UNRELATED\r\n"));
-    QVERIFY(QFileInfo(sim.filePath(QStringLiteral("disk2/qel/T.qel"))).isSymLink());
-}
-
-void TestFaults::overwritesOnFat_data()
-{
+    QTest::addColumn<bool>("onFat"); // else qel is a link to another disk
     QTest::addColumn<QString>("name");
-    QTest::newRow("short name") << QStringLiteral("fat.qel");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("through the links") << false << "T.qel"
+                                       << "disk2/shared/T.qel";
+    QTest::newRow("on FAT") << true << "fat.qel"
+                            << "qel/fat.qel";
     // Too long for QSaveFile's temporary name: through a short one instead.
-    QTest::newRow("250 characters") << QString(246, u'f') + ".qel";
+    const QString longName = QString(246, u'f') + ".qel";
+    QTest::newRow("on FAT, 250 characters") << true << longName << "qel/" + longName;
 }
 
-// A file system without owners, modes or extended attributes takes a file in place of another
-// all the same.
-void TestFaults::overwritesOnFat()
+// The file the system reaches through the links is replaced, never another; a disk that has no
+// owners or modes takes a file in place of another all the same.
+void TestFaults::replacesOnOtherDisks()
 {
+    QFETCH(bool, onFat);
     QFETCH(QString, name);
-    SimFolder sim;
-    const FatDisk fat(sim.filePath(QStringLiteral("qel")));
-    if (!fat.problem().isEmpty())
-        QSKIP(qPrintable(fat.problem()));
-    prepare(sim);
+    QFETCH(QString, written);
+    SimFolder sim(true, onFat);
+    sim.write(QStringLiteral("pilots/A.stn"), "flight");
+    std::optional<FatDisk> fat;
+    if (onFat && !fat.emplace(sim.filePath(QStringLiteral("qel"))).problem().isEmpty())
+        QSKIP(qPrintable(fat->problem()));
+    if (!onFat)
+        QVERIFY(linkQelToAnotherDisk(sim, QStringLiteral("qel")));
     EditorWindow form;
     fillIn(form, name);
     ModalAnswerer answers;
-    answers.expectSaved(false);
-    ui(form).Command1->click();
-    QVERIFY_ANSWERED(answers);
+    if (onFat) {
+        answers.expectSaved(false);
+        ui(form).Command1->click();
+    }
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
     ui(form).Command1->click();
     QVERIFY_ANSWERED(answers);
-    QVERIFY(sim.read("qel/" + name).startsWith("@echo off\r\n"));
-    QCOMPARE(sim.entries(QStringLiteral("qel")), (QStringList{name, "meigs.bmp", "other.qel"}));
+    QVERIFY(sim.read(written).startsWith("@echo off\r\n"));
+    if (!onFat)
+        QCOMPARE(sim.read(QStringLiteral("shared/T.qel")), QByteArray("UNRELATED"));
 }
 
 void TestFaults::qelFolderIsAFile()

@@ -6,9 +6,9 @@
 #include "bmpbytes.h"
 #include "clipboardpicture.h"
 #include "diskguard.h"
-#include "fatdisk.h"
 #include "faultsupport.h"
 #include "modalanswerer.h"
+#include "otherdisks.h"
 #include "photocontrols.h"
 #include "picture.h"
 #include "simfolder.h"
@@ -27,6 +27,7 @@
 #include <csignal>
 #include <cstring>
 #include <dlfcn.h>
+#include <optional>
 #include <unistd.h>
 
 using qel::photo::PhotoWindow;
@@ -229,10 +230,8 @@ private slots:
     void photoOnAFileSystemThatRefusesToGrow();
     void replacingFailsLate_data();
     void replacingFailsLate();
-    void savesWhereTheLinksLead_data();
-    void savesWhereTheLinksLead();
-    void overwritesOnFat_data();
-    void overwritesOnFat();
+    void replacesOnOtherDisks_data();
+    void replacesOnOtherDisks();
     void autoSaveWriteRefusedKeepsEveryPhoto();
     void autoSaveFolderAtTheNextNumber();
     void autoSaveStepRefused_data();
@@ -313,76 +312,57 @@ void TestFaultsPhoto::replacingFailsLate()
     QVERIFY_DISK_UNCHANGED(onDisk);
 }
 
-void TestFaultsPhoto::savesWhereTheLinksLead_data()
+void TestFaultsPhoto::replacesOnOtherDisks_data()
 {
     QTest::addColumn<bool>("scenarioPicture");
-    QTest::addColumn<QString>("link"); // the name the save goes to, and where it leads
-    QTest::addColumn<QString>("target");
-    QTest::newRow("scenario picture") << true << "disk2/qel/T.bmp"
-                                      << "../shared/T.bmp";
-    QTest::newRow("full-screen photo, through a link in the linked folder") << false << "T.bmp"
-                                                                            << "qel/T2.bmp";
+    QTest::addColumn<bool>("onFat"); // else qel is a link to another disk
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("scenario picture through the links") << true << false << "T.bmp"
+                                                        << "disk2/shared/T.bmp";
+    // T.bmp -> qel/T2.bmp, a link in the linked folder.
+    QTest::newRow("full-screen photo through the links") << false << false << "T.bmp"
+                                                         << "disk2/shared/T.bmp";
+    QTest::newRow("scenario picture on FAT") << true << true << "fat.bmp"
+                                             << "qel/fat.bmp";
+    // Too long for QSaveFile's temporary name: through a short one instead.
+    const QString longName = QString(246, u'f') + ".bmp";
+    QTest::newRow("scenario picture on FAT, 250 characters")
+        << true << true << longName << "qel/" + longName;
 }
 
-// The qel folder kept elsewhere, and in it a relative link, which the system follows from the
-// folder the link really is in (disk2), not from the path it was reached by.
-void TestFaultsPhoto::savesWhereTheLinksLead()
+// The file the system reaches through the links is replaced, never another; a disk that has no
+// owners or modes takes a file in place of another all the same.
+void TestFaultsPhoto::replacesOnOtherDisks()
 {
     QFETCH(bool, scenarioPicture);
-    QFETCH(QString, link);
-    QFETCH(QString, target);
-    SimFolder sim(true, false);
-    for (const char* folder : {"disk2/qel", "disk2/shared", "shared"})
-        sim.mkdir(folder);
-    sim.write(QStringLiteral("disk2/shared/T.bmp"), "REAL");
-    sim.write(QStringLiteral("shared/T.bmp"), "UNRELATED");
-    QVERIFY(QFile::link(QStringLiteral("disk2/qel"), sim.filePath(QStringLiteral("qel"))));
-    QVERIFY(QFile::link(QStringLiteral("../shared/T.bmp"), sim.filePath("disk2/qel/T2.bmp")));
-    if (!QFileInfo(sim.filePath(link)).isSymLink())
-        QVERIFY(QFile::link(target, sim.filePath(link)));
-    auto form = startedWith(capture(64, 48));
-    const PhotoControls ui(*form);
-    ui.Text3->setText(QStringLiteral("T.bmp"));
-    ModalAnswerer answers;
-    answers.expectOverwriteQuestion(QMessageBox::Yes);
-    answers.expectSaved(true);
-    (scenarioPicture ? ui.Command1 : ui.Command5)->click();
-    QVERIFY_ANSWERED(answers);
-    QVERIFY(sim.read(QStringLiteral("disk2/shared/T.bmp")).startsWith("BM"));
-    QCOMPARE(sim.read(QStringLiteral("shared/T.bmp")), QByteArray("UNRELATED"));
-    QVERIFY(QFileInfo(sim.filePath(link)).isSymLink());
-}
-
-void TestFaultsPhoto::overwritesOnFat_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("short name") << QStringLiteral("fat.bmp");
-    // Too long for QSaveFile's temporary name: through a short one instead.
-    QTest::newRow("250 characters") << QString(246, u'f') + ".bmp";
-}
-
-// A file system without owners, modes or extended attributes takes a file in place of another
-// all the same.
-void TestFaultsPhoto::overwritesOnFat()
-{
+    QFETCH(bool, onFat);
     QFETCH(QString, name);
-    SimFolder sim;
-    const FatDisk fat(sim.filePath(QStringLiteral("qel")));
-    if (!fat.problem().isEmpty())
-        QSKIP(qPrintable(fat.problem()));
+    QFETCH(QString, written);
+    SimFolder sim(true, onFat);
+    std::optional<FatDisk> fat;
+    if (onFat && !fat.emplace(sim.filePath(QStringLiteral("qel"))).problem().isEmpty())
+        QSKIP(qPrintable(fat->problem()));
+    if (!onFat) {
+        QVERIFY(linkQelToAnotherDisk(sim, QStringLiteral("bmp")));
+        QVERIFY(QFile::link(QStringLiteral("qel/T2.bmp"), sim.filePath(QStringLiteral("T.bmp"))));
+    }
     auto form = startedWith(capture(64, 48));
     const PhotoControls ui(*form);
     ui.Text3->setText(name);
+    QPushButton* save = scenarioPicture ? ui.Command1 : ui.Command5;
     ModalAnswerer answers;
-    answers.expectSaved(false);
-    ui.Command1->click();
-    QVERIFY_ANSWERED(answers);
+    if (onFat) {
+        answers.expectSaved(false);
+        save->click();
+    }
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     answers.expectSaved(true);
-    ui.Command1->click();
+    save->click();
     QVERIFY_ANSWERED(answers);
-    QVERIFY(sim.read("qel/" + name).startsWith("BM"));
-    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{name});
+    QVERIFY(sim.read(written).startsWith("BM"));
+    if (!onFat)
+        QCOMPARE(sim.read(QStringLiteral("shared/T.bmp")), QByteArray("UNRELATED"));
 }
 
 void TestFaultsPhoto::autoSaveWriteRefusedKeepsEveryPhoto()

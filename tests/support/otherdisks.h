@@ -1,7 +1,8 @@
 #pragma once
 
-// A FAT file system, as on a disk shared with Windows, mounted through FUSE (fusefat) over a
-// folder for the life of the object. FAT has no owners, modes or extended attributes.
+// The qel folder on disks unlike the simulator's own: on another disk through a link, and on a
+// FAT disk.
+#include "simfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,8 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 
+// A FAT file system, as on a disk shared with Windows, mounted through FUSE (fusefat) over a
+// folder for the life of the object. FAT has no owners, modes or extended attributes.
 class FatDisk {
 public:
     explicit FatDisk(const QString& mountPoint)
@@ -56,3 +59,18 @@ private:
     QString m_problem;
     bool m_mounted = false;
 };
+
+// qel a link to disk2/qel, "another disk" beside the simulator's folders; in it T.EXT, a relative
+// link to ../shared/T.EXT, and T2.EXT, another to the same. The system follows each relative link
+// from the folder it really is in, so both lead to disk2/shared/T.EXT ("REAL"); the simulator's
+// own shared/T.EXT ("UNRELATED") is where the path they are reached by would lead.
+inline bool linkQelToAnotherDisk(const SimFolder& sim, const QString& extension)
+{
+    for (const char* folder : {"disk2/qel", "disk2/shared", "shared"})
+        sim.mkdir(folder);
+    sim.write("disk2/shared/T." + extension, "REAL");
+    sim.write("shared/T." + extension, "UNRELATED");
+    return QFile::link(QStringLiteral("disk2/qel"), sim.filePath(QStringLiteral("qel"))) &&
+           QFile::link("../shared/T." + extension, sim.filePath("disk2/qel/T." + extension)) &&
+           QFile::link("../shared/T." + extension, sim.filePath("disk2/qel/T2." + extension));
+}
