@@ -149,7 +149,8 @@ QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&
 // link really is in. They differ where a folder on the way is a link itself: with qel a link to
 // ../disk2/qel, which holds T.qel -> ../shared/T.qel, Qt's way leads to the simulator's own
 // shared/T.qel, the system's to disk2/shared/T.qel. So each step starts from the link's real
-// folder, as the system's own does.
+// folder, as the system's own does (tested against the kernel by
+// tst_common::replaceWritesWhatTheSystemReads).
 std::optional<QString> linkedFile(const QString& path)
 {
     QByteArray current =
