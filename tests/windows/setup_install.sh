@@ -129,16 +129,30 @@ mkdir -p "$sim3/pilots" "$sim3/$backup"
 cp "$work/before/QELedit.exe" "$work/before/qelphoto.exe" "$sim3/"
 printf 'MZ another photo tool' >"$sim3/$backup/qelphoto.exe"
 refused() { # WHAT
-    cp -a "$sim3" "$work/before3"
+    rm -rf "$work/before3" && cp -a "$sim3" "$work/before3"
     wine "$setup" /S "/D=$folder3"
     local status=$?
     [ $status = 2 ] && diff -r "$work/before3" "$sim3" || fail "setup with $1: exit $status"
-    rm -r "$work/before3"
 }
 refused "a backup folder holding qelphoto.exe"
 rm -r "${sim3:?}/$backup"
 printf 'a file' >"$sim3/$backup"
 refused "a file named $backup"
+# The reason as the user reads it, past the license, folder and components pages with Enter.
+title="QEL tools $3 Setup"
+wine "$setup" "/D=$folder3" >/dev/null 2>&1 &
+started="$started $!"
+next_page() {
+    local window
+    window="$(xdotool search --onlyvisible --name "^$title" | head -n 1)"
+    [ -n "$window" ] && xdotool windowfocus "$window" key Return sleep 1
+}
+says_file_in_way() { wine "$inspect" message "$title" | grep -q "a file of that name is in the way"; }
+wait_for 60 "the setup's window" next_page
+next_page && next_page
+wait_for 60 "the message that $backup is a file" says_file_in_way
+next_page && next_page
+diff -r "$work/before3" "$sim3" || fail "setup with a file named $backup changed the folder"
 rm "$sim3/$backup" "$sim3/QELedit.exe"
 # Installed there, then a QELedit.exe put there since: setup over itself keeps it as well.
 wine "$setup" /S "/D=$folder3" || fail "setup into the third folder failed"
