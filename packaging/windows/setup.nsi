@@ -54,7 +54,7 @@ Var KeptNote ; the programs setup kept in ${BACKUP}, for the last page
 ; entry: a file of that name with other bytes (the add-on's, put back by an uninstaller, or copied
 ; there since) is never taken for ours, so never replaced or removed as ours.
 !macro FileIdentityFunction UN
-    ; The path on the stack; leaves "size time" there, or "" when there is no such file.
+    ; The path on the stack; leaves "size time-high time-low" there, or "" when it cannot be read.
     Function ${UN}FileIdentity
         Exch $0
         Push $1
@@ -115,16 +115,14 @@ Var KeptNote ; the programs setup kept in ${BACKUP}, for the last page
     ${If} ${FileExists} "$INSTDIR\${NAME}"
         Push ${NAME}
         Call IsOwn
-        Pop ${VAR}
-        ; Setups before 3.0.1 recorded nothing: what such an installation holds is taken as its own.
-        ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "Installed ${NAME}"
+        Pop $0
+        ; The first setups recorded nothing: what their installation holds is taken as theirs.
+        ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "Installed ${NAME}"
         ${If} $R0 == $INSTDIR
-        ${AndIf} $0 == ""
-            StrCpy ${VAR} 1
+        ${AndIf} $1 == ""
+            StrCpy $0 1
         ${EndIf}
-        ${If} ${VAR} = 1
-            StrCpy ${VAR} 0
-        ${Else}
+        ${If} $0 != 1
             StrCpy ${VAR} 1
             ${If} ${FileExists} "$INSTDIR\${BACKUP}"
             ${AndIfNot} ${FileExists} "$INSTDIR\${BACKUP}\*.*"
@@ -320,7 +318,7 @@ Function RemoveEarlierInstallation
     ${If} ${Errors}
     ${OrIf} $R1 != 0
         Call GiveBackUsersPrograms
-        MessageBox MB_OK|MB_ICONSTOP "QEL tools could not be removed from $R0 (is one of its programs running?). Close the programs and run setup again; nothing was changed here." /SD IDOK
+        MessageBox MB_OK|MB_ICONSTOP "QEL tools could not be removed from $R0: one of its programs runs there, or what it keeps in $\"${BACKUP}$\" there could not be put back. Close the programs, or make sure you may change that folder, and run setup again; nothing was changed here." /SD IDOK
         Abort "Nothing was changed: QEL tools is still installed in $R0."
     ${EndIf}
     ; Run in place, the uninstaller could not remove itself.
