@@ -43,6 +43,35 @@ for file in QELedit.exe qelphoto.exe; do
     cmp -s "$sim/QEL tools backup/$file" "$work/before/$file" || fail "the add-on's $file was not kept"
 done
 shortcut() { wine "$inspect" shortcut "$@" | tr -d '\r'; }
+# Setup with its windows, into FOLDER, past the license, folder and components pages with Enter
+# (the default button), up to the message box that says TEXT.
+setup_title="QEL tools $3 Setup"
+setup_shows() { # FOLDER TEXT
+    wine "$setup" "/D=$1" >/dev/null 2>&1 &
+    shown_setup=$!
+    started="$started $shown_setup"
+    wait_for 60 "the setup's window" next_page
+    next_page && next_page
+    message_text="$2"
+    wait_for 60 "the message \"$2\"" message_shown
+}
+# Enter in the newest of its windows: a message box over the setup's window.
+next_page() {
+    local window
+    window="$(xdotool search --onlyvisible --name "^$setup_title" | tail -n 1)"
+    [ -n "$window" ] && xdotool windowfocus "$window" key Return sleep 1
+}
+# Enter until setup ends (past the message box, the last page); its exit code in shown_status.
+finish_setup() {
+    wait_for 60 "end of setup" setup_ended
+    wait "$shown_setup"
+    shown_status=$?
+}
+setup_ended() {
+    next_page
+    ! kill -0 "$shown_setup" 2>/dev/null
+}
+message_shown() { wine "$inspect" message "$setup_title" | grep -qF "$message_text"; }
 for place in programs desktop; do
     # The shortcut's target, then its "Start in".
     [ "$(shortcut $place QELedit)" = "$folder\QELedit.exe"$'\n'"$folder" ] &&
@@ -93,8 +122,14 @@ status=$?
 [ $status = 2 ] && [ "$(ls -R "$sim")" = "$installed" ] &&
     [ "$(stat -c %y "$sim/Uninstall QEL tools.exe")" = "$uninstaller_time" ] ||
     fail "setup while QELedit ran: exit $status, or it changed the folder"
+# With its windows, setup asks to close it; once it is closed, "Retry" installs.
+setup_shows "$folder" "QELedit.exe is running. Close it, then choose Retry"
 kill "$editor"
 wait "$editor" 2>/dev/null
+finish_setup
+[ $shown_status = 0 ] || fail "setup after Retry: exit $shown_status"
+[ "$(stat -c %y "$sim/Uninstall QEL tools.exe")" != "$uninstaller_time" ] ||
+    fail "setup after Retry did not install"
 
 # A second simulator folder: setup removes the first installation, then installs there.
 sim2="$work/sim2"
@@ -138,20 +173,9 @@ refused "a backup folder holding qelphoto.exe"
 rm -r "${sim3:?}/$backup"
 printf 'a file' >"$sim3/$backup"
 refused "a file named $backup"
-# The reason as the user reads it, past the license, folder and components pages with Enter.
-title="QEL tools $3 Setup"
-wine "$setup" "/D=$folder3" >/dev/null 2>&1 &
-started="$started $!"
-next_page() {
-    local window
-    window="$(xdotool search --onlyvisible --name "^$title" | head -n 1)"
-    [ -n "$window" ] && xdotool windowfocus "$window" key Return sleep 1
-}
-says_file_in_way() { wine "$inspect" message "$title" | grep -q "a file of that name is in the way"; }
-wait_for 60 "the setup's window" next_page
-next_page && next_page
-wait_for 60 "the message that $backup is a file" says_file_in_way
-next_page && next_page
+# The reason as the user reads it.
+setup_shows "$folder3" "a file of that name is in the way"
+finish_setup
 diff -r "$work/before3" "$sim3" || fail "setup with a file named $backup changed the folder"
 rm "$sim3/$backup" "$sim3/QELedit.exe"
 # Installed there, then a QELedit.exe put there since: setup over itself keeps it as well.
