@@ -3,6 +3,7 @@
 //   setup_probe version EXE         its version strings, icon sizes and application manifest
 //   setup_probe shortcut FOLDER NAME  target and "Start in" of NAME.lnk in the common Start
 //                                       menu ("programs") or desktop ("desktop"), or "missing"
+//   setup_probe message TITLE         the text of the message box whose title begins with TITLE
 #include <shlobj.h>
 #include <windows.h>
 
@@ -67,11 +68,34 @@ static int shortcut(const wchar_t* folder, const wchar_t* name)
     return 0;
 }
 
+// A message box of another program: its text (the static control 0xFFFF of a dialog) is asked
+// for with WM_GETTEXT, which Windows passes between processes (GetWindowText does not, for another
+// program's controls). The setup's own window is a dialog of the same title.
+static BOOL CALLBACK printMessage(HWND window, LPARAM title)
+{
+    wchar_t text[2048] = L"";
+    HWND message = GetDlgItem(window, 0xFFFF);
+    if (message && GetWindowTextW(window, text, 2048) &&
+        std::wstring(text).starts_with(reinterpret_cast<const wchar_t*>(title))) {
+        SendMessageW(message, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
+        wprintf(L"%ls\n", text);
+    }
+    return TRUE;
+}
+
+static int message(const wchar_t* title)
+{
+    EnumWindows(printMessage, reinterpret_cast<LPARAM>(title));
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv)
 {
     if (argc == 3 && std::wstring(argv[1]) == L"version")
         return version(argv[2]);
     if (argc == 4 && std::wstring(argv[1]) == L"shortcut")
         return shortcut(argv[2], argv[3]);
+    if (argc == 3 && std::wstring(argv[1]) == L"message")
+        return message(argv[2]);
     return 2;
 }
