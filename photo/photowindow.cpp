@@ -86,6 +86,7 @@ ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, in
 
 PhotoWindow::PhotoWindow(QWidget* parent)
     : QWidget(parent)
+    , m_clipboardWatch(new ClipboardWatch(this))
 {
     twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
@@ -243,7 +244,9 @@ void PhotoWindow::refresh()
 
 QImage PhotoWindow::takeClipboardPicture()
 {
+    const ClipboardWatch::Stamp stamp = m_clipboardWatch->now();
     ClipboardPicture picture = readClipboardPicture();
+    m_clipboardWatch->markRead(stamp);
     m_refusedCapture = refusalText(picture);
     return std::move(picture.image);
 }
@@ -371,8 +374,12 @@ void PhotoWindow::saveAs(const QDir& folder, const QString& name,
 void PhotoWindow::autoSave()
 {
     m_capture->setStretch(true);
-    const QImage capture = heldIfSame(takeClipboardPicture());
-    m_capture->setImage(capture);
+    // Unchanged since the last read, the clipboard holds the capture already shown: that is saved
+    // as it is, with no second copy decoded for the press. With nothing held it is read again, as
+    // a read that came back empty may have been a clipboard owner too slow to answer.
+    if (!m_capture->hasImage() || m_clipboardWatch->changedSinceRead())
+        m_capture->setImage(heldIfSame(takeClipboardPicture()));
+    const QImage capture = m_capture->image();
     if (!m_refusedCapture.isEmpty()) {
         messages::showFailure(this, m_refusedCapture);
         return;

@@ -15,6 +15,8 @@ class ImageView;
 
 namespace qel::photo {
 
+class ClipboardWatch;
+
 // The photo tool's only window. The capture lives in the pictures of its three picture controls
 // (one shared copy), the name to save under in the name box; there is no other state.
 // Its objectName is `Form1`, the name tests and tools find it by; every control keeps the name
@@ -95,6 +97,7 @@ private:
     ImageView* m_copyBuffer;            // `Picture2`, never shown
     FileList* m_fileProbe;              // `File2`, never shown
 
+    ClipboardWatch* m_clipboardWatch;
     QString m_refusedCapture; // why the clipboard's picture was not taken; empty when it was
 
     bool m_startupQueued = false;
