@@ -331,6 +331,12 @@ Type a plain file name such as demo.qel into the &quot;Save File as...&quot; box
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The scenario cannot be saved as &quot;%1&quot;: a scenario file&apos;s name must end in &quot;.qel&quot;, as the open dialog and the launcher offer only such files. Nothing was saved.
+
+Type &quot;%2&quot; into the &quot;Save File as...&quot; box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>the scenario cannot be saved</source>
         <translation type="unfinished"></translation>
     </message>
@@ -389,12 +395,6 @@ Type a plain file name such as demo.qel into the &quot;Save File as...&quot; box
     </message>
     <message>
         <source>It has only %1 lines; a scenario file has %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The scenario cannot be saved as &quot;%1&quot;: a scenario file&apos;s name must end in &quot;.qel&quot;, as the open dialog and the launcher offer only such files. Nothing was saved.
-
-Type &quot;%2&quot; into the &quot;Save File as...&quot; box.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -896,6 +896,11 @@ Type a plain name such as &quot;mypicture.bmp&quot; into the name box and press 
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>A scenario picture&apos;s name must end in &quot;.bmp&quot;: the editor&apos;s picture list offers only such files, so &quot;%1&quot; would never be shown there. Nothing was saved.
+Type &quot;%2&quot; into the name box and press the button again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The picture could not be saved as %1.
 %2</source>
         <translation type="unfinished"></translation>
@@ -915,11 +920,6 @@ The file that was there is unchanged.</source>
     </message>
     <message>
         <source>There is no picture to save: the clipboard held none when it was last read. Capture the screen with the &quot;Print Screen&quot; key, press &quot;Refresh Window&quot; and save again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A scenario picture&apos;s name must end in &quot;.bmp&quot;: the editor&apos;s picture list offers only such files, so &quot;%1&quot; would never be shown there. Nothing was saved.
-Type &quot;%2&quot; into the name box and press the button again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
