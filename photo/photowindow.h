@@ -97,7 +97,7 @@ private:
     ImageView* m_copyBuffer;            // `Picture2`, never shown
     FileList* m_fileProbe;              // `File2`, never shown
 
-    ClipboardWatch* m_clipboardWatch;
+    ClipboardWatch* m_clipboardWatch; // whether the clipboard changed since it was last read
     QString m_refusedCapture; // why the clipboard's picture was not taken; empty when it was
 
     bool m_startupQueued = false;
