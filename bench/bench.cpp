@@ -281,7 +281,7 @@ void windowsAutoSave(const Setup& s, const QString& folder, const QString& work,
     memory.name = QStringLiteral("Windows: memory qelphoto AutoSaving it");
     memory.floorWhat = QStringLiteral("the capture's own size; measured: peak above the minimal "
                                       "window's, both under Wine");
-    memory.budget = 2.5;
+    memory.budget = 2.0;
     memory.unit = QStringLiteral("MB");
     memory.floor = captureMB;
 
@@ -339,7 +339,8 @@ void saves(const QString& work, int runs, QList<Figure>& out)
 {
     const QImage capture = bench::screenCapture();
     const QDir dir(work);
-    for (const Figure& f : bench::fullSizeSave(dir, capture, runs)) {
+    for (const Figure& f :
+         bench::fullSizeSave(dir, capture, runs) + bench::fullSizeFormats(dir, capture, runs)) {
         bench::print(f);
         out << f;
     }

@@ -2,14 +2,17 @@
 
 #include "autosave.h"
 #include "bmp.h"
+#include "fullphoto.h"
 #include "safefile.h"
 #include "scenariofile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -104,6 +107,40 @@ QList<Figure> fullSizeSave(const QDir& work, const QImage& capture, int runs)
     QFile::remove(target);
     QFile::remove(floorTarget);
     return {f, unflushed};
+}
+
+QList<Figure> fullSizeFormats(const QDir& work, const QImage& capture, int runs)
+{
+    using qel::photo::fullphoto::Format;
+    const QString bitmap = work.filePath(QStringLiteral("photo.bmp"));
+    const QString png = work.filePath(QStringLiteral("photo.png"));
+    const QString jpeg = work.filePath(QStringLiteral("photo.jpg"));
+    const auto save = [&capture](const QString& path, Format format) {
+        return
+            [&capture, path, format] { return qel::photo::fullphoto::save(path, capture, format); };
+    };
+    QString error;
+    const std::vector<double> m = interleave(
+        runs, {save(bitmap, Format::bitmap), save(png, Format::png), save(jpeg, Format::jpeg)},
+        error);
+    QList<Figure> figures;
+    for (const auto& [name, path, median] :
+         {std::tuple{"PNG", png, m[1]}, std::tuple{"JPEG", jpeg, m[2]}}) {
+        Figure f;
+        f.name = QStringLiteral("  the same as %1").arg(QLatin1String(name));
+        f.unit = QStringLiteral("ms");
+        f.informational = true;
+        f.error = error;
+        f.value = median;
+        f.floor = m[0];
+        f.floorWhat = QStringLiteral("the bitmap save; files %1 bytes against %2")
+                          .arg(QFileInfo(path).size())
+                          .arg(QFileInfo(bitmap).size());
+        figures << f;
+    }
+    for (const QString& path : {bitmap, png, jpeg})
+        QFile::remove(path);
+    return figures;
 }
 
 Figure autoSaveFullHistory(const QDir& work, const QImage& capture, int runs)

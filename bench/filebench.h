@@ -14,6 +14,10 @@ namespace bench {
 // flush.
 QList<Figure> fullSizeSave(const QDir& work, const QImage& capture, int runs);
 
+// For information: the full-size photo saved as PNG and as JPEG (a name ending in ".png",
+// ".jpg") against the bitmap save of the same capture, time and file size.
+QList<Figure> fullSizeFormats(const QDir& work, const QImage& capture, int runs);
+
 // "AutoSave" with all ten numbered photos present against one full-size save of the capture.
 Figure autoSaveFullHistory(const QDir& work, const QImage& capture, int runs);
 

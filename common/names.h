@@ -10,6 +10,13 @@ namespace qel::names {
 // Windows or here; an empty string when it can.
 QString bareNameProblem(const QString& name);
 
+// Whether `name` ends in `ending` (".bmp", ".qel") in any letter case, as the lists that offer
+// such files match it on Windows.
+inline bool hasEnding(const QString& name, QLatin1String ending)
+{
+    return name.endsWith(ending, Qt::CaseInsensitive);
+}
+
 inline bool isBareName(const QString& name)
 {
     return bareNameProblem(name).isEmpty();

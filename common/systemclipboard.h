@@ -2,6 +2,8 @@
 
 #include "dib.h"
 
+#include <optional>
+
 // The clipboard as the system itself holds it, for what Qt's clipboard does not hand over.
 namespace qel::systemclipboard {
 
@@ -12,5 +14,10 @@ namespace qel::systemclipboard {
 // replaced by the bitmap the system makes from it. Qt's clipboard does not hand such a picture
 // over everywhere (not under Wine, for one). Elsewhere: none, Qt's clipboard is all there is.
 dib::Picture screenCapture(qint64 maxPixels);
+
+// Windows: the system's clipboard sequence number, which changes with every change of the
+// clipboard's content, at once and whether or not events have been handled since. Elsewhere
+// none: Qt's change notices (QClipboard::dataChanged) are what there is.
+std::optional<quint32> sequenceNumber();
 
 } // namespace qel::systemclipboard

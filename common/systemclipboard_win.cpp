@@ -108,4 +108,9 @@ dib::Picture screenCapture(qint64 maxPixels)
     return {};
 }
 
+std::optional<quint32> sequenceNumber()
+{
+    return quint32(GetClipboardSequenceNumber());
+}
+
 } // namespace qel::systemclipboard

@@ -22,6 +22,18 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
                         .arg(name, problem));
         return false;
     }
+    // The open dialog and the launcher list only "*.qel": a scenario under another name could
+    // never be opened or started.
+    if (!names::hasEnding(name, QLatin1String(".qel"))) {
+        messages::showFailure(
+            parent, QCoreApplication::translate(
+                        "qel::editor",
+                        "The scenario cannot be saved as \"%1\": a scenario file's name must end "
+                        "in \".qel\", as the open dialog and the launcher offer only such files. "
+                        "Nothing was saved.\n\nType \"%2\" into the \"Save File as...\" box.")
+                        .arg(name, name + QLatin1String(".qel")));
+        return false;
+    }
     const auto qelDir = paths::simulatorFolder(paths::qelFolder);
     if (!qelDir) {
         messages::showFailure(

@@ -90,6 +90,34 @@ ClipboardPicture readClipboardPicture()
     return picture;
 }
 
+ClipboardWatch::ClipboardWatch(QObject* parent)
+    : QObject(parent)
+{
+    if (const QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, [this] { ++m_notices; });
+}
+
+ClipboardWatch::Stamp ClipboardWatch::now() const
+{
+    return {systemclipboard::sequenceNumber(), m_notices};
+}
+
+void ClipboardWatch::markRead(const Stamp& stamp)
+{
+    m_read = stamp;
+}
+
+bool ClipboardWatch::changedSinceRead() const
+{
+    if (!m_read)
+        return true;
+    const Stamp current = now();
+    // The system's number is exact; Qt's notices arrive only as events are handled.
+    if (current.sequence)
+        return current.sequence != m_read->sequence;
+    return current.notices != m_read->notices;
+}
+
 QString tooLargeText(QSize size)
 {
     return QCoreApplication::translate(

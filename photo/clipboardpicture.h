@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 namespace qel::photo {
 
@@ -22,6 +25,27 @@ struct ClipboardPicture {
 // leaves). Transparent parts come already drawn onto the copy buffer's grey: the picture is
 // opaque.
 ClipboardPicture readClipboardPicture();
+
+// Whether the clipboard may have changed since the tool last read it, so that a press can save
+// the capture it holds instead of decoding the same picture a second time: the system's sequence
+// number where there is one (Windows), else Qt's change notices.
+class ClipboardWatch : public QObject {
+public:
+    explicit ClipboardWatch(QObject* parent = nullptr);
+    // Taken right before a read, so that a change during the read counts as one.
+    struct Stamp {
+        std::optional<quint32> sequence;
+        quint64 notices = 0;
+    };
+    Stamp now() const;
+    void markRead(const Stamp& stamp);
+    // True also before the first read.
+    bool changedSinceRead() const;
+
+private:
+    quint64 m_notices = 0;
+    std::optional<Stamp> m_read;
+};
 
 // What to tell the user about a picture too large to take: its size, and what to do.
 QString tooLargeText(QSize size);

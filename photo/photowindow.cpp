@@ -6,6 +6,7 @@
 #include "clipboardpicture.h"
 #include "filelist.h"
 #include "fontfamilies.h"
+#include "fullphoto.h"
 #include "imageview.h"
 #include "messages.h"
 #include "names.h"
@@ -18,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +86,7 @@ ImageView* pictureBox(QWidget* parent, const char* name, int l, int t, int w, in
 
 PhotoWindow::PhotoWindow(QWidget* parent)
     : QWidget(parent)
+    , m_clipboardWatch(new ClipboardWatch(this))
 {
     twips::setUpWindow(*this, "Form1", tr("QEL Photo Lab"), 6960, 4740);
     // The window's own font, which "Refresh Window" keeps; every other caption is bold.
@@ -241,7 +244,9 @@ void PhotoWindow::refresh()
 
 QImage PhotoWindow::takeClipboardPicture()
 {
+    const ClipboardWatch::Stamp stamp = m_clipboardWatch->now();
     ClipboardPicture picture = readClipboardPicture();
+    m_clipboardWatch->markRead(stamp);
     m_refusedCapture = refusalText(picture);
     return std::move(picture.image);
 }
@@ -280,6 +285,18 @@ bool PhotoWindow::checkName(const QString& name)
     return false;
 }
 
+bool PhotoWindow::checkScenarioPictureName(const QString& name)
+{
+    if (names::hasEnding(name, QLatin1String(".bmp")))
+        return true;
+    messages::showFailure(
+        this, tr("A scenario picture's name must end in \".bmp\": the editor's picture list "
+                 "offers only such files, so \"%1\" would never be shown there. Nothing was "
+                 "saved.\nType \"%2\" into the name box and press the button again.")
+                  .arg(name, name + QLatin1String(".bmp")));
+    return false;
+}
+
 QString PhotoWindow::saveFailureText(const QString& shownPath, const QString& reason,
                                      bool replacing) const
 {
@@ -292,7 +309,7 @@ QString PhotoWindow::saveFailureText(const QString& shownPath, const QString& re
 void PhotoWindow::saveScenarioPicture()
 {
     const QString name = m_nameBox->text();
-    if (!checkName(name))
+    if (!checkName(name) || !checkScenarioPictureName(name))
         return;
     if (!m_capture->hasImage() && !m_preview->hasImage()) {
         reportMissingPicture(tr("There is no picture to save: the clipboard held none. Capture "
@@ -307,10 +324,13 @@ void PhotoWindow::saveScenarioPicture()
                                         tr("the scenario picture has nowhere to go"), true));
         return;
     }
-    saveAs(*qelDir, name, [this] {
-        copyPreview(*m_preview, *m_capture, *m_copyBuffer);
-        return m_copyBuffer->image();
-    });
+    saveAs(
+        *qelDir, name,
+        [this] {
+            copyPreview(*m_preview, *m_capture, *m_copyBuffer);
+            return m_copyBuffer->image();
+        },
+        false);
 }
 
 void PhotoWindow::saveFullPhoto()
@@ -324,15 +344,28 @@ void PhotoWindow::saveFullPhoto()
                                 "key, press \"Refresh Window\" and save again."));
         return;
     }
-    saveAs(QDir::current(), name, [this] { return m_capture->image(); });
+    saveAs(
+        QDir::current(), name, [this] { return m_capture->image(); }, true);
 }
 
 void PhotoWindow::saveAs(const QDir& folder, const QString& name,
-                         const std::function<QImage()>& picture)
+                         const std::function<QImage()>& picture, bool fullPhoto)
 {
+    const files::SaveTarget target = files::saveTarget(folder, name);
+    // By the name the file gets on disk, which viewers go by: the typed one, or the spelling of
+    // the file it replaces.
+    const fullphoto::Format format = fullPhoto
+                                         ? fullphoto::formatFor(QFileInfo(target.path).fileName())
+                                         : fullphoto::Format::bitmap;
+    if (const QString problem = fullphoto::unsupported(format, name); !problem.isEmpty()) {
+        messages::showFailure(this, problem);
+        return;
+    }
     files::saveWithQuestion(
-        this, files::saveTarget(folder, name),
-        [&picture](const QString& path) { return bmp::save(path, picture()); },
+        this, target,
+        [&picture, format](const QString& path) {
+            return fullphoto::save(path, picture(), format);
+        },
         [this](const QString& shown, const QString& reason, bool replacing) {
             return saveFailureText(shown, reason, replacing);
         });
@@ -341,8 +374,12 @@ void PhotoWindow::saveAs(const QDir& folder, const QString& name,
 void PhotoWindow::autoSave()
 {
     m_capture->setStretch(true);
-    const QImage capture = heldIfSame(takeClipboardPicture());
-    m_capture->setImage(capture);
+    // Unchanged since the last read, the clipboard holds the capture already shown: that is saved
+    // as it is, with no second copy decoded for the press. With nothing held it is read again, as
+    // a read that came back empty may have been a clipboard owner too slow to answer.
+    if (!m_capture->hasImage() || m_clipboardWatch->changedSinceRead())
+        m_capture->setImage(heldIfSame(takeClipboardPicture()));
+    const QImage capture = m_capture->image();
     if (!m_refusedCapture.isEmpty()) {
         messages::showFailure(this, m_refusedCapture);
         return;

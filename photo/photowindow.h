@@ -15,6 +15,8 @@ class ImageView;
 
 namespace qel::photo {
 
+class ClipboardWatch;
+
 // The photo tool's only window. The capture lives in the pictures of its three picture controls
 // (one shared copy), the name to save under in the name box; there is no other state.
 // Its objectName is `Form1`, the name tests and tools find it by; every control keeps the name
@@ -64,6 +66,9 @@ private:
     // cannot, tells the user why. The disk is not looked at: whether the file can be written
     // shows only when it is saved.
     bool checkName(const QString& name);
+    // A scenario picture ends in ".bmp", the only pictures the editor's picture list offers;
+    // when `name` does not, tells the user and offers the name with it.
+    bool checkScenarioPictureName(const QString& name);
     // Takes what the clipboard held into the capture's place; remembers why a picture was
     // refused (too large, damaged), so that the user is told that rather than that there is none.
     QImage takeClipboardPicture();
@@ -72,8 +77,10 @@ private:
     void reportMissingPicture(const QString& noPicture);
     QString saveFailureText(const QString& shownPath, const QString& reason, bool replacing) const;
     // Saves the picture `picture` produces as `name` in `folder`, asking before it replaces a
-    // file; the picture is made only once the save goes ahead.
-    void saveAs(const QDir& folder, const QString& name, const std::function<QImage()>& picture);
+    // file; the picture is made only once the save goes ahead. A full-size photo is written in
+    // the format its name asks for, a scenario picture always as a bitmap.
+    void saveAs(const QDir& folder, const QString& name, const std::function<QImage()>& picture,
+                bool fullPhoto);
 
     QLabel* m_scenarioPictureHelp;            // `Label1`: how to save a scenario picture
     QLineEdit* m_nameBox;                     // `Text3`: the name to save under
@@ -90,6 +97,7 @@ private:
     ImageView* m_copyBuffer;            // `Picture2`, never shown
     FileList* m_fileProbe;              // `File2`, never shown
 
+    ClipboardWatch* m_clipboardWatch; // whether the clipboard changed since it was last read
     QString m_refusedCapture; // why the clipboard's picture was not taken; empty when it was
 
     bool m_startupQueued = false;

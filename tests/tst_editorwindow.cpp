@@ -421,9 +421,11 @@ void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold()
             tipLabel = widget;
     QVERIFY(tipLabel);
     const QRect box(ui().Text23->mapToGlobal(QPoint(0, 0)), ui().Text23->size());
-    QVERIFY2(free.contains(tipLabel->geometry()), qPrintable(QDebug::toString(tipLabel->geometry())));
+    QVERIFY2(free.contains(tipLabel->geometry()),
+             qPrintable(QDebug::toString(tipLabel->geometry())));
     QCOMPARE(tipLabel->y(), box.bottom() + 1);
-    QVERIFY(tipLabel->geometry().left() <= box.right() && tipLabel->geometry().right() >= box.left());
+    QVERIFY(tipLabel->geometry().left() <= box.right() &&
+            tipLabel->geometry().right() >= box.left());
 }
 
 void TestEditorWindow::saveNewFile()
@@ -519,13 +521,22 @@ void TestEditorWindow::saveUnderAShortNameAsksFirst()
 void TestEditorWindow::saveRefusesBadNames_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("start value") << "???.qel";
-    QTest::newRow("empty") << "";
-    QTest::newRow("parent folder") << "../x.qel";
-    QTest::newRow("backslash") << "sub\\x.qel";
-    QTest::newRow("device") << "con.qel";
-    QTest::newRow("trailing dot") << "x.";
-    QTest::newRow("dot dot") << "..";
+    QTest::addColumn<QString>("told");
+    const QString told = QStringLiteral("cannot be saved as");
+    QTest::newRow("start value") << "???.qel" << told;
+    QTest::newRow("empty") << "" << told;
+    QTest::newRow("parent folder") << "../x.qel" << told;
+    QTest::newRow("backslash") << "sub\\x.qel" << told;
+    QTest::newRow("device") << "con.qel" << told;
+    QTest::newRow("trailing dot") << "x." << told;
+    QTest::newRow("dot dot") << ".." << told;
+    // Names the open dialog and the launcher would never list; the name with the ending offered.
+    for (const char* name : {"vsave", "vsave.txt", "vsave.qel.bak", "vsave.qe", "vsaveqel"})
+        QTest::newRow(name) << name
+                            << QStringLiteral("must end in \".qel\", as the open dialog and the "
+                                              "launcher offer only such files. Nothing was "
+                                              "saved.\n\nType \"%1.qel\"")
+                                   .arg(QLatin1String(name));
 }
 
 void TestEditorWindow::saveRefusesBadNames()
@@ -536,9 +547,10 @@ void TestEditorWindow::saveRefusesBadNames()
     sim.write("qel/keep.qel", "keep");
     EditorWindow& form = window();
     chooseFlight(form, "A.stn");
+    QFETCH(QString, told);
     ui().Text24->setText(name);
     ModalAnswerer& answers = answerer();
-    answers.expectFailure("cannot be saved as");
+    answers.expectFailure(told);
     ui().Command1->click();
     QVERIFY_ANSWERED(answers);
     QCOMPARE(sim.entries("qel"), QStringList({"keep.qel"}));

@@ -173,11 +173,11 @@ constexpr int largeHeight = 1800;
 // Child task: the capture is saved over photo.bmp, as a full-screen photo in the current folder
 // or as a scenario picture in qel; the file system refuses to let any file grow past its limit.
 // Exit 0 when the user was asked and told.
-int childSavePhoto(bool scenarioPicture)
+int childSavePhoto(bool scenarioPicture, const QString& name = QStringLiteral("photo.bmp"))
 {
     auto form = startedWith(capture(photoWidth, photoHeight));
     const PhotoControls ui(*form);
-    ui.Text3->setText(QStringLiteral("photo.bmp"));
+    ui.Text3->setText(name);
     ModalAnswerer answers;
     answers.expectOverwriteQuestion(QMessageBox::Yes);
     // The system's own reason, as the editor gives it.
@@ -250,6 +250,9 @@ void TestFaultsPhoto::photoOnAFileSystemThatRefusesToGrow_data()
     // A megabyte: far less than the 5.7 MB of the full-screen photo.
     QTest::newRow("full-screen photo")
         << QStringLiteral("save-photo") << QStringLiteral("photo.bmp") << (1 << 20);
+    // The PNG of the same capture, whose gradients pack well, takes about 8 KB.
+    QTest::newRow("full-screen photo as PNG")
+        << QStringLiteral("save-png-photo") << QStringLiteral("photo.png") << 4096;
     // The scenario picture (161 x 121 pixels) needs 58 KB.
     QTest::newRow("scenario picture")
         << QStringLiteral("save-scenario-picture") << QStringLiteral("qel/photo.bmp") << 20000;
@@ -597,6 +600,8 @@ int main(int argc, char** argv)
         const QByteArray task = argv[2];
         if (task == "save-photo")
             return childSavePhoto(false);
+        if (task == "save-png-photo")
+            return childSavePhoto(false, QStringLiteral("photo.png"));
         if (task == "save-scenario-picture")
             return childSavePhoto(true);
         if (task == "autosave")

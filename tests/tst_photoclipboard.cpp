@@ -41,6 +41,26 @@ QString differences(const bmpcheck::File& file, const QImage& expected)
     return {};
 }
 
+// xclip hands the picture over from a process of its own and serves it until another program
+// takes the clipboard; returns once this program sees it offered.
+void offerWithXclip(const QString& png, const QImage& picture)
+{
+    QVERIFY(picture.save(png, "PNG"));
+    QFile file(png);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QProcess owner;
+    owner.start(QStandardPaths::findExecutable(QStringLiteral("xclip")),
+                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                 QStringLiteral("image/png"), QStringLiteral("-i"), png});
+    QVERIFY(owner.waitForFinished(10000));
+    QCOMPARE(owner.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QGuiApplication::clipboard()->mimeData() &&
+            QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/png")) == bytes,
+        10000);
+}
+
 } // namespace
 
 class TestPhotoClipboard : public QObject {
@@ -50,6 +70,7 @@ private slots:
     void cleanupTestCase();
     void theProgramStartsAndQuitsWhenIdle();
     void savesExactlyTheClipboardsPixels();
+    void autoSaveNoticesAnotherProgramsNewCapture();
 
 private:
     QTemporaryDir m_dir;
@@ -65,20 +86,7 @@ void TestPhotoClipboard::initTestCase()
     QVERIFY2(!xclip.isEmpty(), "xclip is missing; scripts/deps installs it");
 
     m_picture = knownPicture();
-    const QString png = m_dir.filePath(QStringLiteral("capture.png"));
-    QVERIFY(m_picture.save(png, "PNG"));
-    // xclip hands the picture over from a process of its own and serves it until another
-    // program takes the clipboard.
-    QProcess owner;
-    owner.start(xclip,
-                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                 QStringLiteral("image/png"), QStringLiteral("-i"), png});
-    QVERIFY(owner.waitForFinished(10000));
-    QCOMPARE(owner.exitCode(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        QGuiApplication::clipboard()->mimeData() &&
-            QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/png")),
-        10000);
+    offerWithXclip(m_dir.filePath(QStringLiteral("capture.png")), m_picture);
 }
 
 void TestPhotoClipboard::cleanupTestCase()
@@ -147,6 +155,27 @@ void TestPhotoClipboard::savesExactlyTheClipboardsPixels()
     const bmpcheck::File scenario = bmpcheck::read(sim.read(QStringLiteral("qel/full.bmp")));
     QVERIFY2(scenario.problem.isEmpty(), qPrintable(scenario.problem));
     QCOMPARE(scenario.bytes.size(), 58618);
+}
+
+// The X server tells of the new owner; AutoSave reads and saves its picture, not the one held.
+void TestPhotoClipboard::autoSaveNoticesAnotherProgramsNewCapture()
+{
+    SimFolder sim;
+    qel::photo::PhotoWindow form;
+    const PhotoControls ui(form);
+    form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(form.startupDone(), 10000);
+    const QImage second = knownPicture().mirrored(true, false);
+    // The notice comes as an event, before any click a user could make after the capture.
+    const QSignalSpy notices(QGuiApplication::clipboard(), &QClipboard::dataChanged);
+    offerWithXclip(m_dir.filePath(QStringLiteral("second.png")), second);
+    QTRY_VERIFY_WITH_TIMEOUT(!notices.isEmpty(), 10000);
+    ModalAnswerer answerer;
+    answerer.expectSaved(false);
+    ui.Command7->click();
+    QVERIFY_ANSWERED(answerer);
+    const QString diff = differences(bmpcheck::read(sim.read(QStringLiteral("1.bmp"))), second);
+    QVERIFY2(diff.isEmpty(), qPrintable(diff));
 }
 
 QTEST_MAIN(TestPhotoClipboard)

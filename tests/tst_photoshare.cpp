@@ -1,6 +1,7 @@
 // The photo tool keeps a full-screen capture in memory once: reading an unchanged clipboard again
 // ("Refresh Window", "AutoSave  ") keeps the picture the window already holds.
 #include "modalanswerer.h"
+#include "photo_bmpcheck.h"
 #include "photofixture.h"
 
 #include <QBuffer>
@@ -36,6 +37,7 @@ private slots:
     void refreshOfUnchangedClipboardKeepsThePicture();
     void refreshOfNewCaptureShowsIt();
     void autoSaveOfUnchangedClipboardKeepsThePicture();
+    void autoSaveDecodesOnlyAChangedClipboard();
 };
 
 void TestPhotoShare::startUpReadsOnce()
@@ -81,6 +83,31 @@ void TestPhotoShare::autoSaveOfUnchangedClipboardKeepsThePicture()
     QVERIFY_ANSWERED(answerer);
     QVERIFY(sim.exists(QStringLiteral("1.bmp")));
     QCOMPARE(bitsOf(ui.Image1), bitsOf(ui.Picture1));
+}
+
+// Unchanged, the clipboard is not decoded again: the capture the window holds is what is saved
+// (here one the test put there instead, which no decode could give). Changed, the new one is.
+void TestPhotoShare::autoSaveDecodesOnlyAChangedClipboard()
+{
+    SimFolder& sim = folder();
+    offerPng(patternPicture(64, 48, 3));
+    const PhotoControls& ui = start();
+    ui.Image1->setImage(patternPicture(40, 30, 4));
+    ModalAnswerer answerer;
+    answerer.expectSaved(false);
+    ui.Command7->click();
+    QVERIFY_ANSWERED(answerer);
+    QCOMPARE(bmpcheck::read(sim.read(QStringLiteral("1.bmp"))).width, 40);
+
+    offerPng(patternPicture(50, 20, 5));
+    answerer.expectSaved(false);
+    ui.Command7->click();
+    QVERIFY_ANSWERED(answerer);
+    const bmpcheck::File newest = bmpcheck::read(sim.read(QStringLiteral("1.bmp")));
+    QCOMPARE(QSize(newest.width, newest.height), QSize(50, 20));
+    QCOMPARE(newest.pixel(7, 9), QColor(patternPicture(50, 20, 5).pixel(7, 9)));
+    QCOMPARE(bmpcheck::read(sim.read(QStringLiteral("2.bmp"))).width, 40);
+    QCOMPARE(ui.Image1->image(), patternPicture(50, 20, 5));
 }
 
 QTEST_MAIN(TestPhotoShare)

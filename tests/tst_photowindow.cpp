@@ -1,4 +1,5 @@
 // The photo tool's window: layout, start-up, "Refresh Window", the preview copy and the saves.
+#include "bmpbytes.h"
 #include "foldertexts.h"
 #include "modalanswerer.h"
 #include "photo_bmpcheck.h"
@@ -6,6 +7,8 @@
 #include "preview.h"
 #include "winfiles.h"
 
+#include <QImageReader>
+#include <QImageWriter>
 #include <QtTest>
 
 using qel::photo::PhotoWindow;
@@ -45,7 +48,11 @@ private slots:
     void scenarioPictureNewName();
     void scenarioPictureExistingName();
     void fullScreenPhoto();
+    void fullScreenPhotoInTheFormatItsNameAsksFor_data();
+    void fullScreenPhotoInTheFormatItsNameAsksFor();
     void fullScreenPhotoAsksOnlyAboutTheWorkingFolder();
+    void scenarioPictureNeedsTheBitmapEnding_data();
+    void scenarioPictureNeedsTheBitmapEnding();
     void unusableNamesAreRefused_data();
     void unusableNamesAreRefused();
     void noPictureNothingWritten();
@@ -264,20 +271,20 @@ void TestPhotoWindow::scenarioPictureNewName()
 {
     SimFolder& sim = folder();
     const PhotoControls& ui = startWith(halves(1024, 768));
-    ui.Text3->setText(QStringLiteral("meigs"));
+    ui.Text3->setText(QStringLiteral("meigs.BMP"));
     ModalAnswerer answerer;
     answerer.expectSaved(false);
     ui.Command1->click();
     QVERIFY_ANSWERED(answerer);
-    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("meigs")});
-    const bmpcheck::File file = readBmp(sim, QStringLiteral("qel/meigs"));
+    QCOMPARE(sim.entries(QStringLiteral("qel")), QStringList{QStringLiteral("meigs.BMP")});
+    const bmpcheck::File file = readBmp(sim, QStringLiteral("qel/meigs.BMP"));
     QVERIFY2(file.problem.isEmpty(), qPrintable(file.problem));
     QCOMPARE(file.bytes.size(), 58618);
     QCOMPARE(file.width, 161);
     QCOMPARE(file.height, 121);
     QCOMPARE(file.pixel(3, 3), QColor(255, 0, 0));
     QCOMPARE(file.pixel(157, 117), QColor(0, 0, 255));
-    QCOMPARE(ui.Text3->text(), QStringLiteral("meigs")); // the name box keeps its text
+    QCOMPARE(ui.Text3->text(), QStringLiteral("meigs.BMP")); // the name box keeps its text
     QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
 }
 
@@ -340,6 +347,93 @@ void TestPhotoWindow::fullScreenPhoto()
     ui.Command5->click();
     QVERIFY_ANSWERED(again);
     QCOMPARE(readBmp(sim, QStringLiteral("shot.bmp")).width, 1920);
+}
+
+void TestPhotoWindow::fullScreenPhotoInTheFormatItsNameAsksFor_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format"); // "bmp", "png" or "jpeg"
+    for (const char* png : {"shot.png", "Shot.PNG", "shot.bmp.pNg"})
+        QTest::newRow(png) << QString::fromLatin1(png) << QByteArray("png");
+    for (const char* jpeg : {"shot.jpg", "SHOT.JPG", "shot.jpeg", "shot.JpEg"})
+        QTest::newRow(jpeg) << QString::fromLatin1(jpeg) << QByteArray("jpeg");
+    for (const char* bitmap : {"shot.bmp", "SHOT.BMP", "shot", "shot.gif", "shot.png.txt",
+                               "shotpng", "shot.pn", "shot.jpe", "shot.png~"})
+        QTest::newRow(bitmap) << QString::fromLatin1(bitmap) << QByteArray("bmp");
+}
+
+void TestPhotoWindow::fullScreenPhotoInTheFormatItsNameAsksFor()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    SimFolder& sim = folder();
+    const QImage capture = patternPicture(67, 45, 9);
+    const PhotoControls& ui = startWith(capture);
+    ui.Text3->setText(name);
+    ModalAnswerer answerer;
+    const bool writable = format == "bmp" || QImageWriter::supportedImageFormats().contains(format);
+    if (writable)
+        answerer.expectSaved(false);
+    else // Qt built without the plug-in (the Windows build's JPEG): told before anything is done
+        answerer.expectFailure(QStringLiteral("cannot write"));
+    ui.Command5->click();
+    QVERIFY_ANSWERED(answerer);
+    if (!writable) {
+        QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
+        return;
+    }
+    const QByteArray bytes = sim.read(name);
+    if (format == "bmp") {
+        // The bitmap's bytes from the file layout: headers, then rows bottom-up in blue, green,
+        // red, each padded to four bytes.
+        QByteArray expected = bmpbytes::header24(67, 45);
+        expected.replace(38, 8, QByteArray(8, '\0')); // no resolution given
+        for (int y = 44; y >= 0; --y) {
+            for (int x = 0; x < 67; ++x) {
+                const QRgb p = capture.pixel(x, y);
+                expected.append(char(qBlue(p))).append(char(qGreen(p))).append(char(qRed(p)));
+            }
+            expected.append(3, '\0'); // 201 bytes a row, padded to 204
+        }
+        QCOMPARE(bytes, expected);
+        return;
+    }
+    // The file's own signature, then the decoder of the format named explicitly.
+    QVERIFY(bytes.startsWith(format == "png" ? QByteArray("\x89PNG\r\n\x1a\n")
+                                             : QByteArray("\xff\xd8\xff")));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, format);
+    QCOMPARE(reader.size(), QSize(67, 45));
+    const QImage read = reader.read();
+    if (format == "png")
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), capture);
+    else
+        QVERIFY(!read.isNull());
+}
+
+void TestPhotoWindow::scenarioPictureNeedsTheBitmapEnding_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"lake", "lake.png", "lake.bmp.txt", "lake.bm", "lakebmp", "lake.dib"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestPhotoWindow::scenarioPictureNeedsTheBitmapEnding()
+{
+    QFETCH(QString, name);
+    SimFolder& sim = folder();
+    const PhotoControls& ui = startWith(patternPicture(50, 50));
+    ui.Text3->setText(name);
+    ModalAnswerer answerer;
+    // Why, and the name to type instead.
+    answerer.expectFailure(QStringLiteral("would never be shown there. Nothing was saved.\nType "
+                                          "\"%1.bmp\" into the name box")
+                               .arg(name));
+    ui.Command1->click();
+    QVERIFY_ANSWERED(answerer);
+    QCOMPARE(sim.entries(), (QStringList{QStringLiteral("pilots"), QStringLiteral("qel")}));
+    QVERIFY(sim.entries(QStringLiteral("qel")).isEmpty());
 }
 
 void TestPhotoWindow::fullScreenPhotoAsksOnlyAboutTheWorkingFolder()

@@ -351,6 +351,12 @@ Type a plain file name such as demo.qel into the &quot;Save File as...&quot; box
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The scenario cannot be saved as &quot;%1&quot;: a scenario file&apos;s name must end in &quot;.qel&quot;, as the open dialog and the launcher offer only such files. Nothing was saved.
+
+Type &quot;%2&quot; into the &quot;Save File as...&quot; box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>the scenario cannot be saved</source>
         <translation type="unfinished"></translation>
     </message>
@@ -833,6 +839,14 @@ The scenario you are editing is still open.</source>
         <source>The picture on the clipboard is damaged: its pixels are missing or do not match its size, so it cannot be saved. Capture the screen again with the &quot;Print Screen&quot; key, press &quot;Refresh Window&quot; and save again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; asks for a %2 file, which this build of the photo tool cannot write. Save the photo under a name ending in &quot;.png&quot; or &quot;.bmp&quot; instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the %2 writer: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qel::photo::PhotoWindow</name>
@@ -899,6 +913,11 @@ The scenario you are editing is still open.</source>
     <message>
         <source>&quot;%1&quot; cannot be used as a file name. %2
 Type a plain name such as &quot;mypicture.bmp&quot; into the name box and press the button again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A scenario picture&apos;s name must end in &quot;.bmp&quot;: the editor&apos;s picture list offers only such files, so &quot;%1&quot; would never be shown there. Nothing was saved.
+Type &quot;%2&quot; into the name box and press the button again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
