@@ -54,6 +54,11 @@ QString writePath(const QDir& dir, const QString& name);
 // not); nothing where it shows none.
 std::optional<QDir> virtualStoreCopy(const QDir& dir);
 
+// `path` with the long name of each of its files and folders, where the system also names them
+// by a short 8.3 alias ("C:\PROG~5P2" for "C:\Program Files"): a folder has one name to be
+// remembered and compared by. Unchanged where there is none or the path does not exist.
+QString longName(const QString& path);
+
 // Where the file system itself opens a name in more than one spelling (Windows: any letter case,
 // and a short 8.3 alias such as "VERY~GNM.QEL" for a long name), asks it which entry `name` in
 // `dir` opens and gives that entry's own name, or an empty one when it opens none. Nothing

@@ -68,6 +68,7 @@ private slots:
     void enteringTheFolderRemembersItOnlyWhenItMoves();
     void chooserOffersTheFoldersFound();
     void virtualStoreMergesWithTheFolder();
+    void shortNamedFolderIsTakenByItsLongName();
     void formFontWithoutLiberationSans();
 };
 
@@ -860,6 +861,31 @@ void TestCommon::virtualStoreMergesWithTheFolder()
     const QTemporaryDir elsewhere;
     QVERIFY(!qel::paths::virtualStoreCopy(QDir(elsewhere.path())));
     QVERIFY(copy.removeRecursively());
+#endif
+}
+
+// A simulator folder named by its short 8.3 name, as an old shortcut or "dir /x" gives it, is
+// the same folder as by its long name: seen through VirtualStore, and remembered by that.
+void TestCommon::shortNamedFolderIsTakenByItsLongName()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows' short names");
+#else
+    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/Flight sim XXXXXX"));
+    QVERIFY(sim.isValid() && QDir(sim.path()).mkdir(QStringLiteral("pilots")));
+    const QString longPath = QDir::fromNativeSeparators(sim.path());
+    const QString alias = shortPath(longPath);
+    QVERIFY2(!alias.isEmpty() && !alias.contains(u' '), qPrintable(alias));
+    const std::optional<QDir> copy = qel::paths::virtualStoreCopy(QDir(alias));
+    QVERIFY2(copy,
+             "a folder below Program Files, named by its short name, has no VirtualStore copy");
+    QCOMPARE(copy->path(), qel::paths::virtualStoreCopy(QDir(longPath))->path());
+    const qel::simulator::StartFolder start = qel::simulator::findStartFolder({alias});
+    QCOMPARE(start.step, qel::simulator::Step::Argument);
+    QCOMPARE(start.folder.toLower(), longPath.toLower());
+    const OwnSettings settings;
+    qel::simulator::rememberFolder(alias);
+    QCOMPARE(settings.folder().toString().toLower(), QDir::toNativeSeparators(longPath).toLower());
 #endif
 }
 

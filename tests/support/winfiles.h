@@ -1,7 +1,7 @@
 #pragma once
 
 // What Windows keeps about a file beyond its name and bytes, asked of and set through the system
-// itself: the short 8.3 name of a long name, the hidden attribute.
+// itself: the short 8.3 names of long ones, the hidden attribute.
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,23 +11,30 @@
 #include <windows.h>
 #endif
 
-// The short name ("VERY~GNM.QEL"), as a user reading "dir /x" would type it; empty where the
-// system gives none (Linux, or a Windows disk without short names).
-inline QString shortAlias(const QString& path)
+// The whole path by the short 8.3 names of its files and folders ("C:/PROG~5P2/..."); empty where
+// the system gives none (Linux, or a Windows disk without short names).
+inline QString shortPath(const QString& path)
 {
 #ifdef Q_OS_WIN
     const std::wstring full =
         QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
     wchar_t alias[MAX_PATH];
     const DWORD length = GetShortPathNameW(full.c_str(), alias, MAX_PATH);
-    const QString name = length > 0 && length < MAX_PATH
-                             ? QFileInfo(QString::fromWCharArray(alias, int(length))).fileName()
-                             : QString();
-    return name.compare(QFileInfo(path).fileName(), Qt::CaseInsensitive) == 0 ? QString() : name;
+    return length > 0 && length < MAX_PATH
+               ? QDir::fromNativeSeparators(QString::fromWCharArray(alias, int(length)))
+               : QString();
 #else
     Q_UNUSED(path)
     return {};
 #endif
+}
+
+// The short name ("VERY~GNM.QEL"), as a user reading "dir /x" would type it; empty where the
+// system gives none (Linux, or a Windows disk without short names).
+inline QString shortAlias(const QString& path)
+{
+    const QString name = QFileInfo(shortPath(path)).fileName();
+    return name.compare(QFileInfo(path).fileName(), Qt::CaseInsensitive) == 0 ? QString() : name;
 }
 
 // Marks the file hidden; false where the system has no such mark or did not keep it.
