@@ -47,6 +47,10 @@ QString readPath(const QDir& dir, const QString& name);
 // Where a save of `name` goes so that the launcher reads it: the copy when it has the file or when
 // `dir` cannot be written (the copy's folder is made then), else filePath().
 QString writePath(const QDir& dir, const QString& name);
+// Whether a file can be made in `dir`, as the system answers when one is made there. Qt's
+// QFileInfo::isWritable() reads no access rights of a folder on Windows, so that a folder below
+// Program Files looks writable to it.
+bool canCreateFiles(const QDir& dir);
 
 // --- Per platform (paths_unix.cpp, paths_win.cpp) ---
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QString>
 
 #ifdef Q_OS_WIN
@@ -47,6 +48,29 @@ inline bool hideFile(const QString& path)
     return QFileInfo(path).isHidden();
 #else
     Q_UNUSED(path)
+    return false;
+#endif
+}
+
+// Sets or clears the Linux immutable flag of a folder on Wine's C: drive, which keeps everyone out
+// of it, root too (the tests run as root, whom no access rights stop): the folder below Program
+// Files that a standard user cannot write. Set through Wine, which starts Linux programs as well.
+// False where that is not so.
+inline bool setImmutable(const QString& path, bool immutable)
+{
+#ifdef Q_OS_WIN
+    const QString windowsPath = QDir::fromNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString prefix = qEnvironmentVariable("WINEPREFIX");
+    if (prefix.isEmpty() || !windowsPath.startsWith(QLatin1String("C:/"), Qt::CaseInsensitive))
+        return false;
+    const QString unixPath = prefix + QStringLiteral("/drive_c") + windowsPath.mid(2);
+    return QProcess::execute(
+               QStringLiteral("start"),
+               {QStringLiteral("/wait"), QStringLiteral("/unix"), QStringLiteral("/usr/bin/chattr"),
+                immutable ? QStringLiteral("+i") : QStringLiteral("-i"), unixPath}) == 0;
+#else
+    Q_UNUSED(path)
+    Q_UNUSED(immutable)
     return false;
 #endif
 }
