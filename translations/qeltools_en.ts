@@ -774,6 +774,10 @@ The scenario you are editing is still open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>AutoSave stopped: %1 could not be copied to %2, where the numbered photos of this folder are kept (%3). The new photo was not saved. No photo was moved or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>AutoSave stopped: the oldest photo %1 could not be set aside to make room (%2). The new photo was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -811,10 +815,6 @@ The scenario you are editing is still open.</source>
     </message>
     <message>
         <source>The picture on the clipboard is damaged: its pixels are missing or do not match its size, so it cannot be saved. Capture the screen again with the &quot;Print Screen&quot; key, press &quot;Refresh Window&quot; and save again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>AutoSave stopped: %1 could not be copied to %2, where the numbered photos of this folder are kept (%3). The new photo was not saved. No photo was moved or deleted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
+#include <QThread>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -59,15 +61,29 @@ inline bool hideFile(const QString& path)
 inline bool setImmutable(const QString& path, bool immutable)
 {
 #ifdef Q_OS_WIN
-    const QString windowsPath = QDir::fromNativeSeparators(QFileInfo(path).absoluteFilePath());
-    const QString prefix = qEnvironmentVariable("WINEPREFIX");
-    if (prefix.isEmpty() || !windowsPath.startsWith(QLatin1String("C:/"), Qt::CaseInsensitive))
+    const auto onLinux = [](const QString& windowsPath) {
+        const QString p = QDir::fromNativeSeparators(QFileInfo(windowsPath).absoluteFilePath());
+        return p.startsWith(QLatin1String("C:/"), Qt::CaseInsensitive)
+                   ? qEnvironmentVariable("WINEPREFIX") + QStringLiteral("/drive_c") + p.mid(2)
+                   : QString();
+    };
+    const QTemporaryDir work;
+    const QString script = work.filePath(QStringLiteral("chattr.sh"));
+    const QString done = work.filePath(QStringLiteral("done"));
+    QFile file(script);
+    if (!qEnvironmentVariableIsSet("WINEPREFIX") || onLinux(path).isEmpty() ||
+        !file.open(QIODevice::WriteOnly))
         return false;
-    const QString unixPath = prefix + QStringLiteral("/drive_c") + windowsPath.mid(2);
-    return QProcess::execute(
-               QStringLiteral("start"),
-               {QStringLiteral("/wait"), QStringLiteral("/unix"), QStringLiteral("/usr/bin/chattr"),
-                immutable ? QStringLiteral("+i") : QStringLiteral("-i"), unixPath}) == 0;
+    file.write(QStringLiteral("chattr %1 '%2' && : >'%3'\n")
+                   .arg(immutable ? "+i" : "-i", onLinux(path), onLinux(done))
+                   .toUtf8());
+    file.close();
+    QProcess::execute(QStringLiteral("start"),
+                      {QStringLiteral("/unix"), QStringLiteral("/bin/sh"), onLinux(script)});
+    // A Linux program has no Windows process to wait for, but leaves a mark once done.
+    for (int tries = 0; tries < 100 && !QFile::exists(done); ++tries)
+        QThread::msleep(100);
+    return QFile::exists(done);
 #else
     Q_UNUSED(path)
     Q_UNUSED(immutable)
