@@ -605,18 +605,15 @@ void TestCommon::clipboardBitmapLayouts_data()
         const QByteArray name = QByteArray::number(l.bits) + " bits, compression " +
                                 QByteArray::number(l.compression) + ", header " +
                                 QByteArray::number(l.headerSize);
-        QTest::newRow(name) << dibpictures::bytes(l) << dibpictures::pixels(l);
-        l.topDown = true;
-        // Compressed rows are never stored top-down.
-        QTest::newRow(name + ", top-down")
-            << dibpictures::bytes(l)
-            << (l.compression == 1 || l.compression == 2 ? QList<QRgb>() : dibpictures::pixels(l));
-        if (l.compression != 1 && l.compression != 2)
-            continue;
+        QTest::newRow(name) << l.bytes() << l.pixels();
+        l.topDown = true; // which compressed rows never are
+        QTest::newRow(name + ", top-down") << l.bytes() << (l.runs() ? QList<QRgb>() : l.pixels());
         l.topDown = false;
-        // Runs that leave the picture, or a move over the bottom row, whose pixels stay the first
+        if (!l.runs())
+            continue;
+        // Runs that leave the picture, or a move over the bottom row, which stays the first
         // colour.
-        const QByteArray whole = dibpictures::bytes(l);
+        const QByteArray whole = l.bytes();
         const qsizetype runs = whole.size() - 3 * (l.bits == 8 ? 10 : 8) - 2;
         QTest::newRow(name + ", a run past the row's end")
             << QByteArray(whole).replace(runs, 1, "\x04", 1) << QList<QRgb>();
@@ -624,7 +621,7 @@ void TestCommon::clipboardBitmapLayouts_data()
             << QByteArray(whole).insert(whole.size() - 2, "\x01\x00", 2) << QList<QRgb>();
         QTest::newRow(name + ", a move out of the picture")
             << QByteArray(whole).insert(runs, "\x00\x02\x00\x04", 4) << QList<QRgb>();
-        QList<QRgb> skipped = dibpictures::pixels(l);
+        QList<QRgb> skipped = l.pixels();
         std::fill(skipped.end() - dibpictures::width, skipped.end(), dibpictures::paletteColour(0));
         QTest::newRow(name + ", a move over the bottom row")
             << QByteArray(whole).replace(runs, l.bits == 8 ? 10 : 8, "\x00\x02\x00\x01", 4)

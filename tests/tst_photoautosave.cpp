@@ -408,8 +408,11 @@ void TestPhotoAutoSave::unwritableFolderBelowProgramFiles()
         put(real, name(n), photoBytes(QStringLiteral("real %1").arg(n)));
     put(copy, name(2), photoBytes(QStringLiteral("copy 2")));
     const auto before = snapshot(real);
+    const auto cleanUp = qScopeGuard([&] {
+        setImmutable(real.path(), false);
+        copy.removeRecursively();
+    });
     QVERIFY(setImmutable(real.path(), true));
-    const auto unlock = qScopeGuard([&real] { setImmutable(real.path(), false); });
     QImage capture(4, 3, QImage::Format_RGB32);
     for (int press = 1; press <= 2; ++press) {
         capture.fill(QColor(press, 2, 3));
@@ -426,7 +429,6 @@ void TestPhotoAutoSave::unwritableFolderBelowProgramFiles()
     QCOMPARE(history["4.bmp"], photoBytes("copy 2"));
     for (int n = 5; n <= 10; ++n)
         QCOMPARE(history[name(n)], photoBytes(QStringLiteral("real %1").arg(n - 2)));
-    QVERIFY(copy.removeRecursively());
 #endif
 }
 
