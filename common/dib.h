@@ -13,18 +13,20 @@ namespace qel::dib {
 struct Picture {
     QImage image; // opaque (a screen has no transparency); null when there is none
     QSize size;   // what the header claims, also when the picture is refused as too large
-    // The bytes contradict themselves (a height of 0, pixel data shorter than the header says):
+    // The bytes contradict themselves (a height of 0, fewer bytes than the header says):
     // no picture at all, as opposed to one in a layout this reader does not take.
     bool damaged = false;
 
     bool tooLarge() const { return image.isNull() && size.isValid(); }
 };
 
-// Reads 24- and 32-bit bitmaps, uncompressed or with colour masks (the alpha of a 32-bit one is
-// ignored), and uncompressed 8-bit ones with their colour table (an index past the table's end is
-// black). Anything else gives no picture; bytes that cannot be a bitmap at all (pixel data
-// shorter than the header says, no rows, a header past the end) give a damaged one. One of more
-// than `maxPixels` pixels gives only its size, and nothing is allocated for it.
+// Reads the layouts Windows draws: 1, 4, 8, 16, 24 and 32 bits a pixel, uncompressed, with colour
+// masks (16 and 32 bits; the alpha of a 32-bit one is ignored) or run-length encoded (RLE8,
+// RLE4), a colour table where the depth calls for one (an index past its end is black). Anything
+// else gives no picture. Bytes that cannot be that bitmap give a damaged one: fewer than its
+// header, masks, colour table and rows take, runs that leave the picture or end before their
+// end-of-bitmap mark, no rows, compressed rows top-down. One of more than `maxPixels` pixels
+// gives only its size, and nothing is allocated for it.
 Picture fromPacked(QByteArrayView bytes, qint64 maxPixels);
 
 } // namespace qel::dib

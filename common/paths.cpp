@@ -83,12 +83,17 @@ QString writePath(const QDir& dir, const QString& name)
         return filePath(dir, name);
     if (fileExists(*copy, name))
         return filePath(*copy, name);
-    // QFileInfo::isWritable() reads no access rights of a folder on Windows, so that a folder
-    // below Program Files looks writable to it: a file made and removed at once asks the system.
-    if (QTemporaryFile probe(dir.filePath(QStringLiteral("~qelprobe"))); probe.open())
+    if (canCreateFiles(dir))
         return filePath(dir, name);
     QDir().mkpath(copy->path());
     return filePath(*copy, name);
+}
+
+bool canCreateFiles(const QDir& dir)
+{
+    // A file made and removed at once.
+    QTemporaryFile probe(dir.filePath(QStringLiteral("~qelprobe")));
+    return probe.open();
 }
 
 } // namespace qel::paths

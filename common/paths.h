@@ -47,12 +47,21 @@ QString readPath(const QDir& dir, const QString& name);
 // Where a save of `name` goes so that the launcher reads it: the copy when it has the file or when
 // `dir` cannot be written (the copy's folder is made then), else filePath().
 QString writePath(const QDir& dir, const QString& name);
+// Whether a file can be made in `dir`, as the system answers when one is made there. Qt's
+// QFileInfo::isWritable() reads no access rights of a folder on Windows, so that a folder below
+// Program Files looks writable to it.
+bool canCreateFiles(const QDir& dir);
 
 // --- Per platform (paths_unix.cpp, paths_win.cpp) ---
 
 // The copy of `dir` that Windows shows the simulator merged with it (whether it exists yet or
 // not); nothing where it shows none.
 std::optional<QDir> virtualStoreCopy(const QDir& dir);
+
+// `path` with the long name of each of its files and folders, where the system also names them
+// by a short 8.3 alias ("C:\PROG~5P2" for "C:\Program Files"): a folder has one name to be
+// remembered and compared by. Unchanged where there is none or the path does not exist.
+QString longName(const QString& path);
 
 // Where the file system itself opens a name in more than one spelling (Windows: any letter case,
 // and a short 8.3 alias such as "VERY~GNM.QEL" for a long name), asks it which entry `name` in

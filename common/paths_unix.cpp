@@ -12,4 +12,9 @@ std::optional<QDir> virtualStoreCopy(const QDir&)
     return std::nullopt;
 }
 
+QString longName(const QString& path)
+{
+    return path;
+}
+
 } // namespace qel::paths

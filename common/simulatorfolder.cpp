@@ -55,7 +55,8 @@ QString rememberedFolder()
 
 void rememberFolder(const QString& folder)
 {
-    settings()->setValue(folderKey, QDir::toNativeSeparators(QDir(folder).absolutePath()));
+    settings()->setValue(folderKey,
+                         QDir::toNativeSeparators(paths::longName(QDir(folder).absolutePath())));
 }
 
 QStringList foundFolders()
@@ -108,13 +109,15 @@ StartFolder findStartFolder(const QStringList& arguments)
                                "so it is not a Flight Simulator folder. Name the folder that holds "
                                "them, or start %2 without a folder to choose it.")
                                .arg(shown, program));
-        return {Step::Argument, QDir::cleanPath(given.absoluteFilePath()), QString()};
+        // A folder named by its short 8.3 name is remembered and worked in by its long one.
+        return {Step::Argument, paths::longName(QDir::cleanPath(given.absoluteFilePath())),
+                QString()};
     }
     if (holdsSimulator(QDir::currentPath()))
         return {Step::Current, QDir::currentPath(), QString()};
     if (const QString remembered = rememberedFolder();
         !remembered.isEmpty() && holdsSimulator(remembered))
-        return {Step::Remembered, remembered, QString()};
+        return {Step::Remembered, paths::longName(remembered), QString()};
     return {};
 }
 

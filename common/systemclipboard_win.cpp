@@ -98,8 +98,7 @@ dib::Picture screenCapture(qint64 maxPixels)
     const UINT format = ownPictureFormat();
     if (format == CF_DIB || format == CF_DIBV5) {
         const dib::Picture picture = fromPackedFormat(format, maxPixels);
-        // A well-formed bitmap in a layout of its own (16 bits, compressed) the system converts
-        // soundly.
+        // A well-formed bitmap in a layout the reader does not take the system may convert.
         if (!picture.image.isNull() || picture.tooLarge() || picture.damaged)
             return picture;
     }

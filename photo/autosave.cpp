@@ -106,6 +106,57 @@ QString deleteSetAside(const QDir& folder, const QString& setAside, FileMoves& m
         .arg(numberedName(1), setAside, messages::reasonInline(reason));
 }
 
+// The photos only `from` has copied to `to` under their numbers, so that `to` holds the whole
+// history as the simulator sees it; the reason on failure (with nothing copied left behind).
+QString gatherInto(const QDir& from, const QDir& to)
+{
+    QDir().mkpath(to.path());
+    QStringList copied;
+    for (int n = 1; n <= historySize; ++n) {
+        const QString only = presentAs(to, n).isEmpty() ? presentAs(from, n) : QString();
+        if (only.isEmpty())
+            continue;
+        const QString target = to.filePath(numberedName(n));
+        QFile file(from.filePath(only));
+        if (!file.copy(target)) {
+            for (const QString& made : std::as_const(copied))
+                QFile::remove(made);
+            return QCoreApplication::translate(
+                       "qel::photo",
+                       "AutoSave stopped: %1 could not be copied to %2, where the numbered "
+                       "photos of this folder are kept (%3). The new photo was not saved. No "
+                       "photo was moved or deleted.")
+                .arg(only, QDir::toNativeSeparators(to.path()),
+                     messages::reasonInline(file.errorString()));
+        }
+        copied.append(target);
+    }
+    return {};
+}
+
+// Where the numbered photos of `folder` are kept: in its VirtualStore copy, which the simulator
+// sees merged with it (paths::seenFolders), once that holds any or once `folder` cannot be
+// written, as for a named save (paths::writePath); else in `folder`. Always the whole history on
+// one side: a rotation in the copy alone, over the photos only `folder` has, would leave the
+// simulator an older photo under each number the copy lacks.
+struct HistoryFolder {
+    QDir folder;
+    QString error;
+};
+
+HistoryFolder historyFolder(const QDir& folder)
+{
+    const std::optional<QDir> copy = paths::virtualStoreCopy(folder);
+    if (!copy)
+        return {folder, {}};
+    bool copyHolds = false;
+    for (int n = 1; n <= historySize && !copyHolds; ++n)
+        copyHolds = !presentAs(*copy, n).isEmpty();
+    if (!copyHolds && paths::canCreateFiles(folder))
+        return {folder, {}};
+    return {*copy, gatherInto(folder, *copy)};
+}
+
 } // namespace
 
 QString numberedName(int number)
@@ -195,7 +246,11 @@ Outcome save(const QDir& folder, const QImage& picture)
                                   "first. The numbered photos were left as they were."),
                 {}};
     }
-    return rotate(folder, [&picture](const QString& path) { return bmp::save(path, picture); });
+    const HistoryFolder history = historyFolder(folder);
+    if (!history.error.isEmpty())
+        return {history.error, {}};
+    return rotate(history.folder,
+                  [&picture](const QString& path) { return bmp::save(path, picture); });
 }
 
 } // namespace qel::photo::autosave

@@ -50,8 +50,10 @@ QString presentAs(const QDir& folder, int number);
 Outcome rotate(const QDir& folder, const Writer& write, FileMoves& moves);
 Outcome rotate(const QDir& folder, const Writer& write);
 
-// The rotation with `picture` as the new photo, written as a bitmap. A null picture touches
-// nothing.
+// The rotation with `picture` as the new photo, written as a bitmap, in `folder` or, where the
+// simulator sees `folder` merged with a VirtualStore copy, in the copy once that holds numbered
+// photos or `folder` cannot be written; the photos only `folder` holds are copied there first,
+// so that the history is never split. A null picture touches nothing.
 Outcome save(const QDir& folder, const QImage& picture);
 
 } // namespace qel::photo::autosave

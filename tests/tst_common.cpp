@@ -2,6 +2,7 @@
 #include "ansi.h"
 #include "bmpbytes.h"
 #include "dib.h"
+#include "dibpictures.h"
 #include "diskguard.h"
 #include "filelist.h"
 #include "folderchooser.h"
@@ -13,7 +14,9 @@
 #include "safefile.h"
 #include "shortsave.h"
 #include "simfolder.h"
+#include "systemclipboard.h"
 #include "twips.h"
+#include "winclipboard.h"
 #include "winfiles.h"
 
 #include <QFile>
@@ -65,11 +68,14 @@ private slots:
     void twipsRound();
     void clipboardBitmaps_data();
     void clipboardBitmaps();
+    void clipboardBitmapLayouts_data();
+    void clipboardBitmapLayouts();
     void startFolderSteps_data();
     void startFolderSteps();
     void enteringTheFolderRemembersItOnlyWhenItMoves();
     void chooserOffersTheFoldersFound();
     void virtualStoreMergesWithTheFolder();
+    void shortNamedFolderIsTakenByItsLongName();
     void formFontWithoutLiberationSans();
 };
 
@@ -723,8 +729,9 @@ void TestCommon::clipboardBitmaps_data()
     QTest::newRow("8 bits, all 256 colours")
         << grey + QByteArray("\x00\xff\0\0", 4) << QSize(2, 1)
         << QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)} << false;
+    // Read as runs, the first draws three pixels into a row of two.
     QTest::newRow("8 bits, run-length encoded")
-        << dibHeader(40, 2, 2, 8, 1) + rows24 << QSize() << QList<QRgb>() << false;
+        << dibHeader(40, 2, 2, 8, 1) + rows24 << QSize() << QList<QRgb>() << true;
 }
 
 void TestCommon::clipboardBitmaps()
@@ -742,6 +749,72 @@ void TestCommon::clipboardBitmaps()
         for (int x = 0; x < picture.image.width(); ++x)
             read << picture.image.pixel(x, y);
     QCOMPARE(read, pixels);
+}
+
+void TestCommon::clipboardBitmapLayouts_data()
+{
+    using dibpictures::Layout;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<QRgb>>("pixels"); // none when the bitmap is damaged
+    const QList<quint32> masks565{0xf800, 0x07e0, 0x001f};
+    for (Layout l : {Layout{.bits = 1}, Layout{.bits = 4}, Layout{.bits = 4, .compression = 2},
+                     Layout{.bits = 8}, Layout{.bits = 8, .compression = 1}, Layout{.bits = 16},
+                     Layout{.bits = 16, .compression = 3, .masks = masks565},
+                     Layout{.bits = 16, .compression = 3, .masks = masks565, .headerSize = 124},
+                     Layout{.bits = 24}, Layout{.bits = 32},
+                     Layout{.bits = 32, .compression = 3, .masks = {0xff, 0xff00, 0xff0000}}}) {
+        const QByteArray name = QByteArray::number(l.bits) + " bits, compression " +
+                                QByteArray::number(l.compression) + ", header " +
+                                QByteArray::number(l.headerSize);
+        QTest::newRow(name) << l.bytes() << l.pixels();
+        l.topDown = true; // which compressed rows never are
+        QTest::newRow(name + ", top-down") << l.bytes() << (l.runs() ? QList<QRgb>() : l.pixels());
+        l.topDown = false;
+        if (!l.runs())
+            continue;
+        // Runs that leave the picture, or a move over the bottom row, which stays the first
+        // colour.
+        const QByteArray whole = l.bytes();
+        const qsizetype runs = whole.size() - 3 * (l.bits == 8 ? 10 : 8) - 2;
+        QTest::newRow(name + ", a run past the row's end")
+            << QByteArray(whole).replace(runs, 1, "\x04", 1) << QList<QRgb>();
+        QTest::newRow(name + ", a run above the top row")
+            << QByteArray(whole).insert(whole.size() - 2, "\x01\x00", 2) << QList<QRgb>();
+        QTest::newRow(name + ", a move out of the picture")
+            << QByteArray(whole).insert(runs, "\x00\x02\x00\x04", 4) << QList<QRgb>();
+        QList<QRgb> skipped = l.pixels();
+        std::fill(skipped.end() - dibpictures::width, skipped.end(), dibpictures::paletteColour(0));
+        QTest::newRow(name + ", a move over the bottom row")
+            << QByteArray(whole).replace(runs, l.bits == 8 ? 10 : 8, "\x00\x02\x00\x01", 4)
+            << skipped;
+    }
+}
+
+// Each bitmap whole and then cut short to every length below its own: all its pixels read, or
+// refused as damaged, never a pixel from the memory beyond its bytes (filled with a colour of
+// its own). On Windows also through the clipboard, the bytes alone in memory of their size.
+void TestCommon::clipboardBitmapLayouts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<QRgb>, pixels);
+    for (qsizetype size = pixels.isEmpty() ? bytes.size() : 1; size <= bytes.size(); ++size) {
+        const QByteArray memory = bytes.left(size) + QByteArray(1024, '\xc3');
+        QList<qel::dib::Picture> read{
+            qel::dib::fromPacked(QByteArrayView(memory.constData(), size), 16384LL * 16384)};
+        if (putDibOnClipboard(bytes.left(size)))
+            read << qel::systemclipboard::screenCapture(16384LL * 16384);
+#ifdef Q_OS_WIN
+        QCOMPARE(read.size(), 2);
+#endif
+        const bool whole = size == bytes.size() && !pixels.isEmpty();
+        for (const qel::dib::Picture& picture : read) {
+            QVERIFY2(picture.damaged != whole, qPrintable(QString::number(size)));
+            QList<QRgb> got;
+            for (int i = 0; i < picture.image.width() * picture.image.height(); ++i)
+                got << picture.image.pixel(i % picture.image.width(), i / picture.image.width());
+            QCOMPARE(got, whole ? pixels : QList<QRgb>());
+        }
+    }
 }
 
 Q_DECLARE_METATYPE(qel::simulator::Step)
@@ -951,6 +1024,31 @@ void TestCommon::virtualStoreMergesWithTheFolder()
     const QTemporaryDir elsewhere;
     QVERIFY(!qel::paths::virtualStoreCopy(QDir(elsewhere.path())));
     QVERIFY(copy.removeRecursively());
+#endif
+}
+
+// A simulator folder named by its short 8.3 name, as an old shortcut or "dir /x" gives it, is
+// the same folder as by its long name: seen through VirtualStore, and remembered by that.
+void TestCommon::shortNamedFolderIsTakenByItsLongName()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows' short names");
+#else
+    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/Flight sim XXXXXX"));
+    QVERIFY(sim.isValid() && QDir(sim.path()).mkdir(QStringLiteral("pilots")));
+    const QString longPath = QDir::fromNativeSeparators(sim.path());
+    const QString alias = shortPath(longPath);
+    QVERIFY2(!alias.isEmpty() && !alias.contains(u' '), qPrintable(alias));
+    const std::optional<QDir> copy = qel::paths::virtualStoreCopy(QDir(alias));
+    QVERIFY2(copy,
+             "a folder below Program Files, named by its short name, has no VirtualStore copy");
+    QCOMPARE(copy->path(), qel::paths::virtualStoreCopy(QDir(longPath))->path());
+    const qel::simulator::StartFolder start = qel::simulator::findStartFolder({alias});
+    QCOMPARE(start.step, qel::simulator::Step::Argument);
+    QCOMPARE(start.folder.toLower(), longPath.toLower());
+    const OwnSettings settings;
+    qel::simulator::rememberFolder(alias);
+    QCOMPARE(settings.folder().toString().toLower(), QDir::toNativeSeparators(longPath).toLower());
 #endif
 }
 

@@ -2,8 +2,10 @@
 #include "autosave.h"
 #include "photo_bmpcheck.h"
 #include "safefile.h"
+#include "winfiles.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <QtTest>
@@ -110,6 +112,7 @@ private slots:
     void failureAtEachStepPutsEveryPhotoBack_data();
     void failureAtEachStepPutsEveryPhotoBack();
     void photoHeldOpenByAnotherProgram();
+    void unwritableFolderBelowProgramFiles();
 };
 
 void TestPhotoAutoSave::movesByFirstFreeNumber_data()
@@ -390,6 +393,48 @@ void TestPhotoAutoSave::photoHeldOpenByAnotherProgram()
     QVERIFY2(named.contains("in use by another program") && named.contains("Close that program"),
              qPrintable(named));
     QCOMPARE(snapshot(dir), before);
+#endif
+}
+
+// A standard user cannot write below Program Files; the simulator sees the folder merged with
+// the user's VirtualStore copy, the copy's files winning. The whole history moves to the copy,
+// the photos it lacks copied from the folder, and the folder is left as it was.
+void TestPhotoAutoSave::unwritableFolderBelowProgramFiles()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows' VirtualStore");
+#else
+    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX"));
+    QVERIFY(sim.isValid());
+    const QDir real(sim.path());
+    QDir copy(qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/VirtualStore") +
+              QDir::fromNativeSeparators(sim.path()).mid(2));
+    QVERIFY(QDir().mkpath(copy.path()));
+    for (int n = 1; n <= 10; ++n)
+        put(real, name(n), photoBytes(QStringLiteral("real %1").arg(n)));
+    put(copy, name(2), photoBytes(QStringLiteral("copy 2")));
+    const auto before = snapshot(real);
+    const auto cleanUp = qScopeGuard([&] {
+        setImmutable(real.path(), false);
+        copy.removeRecursively();
+    });
+    QVERIFY(setImmutable(real.path(), true));
+    QImage capture(4, 3, QImage::Format_RGB32);
+    for (int press = 1; press <= 2; ++press) {
+        capture.fill(QColor(press, 2, 3));
+        const Outcome outcome = qel::photo::autosave::save(real, capture);
+        QVERIFY2(outcome.saved(), qPrintable(outcome.error));
+    }
+    QCOMPARE(snapshot(real), before);
+    const auto history = snapshot(copy);
+    QCOMPARE(history.keys(), QList<QString>({"1.bmp", "10.bmp", "2.bmp", "3.bmp", "4.bmp", "5.bmp",
+                                             "6.bmp", "7.bmp", "8.bmp", "9.bmp"}));
+    QCOMPARE(bmpcheck::read(history["1.bmp"]).pixel(0, 0), QColor(2, 2, 3));
+    QCOMPARE(bmpcheck::read(history["2.bmp"]).pixel(0, 0), QColor(1, 2, 3));
+    QCOMPARE(history["3.bmp"], photoBytes("real 1"));
+    QCOMPARE(history["4.bmp"], photoBytes("copy 2"));
+    for (int n = 5; n <= 10; ++n)
+        QCOMPARE(history[name(n)], photoBytes(QStringLiteral("real %1").arg(n - 2)));
 #endif
 }
 

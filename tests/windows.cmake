@@ -38,7 +38,9 @@ endforeach()
 # The clipboard is one for the whole Wine session and X display, not one per process as on the
 # offscreen platform: suites that put something on it, or expect what they put there to stay,
 # take turns.
-foreach(suite tst_editorwindow tst_photo_windowsize tst_photowindow tst_photoscaling tst_photoshare)
+# tst_common puts bitmaps there to read them back (clipboardBitmapLayouts), in both of its runs.
+foreach(suite tst_editorwindow tst_photo_windowsize tst_photowindow tst_photoscaling tst_photoshare
+              tst_common)
     if(TEST ${suite})
         set_property(TEST ${suite} APPEND PROPERTY RESOURCE_LOCK clipboard)
     endif()
@@ -51,7 +53,7 @@ if(TARGET tst_common)
     add_test(NAME tst_common_cp1250 COMMAND tst_common)
     set_tests_properties(tst_common_cp1250 PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=windows;LC_ALL=pl_PL.UTF-8;QEL_EXPECT_CODE_PAGE=1250"
-        TIMEOUT 900)
+        TIMEOUT 900 RESOURCE_LOCK clipboard)
 endif()
 
 # Programs started by the editor (the photo tool, the launcher) are stood in for by copies of a

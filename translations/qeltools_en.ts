@@ -800,6 +800,10 @@ The scenario you are editing is still open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>AutoSave stopped: %1 could not be copied to %2, where the numbered photos of this folder are kept (%3). The new photo was not saved. No photo was moved or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>AutoSave stopped: the oldest photo %1 could not be set aside to make room (%2). The new photo was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
