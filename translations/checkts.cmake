@@ -1,7 +1,11 @@
-# Writes the .ts file afresh from SOURCES and compares it with the one in the repository, TS.
+# Brings a copy of the repository's .ts file, TS, up to date from SOURCES, as the target
+# update_translations does with the file itself, and compares the two: they differ when a text of
+# the code is missing from TS or TS holds one the code no longer has. (A file written afresh would
+# order the texts otherwise than an update does, and fail a file that update_translations wrote.)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 get_filename_component(name ${TS} NAME)
+file(COPY ${TS} DESTINATION ${WORK})
 execute_process(COMMAND ${LUPDATE} ${OPTIONS} ${SOURCES} -ts ${WORK}/${name}
                 RESULT_VARIABLE failed OUTPUT_QUIET)
 if(failed)
