@@ -88,10 +88,6 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The name is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The name contains %1, which a file name cannot hold.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -101,6 +97,14 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>&quot;%1&quot; is reserved by Windows for a device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is too long: it takes %1 bytes, and a file name here may take at most %2 (a letter such as &quot;é&quot; takes two). Choose a shorter name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -140,6 +144,14 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The name is a link that leads nowhere in the end: its links go round in a circle. Save under another name, or mend the link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The existing file belongs to %1, and the folder %2 lets only a file&apos;s owner replace it. Save under another name, or ask %1 to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>A folder of that name is in the way.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -156,7 +168,15 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The file is in use by another program, which keeps it from being replaced. Close that program (or the file in it), then save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 takes at most one argument: the Flight Simulator folder to work in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder. Name your Flight Simulator folder, or start %2 without a folder to choose it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -165,26 +185,6 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds neither a &quot;pilots&quot; nor a &quot;qel&quot; folder, so it is not a Flight Simulator folder. Name the folder that holds them, or start %2 without a folder to choose it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name is too long: it takes %1 bytes, and a file name here may take at most %2 (a letter such as &quot;é&quot; takes two). Choose a shorter name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name is a link that leads nowhere in the end: its links go round in a circle. Save under another name, or mend the link.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The existing file belongs to %1, and the folder %2 lets only a file&apos;s owner replace it. Save under another name, or ask %1 to replace it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is in use by another program, which keeps it from being replaced. Close that program (or the file in it), then save again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a file, not a folder. Name your Flight Simulator folder, or start %2 without a folder to choose it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
