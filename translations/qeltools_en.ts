@@ -202,6 +202,10 @@ Install Wine, or start the program on Windows.</source>
 <context>
     <name>qel::editor</name>
     <message>
+        <source>Here is a list of all the flights in your PILOTS directory. This is the default location where all flights are saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>no</source>
         <translation type="unfinished"></translation>
     </message>
@@ -239,6 +243,70 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>nine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If checked the Applet check box will be checked when your QEL file is displayed. It is on by default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the QEL file you are creating.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clears any selected image in the image box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click this button to open an existing QEL file for editing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exits QELedit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exits QELedit and starts the QEL Launcher. Make sure you save any QEL file you are working on first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press here for general help and information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a bitmap image that is in your QEL subdirectory to your qel file. The Clr button to the right will clear any selection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your selected flight is displayed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select your cloud style here. When you select Cirrus or Overcast another menu will apear with more selections.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your ground texture here. All ground texture selections are left installed after each QEL session where a ground texture is selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select between the %1 Nubivar cloud sets. Each set contains a unique Light, Medium, and Dense cloud type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any bitmap, if selected, is displayed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays the name of your selected bitmap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a description for your QEL file. You can use up to %1 characters in your descriptions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a name for your QEL file using 8 characters or less in the prefix and make sure you save the file with the QEL extension.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -498,74 +566,6 @@ QELedit stays open with your scenario as it was; save it before you try again.</
     </message>
     <message>
         <source>Move mouse over items for help.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Here is a list of all the flights in your PILOTS directory. This is the default location where all flights are saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>If checked the Applet check box will be checked when your QEL file is displayed. It is on by default.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saves the QEL file you are creating.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clears any selected image in the image box.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Click this button to open an existing QEL file for editing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exits QELedit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exits QELedit and starts the QEL Launcher. Make sure you save any QEL file you are working on first!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press here for general help and information.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adds a bitmap image that is in your QEL subdirectory to your qel file. The Clr button to the right will clear any selection.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your selected flight is displayed here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select your cloud style here. When you select Cirrus or Overcast another menu will apear with more selections.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter your ground texture here. All ground texture selections are left installed after each QEL session where a ground texture is selected.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select between the %1 Nubivar cloud sets. Each set contains a unique Light, Medium, and Dense cloud type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Any bitmap, if selected, is displayed here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Displays the name of your selected bitmap.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter a description for your QEL file. You can use up to %1 characters in your descriptions.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter a name for your QEL file using 8 characters or less in the prefix and make sure you save the file with the QEL extension.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
