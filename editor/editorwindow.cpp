@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "banner.h"
+#include "cloudstylechoice.h"
 #include "filelist.h"
 #include "fontfamilies.h"
 #include "imageview.h"
@@ -11,7 +12,6 @@
 #include "paths.h"
 #include "savescenario.h"
 #include "scenariofile.h"
-#include "styledialog.h"
 #include "twips.h"
 #include "uiconstants.h"
 #include "wrappingcontrols.h"
@@ -320,7 +320,7 @@ void EditorWindow::applyScenario(const Scenario& s)
     m_flightList->showName(s.flight);
     m_fileName->setText(s.fileName);
     m_description->setText(s.description);
-    restoreCloudStyle(s.cloudStyle);
+    m_cloudStyle->restore(s.cloudStyle);
     restoreCode(groundTextures(), m_groundOptions, s.groundTexture);
     restoreCode(cloudSets(), m_cloudSetOptions, s.cloudSet);
     restoreApplet(s.appletFlag);
