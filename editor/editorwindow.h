@@ -52,7 +52,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Building the window (editorwindow.cpp).
+    // Building the window.
     void createLabels();
     void createScenarioControls();
     // Why a typed or pasted character stays out of the description, which the scenario file
@@ -63,11 +63,12 @@ private:
     void createHiddenFields();
     void applyColours();
     void connectFieldReactions();
-    void arrangeKeyboardAccess(); // editorwindow_keyboard.cpp
-    void installHoverHelp();      // editorwindow_hover.cpp
+    void connectStyleOptions();
+    void arrangeKeyboardAccess();
+    void installHoverHelp();
     void listFlights();
 
-    // The scenario's fields (editorwindow.cpp).
+    // The scenario's fields.
     void chooseFlight(const QString& name);
     void enableSave();
     void followAppletCheckBox();
@@ -76,15 +77,11 @@ private:
     void enableClear();
     void saveScenario();
     void applyScenario(const Scenario& scenario);
-    void showPicture(const QImage& picture);
-
-    // Style choices (editorwindow_styles.cpp).
-    void connectStyleOptions();
     void restoreCode(std::span<const CodeOption> table, const std::vector<QRadioButton*>& options,
                      const QString& code);
     void restoreApplet(const QString& flag);
 
-    // The window's commands (editorwindow_commands.cpp).
+    // The window's commands.
     void connectCommands();
     void startLauncher();
     void showHelp();

@@ -555,20 +555,6 @@ Type a plain file name such as demo.qel into the &quot;Save File as...&quot; box
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-
-QELedit stays open with your scenario as it was; save it before you try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>there are no scenarios to open</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move mouse over items for help.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>QELedit banner</source>
         <translation type="unfinished"></translation>
     </message>
@@ -630,6 +616,20 @@ QELedit stays open with your scenario as it was; save it before you try again.</
     </message>
     <message>
         <source>Applet flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+QELedit stays open with your scenario as it was; save it before you try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are no scenarios to open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move mouse over items for help.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
