@@ -1,23 +1,29 @@
 #include "editorwindow.h"
 
+#include "accessiblenames.h"
 #include "ansi.h"
 #include "banner.h"
+#include "cloudstylechoice.h"
 #include "filelist.h"
 #include "fontfamilies.h"
+#include "helptexts.h"
+#include "helpwindow.h"
+#include "hoverhelp.h"
 #include "imageview.h"
+#include "launch.h"
 #include "limitedlineedit.h"
 #include "messages.h"
 #include "openscenariodialog.h"
 #include "paths.h"
+#include "picturepicker.h"
 #include "savescenario.h"
 #include "scenariofile.h"
-#include "styledialog.h"
 #include "twips.h"
 #include "uiconstants.h"
 #include "wrappingcontrols.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,6 +243,85 @@ void EditorWindow::connectFieldReactions()
     connect(m_saveButton, &QPushButton::clicked, this, &EditorWindow::saveScenario);
 }
 
+void EditorWindow::connectStyleOptions()
+{
+    m_cloudStyle = new CloudStyleChoice(this, m_cloudStyleOptions);
+    connect(m_cloudStyle, &CloudStyleChoice::codeChosen, m_cloudStyleCode, &QLineEdit::setText);
+    // Selecting the option that is already selected writes nothing.
+    const auto writeCode = [this](QRadioButton* option, QLineEdit* field, const CodeOption& row) {
+        const QString code = QLatin1String(row.code);
+        connect(option, &QRadioButton::toggled, this, [field, code](bool on) {
+            if (on)
+                field->setText(code);
+        });
+    };
+    for (std::size_t i = 0; i < groundTextures().size(); ++i)
+        writeCode(m_groundOptions[i], m_groundTextureCode, groundTextures()[i]);
+    for (std::size_t i = 0; i < cloudSets().size(); ++i)
+        writeCode(m_cloudSetOptions[i], m_cloudSetCode, cloudSets()[i]);
+}
+
+void EditorWindow::arrangeKeyboardAccess()
+{
+    // Left column (flight, open a scenario), the three style groups, the picture column, the
+    // description and file name, then Save and the window commands. In each group Tab stops at
+    // the selected option only, and the arrow keys select its neighbours, as option groups do
+    // on Windows.
+    QList<QWidget*> order{m_flightList, m_flight, m_openButton};
+    for (const auto* group : {&m_cloudStyleOptions, &m_groundOptions, &m_cloudSetOptions})
+        order.append(QList<QWidget*>(group->begin(), group->end()));
+    order.append({m_applet, m_pickPictureButton, m_pictureName, m_clearButton, m_description,
+                  m_fileName, m_saveButton, m_quickTipsButton, m_helpButton, m_exitButton,
+                  m_launcherButton});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (QWidget* frame :
+         std::initializer_list<QWidget*>{m_cloudStyleFrame, m_groundFrame, m_cloudSetFrame})
+        accessibility::tabToSelectedOption(*frame);
+
+    accessibility::nameControls(*this, {{QStringLiteral("Image1"), tr("QELedit banner")},
+                                        {QStringLiteral("Text1"), tr("Selected flight")},
+                                        {QStringLiteral("Label9"), tr("About the flight list")},
+                                        {QStringLiteral("File5"), tr("Saved flights")},
+                                        {QStringLiteral("Command11"), tr("Edit file")},
+                                        {QStringLiteral("Text23"), tr("Description")},
+                                        {QStringLiteral("Image2"), tr("Scenario picture")},
+                                        {QStringLiteral("Command2"), tr("Clear picture")},
+                                        {QStringLiteral("Command9"), tr("Add picture")},
+                                        {QStringLiteral("Text26"), tr("Picture name")},
+                                        {QStringLiteral("Label8"), tr("Quick tips")},
+                                        {QStringLiteral("Text24"), tr("File name")},
+                                        {QStringLiteral("Text2"), tr("Cloud style code")},
+                                        {QStringLiteral("Text5"), tr("Ground texture code")},
+                                        {QStringLiteral("Text22"), tr("Cloud set code")},
+                                        {QStringLiteral("Text25"), tr("Applet flag")}});
+    // The labels that caption a box name it for a screen reader too.
+    m_flightCaption->setBuddy(m_flightList);
+    m_descriptionCaption->setBuddy(m_description);
+    m_fileNameCaption->setBuddy(m_fileName);
+    m_pictureCaption->setBuddy(m_pickPictureButton);
+    m_openCaption->setBuddy(m_openButton);
+}
+
+// The quick-tips help line.
+void EditorWindow::installHoverHelp()
+{
+    auto* help = new HoverHelp(this, m_helpLine);
+    for (const helptexts::HoverTip& tip : helptexts::hoverTips()) {
+        // The window's own controls only, not those of a style dialog of the same name.
+        for (const char* name : tip.controls) {
+            auto* control = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+            tip.onClick ? help->clickTip(control, tip.text()) : help->tip(control, tip.text());
+        }
+    }
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_quickTipsButton, m_flightCaption, m_banner, m_helpLine})
+        help->noEntry(control);
+    for (QRadioButton* option : findChildren<QRadioButton*>())
+        help->noEntry(option);
+    help->watch();
+}
+
 void EditorWindow::listFlights()
 {
     if (const auto pilots = paths::simulatorFolder(paths::pilotsFolder)) {
@@ -320,16 +405,100 @@ void EditorWindow::applyScenario(const Scenario& s)
     m_flightList->showName(s.flight);
     m_fileName->setText(s.fileName);
     m_description->setText(s.description);
-    restoreCloudStyle(s.cloudStyle);
+    m_cloudStyle->restore(s.cloudStyle);
     restoreCode(groundTextures(), m_groundOptions, s.groundTexture);
     restoreCode(cloudSets(), m_cloudSetOptions, s.cloudSet);
     restoreApplet(s.appletFlag);
     m_picture->clear();
 }
 
-void EditorWindow::showPicture(const QImage& picture)
+// Selecting the option that is already selected runs nothing, so its code stays as it is.
+void EditorWindow::restoreCode(std::span<const CodeOption> table,
+                               const std::vector<QRadioButton*>& options, const QString& code)
 {
-    m_picture->setImage(picture);
+    if (const CodeOption* row = findCode(table, code))
+        options[static_cast<std::size_t>(row - table.data())]->setChecked(true);
+}
+
+void EditorWindow::restoreApplet(const QString& flag)
+{
+    if (flag == QLatin1String("app"))
+        m_applet->setCheckState(Qt::Checked);
+    else if (flag == QLatin1String(" "))
+        m_applet->setCheckState(Qt::Unchecked);
+}
+
+// The buttons that leave the editor or open its other windows. The help window, the picker and
+// the open dialog live on the stack: each showing builds them afresh, and closing them, in any
+// way, destroys them.
+void EditorWindow::connectCommands()
+{
+    connect(m_exitButton, &QPushButton::clicked, this, &EditorWindow::endRequested);
+    connect(m_launcherButton, &QPushButton::clicked, this, &EditorWindow::startLauncher);
+    connect(m_helpButton, &QPushButton::clicked, this, &EditorWindow::showHelp);
+    connect(m_pickPictureButton, &QPushButton::clicked, this, &EditorWindow::pickPicture);
+    connect(m_openButton, &QPushButton::clicked, this, &EditorWindow::openScenario);
+    connect(m_quickTipsButton, &QPushButton::clicked, this, &EditorWindow::showQuickTips);
+}
+
+void EditorWindow::startLauncher()
+{
+    // The launcher takes over from the editor, so the editor ends once it has started. When it
+    // could not be started the editor stays as it was, so that no unsaved work is lost.
+    const auto started = launch::startLauncher();
+    if (!started.ok()) {
+        messages::showFailure(this,
+                              started.error + tr("\n\nQELedit stays open with your scenario as it "
+                                                 "was; save it before you try again."));
+        return;
+    }
+    emit endRequested();
+}
+
+void EditorWindow::showHelp()
+{
+    HelpWindow help(this);
+    help.exec();
+}
+
+void EditorWindow::pickPicture()
+{
+    PicturePicker picker(this);
+    connect(&picker, &PicturePicker::pictureChosen, this, &EditorWindow::attachPicture);
+    picker.exec();
+}
+
+void EditorWindow::openScenario()
+{
+    if (findChild<OpenScenarioDialog*>())
+        return; // already shown; there is only ever one
+    if (!paths::simulatorFolder(paths::qelFolder)) {
+        messages::showFailure(this,
+                              messages::missingQelFolderText(messages::Program::Editor,
+                                                             tr("there are no scenarios to open")));
+        return;
+    }
+    OpenScenarioDialog dialog(this);
+    connect(&dialog, &OpenScenarioDialog::scenarioRead, this, &EditorWindow::applyScenario);
+    connect(&dialog, &OpenScenarioDialog::pictureRead, m_picture, &ImageView::setImage);
+    dialog.exec();
+}
+
+void EditorWindow::showQuickTips()
+{
+    m_helpLine->show();
+    m_quickTipsButton->hide();
+    m_helpLine->setText(tr("Move mouse over items for help."));
+}
+
+void EditorWindow::endApplication()
+{
+    // exit() rather than quit(): quit() would first ask every window to close, and ending here
+    // runs no window's closing step. The windows vanish now, the process as soon as main()
+    // returns from the event loop.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
 }
 
 } // namespace qel::editor

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "reopenfilter.h"
 #include "scenariocodes.h"
 
-#include <QPointer>
 #include <QWidget>
 
-#include <array>
-#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -27,7 +23,7 @@ struct Scenario;
 
 namespace qel::editor {
 
-class StyleDialog;
+class CloudStyleChoice;
 
 // The editor's main window and the one place where user actions become changes of the scenario.
 // Each field of the scenario is the text of one of its controls (the codes and the applet flag in
@@ -56,11 +52,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Each style dialog exists at most once: absent until first used, present until its showing
-    // ends. keepStyleDialog() is the present one, made hidden and at its preset when absent.
-    StyleDialog& keepStyleDialog(StyleDialogKind kind);
-
-    // Building the window (editorwindow.cpp).
+    // Building the window.
     void createLabels();
     void createScenarioControls();
     // Why a typed or pasted character stays out of the description, which the scenario file
@@ -71,11 +63,12 @@ private:
     void createHiddenFields();
     void applyColours();
     void connectFieldReactions();
-    void arrangeKeyboardAccess(); // editorwindow_keyboard.cpp
-    void installHoverHelp();      // editorwindow_hover.cpp
+    void connectStyleOptions();
+    void arrangeKeyboardAccess();
+    void installHoverHelp();
     void listFlights();
 
-    // The scenario's fields (editorwindow.cpp).
+    // The scenario's fields.
     void chooseFlight(const QString& name);
     void enableSave();
     void followAppletCheckBox();
@@ -84,24 +77,11 @@ private:
     void enableClear();
     void saveScenario();
     void applyScenario(const Scenario& scenario);
-    void showPicture(const QImage& picture);
-
-    // Style choices (editorwindow_styles.cpp).
-    void connectStyleOptions();
-    // `storedVariant`: the variant of a scenario being opened, for the dialog to show.
-    void chooseCloudStyle(const CloudStyle& style,
-                          const std::optional<QString>& storedVariant = std::nullopt);
-    void reopenStyleDialog(StyleDialogKind kind);
-    void showNewStyleChoice(StyleDialog& dialog, const std::optional<QString>& storedVariant);
-    void showStyleDialog(StyleDialog& dialog);
-    void restoreCloudStyle(const QString& code);
-    void keepVariant(StyleDialogKind kind, const QString& code);
     void restoreCode(std::span<const CodeOption> table, const std::vector<QRadioButton*>& options,
                      const QString& code);
     void restoreApplet(const QString& flag);
-    QRadioButton* optionOf(const CloudStyle& style) const;
 
-    // The window's commands (editorwindow_commands.cpp).
+    // The window's commands.
     void connectCommands();
     void startLauncher();
     void showHelp();
@@ -143,9 +123,7 @@ private:
     QLineEdit* m_cloudSetCode;        // Text22, hidden
     QLineEdit* m_appletFlag;          // Text25, hidden
 
-    std::array<QPointer<StyleDialog>, 3> m_styleDialogs; // by StyleDialogKind; null when absent
-    // The last press on a style option with a dialog, for the dialog that click shows.
-    std::optional<MousePress> m_optionPress;
+    CloudStyleChoice* m_cloudStyle; // the options in m_cloudStyleOptions and their dialogs
     bool m_pilotsMissing = false;
 };
 

@@ -23,6 +23,10 @@ QString translate(const char* text)
     return QCoreApplication::translate("qel::editor", text);
 }
 
+const char* const flightListSentence =
+    QT_TRANSLATE_NOOP("qel::editor", "Here is a list of all the flights in your PILOTS directory. "
+                                     "This is the default location where all flights are saved.");
+
 QStringList cloudSetNames()
 {
     QStringList names;
@@ -54,6 +58,65 @@ QString cloudSetCount()
         QT_TRANSLATE_NOOP("qel::editor", "eight"), QT_TRANSLATE_NOOP("qel::editor", "nine")};
     const qsizetype count = cloudSetNames().size();
     return count < qsizetype(std::size(words)) ? translate(words[count]) : QString::number(count);
+}
+
+QString HoverTip::text() const
+{
+    return number.isEmpty() ? translate(sentence) : translate(sentence).arg(number);
+}
+
+std::vector<HoverTip> hoverTips()
+{
+    // Each sentence with the controls it explains.
+    return {
+        {QT_TRANSLATE_NOOP("qel::editor", "If checked the Applet check box will be checked when "
+                                          "your QEL file is displayed. It is on by default."),
+         {"Check1"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Saves the QEL file you are creating."), {"Command1"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Clears any selected image in the image box."),
+         {"Command2"}},
+        {QT_TRANSLATE_NOOP("qel::editor",
+                           "Click this button to open an existing QEL file for editing."),
+         {"Command11", "Label7"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Exits QELedit."), {"Command5"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Exits QELedit and starts the QEL Launcher. Make sure "
+                                          "you save any QEL file you are working on first!"),
+         {"Command6"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Press here for general help and information."),
+         {"Command7"}},
+        {QT_TRANSLATE_NOOP("qel::editor",
+                           "Adds a bitmap image that is in your QEL subdirectory to your qel "
+                           "file. The Clr button to the right will clear any selection."),
+         {"Command9", "Label6"}},
+        {flightListSentence, {"File5"}},
+        {flightListSentence, {"Label9"}, {}, true}, // the strip between the flight box and list
+        {QT_TRANSLATE_NOOP("qel::editor", "Your selected flight is displayed here."), {"Text1"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Select your cloud style here. When you select Cirrus "
+                                          "or Overcast another menu will apear with more "
+                                          "selections."),
+         {"Frame1"}},
+        {QT_TRANSLATE_NOOP("qel::editor",
+                           "Enter your ground texture here. All ground texture selections are "
+                           "left installed after each QEL session where a ground texture is "
+                           "selected."),
+         {"Frame2"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Select between the %1 Nubivar cloud sets. Each set "
+                                          "contains a unique Light, Medium, and Dense cloud type"),
+         {"Frame6"},
+         cloudSetCount()},
+        {QT_TRANSLATE_NOOP("qel::editor", "Any bitmap, if selected, is displayed here."),
+         {"Image2"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Displays the name of your selected bitmap."),
+         {"Text26"}},
+        {QT_TRANSLATE_NOOP("qel::editor", "Enter a description for your QEL file. You can use up "
+                                          "to %1 characters in your descriptions."),
+         {"Label3", "Text23"},
+         QString::number(scenario::descriptionLimit)},
+        {QT_TRANSLATE_NOOP("qel::editor", "Enter a name for your QEL file using 8 characters or "
+                                          "less in the prefix and make sure you save the file "
+                                          "with the QEL extension."),
+         {"Label4", "Text24"}},
+    };
 }
 
 QString overview()

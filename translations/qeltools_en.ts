@@ -88,10 +88,6 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The name is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The name contains %1, which a file name cannot hold.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -101,6 +97,14 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>&quot;%1&quot; is reserved by Windows for a device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is too long: it takes %1 bytes, and a file name here may take at most %2 (a letter such as &quot;é&quot; takes two). Choose a shorter name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -140,6 +144,14 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The name is a link that leads nowhere in the end: its links go round in a circle. Save under another name, or mend the link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The existing file belongs to %1, and the folder %2 lets only a file&apos;s owner replace it. Save under another name, or ask %1 to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>A folder of that name is in the way.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -156,7 +168,15 @@ Install Wine, or start the program on Windows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The file is in use by another program, which keeps it from being replaced. Close that program (or the file in it), then save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 takes at most one argument: the Flight Simulator folder to work in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder. Name your Flight Simulator folder, or start %2 without a folder to choose it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -165,26 +185,6 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds neither a &quot;pilots&quot; nor a &quot;qel&quot; folder, so it is not a Flight Simulator folder. Name the folder that holds them, or start %2 without a folder to choose it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name is too long: it takes %1 bytes, and a file name here may take at most %2 (a letter such as &quot;é&quot; takes two). Choose a shorter name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name is a link that leads nowhere in the end: its links go round in a circle. Save under another name, or mend the link.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The existing file belongs to %1, and the folder %2 lets only a file&apos;s owner replace it. Save under another name, or ask %1 to replace it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is in use by another program, which keeps it from being replaced. Close that program (or the file in it), then save again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a file, not a folder. Name your Flight Simulator folder, or start %2 without a folder to choose it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -201,6 +201,10 @@ Install Wine, or start the program on Windows.</source>
 </context>
 <context>
     <name>qel::editor</name>
+    <message>
+        <source>Here is a list of all the flights in your PILOTS directory. This is the default location where all flights are saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>no</source>
         <translation type="unfinished"></translation>
@@ -239,6 +243,70 @@ Install Wine, or start the program on Windows.</source>
     </message>
     <message>
         <source>nine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If checked the Applet check box will be checked when your QEL file is displayed. It is on by default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the QEL file you are creating.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clears any selected image in the image box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click this button to open an existing QEL file for editing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exits QELedit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exits QELedit and starts the QEL Launcher. Make sure you save any QEL file you are working on first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press here for general help and information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a bitmap image that is in your QEL subdirectory to your qel file. The Clr button to the right will clear any selection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your selected flight is displayed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select your cloud style here. When you select Cirrus or Overcast another menu will apear with more selections.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your ground texture here. All ground texture selections are left installed after each QEL session where a ground texture is selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select between the %1 Nubivar cloud sets. Each set contains a unique Light, Medium, and Dense cloud type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any bitmap, if selected, is displayed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays the name of your selected bitmap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a description for your QEL file. You can use up to %1 characters in your descriptions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a name for your QEL file using 8 characters or less in the prefix and make sure you save the file with the QEL extension.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -493,88 +561,6 @@ Type &quot;%2&quot; into the &quot;Save File as...&quot; box.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-
-QELedit stays open with your scenario as it was; save it before you try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>there are no scenarios to open</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move mouse over items for help.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Here is a list of all the flights in your PILOTS directory. This is the default location where all flights are saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>If checked the Applet check box will be checked when your QEL file is displayed. It is on by default.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saves the QEL file you are creating.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clears any selected image in the image box.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Click this button to open an existing QEL file for editing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exits QELedit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exits QELedit and starts the QEL Launcher. Make sure you save any QEL file you are working on first!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press here for general help and information.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adds a bitmap image that is in your QEL subdirectory to your qel file. The Clr button to the right will clear any selection.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your selected flight is displayed here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select your cloud style here. When you select Cirrus or Overcast another menu will apear with more selections.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter your ground texture here. All ground texture selections are left installed after each QEL session where a ground texture is selected.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select between the %1 Nubivar cloud sets. Each set contains a unique Light, Medium, and Dense cloud type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Any bitmap, if selected, is displayed here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Displays the name of your selected bitmap.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter a description for your QEL file. You can use up to %1 characters in your descriptions.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter a name for your QEL file using 8 characters or less in the prefix and make sure you save the file with the QEL extension.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>QELedit banner</source>
         <translation type="unfinished"></translation>
     </message>
@@ -636,6 +622,20 @@ QELedit stays open with your scenario as it was; save it before you try again.</
     </message>
     <message>
         <source>Applet flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+QELedit stays open with your scenario as it was; save it before you try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are no scenarios to open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move mouse over items for help.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
