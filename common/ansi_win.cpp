@@ -53,6 +53,23 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
+// The system's converter reports a two-byte character cut off, or a byte of no character, only
+// when asked to; otherwise it puts a look-alike in its place.
+std::optional<QString> decodeExactly(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    const int length = int(bytes.size());
+    const int size =
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.constData(), length, nullptr, 0);
+    if (size <= 0)
+        return std::nullopt;
+    QString text(size, Qt::Uninitialized);
+    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.constData(), length,
+                        reinterpret_cast<wchar_t*>(text.data()), size);
+    return text;
+}
+
 bool canEncode(QChar c)
 {
     return exactBytes(QString(c)).has_value();

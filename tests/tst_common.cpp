@@ -1,6 +1,7 @@
 // The shared layer: names, text encoding, case-insensitive paths, safe replacement, file lists.
 #include "ansi.h"
 #include "bmpbytes.h"
+#include "codepagesetting.h"
 #include "dib.h"
 #include "filelist.h"
 #include "folderchooser.h"
@@ -37,6 +38,8 @@ private slots:
     void everyByteSurvivesDecodeAndEncode();
     void codePageCharacters_data();
     void codePageCharacters();
+    void codePageFromTheLocale_data();
+    void codePageFromTheLocale();
     void pathsIgnoreLetterCase();
     void missingFolderIsNotFound();
     void replaceWritesAndReplaces();
@@ -153,6 +156,20 @@ void TestCommon::codePageCharacters_data()
     QTest::newRow("1250 euro, a diaeresis") << 1250 << "€ä" << QByteArray("\x80\xe4") << -1;
     QTest::newRow("1250 refuses a ring, not a") << 1250 << "så" << QByteArray() << 1;
     QTest::newRow("1250 refuses y diaeresis") << 1250 << "Ÿ" << QByteArray() << 0;
+    QTest::newRow("1251 Russian") << 1251 << "Полёт Ж" << QByteArray("\xcf\xee\xeb\xb8\xf2 \xc6")
+                                  << -1;
+    QTest::newRow("1251 euro, Serbian") << 1251 << "€Ђђ" << QByteArray("\x88\x80\x90") << -1;
+    QTest::newRow("1251 refuses l with stroke") << 1251 << "жŁ" << QByteArray() << 1;
+    QTest::newRow("1251 refuses e acute") << 1251 << "é" << QByteArray() << 0;
+    QTest::newRow("1253 Greek") << 1253 << "Αθήνα Ω" << QByteArray("\xc1\xe8\xde\xed\xe1 \xd9")
+                                << -1;
+    QTest::newRow("1253 refuses Cyrillic") << 1253 << "αж" << QByteArray() << 1;
+    QTest::newRow("932 kanji, kana, half-width kana")
+        << 932 << "東京のｱ" << QByteArray("\x93\x8c\x8b\x9e\x82\xcc\xb1") << -1;
+    QTest::newRow("932 wave dash and NEC circled one")
+        << 932 << "～①" << QByteArray("\x81\x60\x87\x40") << -1;
+    QTest::newRow("932 refuses the yen sign, not backslash") << 932 << "\\¥" << QByteArray() << 1;
+    QTest::newRow("932 refuses a diaeresis") << 932 << "東ä" << QByteArray() << 1;
 }
 
 void TestCommon::codePageCharacters()
@@ -161,7 +178,8 @@ void TestCommon::codePageCharacters()
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QFETCH(int, refusedAt);
-    if (qel::ansi::codePage() != codePage)
+    const CodePageSetting setting(codePage);
+    if (!setting.inUse())
         QSKIP("Another code page is in use here.");
     QCOMPARE(qel::ansi::firstUnencodable(text), qsizetype(refusedAt));
     if (refusedAt >= 0) {
@@ -170,6 +188,68 @@ void TestCommon::codePageCharacters()
     }
     QCOMPARE(qel::ansi::encode(text), bytes);
     QCOMPARE(qel::ansi::decode(bytes), text);
+}
+
+// As Wine chooses the code page for the launcher: from the locale that governs LC_CTYPE, when the
+// system has it (scripts/deps generates these; "de_DE.UTF-8" and "ru_RU" stay missing), unless
+// the settings name one. The Windows stage compares Wine's own choice (codepage_wine.sh).
+void TestCommon::codePageFromTheLocale_data()
+{
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::addColumn<QByteArray>("lcCtype");
+    QTest::addColumn<QByteArray>("lang");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("C") << QByteArray("C.UTF-8") << QByteArray() << QByteArray() << "" << 1252;
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << "" << 1252;
+    QTest::newRow("LANG Russian") << QByteArray() << QByteArray() << QByteArray("ru_RU.UTF-8") << ""
+                                  << 1251;
+    QTest::newRow("LC_CTYPE Polish alone")
+        << QByteArray() << QByteArray("pl_PL.UTF-8") << QByteArray() << "" << 1250;
+    QTest::newRow("LC_CTYPE over a missing LANG")
+        << QByteArray() << QByteArray("ru_RU.UTF-8") << QByteArray("de_DE.UTF-8") << "" << 1251;
+    QTest::newRow("missing LC_CTYPE over LANG")
+        << QByteArray() << QByteArray("de_DE.UTF-8") << QByteArray("ru_RU.UTF-8") << "" << 1252;
+    QTest::newRow("LC_ALL over both") << QByteArray("el_GR.UTF-8") << QByteArray("pl_PL.UTF-8")
+                                      << QByteArray("ru_RU.UTF-8") << "" << 1253;
+    QTest::newRow("Japanese") << QByteArray("ja_JP.UTF-8") << QByteArray() << QByteArray() << ""
+                              << 932;
+    QTest::newRow("locale the system lacks")
+        << QByteArray() << QByteArray() << QByteArray("ru_RU") << "" << 1252;
+    QTest::newRow("setting over the locale")
+        << QByteArray() << QByteArray() << QByteArray("ru_RU.UTF-8") << "1250" << 1250;
+    QTest::newRow("setting in C") << QByteArray("C.UTF-8") << QByteArray() << QByteArray() << "932"
+                                  << 932;
+    QTest::newRow("setting outside the table is no setting")
+        << QByteArray() << QByteArray("pl_PL.UTF-8") << QByteArray() << "437" << 1250;
+}
+
+void TestCommon::codePageFromTheLocale()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows uses its own code page.");
+#else
+    QFETCH(QByteArray, lcAll);
+    QFETCH(QByteArray, lcCtype);
+    QFETCH(QByteArray, lang);
+    QFETCH(QString, setting);
+    QFETCH(int, expected);
+    const OwnSettings settings;
+    if (!setting.isEmpty())
+        qel::simulator::settings()->setValue(qel::ansi::codePageKey, setting);
+    const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+    const QByteArray values[] = {lcAll, lcCtype, lang};
+    QByteArray before[3];
+    for (int i = 0; i < 3; ++i) {
+        before[i] = qgetenv(names[i]);
+        values[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], values[i]);
+    }
+    const int chosen = qel::ansi::codePage();
+    qel::simulator::settings()->remove(qel::ansi::codePageKey);
+    for (int i = 0; i < 3; ++i)
+        before[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], before[i]);
+    QCOMPARE(chosen, expected);
+#endif
 }
 
 void TestCommon::pathsIgnoreLetterCase()

@@ -1,0 +1,94 @@
+#include "ansi.h"
+
+#include "simulatorfolder.h"
+
+#include <QSettings>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <clocale>
+#include <locale.h>
+
+namespace qel::ansi {
+
+namespace {
+
+// The locale that governs LC_CTYPE, the category Wine takes the code page from.
+QString ctypeLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty())
+            return QString::fromLocal8Bit(value);
+    }
+    return QStringLiteral("C");
+}
+
+bool isInstalled(const QString& locale)
+{
+    locale_t handle = newlocale(LC_CTYPE_MASK, locale.toLocal8Bit().constData(), locale_t(0));
+    if (handle == locale_t(0))
+        return false;
+    freelocale(handle);
+    return true;
+}
+
+const char* converter()
+{
+    return converterName(codePage());
+}
+
+std::optional<QByteArray> exactBytes(const QString& text)
+{
+    QStringEncoder encoder(converter(), QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+int codePage()
+{
+    const QString locale = ctypeLocale();
+    return chooseCodePage(simulator::settings()->value(codePageKey), locale, isInstalled(locale));
+}
+
+QString decode(const QByteArray& bytes)
+{
+    QStringDecoder decoder(converter(), QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+std::optional<QString> decodeExactly(const QByteArray& bytes)
+{
+    QStringDecoder decoder(converter(), QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+bool canEncode(QChar c)
+{
+    return exactBytes(QString(c)).has_value();
+}
+
+qsizetype firstUnencodable(const QString& text)
+{
+    if (exactBytes(text))
+        return -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!canEncode(text.at(i)))
+            return i;
+    }
+    return 0; // only a pair of characters together is refused
+}
+
+QByteArray encode(const QString& text)
+{
+    return exactBytes(text).value_or(QByteArray());
+}
+
+} // namespace qel::ansi
