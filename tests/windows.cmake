@@ -54,6 +54,15 @@ if(TARGET tst_common)
         TIMEOUT 900)
 endif()
 
+# On Linux the programs take the code page that Wine gives the launcher in the same locale: Wine
+# itself says which, under each locale, to a small Windows program.
+add_executable(qel-codepage windows/codepage.cpp)
+add_test(NAME codepage_wine
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/codepage_wine.sh
+                 $<TARGET_FILE:qel-codepage> ${PROJECT_SOURCE_DIR}
+                 ${CMAKE_CURRENT_BINARY_DIR}/codepage-host)
+set_tests_properties(codepage_wine PROPERTIES TIMEOUT 600)
+
 # Programs started by the editor (the photo tool, the launcher) are stood in for by copies of a
 # small Windows program that records how it was started.
 add_executable(qel-standin windows/standin.cpp)
