@@ -38,8 +38,9 @@ int codePage();
 // own: for a launcher that runs in another locale than the programs.
 inline const QString codePageKey = QStringLiteral("CodePage");
 
-// The ANSI code page Windows gives the language and territory of the POSIX locale `locale`
-// ("ru_RU.UTF-8", "sr_RS@latin"): 1252 for "C", "POSIX" and every language not listed.
+// The ANSI code page Wine gives the language and territory of the POSIX locale `locale`
+// ("ru_RU.UTF-8", "sr_RS@latin"), mostly the one Windows gives them: 1252 for "C", "POSIX" and
+// every language not listed, 65001 (UTF-8) for those that Windows writes in Unicode only.
 int codePageOfLocale(const QString& locale);
 
 // The code page on a system without one of its own, as Wine chooses it: the one `setting` names

@@ -38,9 +38,13 @@ const char* converter()
     return converterName(codePage());
 }
 
+// A byte order mark at a line's start is a character of its own (UTF-8), kept like any other.
+constexpr auto flags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 std::optional<QByteArray> exactBytes(const QString& text)
 {
-    QStringEncoder encoder(converter(), QStringConverter::Flag::Stateless);
+    QStringEncoder encoder(converter(), flags);
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
@@ -57,13 +61,13 @@ int codePage()
 
 QString decode(const QByteArray& bytes)
 {
-    QStringDecoder decoder(converter(), QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(converter(), flags);
     return decoder.decode(bytes);
 }
 
 std::optional<QString> decodeExactly(const QByteArray& bytes)
 {
-    QStringDecoder decoder(converter(), QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(converter(), flags);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;

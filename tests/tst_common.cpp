@@ -170,6 +170,10 @@ void TestCommon::codePageCharacters_data()
         << 932 << "～①" << QByteArray("\x81\x60\x87\x40") << -1;
     QTest::newRow("932 refuses the yen sign, not backslash") << 932 << "\\¥" << QByteArray() << 1;
     QTest::newRow("932 refuses a diaeresis") << 932 << "東ä" << QByteArray() << 1;
+    QTest::newRow("UTF-8 Hindi, euro")
+        << 65001 << "ह€" << QByteArray("\xe0\xa4\xb9\xe2\x82\xac") << -1;
+    QTest::newRow("UTF-8 refuses a lone surrogate")
+        << 65001 << (QStringLiteral("a") + QChar(0xD800)) << QByteArray() << 1;
 }
 
 void TestCommon::codePageCharacters()

@@ -60,6 +60,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>code page %1</source>
         <translation type="unfinished"></translation>
     </message>

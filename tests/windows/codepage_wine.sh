@@ -21,6 +21,15 @@ done
 # shellcheck disable=SC2046
 c++ "${objects[@]}" $(pkg-config --libs Qt6Core) -o "$work/codepage"
 
+# Locales that decide the table's harder rows (Unicode only, territory, script, one that Wine
+# does not know), made once into a folder of their own, which LOCPATH names for those rows.
+own="$work/locales"
+mkdir -p "$own"
+for locale in hi_IN zh_TW el_CY sr_RS sr_RS@latin; do
+    name="${locale%@*}.UTF-8${locale#"${locale%@*}"}"
+    [ -d "$own/$name" ] || localedef -i "$locale" -f UTF-8 "$own/$name"
+done
+
 # Settings of their own, so that a CodePage value of the user's cannot decide.
 export XDG_CONFIG_HOME="$work/config"
 status=0
@@ -29,7 +38,9 @@ status=0
 for setting in "LANG=ru_RU.UTF-8" "LC_CTYPE=pl_PL.UTF-8" "LC_ALL=el_GR.UTF-8 LANG=ru_RU.UTF-8" \
     "LC_ALL=ja_JP.UTF-8" "LANG=de_DE.UTF-8 LC_CTYPE=ru_RU.UTF-8" \
     "LANG=ru_RU.UTF-8 LC_CTYPE=de_DE.UTF-8" "LANG=ru_RU" "LC_ALL=xx_XX.UTF-8" "LC_ALL=C.UTF-8" \
-    "LANG=en_US.UTF-8" ""; do
+    "LANG=en_US.UTF-8" "" "LOCPATH=$own LANG=hi_IN.UTF-8" "LOCPATH=$own LANG=zh_TW.UTF-8" \
+    "LOCPATH=$own LANG=el_CY.UTF-8" "LOCPATH=$own LANG=sr_RS.UTF-8" \
+    "LOCPATH=$own LANG=sr_RS.UTF-8@latin"; do
     # shellcheck disable=SC2086
     wine="$(env -u LC_ALL -u LC_CTYPE -u LANG $setting wine "$standin" | tr -d '\r')"
     # shellcheck disable=SC2086
