@@ -183,8 +183,7 @@ void TestCommon::codePageCharacters()
     QFETCH(QByteArray, bytes);
     QFETCH(int, refusedAt);
     const CodePageSetting setting(codePage);
-    if (!setting.inUse())
-        QSKIP("Another code page is in use here.");
+    QEL_SKIP_UNLESS_IN_USE(setting);
     QCOMPARE(qel::ansi::firstUnencodable(text), qsizetype(refusedAt));
     if (refusedAt >= 0) {
         QVERIFY(!qel::ansi::canEncode(text.at(refusedAt)));

@@ -420,8 +420,7 @@ void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold()
     QFETCH(QString, kept);
     QFETCH(QString, tip);
     const CodePageSetting setting(codePage);
-    if (!setting.inUse())
-        QSKIP("Another code page is in use here.");
+    QEL_SKIP_UNLESS_IN_USE(setting);
     EditorWindow& form = window();
     // At the screen's right edge, where a tip as wide as its sentence has no room to the right.
     const QRect free = form.screen()->availableGeometry();

@@ -148,8 +148,7 @@ void TestScenarioFile::savedAndReadInTheCodePage()
     QFETCH(QByteArray, flightBytes);
     QFETCH(QByteArray, descriptionBytes);
     const CodePageSetting setting(codePage);
-    if (!setting.inUse())
-        QSKIP("Another code page is in use here.");
+    QEL_SKIP_UNLESS_IN_USE(setting);
     Scenario f;
     f.flight = flight;
     f.description = description;
@@ -173,8 +172,7 @@ void TestScenarioFile::savedAndReadInTheCodePage()
 void TestScenarioFile::cutOffCharacterIsADamagedFile()
 {
     const CodePageSetting setting(932);
-    if (!setting.inUse())
-        QSKIP("Another code page is in use here.");
+    QEL_SKIP_UNLESS_IN_USE(setting);
     const QByteArray file =
         scenarioFile({.description = "\x93\x8c\x8b", .fileName = "a.qel", .flight = "x.stn"});
     const auto decoded = qel::scenario::decode(file);
