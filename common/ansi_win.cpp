@@ -53,19 +53,21 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
-// The system's converter reports a two-byte character cut off, or a byte of no character, only
-// when asked to; otherwise it puts a look-alike in its place.
+// The system's converter reports a two-byte character cut off only when asked to; otherwise it
+// puts a look-alike in its place. A single-byte code page has nothing to cut off, and every byte
+// is read as it always was (the unassigned ones too, which the flag might refuse).
 std::optional<QString> decodeExactly(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return QString();
+    CPINFO info{};
+    const DWORD flags = GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1 ? MB_ERR_INVALID_CHARS : 0;
     const int length = int(bytes.size());
-    const int size =
-        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.constData(), length, nullptr, 0);
+    const int size = MultiByteToWideChar(CP_ACP, flags, bytes.constData(), length, nullptr, 0);
     if (size <= 0)
         return std::nullopt;
     QString text(size, Qt::Uninitialized);
-    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.constData(), length,
+    MultiByteToWideChar(CP_ACP, flags, bytes.constData(), length,
                         reinterpret_cast<wchar_t*>(text.data()), size);
     return text;
 }
