@@ -363,11 +363,9 @@ void TestEditorWindow::descriptionLimitBindsTypingOnly()
     const CodePageSetting japanese(932);
     if (japanese.inUse()) {
         ui().Text23->clear();
-        for (int i = 0; i < 215; ++i) {
-            QInputMethodEvent typed;
-            typed.setCommitString(QStringLiteral("東"));
-            QApplication::sendEvent(ui().Text23, &typed);
-        }
+        QInputMethodEvent typed;
+        typed.setCommitString(QString(215, QChar(0x6771)));
+        QApplication::sendEvent(ui().Text23, &typed);
         QCOMPARE(ui().Text23->text(), QString(210, QChar(0x6771)));
     }
 }
@@ -401,10 +399,6 @@ void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold_data()
         << control("01") + QStringLiteral("\n3 more characters were left out as well.");
     QTest::newRow("typed, a control character")
         << 1252 << false << QStringLiteral("x\ay") << QStringLiteral("Dusk xy") << control("07");
-    QTest::newRow("pasted, Russian")
-        << 1251 << true << QStringLiteral("над Москвой Ω") << QStringLiteral("Dusk над Москвой ")
-        << QStringLiteral("\"Ω\" was left out of the description: a scenario file is written in "
-                          "the Windows ANSI code page (1251), which has no such character.");
     QTest::newRow("pasted, Japanese")
         << 932 << true << QStringLiteral("東京 ä ｱ") << QStringLiteral("Dusk 東京  ｱ")
         << QStringLiteral("\"ä\" was left out of the description: a scenario file is written in "

@@ -135,9 +135,6 @@ void TestScenarioFile::savedAndReadInTheCodePage_data()
                          << "富士山の上 ソ表" << QByteArray("\x93\x8c\x8b\x9e.stn")
                          << QByteArray("\x95\x78\x8e\x6d\x8e\x52\x82\xcc\x8f\xe3 "
                                        "\x83\x5c\x95\x5c");
-    QTest::newRow("932, 210 characters")
-        << 932 << "a.stn" << QString(210, QChar(0x6771)) << QByteArray("a.stn")
-        << QByteArray("\x93\x8c").repeated(210);
 }
 
 void TestScenarioFile::savedAndReadInTheCodePage()

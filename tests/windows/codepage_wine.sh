@@ -33,14 +33,11 @@ done
 # Settings of their own, so that a CodePage value of the user's cannot decide.
 export XDG_CONFIG_HOME="$work/config"
 status=0
-# de_DE.UTF-8 and ru_RU (ISO-8859-5) are locales the system lacks (scripts/deps generates only
-# the UTF-8 ones the tests use), xx_XX none at all.
+# de_DE.UTF-8 and ru_RU (ISO-8859-5) are locales the system lacks, xx_XX none at all.
 for setting in "LANG=ru_RU.UTF-8" "LC_CTYPE=pl_PL.UTF-8" "LC_ALL=el_GR.UTF-8 LANG=ru_RU.UTF-8" \
     "LC_ALL=ja_JP.UTF-8" "LANG=de_DE.UTF-8 LC_CTYPE=ru_RU.UTF-8" \
-    "LANG=ru_RU.UTF-8 LC_CTYPE=de_DE.UTF-8" "LANG=ru_RU" "LC_ALL=xx_XX.UTF-8" "LC_ALL=C.UTF-8" \
-    "LANG=en_US.UTF-8" "" "LOCPATH=$own LANG=hi_IN.UTF-8" "LOCPATH=$own LANG=zh_TW.UTF-8" \
-    "LOCPATH=$own LANG=el_CY.UTF-8" "LOCPATH=$own LANG=sr_RS.UTF-8" \
-    "LOCPATH=$own LANG=sr_RS.UTF-8@latin"; do
+    "LANG=ru_RU.UTF-8 LC_CTYPE=de_DE.UTF-8" "LANG=ru_RU" "LC_ALL=xx_XX.UTF-8" "LC_ALL=C.UTF-8" "" \
+    "LOCPATH=$own LANG="{hi_IN.UTF-8,zh_TW.UTF-8,el_CY.UTF-8,sr_RS.UTF-8,sr_RS.UTF-8@latin}; do
     # shellcheck disable=SC2086
     wine="$(env -u LC_ALL -u LC_CTYPE -u LANG $setting wine "$standin" | tr -d '\r')"
     # shellcheck disable=SC2086
