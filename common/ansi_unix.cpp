@@ -6,8 +6,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <clocale>
 #include <locale.h>
+
+#include <optional>
 
 namespace qel::ansi {
 
@@ -42,11 +43,13 @@ const char* converter()
 constexpr auto flags =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
+// A Qt without ICU knows none of these code pages: nothing is written then, rather than empty
+// lines.
 std::optional<QByteArray> exactBytes(const QString& text)
 {
     QStringEncoder encoder(converter(), flags);
     QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
+    if (!encoder.isValid() || encoder.hasError())
         return std::nullopt;
     return bytes;
 }
@@ -69,7 +72,7 @@ std::optional<QString> decodeExactly(const QByteArray& bytes)
 {
     QStringDecoder decoder(converter(), flags);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    if (!decoder.isValid() || decoder.hasError())
         return std::nullopt;
     return text;
 }
