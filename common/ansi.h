@@ -13,24 +13,27 @@
 // programs take the same one, converted by Qt (ansi_unix.cpp).
 namespace qel::ansi {
 
+// The code page's number, such as 1252.
+int codePage();
+
+// The conversions, in the code page `page` that codePage() gave: a whole file is converted in the
+// one code page, looked up once.
+
 // Never fails: a byte sequence that is no character comes out as U+FFFD.
-QString decode(const QByteArray& bytes);
+QString decode(const QByteArray& bytes, int page = codePage());
 
 // The text of `bytes`, or nothing when they hold a sequence that is no character of the code
 // page (a two-byte character cut off, a byte the page leaves unassigned).
-std::optional<QString> decodeExactly(const QByteArray& bytes);
+std::optional<QString> decodeExactly(const QByteArray& bytes, int page = codePage());
 
-bool canEncode(QChar c);
+bool canEncode(QChar c, int page = codePage());
 
 // Index of the first character that the code page cannot hold, or -1. A character is never
 // replaced by a look-alike ("u" for "ű") or by "?".
-qsizetype firstUnencodable(const QString& text);
+qsizetype firstUnencodable(const QString& text, int page = codePage());
 
 // The bytes of `text`; call only when firstUnencodable() is -1.
-QByteArray encode(const QString& text);
-
-// The code page's number, such as 1252.
-int codePage();
+QByteArray encode(const QString& text, int page = codePage());
 
 // --- The same on every system (codepages.cpp) ---
 

@@ -34,20 +34,15 @@ bool isInstalled(const QString& locale)
     return true;
 }
 
-const char* converter()
-{
-    return converterName(codePage());
-}
-
 // A byte order mark at a line's start is a character of its own (UTF-8), kept like any other.
 constexpr auto flags =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 // A Qt without ICU knows none of these code pages: nothing is written then, rather than empty
 // lines.
-std::optional<QByteArray> exactBytes(const QString& text)
+std::optional<QByteArray> exactBytes(const QString& text, int page)
 {
-    QStringEncoder encoder(converter(), flags);
+    QStringEncoder encoder(converterName(page), flags);
     QByteArray bytes = encoder.encode(text);
     if (!encoder.isValid() || encoder.hasError())
         return std::nullopt;
@@ -62,40 +57,40 @@ int codePage()
     return chooseCodePage(simulator::settings()->value(codePageKey), locale, isInstalled(locale));
 }
 
-QString decode(const QByteArray& bytes)
+QString decode(const QByteArray& bytes, int page)
 {
-    QStringDecoder decoder(converter(), flags);
+    QStringDecoder decoder(converterName(page), flags);
     return decoder.decode(bytes);
 }
 
-std::optional<QString> decodeExactly(const QByteArray& bytes)
+std::optional<QString> decodeExactly(const QByteArray& bytes, int page)
 {
-    QStringDecoder decoder(converter(), flags);
+    QStringDecoder decoder(converterName(page), flags);
     QString text = decoder.decode(bytes);
     if (!decoder.isValid() || decoder.hasError())
         return std::nullopt;
     return text;
 }
 
-bool canEncode(QChar c)
+bool canEncode(QChar c, int page)
 {
-    return exactBytes(QString(c)).has_value();
+    return exactBytes(QString(c), page).has_value();
 }
 
-qsizetype firstUnencodable(const QString& text)
+qsizetype firstUnencodable(const QString& text, int page)
 {
-    if (exactBytes(text))
+    if (exactBytes(text, page))
         return -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!canEncode(text.at(i)))
+        if (!canEncode(text.at(i), page))
             return i;
     }
     return 0; // only a pair of characters together is refused
 }
 
-QByteArray encode(const QString& text)
+QByteArray encode(const QString& text, int page)
 {
-    return exactBytes(text).value_or(QByteArray());
+    return exactBytes(text, page).value_or(QByteArray());
 }
 
 } // namespace qel::ansi

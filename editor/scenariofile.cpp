@@ -98,16 +98,17 @@ Encoded encode(const Scenario& f)
         {QT_TRANSLATE_NOOP("qel::editor", "cloud style code"), &f.cloudStyle},
         {QT_TRANSLATE_NOOP("qel::editor", "ground texture code"), &f.groundTexture},
         {QT_TRANSLATE_NOOP("qel::editor", "cloud set code"), &f.cloudSet}};
+    const int page = ansi::codePage();
     for (const NamedField& field : fields) {
         const QString& text = *field.text;
-        const qsizetype bad = ansi::firstUnencodable(text);
+        const qsizetype bad = ansi::firstUnencodable(text, page);
         if (bad >= 0) {
             return {{},
                     QCoreApplication::translate(
                         "qel::editor", "The %1 contains the character \"%2\", but a scenario file "
                                        "cannot hold it: scenario files here are written in %3.")
                         .arg(QCoreApplication::translate("qel::editor", field.name),
-                             characterAt(text, bad), ansi::describeCodePage(ansi::codePage()))};
+                             characterAt(text, bad), ansi::describeCodePage(page))};
         }
         if (isJumpLabel(text)) {
             return {{},
@@ -158,7 +159,7 @@ Encoded encode(const Scenario& f)
     QByteArray bytes;
     bytes.reserve(size);
     for (const QString& line : lines) {
-        bytes += ansi::encode(line);
+        bytes += ansi::encode(line, page);
         bytes += lineEnd;
     }
     return {bytes, {}};
@@ -186,9 +187,10 @@ Decoded decode(const QByteArray& bytes)
                     .arg(lines.size())
                     .arg(lineCount)};
     }
+    const int page = ansi::codePage();
     QString text[linesRead];
     for (int i = 5; i < linesRead; ++i) {
-        const std::optional<QString> decoded = ansi::decodeExactly(lines.at(i));
+        const std::optional<QString> decoded = ansi::decodeExactly(lines.at(i), page);
         if (!decoded) {
             return {{},
                     QCoreApplication::translate(
@@ -197,7 +199,7 @@ Decoded decode(const QByteArray& bytes)
                         "files are read in here: the file is damaged, or was written in "
                         "another code page.")
                         .arg(i + 1)
-                        .arg(ansi::describeCodePage(ansi::codePage()))};
+                        .arg(ansi::describeCodePage(page))};
         }
         text[i] = *decoded;
     }
