@@ -54,7 +54,10 @@ std::optional<QByteArray> exactBytes(const QString& text, int page)
 int codePage()
 {
     const QString locale = ctypeLocale();
-    return chooseCodePage(simulator::settings()->value(codePageKey), locale, isInstalled(locale));
+    // A locale of windows-1252 gives 1252 whether it is installed or not: only the others are
+    // looked up (C.UTF-8, read from the disk each time, would take some 40 µs).
+    const bool installed = codePageOfLocale(locale) == 1252 || isInstalled(locale);
+    return chooseCodePage(simulator::settings()->value(codePageKey), locale, installed);
 }
 
 QString decode(const QByteArray& bytes, int page)
