@@ -195,9 +195,9 @@ Decoded decode(const QByteArray& bytes)
             return {{},
                     QCoreApplication::translate(
                         "qel::editor",
-                        "Line %1 holds bytes that are no text in %2, the code page scenario "
-                        "files are read in here: the file is damaged, or was written in "
-                        "another code page.")
+                        "Line %1 holds bytes that are no text in %2, which scenario files are "
+                        "read in here: the file is damaged, or was written in another code "
+                        "page.")
                         .arg(i + 1)
                         .arg(ansi::describeCodePage(page))};
         }

@@ -460,7 +460,7 @@ Type a plain file name such as demo.qel into the &quot;Save File as...&quot; box
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Line %1 holds bytes that are no text in %2, the code page scenario files are read in here: the file is damaged, or was written in another code page.</source>
+        <source>Line %1 holds bytes that are no text in %2, which scenario files are read in here: the file is damaged, or was written in another code page.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
