@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QList>
 
+#include <optional>
+
 namespace qel::scenario {
 
 namespace {
@@ -52,6 +54,14 @@ QString controlName(QChar c)
            QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
+// The character at `i`, both halves of a pair for one beyond the Basic Multilingual Plane.
+QString characterAt(const QString& text, qsizetype i)
+{
+    const bool pair =
+        text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+    return text.mid(i, pair ? 2 : 1);
+}
+
 struct NamedField {
     const char* name;
     const QString* text;
@@ -88,16 +98,17 @@ Encoded encode(const Scenario& f)
         {QT_TRANSLATE_NOOP("qel::editor", "cloud style code"), &f.cloudStyle},
         {QT_TRANSLATE_NOOP("qel::editor", "ground texture code"), &f.groundTexture},
         {QT_TRANSLATE_NOOP("qel::editor", "cloud set code"), &f.cloudSet}};
+    const int page = ansi::codePage();
     for (const NamedField& field : fields) {
         const QString& text = *field.text;
-        const qsizetype bad = ansi::firstUnencodable(text);
+        const qsizetype bad = ansi::firstUnencodable(text, page);
         if (bad >= 0) {
             return {{},
                     QCoreApplication::translate(
-                        "qel::editor",
-                        "The %1 contains the character \"%2\", which a scenario file "
-                        "cannot hold (it is written in the Windows ANSI code page).")
-                        .arg(QCoreApplication::translate("qel::editor", field.name), text.at(bad))};
+                        "qel::editor", "The %1 contains the character \"%2\", but a scenario file "
+                                       "cannot hold it: scenario files here are written in %3.")
+                        .arg(QCoreApplication::translate("qel::editor", field.name),
+                             characterAt(text, bad), ansi::describeCodePage(page))};
         }
         if (isJumpLabel(text)) {
             return {{},
@@ -148,7 +159,7 @@ Encoded encode(const Scenario& f)
     QByteArray bytes;
     bytes.reserve(size);
     for (const QString& line : lines) {
-        bytes += ansi::encode(line);
+        bytes += ansi::encode(line, page);
         bytes += lineEnd;
     }
     return {bytes, {}};
@@ -176,16 +187,31 @@ Decoded decode(const QByteArray& bytes)
                     .arg(lines.size())
                     .arg(lineCount)};
     }
-    auto line = [&lines](int number) { return ansi::decode(lines.at(number - 1)); };
+    const int page = ansi::codePage();
+    QString text[linesRead];
+    for (int i = 5; i < linesRead; ++i) {
+        const std::optional<QString> decoded = ansi::decodeExactly(lines.at(i), page);
+        if (!decoded) {
+            return {{},
+                    QCoreApplication::translate(
+                        "qel::editor",
+                        "Line %1 holds bytes that are no text in %2, which scenario files are "
+                        "read in here: the file is damaged, or was written in another code "
+                        "page.")
+                        .arg(i + 1)
+                        .arg(ansi::describeCodePage(page))};
+        }
+        text[i] = *decoded;
+    }
     Scenario r;
-    r.picture = line(6);
-    r.flight = line(7);
-    r.fileName = line(8);
-    r.description = line(9);
-    r.cloudStyle = line(10);
-    r.groundTexture = line(11);
-    r.cloudSet = line(12);
-    r.appletFlag = line(13);
+    r.picture = text[5];
+    r.flight = text[6];
+    r.fileName = text[7];
+    r.description = text[8];
+    r.cloudStyle = text[9];
+    r.groundTexture = text[10];
+    r.cloudSet = text[11];
+    r.appletFlag = text[12];
     return {r, {}};
 }
 

@@ -1,6 +1,7 @@
 // The shared layer: names, text encoding, case-insensitive paths, safe replacement, file lists.
 #include "ansi.h"
 #include "bmpbytes.h"
+#include "codepagesetting.h"
 #include "dib.h"
 #include "dibpictures.h"
 #include "diskguard.h"
@@ -44,6 +45,8 @@ private slots:
     void everyByteSurvivesDecodeAndEncode();
     void codePageCharacters_data();
     void codePageCharacters();
+    void codePageFromTheLocale_data();
+    void codePageFromTheLocale();
     void pathsIgnoreLetterCase();
     void missingFolderIsNotFound();
     void replaceWritesAndReplaces();
@@ -194,6 +197,19 @@ void TestCommon::codePageCharacters_data()
     QTest::newRow("1250 euro, a diaeresis") << 1250 << "€ä" << QByteArray("\x80\xe4") << -1;
     QTest::newRow("1250 refuses a ring, not a") << 1250 << "så" << QByteArray() << 1;
     QTest::newRow("1250 refuses y diaeresis") << 1250 << "Ÿ" << QByteArray() << 0;
+    QTest::newRow("1251 Russian") << 1251 << "Полёт Ж" << QByteArray("\xcf\xee\xeb\xb8\xf2 \xc6")
+                                  << -1;
+    QTest::newRow("1251 refuses l with stroke") << 1251 << "жŁ" << QByteArray() << 1;
+    QTest::newRow("1253 Greek") << 1253 << "Αθήνα Ω" << QByteArray("\xc1\xe8\xde\xed\xe1 \xd9")
+                                << -1;
+    QTest::newRow("1253 refuses Cyrillic") << 1253 << "αж" << QByteArray() << 1;
+    QTest::newRow("932 kanji, kana, half-width kana")
+        << 932 << "東京のｱ" << QByteArray("\x93\x8c\x8b\x9e\x82\xcc\xb1") << -1;
+    QTest::newRow("932 wave dash and NEC circled one")
+        << 932 << "～①" << QByteArray("\x81\x60\x87\x40") << -1;
+    QTest::newRow("932 refuses the yen sign, not backslash") << 932 << "\\¥" << QByteArray() << 1;
+    QTest::newRow("UTF-8 Hindi, euro")
+        << 65001 << "ह€" << QByteArray("\xe0\xa4\xb9\xe2\x82\xac") << -1;
 }
 
 void TestCommon::codePageCharacters()
@@ -202,8 +218,8 @@ void TestCommon::codePageCharacters()
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QFETCH(int, refusedAt);
-    if (qel::ansi::codePage() != codePage)
-        QSKIP("Another code page is in use here.");
+    const CodePageSetting setting(codePage);
+    QEL_SKIP_UNLESS_IN_USE(setting);
     QCOMPARE(qel::ansi::firstUnencodable(text), qsizetype(refusedAt));
     if (refusedAt >= 0) {
         QVERIFY(!qel::ansi::canEncode(text.at(refusedAt)));
@@ -211,6 +227,60 @@ void TestCommon::codePageCharacters()
     }
     QCOMPARE(qel::ansi::encode(text), bytes);
     QCOMPARE(qel::ansi::decode(bytes), text);
+}
+
+// As Wine chooses the code page for the launcher: from the locale that governs LC_CTYPE, when the
+// system has it (scripts/deps generates these; "de_DE.UTF-8" and "ru_RU" stay missing), unless
+// the settings name one. The Windows stage compares Wine's own choice (codepage_wine.sh).
+void TestCommon::codePageFromTheLocale_data()
+{
+    QTest::addColumn<QString>("environment"); // LC_ALL LC_CTYPE LANG, "-" for unset
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("LANG Russian") << "- - ru_RU.UTF-8"
+                                  << "" << 1251;
+    QTest::newRow("LC_CTYPE Polish alone") << "- pl_PL.UTF-8 -"
+                                           << "" << 1250;
+    QTest::newRow("LC_CTYPE over a missing LANG") << "- ru_RU.UTF-8 de_DE.UTF-8"
+                                                  << "" << 1251;
+    QTest::newRow("missing LC_CTYPE over LANG") << "- de_DE.UTF-8 ru_RU.UTF-8"
+                                                << "" << 1252;
+    QTest::newRow("LC_ALL over both") << "el_GR.UTF-8 pl_PL.UTF-8 ru_RU.UTF-8"
+                                      << "" << 1253;
+    QTest::newRow("Japanese") << "ja_JP.UTF-8 - -"
+                              << "" << 932;
+    QTest::newRow("locale the system lacks") << "- - ru_RU"
+                                             << "" << 1252;
+    QTest::newRow("setting over the locale") << "- - ru_RU.UTF-8"
+                                             << "1250" << 1250;
+    QTest::newRow("setting outside the table") << "- pl_PL.UTF-8 -"
+                                               << "437" << 1250;
+}
+
+void TestCommon::codePageFromTheLocale()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows uses its own code page.");
+#else
+    QFETCH(QString, environment);
+    QFETCH(QString, setting);
+    QFETCH(int, expected);
+    const OwnSettings settings;
+    if (!setting.isEmpty())
+        qel::simulator::settings()->setValue(qel::ansi::codePageKey, setting);
+    const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+    const QStringList values = environment.split(QLatin1Char(' '));
+    QByteArray before[3];
+    for (int i = 0; i < 3; ++i) {
+        before[i] = qgetenv(names[i]);
+        values[i] == "-" ? qunsetenv(names[i]) : qputenv(names[i], values[i].toLatin1());
+    }
+    const int chosen = qel::ansi::codePage();
+    qel::simulator::settings()->remove(qel::ansi::codePageKey);
+    for (int i = 0; i < 3; ++i)
+        before[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], before[i]);
+    QCOMPARE(chosen, expected);
+#endif
 }
 
 void TestCommon::pathsIgnoreLetterCase()

@@ -1,4 +1,5 @@
 // The editor's main window: start state, choosing a flight, the applet flag, "Clr." and "Save".
+#include "codepagesetting.h"
 #include "editorcontrols.h"
 #include "editorfixture.h"
 #include "editorwindow.h"
@@ -357,10 +358,21 @@ void TestEditorWindow::descriptionLimitBindsTypingOnly()
     QCOMPARE(ui().Text23->text(), opened);
     QTest::keyClick(ui().Text23, Qt::Key_Backspace);
     QCOMPARE(ui().Text23->text().size(), 299);
+
+    // Characters, not bytes, also where each takes two bytes in the file.
+    const CodePageSetting japanese(932);
+    if (japanese.inUse()) {
+        ui().Text23->clear();
+        QInputMethodEvent typed;
+        typed.setCommitString(QString(215, QChar(0x6771)));
+        QApplication::sendEvent(ui().Text23, &typed);
+        QCOMPARE(ui().Text23->text(), QString(210, QChar(0x6771)));
+    }
 }
 
 void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold_data()
 {
+    QTest::addColumn<int>("codePage");
     QTest::addColumn<bool>("pasted"); // else committed by an input method, as typed text is
     QTest::addColumn<QString>("inserted");
     QTest::addColumn<QString>("kept");
@@ -375,27 +387,34 @@ void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold_data()
     };
     // A tab is saved as it is.
     QTest::newRow("pasted, with a tab")
-        << true << QStringLiteral("over\tthe 雲 Alps 🌄 €")
+        << 1252 << true << QStringLiteral("over\tthe 雲 Alps 🌄 €")
         << QStringLiteral("Dusk over\tthe  Alps  €")
         << cloud + QStringLiteral("\nOne more character was left out as well.");
     QTest::newRow("pasted, control characters")
-        << true
+        << 1252 << true
         << QStringLiteral("a\x01"
                           "b\x1b"
                           "c雲\x7f")
         << QStringLiteral("Dusk abc")
         << control("01") + QStringLiteral("\n3 more characters were left out as well.");
     QTest::newRow("typed, a control character")
-        << false << QStringLiteral("x\ay") << QStringLiteral("Dusk xy") << control("07");
+        << 1252 << false << QStringLiteral("x\ay") << QStringLiteral("Dusk xy") << control("07");
+    QTest::newRow("pasted, Japanese")
+        << 932 << true << QStringLiteral("東京 ä ｱ") << QStringLiteral("Dusk 東京  ｱ")
+        << QStringLiteral("\"ä\" was left out of the description: a scenario file is written in "
+                          "the Windows ANSI code page (932), which has no such character.");
 }
 
 // Kept out at once, with a word at the box, rather than refused only when the scenario is saved.
 void TestEditorWindow::descriptionKeepsOutWhatTheFileCannotHold()
 {
+    QFETCH(int, codePage);
     QFETCH(bool, pasted);
     QFETCH(QString, inserted);
     QFETCH(QString, kept);
     QFETCH(QString, tip);
+    const CodePageSetting setting(codePage);
+    QEL_SKIP_UNLESS_IN_USE(setting);
     EditorWindow& form = window();
     // At the screen's right edge, where a tip as wide as its sentence has no room to the right.
     const QRect free = form.screen()->availableGeometry();

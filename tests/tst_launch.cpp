@@ -214,6 +214,21 @@ void TestLaunch::windowsProgramRunsThroughWine()
         (QStringList{QStringLiteral("wine"), QStringLiteral("1"), canonical(sim.path()),
                      canonical(sim.filePath(QStringLiteral("qel.exe")))}),
         15000);
+
+    // In the editor's own locale, from which Wine takes the code page the launcher reads in.
+    QFile wine(pathFolder + QStringLiteral("/wine"));
+    QVERIFY(wine.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    wine.write("#!/bin/sh\nprintf '%s\\n' \"$LC_ALL/$LC_CTYPE/$LANG\" > '" + marker.toUtf8() +
+               "'\n");
+    wine.close();
+    const QByteArray before = qgetenv("LC_CTYPE");
+    qputenv("LC_CTYPE", "ru_RU.UTF-8");
+    const QString own =
+        qEnvironmentVariable("LC_ALL") + "/ru_RU.UTF-8/" + qEnvironmentVariable("LANG");
+    const bool ok = qel::launch::startLauncher().ok();
+    before.isNull() ? qunsetenv("LC_CTYPE") : qputenv("LC_CTYPE", before);
+    QVERIFY(ok);
+    QTRY_COMPARE_WITH_TIMEOUT(recorded(marker), QStringList{own}, 15000);
 }
 
 void TestLaunch::windowsProgramWithoutWineIsReported()

@@ -1,4 +1,5 @@
 // The bytes of scenario files: expected files are written out by hand from the layout.
+#include "codepagesetting.h"
 #include "scenariofile.h"
 #include "scenariolines.h"
 
@@ -13,6 +14,9 @@ private slots:
     void onlyAFlight();
     void longDescriptionAndAppletOff();
     void ansiCharactersRoundTrip();
+    void savedAndReadInTheCodePage_data();
+    void savedAndReadInTheCodePage();
+    void cutOffCharacterIsADamagedFile();
     void refusesWhatTheFileCannotHold_data();
     void refusesWhatTheFileCannotHold();
     void tabIsWrittenAsIs();
@@ -106,6 +110,77 @@ void TestScenarioFile::ansiCharactersRoundTrip()
     QCOMPARE(encoded.error, QString());
     QVERIFY(encoded.bytes.contains("\r\n" + printable + "\r\n"));
     QCOMPARE(printable.size(), 1 + 95 + 128);
+}
+
+// A flight and a description in the letters of each code page, and the bytes they take there.
+void TestScenarioFile::savedAndReadInTheCodePage_data()
+{
+    QTest::addColumn<int>("codePage");
+    QTest::addColumn<QString>("flight");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QByteArray>("flightBytes");
+    QTest::addColumn<QByteArray>("descriptionBytes");
+    QTest::newRow("1250") << 1250 << "Łódź.stn"
+                          << "Zażółć gęślą" << QByteArray("\xa3\xf3\x64\x9f.stn")
+                          << QByteArray("Za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9");
+    QTest::newRow("1251") << 1251 << "Москва.stn"
+                          << "Полёт над Москвой" << QByteArray("\xcc\xee\xf1\xea\xe2\xe0.stn")
+                          << QByteArray("\xcf\xee\xeb\xb8\xf2 \xed\xe0\xe4 "
+                                        "\xcc\xee\xf1\xea\xe2\xee\xe9");
+    QTest::newRow("1253") << 1253 << "Αθήνα.stn"
+                          << "Πτήση" << QByteArray("\xc1\xe8\xde\xed\xe1.stn")
+                          << QByteArray("\xd0\xf4\xde\xf3\xe7");
+    // Two bytes a character, also a second byte that is "\\" (0x5C) or ":" would be elsewhere.
+    QTest::newRow("932") << 932 << "東京.stn"
+                         << "富士山の上 ソ表" << QByteArray("\x93\x8c\x8b\x9e.stn")
+                         << QByteArray("\x95\x78\x8e\x6d\x8e\x52\x82\xcc\x8f\xe3 "
+                                       "\x83\x5c\x95\x5c");
+}
+
+void TestScenarioFile::savedAndReadInTheCodePage()
+{
+    QFETCH(int, codePage);
+    QFETCH(QString, flight);
+    QFETCH(QString, description);
+    QFETCH(QByteArray, flightBytes);
+    QFETCH(QByteArray, descriptionBytes);
+    const CodePageSetting setting(codePage);
+    QEL_SKIP_UNLESS_IN_USE(setting);
+    Scenario f;
+    f.flight = flight;
+    f.description = description;
+    f.fileName = QStringLiteral("a.qel");
+    f.appletFlag = QStringLiteral("app");
+    f.picture = QStringLiteral(" ");
+    const QByteArray expected =
+        scenarioFile({.description = descriptionBytes, .fileName = "a.qel", .flight = flightBytes});
+    const auto encoded = qel::scenario::encode(f);
+    QCOMPARE(encoded.error, QString());
+    QCOMPARE(encoded.bytes, expected);
+    const auto decoded = qel::scenario::decode(expected);
+    QCOMPARE(decoded.error, QString());
+    QCOMPARE(decoded.scenario.flight, flight);
+    QCOMPARE(decoded.scenario.description, description);
+    QCOMPARE(qel::scenario::encode(decoded.scenario).bytes, expected);
+}
+
+// A file cut or edited between the two bytes of a character is refused, never shown with half
+// of it; a character the page lacks is refused naming the page.
+void TestScenarioFile::cutOffCharacterIsADamagedFile()
+{
+    const CodePageSetting setting(932);
+    QEL_SKIP_UNLESS_IN_USE(setting);
+    const QByteArray file =
+        scenarioFile({.description = "\x93\x8c\x8b", .fileName = "a.qel", .flight = "x.stn"});
+    const auto decoded = qel::scenario::decode(file);
+    QVERIFY2(decoded.error.contains("Line 9"), qPrintable(decoded.error));
+    Scenario f;
+    f.flight = QStringLiteral("Łódź.stn");
+    f.fileName = QStringLiteral("a.qel");
+    const QString error = qel::scenario::encode(f).error;
+    QVERIFY2(error.contains("\"Ł\", but a scenario file cannot hold it: scenario files here are "
+                            "written in the Japanese code page, Shift_JIS."),
+             qPrintable(error));
 }
 
 void TestScenarioFile::refusesWhatTheFileCannotHold_data()

@@ -47,7 +47,8 @@ foreach(suite tst_editorwindow tst_photo_windowsize tst_photowindow tst_photosca
 endforeach()
 
 # Scenario text follows the system's ANSI code page: once as in Western Europe (windows-1252),
-# once as in Central Europe (windows-1250), which Wine takes from the locale.
+# once as in Central Europe (windows-1250), which Wine takes from the locale; the scenario file's
+# bytes also in Cyrillic, Greek and Japanese (two bytes a character), converted by Windows.
 if(TARGET tst_common)
     set_property(TEST tst_common APPEND PROPERTY ENVIRONMENT "QEL_EXPECT_CODE_PAGE=1252")
     add_test(NAME tst_common_cp1250 COMMAND tst_common)
@@ -55,6 +56,28 @@ if(TARGET tst_common)
         ENVIRONMENT "QT_QPA_PLATFORM=windows;LC_ALL=pl_PL.UTF-8;QEL_EXPECT_CODE_PAGE=1250"
         TIMEOUT 900 RESOURCE_LOCK clipboard)
 endif()
+if(TARGET tst_scenariofile)
+    foreach(page 1250:pl_PL 1251:ru_RU 1253:el_GR 932:ja_JP)
+        string(REPLACE ":" ";" page "${page}")
+        list(GET page 0 number)
+        list(GET page 1 locale)
+        add_test(NAME tst_scenariofile_cp${number}
+                 COMMAND tst_scenariofile savedAndReadInTheCodePage cutOffCharacterIsADamagedFile)
+        # Its own code page's row skipped means Wine did not take the locale: that fails.
+        set_tests_properties(tst_scenariofile_cp${number} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=windows;LC_ALL=${locale}.UTF-8" TIMEOUT 900
+            FAIL_REGULAR_EXPRESSION "savedAndReadInTheCodePage\\(${number}\\) Another")
+    endforeach()
+endif()
+
+# On Linux the programs take the code page that Wine gives the launcher in the same locale: Wine
+# itself says which, under each locale, to a small Windows program.
+add_executable(qel-codepage windows/codepage.cpp)
+add_test(NAME codepage_wine
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/windows/codepage_wine.sh
+                 $<TARGET_FILE:qel-codepage> ${PROJECT_SOURCE_DIR}
+                 ${CMAKE_CURRENT_BINARY_DIR}/codepage-host)
+set_tests_properties(codepage_wine PROPERTIES TIMEOUT 600)
 
 # Programs started by the editor (the photo tool, the launcher) are stood in for by copies of a
 # small Windows program that records how it was started.

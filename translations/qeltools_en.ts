@@ -4,6 +4,74 @@
 <context>
     <name>qel</name>
     <message>
+        <source>Thai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 code page, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The folder &quot;%1&quot; cannot be opened. %2 works in the current folder (%3).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -470,7 +538,7 @@ Type &quot;%2&quot; into the &quot;Save File as...&quot; box.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The %1 contains the character &quot;%2&quot;, which a scenario file cannot hold (it is written in the Windows ANSI code page).</source>
+        <source>The %1 contains the character &quot;%2&quot;, but a scenario file cannot hold it: scenario files here are written in %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -483,6 +551,10 @@ Type &quot;%2&quot; into the &quot;Save File as...&quot; box.</source>
     </message>
     <message>
         <source>It has only %1 lines; a scenario file has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds bytes that are no text in %2, which scenario files are read in here: the file is damaged, or was written in another code page.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -59,7 +59,8 @@ void checkLayout(const QByteArray& written, const qel::Scenario& f)
         line.chop(1);
         FUZZ_CHECK(!line.contains('\r'), QStringLiteral("a lone CR inside a line"));
     }
-    auto bytesOf = [](const QString& text) { return qel::ansi::encode(text); };
+    const int page = qel::ansi::codePage();
+    auto bytesOf = [page](const QString& text) { return qel::ansi::encode(text, page); };
     FUZZ_CHECK(lines[0] == "@echo off", QStringLiteral("line 1"));
     FUZZ_CHECK(lines[1] == "goto next", QStringLiteral("line 2"));
     FUZZ_CHECK(lines[2] == bytesOf(f.description) && lines[8] == lines[2],
@@ -99,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qel::Scenario& r = decoded.scenario;
     const QString expected[] = {r.picture,    r.flight,        r.fileName, r.description,
                                 r.cloudStyle, r.groundTexture, r.cloudSet, r.appletFlag};
+    const int page = qel::ansi::codePage();
     for (int i = 0; i < 8; ++i) {
-        FUZZ_CHECK(qel::ansi::encode(expected[i]) == lines[5 + i],
+        FUZZ_CHECK(qel::ansi::encode(expected[i], page) == lines[5 + i],
                    QStringLiteral("line %1 read as \"%2\"").arg(6 + i).arg(expected[i]));
     }
 
