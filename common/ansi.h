@@ -35,6 +35,12 @@ qsizetype firstUnencodable(const QString& text, int page = codePage());
 // The bytes of `text`; call only when firstUnencodable() is -1.
 QByteArray encode(const QString& text, int page = codePage());
 
+// --- Per platform (ansi_unix.cpp, ansi_win.cpp) ---
+
+// The bytes of `text` in the code page `page`, or nothing when a character has no byte sequence
+// of its own there (never a look-alike or "?" in its place).
+std::optional<QByteArray> exactBytes(const QString& text, int page);
+
 // --- The same on every system (codepages.cpp) ---
 
 // The shared settings' value that names the code page on systems where it is not the system's

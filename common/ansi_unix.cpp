@@ -38,6 +38,8 @@ bool isInstalled(const QString& locale)
 constexpr auto flags =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
+} // namespace
+
 // A Qt without ICU knows none of these code pages: nothing is written then, rather than empty
 // lines.
 std::optional<QByteArray> exactBytes(const QString& text, int page)
@@ -48,8 +50,6 @@ std::optional<QByteArray> exactBytes(const QString& text, int page)
         return std::nullopt;
     return bytes;
 }
-
-} // namespace
 
 int codePage()
 {
@@ -73,27 +73,6 @@ std::optional<QString> decodeExactly(const QByteArray& bytes, int page)
     if (!decoder.isValid() || decoder.hasError())
         return std::nullopt;
     return text;
-}
-
-bool canEncode(QChar c, int page)
-{
-    return exactBytes(QString(c), page).has_value();
-}
-
-qsizetype firstUnencodable(const QString& text, int page)
-{
-    if (exactBytes(text, page))
-        return -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!canEncode(text.at(i), page))
-            return i;
-    }
-    return 0; // only a pair of characters together is refused
-}
-
-QByteArray encode(const QString& text, int page)
-{
-    return exactBytes(text, page).value_or(QByteArray());
 }
 
 } // namespace qel::ansi

@@ -13,6 +13,8 @@ const wchar_t* wide(const QString& text)
     return reinterpret_cast<const wchar_t*>(text.utf16());
 }
 
+} // namespace
+
 // The bytes of `text` in the code page `page` (the system's own), or nothing when a character has
 // no byte sequence of its own there. Windows would otherwise write a look-alike or "?" in its
 // place, and the launcher would run a scenario with a different text than the one saved.
@@ -38,8 +40,6 @@ std::optional<QByteArray> exactBytes(const QString& text, int page)
                         nullptr, nullptr);
     return bytes;
 }
-
-} // namespace
 
 QString decode(const QByteArray& bytes, int page)
 {
@@ -71,27 +71,6 @@ std::optional<QString> decodeExactly(const QByteArray& bytes, int page)
     MultiByteToWideChar(UINT(page), flags, bytes.constData(), length,
                         reinterpret_cast<wchar_t*>(text.data()), size);
     return text;
-}
-
-bool canEncode(QChar c, int page)
-{
-    return exactBytes(QString(c), page).has_value();
-}
-
-qsizetype firstUnencodable(const QString& text, int page)
-{
-    if (exactBytes(text, page))
-        return -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!canEncode(text.at(i), page))
-            return i;
-    }
-    return 0; // only a pair of characters together is refused
-}
-
-QByteArray encode(const QString& text, int page)
-{
-    return exactBytes(text, page).value_or(QByteArray());
 }
 
 int codePage()

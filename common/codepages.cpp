@@ -120,4 +120,25 @@ QString describeCodePage(int codePage)
         .arg(QCoreApplication::translate("qel", page->script), QLatin1StringView(page->converter));
 }
 
+bool canEncode(QChar c, int page)
+{
+    return exactBytes(QString(c), page).has_value();
+}
+
+qsizetype firstUnencodable(const QString& text, int page)
+{
+    if (exactBytes(text, page))
+        return -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!canEncode(text.at(i), page))
+            return i;
+    }
+    return 0; // only a pair of characters together is refused
+}
+
+QByteArray encode(const QString& text, int page)
+{
+    return exactBytes(text, page).value_or(QByteArray());
+}
+
 } // namespace qel::ansi
