@@ -26,7 +26,7 @@ QString existingEntry(const QDir& dir, const QString& name)
     return {};
 }
 
-std::optional<QDir> simulatorFolder(const QString& name)
+std::optional<QDir> simulatorSubfolder(const QString& name)
 {
     const QDir current = QDir::current();
     const QString found = existingEntry(current, name);

@@ -18,7 +18,7 @@ inline const QString pilotsFolder = QStringLiteral("pilots");
 QString existingEntry(const QDir& dir, const QString& name);
 
 // The current folder's subfolder `name`, whatever its letter case; nothing when there is none.
-std::optional<QDir> simulatorFolder(const QString& name);
+std::optional<QDir> simulatorSubfolder(const QString& name);
 
 // True when `dir` holds a file (not a folder) called `name`, ignoring letter case.
 bool fileExists(const QDir& dir, const QString& name);

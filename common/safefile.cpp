@@ -1,6 +1,6 @@
 #include "safefile.h"
 
-#include "shortsave.h"
+#include "safefile_p.h"
 
 #include <QCoreApplication>
 #include <QDir>

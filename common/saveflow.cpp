@@ -4,6 +4,7 @@
 #include "paths.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace qel::files {
@@ -15,9 +16,25 @@ SaveTarget saveTarget(const QDir& folder, const QString& name)
             paths::seenFileExists(folder, name)};
 }
 
-bool saveWithQuestion(QWidget* parent, const SaveTarget& target,
-                      const std::function<QString(const QString& path)>& write,
-                      const FailureText& failureText)
+namespace {
+
+QString failureText(const SaveTarget& target, Saved what, const QString& reason)
+{
+    QString text =
+        (what == Saved::Scenario
+             ? QCoreApplication::translate("qel", "The scenario could not be saved as %1.\n%2")
+             : QCoreApplication::translate("qel", "The picture could not be saved as %1.\n%2"))
+            .arg(target.shown, reason);
+    // Every failure leaves the old file whole (safefile.h); the user who answered "Yes" is told.
+    if (target.exists)
+        text += QCoreApplication::translate("qel", "\nThe file that was there is unchanged.");
+    return text;
+}
+
+} // namespace
+
+bool saveWithQuestion(QWidget* parent, const SaveTarget& target, Saved what,
+                      const std::function<QString(const QString& path)>& write)
 {
     // Told before the question, so that a "Yes" is never refused.
     QString reason = replaceProblem(target.path);
@@ -26,7 +43,7 @@ bool saveWithQuestion(QWidget* parent, const SaveTarget& target,
     if (reason.isEmpty())
         reason = write(target.path);
     if (!reason.isEmpty()) {
-        messages::showFailure(parent, failureText(target.shown, reason, target.exists));
+        messages::showFailure(parent, failureText(target, what, reason));
         return false;
     }
     messages::showSaved(parent, target.exists);

@@ -27,15 +27,14 @@ struct SaveTarget {
 // the folder, the file the launcher will read (paths::writePath).
 SaveTarget saveTarget(const QDir& folder, const QString& name);
 
-// The failure message naming the file as `shown`, with the `reason`; `replacing` when a file was
-// there.
-using FailureText =
-    std::function<QString(const QString& shown, const QString& reason, bool replacing)>;
+// What a save writes, for its failure message.
+enum class Saved { Scenario, Picture };
 
 // Saves to `target` what `write` puts in the file at the path it is given (it returns the reason
-// of a failure, else nothing), asking before it replaces a file. True when saved.
-bool saveWithQuestion(QWidget* parent, const SaveTarget& target,
-                      const std::function<QString(const QString& path)>& write,
-                      const FailureText& failureText);
+// of a failure, else nothing), asking before it replaces a file. A failure is told in one wording
+// for both programs: what could not be saved where, the reason, and, when a file was there, that
+// it is unchanged. True when saved.
+bool saveWithQuestion(QWidget* parent, const SaveTarget& target, Saved what,
+                      const std::function<QString(const QString& path)>& write);
 
 } // namespace qel::files

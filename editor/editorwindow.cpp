@@ -324,7 +324,7 @@ void EditorWindow::installHoverHelp()
 
 void EditorWindow::listFlights()
 {
-    if (const auto pilots = paths::simulatorFolder(paths::pilotsFolder)) {
+    if (const auto pilots = paths::simulatorSubfolder(paths::pilotsFolder)) {
         m_flightList->setFolder(*pilots, QStringLiteral("*.stn"));
     } else {
         m_pilotsMissing = true;
@@ -472,7 +472,7 @@ void EditorWindow::openScenario()
 {
     if (findChild<OpenScenarioDialog*>())
         return; // already shown; there is only ever one
-    if (!paths::simulatorFolder(paths::qelFolder)) {
+    if (!paths::simulatorSubfolder(paths::qelFolder)) {
         messages::showFailure(this,
                               messages::missingQelFolderText(messages::Program::Editor,
                                                              tr("there are no scenarios to open")));

@@ -69,7 +69,7 @@ OpenScenarioDialog::OpenScenarioDialog(QWidget* parent)
 
 void OpenScenarioDialog::listScenarios()
 {
-    if (const auto qelFolder = paths::simulatorFolder(paths::qelFolder)) {
+    if (const auto qelFolder = paths::simulatorSubfolder(paths::qelFolder)) {
         m_scenarios->setFolder(*qelFolder, QStringLiteral("*.qel"));
     } else {
         m_scenarios->clearFolder();
@@ -82,7 +82,7 @@ void OpenScenarioDialog::readSelected()
     const QString name = m_scenarios->selectedName();
     if (name.isEmpty())
         return;
-    const auto qelFolder = paths::simulatorFolder(paths::qelFolder);
+    const auto qelFolder = paths::simulatorSubfolder(paths::qelFolder);
     const QString shown = QDir::toNativeSeparators(
         paths::shownPath(qelFolder ? *qelFolder : QDir(paths::qelFolder), name));
     scenario::Decoded read;

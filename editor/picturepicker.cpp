@@ -64,7 +64,7 @@ void PicturePicker::connectHandlers()
 
 void PicturePicker::listPictures()
 {
-    if (const auto folder = paths::simulatorFolder(paths::qelFolder)) {
+    if (const auto folder = paths::simulatorSubfolder(paths::qelFolder)) {
         m_pictures->setFolder(*folder, QStringLiteral("*.bmp"));
         return;
     }

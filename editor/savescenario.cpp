@@ -34,7 +34,7 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
                         .arg(name, name + QLatin1String(".qel")));
         return false;
     }
-    const auto qelDir = paths::simulatorFolder(paths::qelFolder);
+    const auto qelDir = paths::simulatorSubfolder(paths::qelFolder);
     if (!qelDir) {
         messages::showFailure(
             parent,
@@ -52,13 +52,8 @@ bool saveScenario(QWidget* parent, const Scenario& scenario)
     }
 
     return files::saveWithQuestion(
-        parent, files::saveTarget(*qelDir, name),
-        [&encoded](const QString& path) { return files::replaceFile(path, encoded.bytes); },
-        [](const QString& shown, const QString& reason, bool) {
-            return QCoreApplication::translate("qel::editor",
-                                               "The scenario could not be saved as %1.\n%2")
-                .arg(shown, reason);
-        });
+        parent, files::saveTarget(*qelDir, name), files::Saved::Scenario,
+        [&encoded](const QString& path) { return files::replaceFile(path, encoded.bytes); });
 }
 
 } // namespace qel::editor

@@ -225,7 +225,7 @@ void PhotoWindow::loadCapture()
 
 void PhotoWindow::reportStartProblems()
 {
-    if (paths::simulatorFolder(paths::qelFolder))
+    if (paths::simulatorSubfolder(paths::qelFolder))
         return;
     messages::showFailure(
         this, messages::missingQelFolderText(
@@ -297,15 +297,6 @@ bool PhotoWindow::checkScenarioPictureName(const QString& name)
     return false;
 }
 
-QString PhotoWindow::saveFailureText(const QString& shownPath, const QString& reason,
-                                     bool replacing) const
-{
-    QString text = tr("The picture could not be saved as %1.\n%2").arg(shownPath, reason);
-    if (replacing)
-        text += tr("\nThe file that was there is unchanged.");
-    return text;
-}
-
 void PhotoWindow::saveScenarioPicture()
 {
     const QString name = m_nameBox->text();
@@ -317,7 +308,7 @@ void PhotoWindow::saveScenarioPicture()
                                 "Window\" and save again."));
         return;
     }
-    const std::optional<QDir> qelDir = paths::simulatorFolder(paths::qelFolder);
+    const std::optional<QDir> qelDir = paths::simulatorSubfolder(paths::qelFolder);
     if (!qelDir) {
         messages::showFailure(this, messages::missingQelFolderText(
                                         messages::Program::PhotoTool,
@@ -361,14 +352,10 @@ void PhotoWindow::saveAs(const QDir& folder, const QString& name,
         messages::showFailure(this, problem);
         return;
     }
-    files::saveWithQuestion(
-        this, target,
-        [&picture, format](const QString& path) {
-            return fullphoto::save(path, picture(), format);
-        },
-        [this](const QString& shown, const QString& reason, bool replacing) {
-            return saveFailureText(shown, reason, replacing);
-        });
+    files::saveWithQuestion(this, target, files::Saved::Picture,
+                            [&picture, format](const QString& path) {
+                                return fullphoto::save(path, picture(), format);
+                            });
 }
 
 void PhotoWindow::autoSave()

@@ -75,7 +75,6 @@ private:
     // Tells the user there is no picture to save, or why the one on the clipboard was refused;
     // `noPicture` is the former's text.
     void reportMissingPicture(const QString& noPicture);
-    QString saveFailureText(const QString& shownPath, const QString& reason, bool replacing) const;
     // Saves the picture `picture` produces as `name` in `folder`, asking before it replaces a
     // file; the picture is made only once the save goes ahead. A full-size photo is written in
     // the format its name asks for, a scenario picture always as a bitmap.

@@ -13,7 +13,7 @@
 #include "ownsettings.h"
 #include "paths.h"
 #include "safefile.h"
-#include "shortsave.h"
+#include "safefile_p.h"
 #include "simfolder.h"
 #include "systemclipboard.h"
 #include "twips.h"
@@ -289,7 +289,7 @@ void TestCommon::pathsIgnoreLetterCase()
     sim.mkdir("QEL");
     sim.write("QEL/Demo.QEL", "x");
     sim.mkdir("QEL/sub.qel");
-    const auto qel = qel::paths::simulatorFolder("qel");
+    const auto qel = qel::paths::simulatorSubfolder("qel");
     QVERIFY(qel);
     QVERIFY(qel::paths::fileExists(*qel, "demo.qel"));
     QVERIFY(!qel::paths::fileExists(*qel, "sub.qel")); // a folder is no file
@@ -305,8 +305,8 @@ void TestCommon::missingFolderIsNotFound()
 {
     SimFolder sim(false, false);
     sim.write("qel", "a file, not a folder");
-    QVERIFY(!qel::paths::simulatorFolder("qel"));
-    QVERIFY(!qel::paths::simulatorFolder("pilots"));
+    QVERIFY(!qel::paths::simulatorSubfolder("qel"));
+    QVERIFY(!qel::paths::simulatorSubfolder("pilots"));
 }
 
 void TestCommon::replaceWritesAndReplaces()
@@ -350,7 +350,7 @@ void TestCommon::shortNamesOpenTheLongOne()
 {
     SimFolder sim;
     sim.write("qel/Very long scenario name.qel", "x");
-    const auto qel = qel::paths::simulatorFolder("qel");
+    const auto qel = qel::paths::simulatorSubfolder("qel");
     const QString alias = shortAlias(sim.filePath("qel/Very long scenario name.qel"));
     if (alias.isEmpty())
         QSKIP("the system gives no short names");
@@ -397,7 +397,7 @@ void TestCommon::replaceLeavesNoTemporaryFileWhenTheWriterFails()
         return false;
     };
     const QString path = sim.filePath("qel/a.bmp");
-    const QString error = shortName ? qel::files::replaceUnderShortName(path, halfAPicture)
+    const QString error = shortName ? qel::files::replaceThroughTemporaryFile(path, halfAPicture)
                                     : qel::files::replaceFile(path, halfAPicture);
     QVERIFY(!error.isEmpty());
     QCOMPARE(sim.read("qel/a.bmp"), QByteArray("old picture"));

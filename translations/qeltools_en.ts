@@ -255,6 +255,21 @@ Install Wine, or start the program on Windows.</source>
         <source>The folder &quot;%1&quot; holds neither a &quot;pilots&quot; nor a &quot;qel&quot; folder, so it is not a Flight Simulator folder. Name the folder that holds them, or start %2 without a folder to choose it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The scenario could not be saved as %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The file that was there is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qel::LimitedLineEdit</name>
@@ -498,11 +513,6 @@ Type &quot;%2&quot; into the &quot;Save File as...&quot; box.</source>
     </message>
     <message>
         <source>The scenario cannot be saved. %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The scenario could not be saved as %1.
-%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -994,16 +1004,6 @@ Type a plain name such as &quot;mypicture.bmp&quot; into the name box and press 
     <message>
         <source>A scenario picture&apos;s name must end in &quot;.bmp&quot;: the editor&apos;s picture list offers only such files, so &quot;%1&quot; would never be shown there. Nothing was saved.
 Type &quot;%2&quot; into the name box and press the button again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as %1.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-The file that was there is unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-#include "shortsave.h"
+#include "safefile_p.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,7 +124,7 @@ QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&
     // linkedFile()), so every link on the way stays.
     const QString path = target.filePath();
     if (leavesNoRoomForSuffix(path))
-        return replaceUnderShortName(path, write);
+        return replaceThroughTemporaryFile(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

@@ -10,13 +10,14 @@ class QDir;
 class QFileDevice;
 class QFileInfo;
 
-// The ways the safe replacement writes the new file before it takes the old one's place. Used by
-// safefile.cpp only.
+// The private half of safefile.h: the ways the safe replacement writes the new file before it
+// takes the old one's place, shared by safefile*.cpp (and reached by the tests of those ways).
 namespace qel::files {
 
 // Through a temporary file with a short name of its own in the folder of `path` (a file, not a
 // link), moved over that file once it is complete and on the disk.
-QString replaceUnderShortName(const QString& path, const std::function<bool(QIODevice&)>& write);
+QString replaceThroughTemporaryFile(const QString& path,
+                                    const std::function<bool(QIODevice&)>& write);
 
 // A name for a temporary file in `folder`: ~qel, 6 random hex digits, .tmp.
 QString temporaryName(const QDir& folder);
@@ -25,7 +26,7 @@ QString temporaryName(const QDir& folder);
 // it, which tells why a write that the system cut short stopped.
 QString writeFailure(QFileDevice& file, int error);
 
-// --- Per platform (shortsave_unix.cpp, shortsave_win.cpp) ---
+// --- Per platform (safefile_unix.cpp, safefile_win.cpp) ---
 
 // The file that `path` leads to through any number of symbolic links, followed as the system
 // follows them (itself when it is none); it need not exist. Nothing when the links go round in a

@@ -1,4 +1,4 @@
-#include "shortsave.h"
+#include "safefile_p.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,7 +50,8 @@ QString writeFailure(QFileDevice& file, int error)
                : reason;
 }
 
-QString replaceUnderShortName(const QString& path, const std::function<bool(QIODevice&)>& write)
+QString replaceThroughTemporaryFile(const QString& path,
+                                    const std::function<bool(QIODevice&)>& write)
 {
     QFile temporary;
     if (!openNew(temporary, QFileInfo(path).absoluteDir()))

@@ -1,5 +1,5 @@
 #include "longpath_win.h"
-#include "shortsave.h"
+#include "safefile_p.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -85,7 +85,7 @@ bool refusedForSpace(int)
 // and moveOver() keeps the replaced file's hidden attribute.
 QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&)>& write)
 {
-    return replaceUnderShortName(target.filePath(), write);
+    return replaceThroughTemporaryFile(target.filePath(), write);
 }
 
 // A file made by this user in the same folder gets the folder's access list, as the old one did
