@@ -9,12 +9,12 @@ mkdir -p "$work/obj"
 compiler=(c++)
 command -v ccache >/dev/null && compiler=(ccache c++)
 objects=()
-for source in tests/windows/codepage_host.cpp common/ansi_unix.cpp common/codepages.cpp \
+for source in tests/windows/codepage_host.cpp editor/ansi_unix.cpp editor/codepages.cpp \
     common/simulatorfolder.cpp common/simulatorfolder_unix.cpp common/paths.cpp \
     common/paths_unix.cpp; do
     object="$work/obj/$(basename "$source" .cpp).o"
     # shellcheck disable=SC2046
-    "${compiler[@]}" -std=c++20 -fPIC -I"$root/common" $(pkg-config --cflags Qt6Core) \
+    "${compiler[@]}" -std=c++20 -fPIC -I"$root/common" -I"$root/editor" $(pkg-config --cflags Qt6Core) \
         -c "$root/$source" -o "$object"
     objects+=("$object")
 done
