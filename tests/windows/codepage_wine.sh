@@ -10,11 +10,11 @@ compiler=(c++)
 command -v ccache >/dev/null && compiler=(ccache c++)
 objects=()
 for source in tests/windows/codepage_host.cpp editor/ansi_unix.cpp editor/codepages.cpp \
-    common/simulatorfolder.cpp common/simulatorfolder_unix.cpp common/paths.cpp \
-    common/paths_unix.cpp; do
+    common/files/simulatorfolder.cpp common/files/simulatorfolder_unix.cpp common/files/paths.cpp \
+    common/files/paths_unix.cpp; do
     object="$work/obj/$(basename "$source" .cpp).o"
     # shellcheck disable=SC2046
-    "${compiler[@]}" -std=c++20 -fPIC -I"$root/common" -I"$root/editor" $(pkg-config --cflags Qt6Core) \
+    "${compiler[@]}" -std=c++20 -fPIC -I"$root/common/files" -I"$root/editor" $(pkg-config --cflags Qt6Core) \
         -c "$root/$source" -o "$object"
     objects+=("$object")
 done

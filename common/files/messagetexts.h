@@ -2,21 +2,9 @@
 
 #include <QString>
 
-class QWidget;
-
-// The message boxes both programs share. Every box is modal and waits for its answer.
+// The texts of the messages both programs give, without the boxes that show them (messages.h),
+// so that what needs no window can word its failures.
 namespace qel::messages {
-
-// "File already exists..." with Yes and No, No preselected, no icon, naming the file below as
-// `shownPath` (as it is spelled on disk). True only for Yes.
-bool askOverwrite(QWidget* parent, const QString& shownPath);
-
-// "File Saved!" with OK and the information icon. Its title is a single blank when the overwrite
-// question came first, empty otherwise.
-void showSaved(QWidget* parent, bool afterOverwriteQuestion);
-
-// A failure: the program's own name as title, a warning icon and one OK button.
-void showFailure(QWidget* parent, const QString& text);
 
 // A reason from the system ("Permission denied", "Sharing violation.\r\n") set inside a sentence
 // of ours, as "(...)." or ": ...": trimmed and without a full stop of its own.
@@ -36,7 +24,7 @@ QString missingQelFolderText(Program program, const QString& consequence, bool s
 // The same for the "pilots" folder, whose saved flights the editor lists.
 QString missingPilotsFolderText();
 
-// --- Per platform (messages_unix.cpp, messages_win.cpp) ---
+// --- Per platform (messagetexts_unix.cpp, messagetexts_win.cpp) ---
 
 // How to start `program` in the simulator's folder, in the words of the system's own desktop.
 QString whereToStart(Program program);

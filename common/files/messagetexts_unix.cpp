@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "messagetexts.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "picture.h"
 
-#include "messages.h"
+#include "messagetexts.h"
 
 #include <QFileInfo>
 #include <QImageReader>
