@@ -14,6 +14,7 @@
 #include "paths.h"
 #include "safefile.h"
 #include "safefile_p.h"
+#include "saveflow.h"
 #include "simfolder.h"
 #include "systemclipboard.h"
 #include "twips.h"
@@ -28,6 +29,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -78,6 +80,7 @@ private slots:
     void enteringTheFolderRemembersItOnlyWhenItMoves();
     void chooserOffersTheFoldersFound();
     void virtualStoreMergesWithTheFolder();
+    void noToTheQuestionLeavesTheVirtualStoreAsItWas();
     void shortNamedFolderIsTakenByItsLongName();
     void formFontWithoutLiberationSans();
 };
@@ -1094,6 +1097,56 @@ void TestCommon::virtualStoreMergesWithTheFolder()
     const QTemporaryDir elsewhere;
     QVERIFY(!qel::paths::virtualStoreCopy(QDir(elsewhere.path())));
     QVERIFY(copy.removeRecursively());
+#endif
+}
+
+// Below Program Files, in a folder the user may not write, a save goes to the VirtualStore copy.
+// Working that out makes nothing: after a "No" to the question both the folder and the user's
+// VirtualStore are as they were; a "Yes" makes the copy's folder and saves in it.
+void TestCommon::noToTheQuestionLeavesTheVirtualStoreAsItWas()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows' VirtualStore");
+#else
+    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX"));
+    QVERIFY(sim.isValid());
+    const QString simPath = QDir::fromNativeSeparators(sim.path());
+    const QDir qel(simPath + "/qel");
+    QVERIFY(QDir().mkpath(qel.path()));
+    QFile old(qel.filePath("Old.qel"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    const QString store = qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/VirtualStore");
+    const QDir copy(store + simPath.mid(2) + "/qel");
+    const auto cleanUp = qScopeGuard([&] {
+        setImmutable(qel.path(), false);
+        QDir(store + simPath.mid(2)).removeRecursively();
+    });
+    QVERIFY(setImmutable(qel.path(), true));
+    const DiskGuard simGuard(simPath);
+    const DiskGuard storeGuard(store);
+    const qel::files::SaveTarget target = qel::files::saveTarget(qel, "old.qel");
+    int writes = 0;
+    const auto write = [&writes](const QString& path) {
+        ++writes;
+        return qel::files::replaceFile(path, QByteArray("new"));
+    };
+    ModalAnswerer answerer;
+    answerer.expectOverwriteQuestion(QMessageBox::No);
+    QVERIFY(!qel::files::saveWithQuestion(nullptr, target, qel::files::Saved::Scenario, write));
+    QVERIFY_ANSWERED(answerer);
+    QCOMPARE(writes, 0);
+    QVERIFY_DISK_UNCHANGED(simGuard);
+    QVERIFY_DISK_UNCHANGED(storeGuard);
+
+    answerer.expectOverwriteQuestion(QMessageBox::Yes);
+    answerer.expectSaved(true);
+    QVERIFY(qel::files::saveWithQuestion(nullptr, target, qel::files::Saved::Scenario, write));
+    QVERIFY_ANSWERED(answerer);
+    QVERIFY_DISK_UNCHANGED(simGuard);
+    QFile saved(copy.filePath("Old.qel"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("new"));
 #endif
 }
 

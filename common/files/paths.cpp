@@ -76,17 +76,18 @@ QString readPath(const QDir& dir, const QString& name)
     return filePath(dir, name);
 }
 
-QString writePath(const QDir& dir, const QString& name)
+WritePath writePath(const QDir& dir, const QString& name)
 {
     const std::optional<QDir> copy = virtualStoreCopy(dir);
     if (!copy)
-        return filePath(dir, name);
+        return {filePath(dir, name), {}};
     if (fileExists(*copy, name))
-        return filePath(*copy, name);
+        return {filePath(*copy, name), {}};
     if (canCreateFiles(dir))
-        return filePath(dir, name);
-    QDir().mkpath(copy->path());
-    return filePath(*copy, name);
+        return {filePath(dir, name), {}};
+    // Under the name the file has in `dir`, where it is there in another letter case.
+    const QString spelled = QFileInfo(filePath(dir, name)).fileName();
+    return {copy->filePath(spelled), copy->exists() ? QString() : copy->path()};
 }
 
 bool canCreateFiles(const QDir& dir)

@@ -45,8 +45,13 @@ bool seenFileExists(const QDir& dir, const QString& name);
 // The file the simulator reads for `name`: the copy's when it has one, else filePath().
 QString readPath(const QDir& dir, const QString& name);
 // Where a save of `name` goes so that the launcher reads it: the copy when it has the file or when
-// `dir` cannot be written (the copy's folder is made then), else filePath().
-QString writePath(const QDir& dir, const QString& name);
+// `dir` cannot be written, else filePath(). Working it out makes nothing: `folderToMake` is the
+// copy's folder when it does not exist yet, for the save to make once the user has said "Yes".
+struct WritePath {
+    QString file;
+    QString folderToMake;
+};
+WritePath writePath(const QDir& dir, const QString& name);
 // Whether a file can be made in `dir`, as the system answers when one is made there. Qt's
 // QFileInfo::isWritable() reads no access rights of a folder on Windows, so that a folder below
 // Program Files looks writable to it.

@@ -11,9 +11,9 @@ namespace qel::files {
 
 SaveTarget saveTarget(const QDir& folder, const QString& name)
 {
-    const QString path = paths::writePath(folder, name);
-    return {path, paths::shownPath(folder, QFileInfo(path).fileName()),
-            paths::seenFileExists(folder, name)};
+    const paths::WritePath where = paths::writePath(folder, name);
+    return {where.file, paths::shownPath(folder, QFileInfo(where.file).fileName()),
+            paths::seenFileExists(folder, name), where.folderToMake};
 }
 
 namespace {
@@ -36,10 +36,14 @@ QString failureText(const SaveTarget& target, Saved what, const QString& reason)
 bool saveWithQuestion(QWidget* parent, const SaveTarget& target, Saved what,
                       const std::function<QString(const QString& path)>& write)
 {
-    // Told before the question, so that a "Yes" is never refused.
-    QString reason = replaceProblem(target.path);
+    // Told before the question, so that a "Yes" is never refused. A folder yet to be made holds
+    // nothing that could stand in the way.
+    QString reason = target.folderToMake.isEmpty() ? replaceProblem(target.path) : QString();
     if (reason.isEmpty() && target.exists && !messages::askOverwrite(parent, target.shown))
         return false;
+    if (reason.isEmpty() && !target.folderToMake.isEmpty() && !QDir().mkpath(target.folderToMake))
+        reason = QCoreApplication::translate("qel", "The folder %1 could not be made.")
+                     .arg(QDir::toNativeSeparators(target.folderToMake));
     if (reason.isEmpty())
         reason = write(target.path);
     if (!reason.isEmpty()) {

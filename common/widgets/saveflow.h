@@ -20,6 +20,8 @@ struct SaveTarget {
     QString shown;
     // A file is there: the user is asked before it is replaced.
     bool exists = false;
+    // The folder of `path` when it is yet to be made (paths::writePath), after the question.
+    QString folderToMake = {};
 };
 
 // The file `name` in `folder` opens: an existing file whose name differs only in letter case, or
