@@ -49,44 +49,36 @@ struct Channel {
     }
 };
 
-void copyRow32(const uchar* from, QRgb* to, int width, const Channel (&rgb)[3])
+// A 16- or 32-bit pixel, little-endian.
+quint32 pixelAt(const uchar* row, int x, int bytes)
 {
-    for (int x = 0; x < width; ++x) {
-        const quint32 p = quint32(from[4 * x]) | (quint32(from[4 * x + 1]) << 8) |
-                          (quint32(from[4 * x + 2]) << 16) | (quint32(from[4 * x + 3]) << 24);
-        to[x] = qRgb(rgb[0].value(p), rgb[1].value(p), rgb[2].value(p));
+    quint32 p = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        p = (p << 8) | row[bytes * x + i];
+    return p;
+}
+
+// 16 bits and colour masks are read here, not by Qt's reader, which makes a full 5-bit channel
+// 248 instead of 255, a mask of more than 8 bits black, and takes the pixels of a V4 or V5
+// header with masks from 12 bytes too far on (tst_common::clipboardBitmaps and
+// clipboardBitmapLayouts, the 16-bit and mask rows). Without masks, 16 bits are 5 a colour.
+void readMasked(QByteArrayView bytes, qint64 pixelsAt, bool topDown, QImage& image)
+{
+    const bool masked = le32(bytes, 16) == withMasks;
+    const Channel rgb[3] = {Channel(masked ? le32(bytes, 40) : 0x7c00u),
+                            Channel(masked ? le32(bytes, 44) : 0x03e0u),
+                            Channel(masked ? le32(bytes, 48) : 0x001fu)};
+    const int bytesPerPixel = le16(bytes, 14) / 8;
+    const qint64 stride = (qint64(image.width()) * bytesPerPixel + 3) / 4 * 4;
+    const auto* pixels = reinterpret_cast<const uchar*>(bytes.data()) + pixelsAt;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = pixels + stride * (topDown ? y : image.height() - 1 - y);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const quint32 p = pixelAt(row, x, bytesPerPixel);
+            line[x] = qRgb(rgb[0].value(p), rgb[1].value(p), rgb[2].value(p));
+        }
     }
-}
-
-void copyRow16(const uchar* from, QRgb* to, int width, const Channel (&rgb)[3])
-{
-    for (int x = 0; x < width; ++x) {
-        const quint32 p = quint32(from[2 * x]) | (quint32(from[2 * x + 1]) << 8);
-        to[x] = qRgb(rgb[0].value(p), rgb[1].value(p), rgb[2].value(p));
-    }
-}
-
-void copyRow24(const uchar* from, QRgb* to, int width)
-{
-    for (int x = 0; x < width; ++x)
-        to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
-}
-
-void copyRow8(const uchar* from, QRgb* to, int width, const QList<QRgb>& palette)
-{
-    for (int x = 0; x < width; ++x)
-        to[x] = palette.value(from[x], qRgb(0, 0, 0));
-}
-
-// The colour table that follows the header of an 8-bit bitmap: `used` entries, or all
-// 256 when the header says 0.
-QList<QRgb> readPalette(QByteArrayView bytes, qsizetype at, quint32 used)
-{
-    QList<QRgb> palette(used ? qsizetype(used) : 256);
-    for (qsizetype i = 0; i < palette.size(); ++i)
-        palette[i] = qRgb(quint8(bytes[at + 4 * i + 2]), quint8(bytes[at + 4 * i + 1]),
-                          quint8(bytes[at + 4 * i]));
-    return palette;
 }
 
 // The layouts this reader takes: the depths and compressions Windows itself draws.
@@ -148,24 +140,14 @@ bool runsFit(QByteArrayView runs, QSize size, int bits)
     return false;
 }
 
-// 1 and 4 bits and the compressed layouts, once known to fit their bytes, are Qt's BMP reader's,
-// given the file header a .bmp file has in front. Pixels that compressed runs skip are the first
-// colour, not whatever memory Qt's reader would leave there. (16 bits are read by hand: Qt's
-// reader makes a full 5-bit channel 248 instead of 255, tst_common::clipboardBitmapLayouts.)
-QImage throughQt(QByteArrayView bytes, qint64 pixelsAt, QSize size)
+// Qt's own reader of a packed bitmap, once our checks know the bytes hold all it will read. It
+// draws onto the canvas it is given, so pixels that compressed runs skip are the first colour,
+// not whatever memory was there, and Qt's own allocation limit does not cut the caller's.
+bool readThroughQt(QImageReader& reader, QImage& image)
 {
-    QByteArray file("BM");
-    for (const qint64 v : {qint64(14) + bytes.size(), qint64(0), 14 + pixelsAt})
-        for (int i = 0; i < 4; ++i)
-            file += char((v >> (8 * i)) & 0xff);
-    file += bytes;
-    QBuffer buffer(&file);
-    QImageReader reader(&buffer, "bmp");
-    QImage image(size, reader.imageFormat());
     image.fill(0);
-    if (!reader.read(&image) || image.size() != size)
-        return {};
-    return image.convertToFormat(QImage::Format_RGB32);
+    const QSize size = image.size();
+    return reader.read(&image) && image.size() == size;
 }
 
 } // namespace
@@ -192,8 +174,9 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
     if ((masked && bytes.size() < infoHeaderSize + 12) ||
         (bitsPerPixel <= 8 && coloursUsed > (1u << bitsPerPixel)) || (compressed && height < 0))
         return damaged;
-    const bool topDown = height < 0;
-    const QSize size(width, topDown ? -height : height);
+    // The size is the header's own: Qt's reader gives a top-down bitmap a negative height and one
+    // larger than 16384 x 16384 none at all, which the message about it names.
+    const QSize size(width, height < 0 ? -height : height);
     if (qint64(size.width()) * size.height() > maxPixels)
         return {{}, size};
     // The masks follow a plain info header and lie inside the larger headers, at the same place.
@@ -206,39 +189,20 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
         (compressed ? !runsFit(bytes.sliced(pixelsAt), size, bitsPerPixel)
                     : pixelsAt + stride * size.height() > bytes.size()))
         return damaged;
-    if (compressed || bitsPerPixel < 8) {
-        const QImage image = throughQt(bytes, pixelsAt, size);
-        return image.isNull() ? Picture{} : Picture{image, size};
-    }
-    // Without masks, 16 bits are 5 a colour and 32 bits 8 a colour.
-    const bool wide = bitsPerPixel == 32;
-    const Channel rgb[3] = {Channel(masked ? le32(bytes, 40)
-                                    : wide ? 0x00ff0000u
-                                           : 0x7c00u),
-                            Channel(masked ? le32(bytes, 44)
-                                    : wide ? 0x0000ff00u
-                                           : 0x03e0u),
-                            Channel(masked ? le32(bytes, 48)
-                                    : wide ? 0x000000ffu
-                                           : 0x001fu)};
-    QImage image(size, QImage::Format_RGB32);
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "dib");
+    reader.setAutoDetectImageFormat(false);
+    const bool byHand = masked || bitsPerPixel == 16;
+    QImage image(size, byHand ? QImage::Format_RGB32 : reader.imageFormat());
     if (image.isNull())
-        return {{}, size};
-    const QList<QRgb> palette =
-        bitsPerPixel == 8 ? readPalette(bytes, coloursAt, coloursUsed) : QList<QRgb>();
-    const auto* pixels = reinterpret_cast<const uchar*>(bytes.data()) + pixelsAt;
-    for (int y = 0; y < size.height(); ++y) {
-        const uchar* row = pixels + stride * (topDown ? y : size.height() - 1 - y);
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        if (bitsPerPixel == 8)
-            copyRow8(row, line, width, palette);
-        else if (bitsPerPixel == 16)
-            copyRow16(row, line, width, rgb);
-        else if (bitsPerPixel == 24)
-            copyRow24(row, line, width);
-        else
-            copyRow32(row, line, width, rgb);
-    }
+        return {{}, size}; // more than memory holds
+    if (byHand)
+        readMasked(bytes, pixelsAt, height < 0, image);
+    else if (!readThroughQt(reader, image))
+        return {};
+    image.convertTo(QImage::Format_RGB32); // a screen has no transparency
     return {image, size};
 }
 

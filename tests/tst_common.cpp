@@ -772,6 +772,10 @@ void TestCommon::clipboardBitmaps_data()
     QTest::newRow("32 bits, alpha ignored")
         << dibHeader(40, 2, 1, 32, 0) + QByteArray("\x03\x02\x01\0\x06\x05\x04\x80", 8)
         << QSize(2, 1) << lower << false;
+    QTest::newRow("32 bits, V5 header with an alpha mask")
+        << dibHeader(124, 2, 1, 32, 0, {0xff0000, 0xff00, 0xff, 0xff000000}) +
+               QByteArray("\x03\x02\x01\0\x06\x05\x04\x80", 8)
+        << QSize(2, 1) << lower << false;
     // Red in the second byte, green in the third, blue in the fourth.
     const QList<quint32> masks{0x0000ff00, 0x00ff0000, 0xff000000};
     const QByteArray rows32("\x99\x01\x02\x03\x99\x04\x05\x06", 8);
@@ -835,7 +839,12 @@ void TestCommon::clipboardBitmapLayouts_data()
                      Layout{.bits = 16, .compression = 3, .masks = masks565},
                      Layout{.bits = 16, .compression = 3, .masks = masks565, .headerSize = 124},
                      Layout{.bits = 24}, Layout{.bits = 32},
-                     Layout{.bits = 32, .compression = 3, .masks = {0xff, 0xff00, 0xff0000}}}) {
+                     Layout{.bits = 32, .compression = 3, .masks = {0xff, 0xff00, 0xff0000}},
+                     Layout{.bits = 32, .headerSize = 124},
+                     Layout{.bits = 32,
+                            .compression = 3,
+                            .masks = {0xff0000, 0xff00, 0xff},
+                            .headerSize = 124}}) {
         const QByteArray name = QByteArray::number(l.bits) + " bits, compression " +
                                 QByteArray::number(l.compression) + ", header " +
                                 QByteArray::number(l.headerSize);
