@@ -1,6 +1,7 @@
 # Installing and packaging: both programs into bin/, a desktop entry, an icon, AppStream metadata
-# and a manual page for each, the README with its screenshots, and the copyright file and change
-# log Debian asks for. `cpack -G DEB` in the build folder makes a Debian package of it.
+# and a manual page for each, the README with the pages of docs/ and the screenshots, and the
+# copyright file and change log Debian asks for. `cpack -G DEB` in the build folder makes a
+# Debian package of it.
 include(GNUInstallDirs)
 
 set(QEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -16,7 +17,12 @@ foreach(program qeledit qelphoto)
 endforeach()
 
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-# The README shows the screenshots by their relative paths; keep those paths valid.
+# The README links the pages of docs/ and shows the screenshots by their relative paths; keep
+# those paths valid.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/windows.md ${PROJECT_SOURCE_DIR}/docs/differences.md
+              ${PROJECT_SOURCE_DIR}/docs/code.md ${PROJECT_SOURCE_DIR}/docs/performance.md
+              ${PROJECT_SOURCE_DIR}/docs/robustness.md
+        DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshots)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/screenshots
             DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs FILES_MATCHING PATTERN "*.png")

@@ -1,6 +1,7 @@
 # Installs the build in BUILD_DIR under a throw-away prefix and checks what lands there: both
 # programs side by side, a valid desktop entry, AppStream metadata, an icon and a manual page for
-# each, the README and its pictures, the copyright file and the change log.
+# each, the README with the pages of docs/ and its pictures, the copyright file and the change
+# log.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -P checkinstall.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -16,6 +17,9 @@ set(expected
     share/metainfo/org.example.qeltools.qelphoto.metainfo.xml
     share/man/man1/QELedit.1.gz share/man/man1/qelphoto.1.gz
     share/doc/qeltools/README.md share/doc/qeltools/copyright share/doc/qeltools/changelog.gz)
+foreach(page windows differences code performance robustness)
+    list(APPEND expected share/doc/qeltools/docs/${page}.md)
+endforeach()
 foreach(screenshot editor overcast front cirrus open picker help photo)
     list(APPEND expected share/doc/qeltools/docs/screenshots/${screenshot}.png)
 endforeach()
@@ -36,6 +40,23 @@ foreach(link ${shown})
     if(NOT EXISTS ${PREFIX}/share/doc/qeltools/${picture})
         message(FATAL_ERROR "the README shows ${picture}, which is not installed")
     endif()
+endforeach()
+# Every relative link of the installed pages, the README's to docs/ and theirs back, leads to a
+# file installed there.
+file(GLOB pages ${PREFIX}/share/doc/qeltools/README.md ${PREFIX}/share/doc/qeltools/docs/*.md)
+foreach(page ${pages})
+    file(READ ${page} text)
+    get_filename_component(folder ${page} DIRECTORY)
+    # Without its square brackets, which a CMake list would take as nesting.
+    string(REPLACE "](" "<link>" text "${text}")
+    string(REGEX REPLACE "[][]" "" text "${text}")
+    string(REGEX MATCHALL "<link>[^)#]+" links "${text}")
+    foreach(link ${links})
+        string(SUBSTRING "${link}" 6 -1 target)
+        if(NOT target MATCHES "^[a-z]+:" AND NOT EXISTS ${folder}/${target})
+            message(FATAL_ERROR "${page} links ${target}, which is not installed")
+        endif()
+    endforeach()
 endforeach()
 foreach(entry qeledit qelphoto)
     file(STRINGS ${PREFIX}/share/applications/${entry}.desktop lines)
