@@ -1,0 +1,121 @@
+// Paths in the simulator folder: letter case ignored, missing folders, Windows' VirtualStore
+// copy and short names.
+#include "filelist.h"
+#include "ownsettings.h"
+#include "paths.h"
+#include "simfolder.h"
+#include "simulatorfolder.h"
+#include "winfiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+
+class TestPaths : public QObject {
+    Q_OBJECT
+private slots:
+    void pathsIgnoreLetterCase();
+    void missingFolderIsNotFound();
+    void virtualStoreMergesWithTheFolder();
+    void shortNamedFolderIsTakenByItsLongName();
+};
+
+void TestPaths::pathsIgnoreLetterCase()
+{
+    SimFolder sim(false, false);
+    sim.mkdir("QEL");
+    sim.write("QEL/Demo.QEL", "x");
+    sim.mkdir("QEL/sub.qel");
+    const auto qel = qel::paths::simulatorSubfolder("qel");
+    QVERIFY(qel);
+    QVERIFY(qel::paths::fileExists(*qel, "demo.qel"));
+    QVERIFY(!qel::paths::fileExists(*qel, "sub.qel")); // a folder is no file
+    QVERIFY(!qel::paths::fileExists(*qel, "other.qel"));
+    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "DEMO.qel")).fileName(),
+             QStringLiteral("Demo.QEL"));
+    QCOMPARE(QFileInfo(qel::paths::filePath(*qel, "new.qel")).fileName(),
+             QStringLiteral("new.qel"));
+    QCOMPARE(qel::paths::shownPath(*qel, "x.qel"), QDir::toNativeSeparators("QEL/x.qel"));
+}
+
+void TestPaths::missingFolderIsNotFound()
+{
+    SimFolder sim(false, false);
+    sim.write("qel", "a file, not a folder");
+    QVERIFY(!qel::paths::simulatorSubfolder("qel"));
+    QVERIFY(!qel::paths::simulatorSubfolder("pilots"));
+}
+
+void TestPaths::virtualStoreMergesWithTheFolder()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows' own redirection");
+#else
+    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX"));
+    QVERIFY(sim.isValid());
+    const QString simPath = QDir::fromNativeSeparators(sim.path());
+    QDir copy(qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/VirtualStore") +
+              simPath.mid(2));
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(simPath + "/qel/both.qel", "real") && write(simPath + "/qel/real.qel", "real"));
+    QVERIFY(write(copy.filePath("qel/BOTH.qel"), "copy") &&
+            write(copy.filePath("qel/Copy.qel"), "copy"));
+    const QDir qel(simPath + "/qel");
+    const auto same = [](const QString& a, const QString& b) {
+        return QDir::cleanPath(a).compare(QDir::cleanPath(b), Qt::CaseInsensitive) == 0;
+    };
+    QVERIFY2(qel::paths::virtualStoreCopy(qel),
+             "a folder below Program Files has no VirtualStore copy");
+
+    qel::FileList list;
+    list.setFolder(qel, "*.qel");
+    QCOMPARE(list.names(), (QStringList{"BOTH.qel", "Copy.qel", "real.qel"}));
+    auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QCOMPARE(read(qel::paths::readPath(qel, "both.qel")), QByteArray("copy"));
+    QCOMPARE(read(qel::paths::readPath(qel, "real.qel")), QByteArray("real"));
+    QVERIFY(qel::paths::seenFileExists(qel, "copy.qel"));
+    QVERIFY(same(qel::paths::writePath(qel, "both.qel"), copy.filePath("qel/BOTH.qel")));
+    QVERIFY(same(qel::paths::writePath(qel, "new.qel"), qel.filePath("new.qel")));
+    // Outside Program Files and the Windows folder nothing changes.
+    const QTemporaryDir elsewhere;
+    QVERIFY(!qel::paths::virtualStoreCopy(QDir(elsewhere.path())));
+    QVERIFY(copy.removeRecursively());
+#endif
+}
+
+// A simulator folder named by its short 8.3 name, as an old shortcut or "dir /x" gives it, is
+// the same folder as by its long name: seen through VirtualStore, and remembered by that.
+void TestPaths::shortNamedFolderIsTakenByItsLongName()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Windows' short names");
+#else
+    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/Flight sim XXXXXX"));
+    QVERIFY(sim.isValid() && QDir(sim.path()).mkdir(QStringLiteral("pilots")));
+    const QString longPath = QDir::fromNativeSeparators(sim.path());
+    const QString alias = shortPath(longPath);
+    QVERIFY2(!alias.isEmpty() && !alias.contains(u' '), qPrintable(alias));
+    const std::optional<QDir> copy = qel::paths::virtualStoreCopy(QDir(alias));
+    QVERIFY2(copy,
+             "a folder below Program Files, named by its short name, has no VirtualStore copy");
+    QCOMPARE(copy->path(), qel::paths::virtualStoreCopy(QDir(longPath))->path());
+    const qel::simulator::StartFolder start = qel::simulator::findStartFolder({alias});
+    QCOMPARE(start.step, qel::simulator::Step::Argument);
+    QCOMPARE(start.folder.toLower(), longPath.toLower());
+    const OwnSettings settings;
+    qel::simulator::rememberFolder(alias);
+    QCOMPARE(settings.folder().toString().toLower(), QDir::toNativeSeparators(longPath).toLower());
+#endif
+}
+
+QTEST_MAIN(TestPaths)
+#include "tst_paths.moc"
