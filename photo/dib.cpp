@@ -109,7 +109,7 @@ bool takes(int bits, quint32 compression)
 // Whether the runs of an RLE8 or RLE4 bitmap reach their end-of-bitmap mark within `runs`, every
 // pixel they draw and every move they make staying inside the picture (bottom row first). Qt's
 // reader stops quietly where the runs do and leaves the rest of its canvas as it was, which for
-// a clipboard picture is memory the program used before (tst_common::clipboardBitmapLayouts).
+// a clipboard picture is memory the program used before (tst_dib::clipboardBitmapLayouts).
 bool runsFit(QByteArrayView runs, QSize size, int bits)
 {
     qint64 x = 0;
@@ -151,7 +151,7 @@ bool runsFit(QByteArrayView runs, QSize size, int bits)
 // 1 and 4 bits and the compressed layouts, once known to fit their bytes, are Qt's BMP reader's,
 // given the file header a .bmp file has in front. Pixels that compressed runs skip are the first
 // colour, not whatever memory Qt's reader would leave there. (16 bits are read by hand: Qt's
-// reader makes a full 5-bit channel 248 instead of 255, tst_common::clipboardBitmapLayouts.)
+// reader makes a full 5-bit channel 248 instead of 255, tst_dib::clipboardBitmapLayouts.)
 QImage throughQt(QByteArrayView bytes, qint64 pixelsAt, QSize size)
 {
     QByteArray file("BM");
