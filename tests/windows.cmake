@@ -70,6 +70,17 @@ if(TARGET tst_scenariofile)
     endforeach()
 endif()
 
+# The per-user settings are in the registry of the one Wine prefix, not in a folder of each suite's
+# own: the suites that remember a simulator folder there, or clear it for a while and put it back
+# (OwnSettings, CodePageSetting), take turns.
+foreach(suite tst_paths tst_simulatorfolder tst_picker tst_editorwindow tst_codepages
+              tst_codepages_cp1250 tst_scenariofile tst_scenariofile_cp1250 tst_scenariofile_cp1251
+              tst_scenariofile_cp1253 tst_scenariofile_cp932)
+    if(TEST ${suite})
+        set_property(TEST ${suite} APPEND PROPERTY RESOURCE_LOCK settings)
+    endif()
+endforeach()
+
 # On Linux the programs take the code page that Wine gives the launcher in the same locale: Wine
 # itself says which, under each locale, to a small Windows program.
 add_executable(qel-codepage windows/codepage.cpp)
