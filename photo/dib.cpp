@@ -60,7 +60,7 @@ quint32 pixelAt(const uchar* row, int x, int bytes)
 
 // 16 bits and colour masks are read here, not by Qt's reader, which makes a full 5-bit channel
 // 248 instead of 255, a mask of more than 8 bits black, and takes the pixels of a V4 or V5
-// header with masks from 12 bytes too far on (tst_common::clipboardBitmaps and
+// header with masks from 12 bytes too far on (tst_dib::clipboardBitmaps and
 // clipboardBitmapLayouts, the 16-bit and mask rows). Without masks, 16 bits are 5 a colour.
 void readMasked(QByteArrayView bytes, qint64 pixelsAt, bool topDown, QImage& image)
 {
@@ -101,7 +101,7 @@ bool takes(int bits, quint32 compression)
 // Whether the runs of an RLE8 or RLE4 bitmap reach their end-of-bitmap mark within `runs`, every
 // pixel they draw and every move they make staying inside the picture (bottom row first). Qt's
 // reader stops quietly where the runs do and leaves the rest of its canvas as it was, which for
-// a clipboard picture is memory the program used before (tst_common::clipboardBitmapLayouts).
+// a clipboard picture is memory the program used before (tst_dib::clipboardBitmapLayouts).
 bool runsFit(QByteArrayView runs, QSize size, int bits)
 {
     qint64 x = 0;

@@ -4,11 +4,11 @@
 #include "editorfixture.h"
 #include "editorwindow.h"
 #include "filelist.h"
+#include "flightonlyfile.h"
 #include "foldertexts.h"
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
-#include "scenariolines.h"
 #include "simfolder.h"
 #include "winfiles.h"
 
@@ -28,17 +28,6 @@
 #include <QtTest>
 
 using namespace qel::editor;
-
-namespace {
-
-// The file that a scenario with only a flight chosen gives, written out by hand.
-QByteArray flightOnlyFile(const QByteArray& name, const QByteArray& flight,
-                          const QByteArray& applet)
-{
-    return scenarioFile({.fileName = name, .applet = applet, .flight = flight});
-}
-
-} // namespace
 
 class TestEditorWindow : public EditorFixture {
     Q_OBJECT

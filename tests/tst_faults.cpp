@@ -11,7 +11,6 @@
 #include "modalanswerer.h"
 #include "otherdisks.h"
 #include "savescenario.h"
-#include "scenariolines.h"
 #include "simfolder.h"
 
 #include <QLineEdit>
@@ -28,12 +27,25 @@ using namespace qel::editor;
 namespace {
 
 // A scenario file as an earlier save left it, written out by hand.
-const QByteArray oldFile = scenarioFile({.description = "Old one",
-                                         .fileName = "demo.qel",
-                                         .flight = "A.stn",
-                                         .style = "L",
-                                         .ground = "FWIN",
-                                         .set = "SET1"});
+const QByteArray oldFile = "@echo off\r\n"
+                           "goto next\r\n"
+                           "Old one\r\n"
+                           "demo.qel\r\n"
+                           "app\r\n"
+                           " \r\n"
+                           "A.stn\r\n"
+                           "demo.qel\r\n"
+                           "Old one\r\n"
+                           "L\r\n"
+                           "FWIN\r\n"
+                           "SET1\r\n"
+                           "app\r\n"
+                           ":next\r\n"
+                           "\r\n"
+                           "call qel.bat L FWIN SET1\r\n"
+                           "\r\n"
+                           ":end\r\n"
+                           "del qeltemp.bat >nul\r\n";
 
 void fillIn(EditorWindow& form, const QString& fileName)
 {

@@ -12,7 +12,6 @@
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
-#include "scenariolines.h"
 #include "simfolder.h"
 
 #include <QCheckBox>
@@ -29,14 +28,27 @@ namespace {
 
 QByteArray openedFile(const QByteArray& picture)
 {
-    return scenarioFile({.description = "Opened",
-                         .fileName = "opened.qel",
-                         .applet = " ",
-                         .picture = picture,
-                         .flight = "B.stn",
-                         .style = "M",
-                         .ground = "FDEF",
-                         .set = "SET2"});
+    return QStringLiteral("@echo off\r\n"
+                          "goto next\r\n"
+                          "Opened\r\n"
+                          "opened.qel\r\n"
+                          " \r\n"
+                          "%1\r\n"
+                          "B.stn\r\n"
+                          "opened.qel\r\n"
+                          "Opened\r\n"
+                          "M\r\n"
+                          "FDEF\r\n"
+                          "SET2\r\n"
+                          " \r\n"
+                          ":next\r\n"
+                          "\r\n"
+                          "call qel.bat M FDEF SET2\r\n"
+                          "\r\n"
+                          ":end\r\n"
+                          "del qeltemp.bat >nul\r\n")
+        .arg(QLatin1String(picture))
+        .toLatin1();
 }
 
 // A bitmap header that claims 30000 × 30000 pixels of 24 bits and holds four.

@@ -58,6 +58,8 @@ private slots:
     void onlyWholeRowsAreShown();
     void longNamesShowWholeAsToolTip();
     void focusShowsBeforeAnyEntryIsChosen();
+    void fileListMatchesAndSortsIgnoringCase();
+    void fileListSelection();
 };
 
 void TestFileListOrder::orderIgnoresCaseLikeWindows()
@@ -283,6 +285,47 @@ void TestFileListOrder::focusShowsBeforeAnyEntryIsChosen()
     list->selectName(list->names().last());
     const QRect top = list->visualRect(list->model()->index(0, 0));
     QTRY_VERIFY(painted.region.contains(top));
+}
+
+void TestFileListOrder::fileListMatchesAndSortsIgnoringCase()
+{
+    SimFolder sim;
+    for (const char* name : {"b.bmp", "A.BMP", "c.Bmp", "d.bmpx", "e.qel", "bmp"})
+        sim.write(QStringLiteral("qel/") + name, "x");
+    sim.mkdir("qel/f.bmp");
+    qel::FileList list;
+    list.setFolder(QDir(sim.filePath("qel")), "*.bmp");
+    QCOMPARE(list.names(), QStringList({"A.BMP", "b.bmp", "c.Bmp"}));
+    list.setPattern("*.zxz");
+    QCOMPARE(list.count(), 0);
+    list.setPattern("e.qel");
+    QCOMPARE(list.names(), QStringList({"e.qel"}));
+    list.clearFolder();
+    QCOMPARE(list.count(), 0);
+}
+
+void TestFileListOrder::fileListSelection()
+{
+    SimFolder sim;
+    sim.write("pilots/one.stn", "x");
+    sim.write("pilots/two.stn", "x");
+    qel::FileList list;
+    list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
+    QSignalSpy clicked(&list, &qel::FileList::entryChosen);
+    QCOMPARE(list.selectedName(), QString());
+    list.selectName("two.stn");
+    QCOMPARE(list.selectedName(), QStringLiteral("two.stn"));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toString(), QStringLiteral("two.stn"));
+    list.setFolder(QDir(sim.filePath("pilots")), "*.stn");
+    QCOMPARE(list.selectedName(), QString());
+
+    // From the keyboard, the first arrow key selects the first entry.
+    list.show();
+    list.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&list));
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(list.selectedName(), QStringLiteral("one.stn"));
 }
 
 QTEST_MAIN(TestFileListOrder)

@@ -12,7 +12,6 @@
 #include "modalanswerer.h"
 #include "openscenariodialog.h"
 #include "picturepicker.h"
-#include "scenariolines.h"
 #include "simfolder.h"
 #include "styledialog.h"
 #include "styledialogs.h"
@@ -98,15 +97,30 @@ QString unnamedIn(QWidget& window)
                    : QString();
 }
 
-// A scenario file with the given style line, written out from its 19-line layout.
+// A scenario file with the given style code, written out by hand.
 QByteArray scenarioScript(const QByteArray& style)
 {
-    return scenarioFile({.description = "Evening",
-                         .fileName = "eve.qel",
-                         .flight = "Meigs.stn",
-                         .style = style,
-                         .ground = "FWIN",
-                         .set = "SET1"});
+    return QStringLiteral("@echo off\r\n"
+                          "goto next\r\n"
+                          "Evening\r\n"
+                          "eve.qel\r\n"
+                          "app\r\n"
+                          " \r\n"
+                          "Meigs.stn\r\n"
+                          "eve.qel\r\n"
+                          "Evening\r\n"
+                          "%1\r\n"
+                          "FWIN\r\n"
+                          "SET1\r\n"
+                          "app\r\n"
+                          ":next\r\n"
+                          "\r\n"
+                          "call qel.bat %1 FWIN SET1\r\n"
+                          "\r\n"
+                          ":end\r\n"
+                          "del qeltemp.bat >nul\r\n")
+        .arg(QLatin1String(style))
+        .toLatin1();
 }
 
 } // namespace

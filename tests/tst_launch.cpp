@@ -105,7 +105,12 @@ void TestLaunch::photoToolSearchOrder()
     QDir().mkpath(pathFolder);
     PathForTest path(pathFolder);
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
-    const QString tool = qel::launch::photoToolNames().constFirst();
+    // The name the search tries first: the system's own program file name.
+#ifdef Q_OS_WIN
+    const QString tool = QStringLiteral("qelphoto.exe");
+#else
+    const QString tool = QStringLiteral("qelphoto");
+#endif
     if (besideProgram)
         standin::write(m_programFolder->filePath(tool), marker, "program");
     if (inCurrentFolder)

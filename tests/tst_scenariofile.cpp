@@ -1,7 +1,7 @@
 // The bytes of scenario files: expected files are written out by hand from the layout.
 #include "codepagesetting.h"
+#include "flightonlyfile.h"
 #include "scenariofile.h"
-#include "scenariolines.h"
 
 #include <QtTest>
 
@@ -40,13 +40,25 @@ void TestScenarioFile::typicalScenario()
     f.cloudStyle = QStringLiteral("OG");
     f.groundTexture = QStringLiteral("FSUM");
     f.cloudSet = QStringLiteral("SET2");
-    const QByteArray expected = scenarioFile({.description = "Gray evening over Meigs",
-                                              .fileName = "demo.qel",
-                                              .picture = "meigs.bmp",
-                                              .flight = "Meigs Evening.stn",
-                                              .style = "OG",
-                                              .ground = "FSUM",
-                                              .set = "SET2"});
+    const QByteArray expected = "@echo off\r\n"
+                                "goto next\r\n"
+                                "Gray evening over Meigs\r\n"
+                                "demo.qel\r\n"
+                                "app\r\n"
+                                "meigs.bmp\r\n"
+                                "Meigs Evening.stn\r\n"
+                                "demo.qel\r\n"
+                                "Gray evening over Meigs\r\n"
+                                "OG\r\n"
+                                "FSUM\r\n"
+                                "SET2\r\n"
+                                "app\r\n"
+                                ":next\r\n"
+                                "\r\n"
+                                "call qel.bat OG FSUM SET2\r\n"
+                                "\r\n"
+                                ":end\r\n"
+                                "del qeltemp.bat >nul\r\n";
     const auto encoded = qel::scenario::encode(f);
     QCOMPARE(encoded.error, QString());
     QCOMPARE(encoded.bytes, expected);
@@ -59,7 +71,7 @@ void TestScenarioFile::onlyAFlight()
     f.appletFlag = QStringLiteral("app");
     f.picture = QStringLiteral(" ");
     f.flight = QStringLiteral("CESSNA.STN");
-    const QByteArray expected = scenarioFile({.fileName = "???.qel", .flight = "CESSNA.STN"});
+    const QByteArray expected = flightOnlyFile("???.qel", "CESSNA.STN");
     QCOMPARE(qel::scenario::encode(f).bytes, expected);
 }
 
@@ -73,8 +85,27 @@ void TestScenarioFile::longDescriptionAndAppletOff()
     f.flight = QStringLiteral(" ");
     f.cloudStyle = QStringLiteral("CT");
     const QByteArray d(210, 'x');
-    const QByteArray expected =
-        scenarioFile({.description = d, .fileName = "a.qel", .applet = " ", .style = "CT"});
+    const QByteArray expected = QStringLiteral("@echo off\r\n"
+                                               "goto next\r\n"
+                                               "%1\r\n"
+                                               "a.qel\r\n"
+                                               " \r\n"
+                                               " \r\n"
+                                               " \r\n"
+                                               "a.qel\r\n"
+                                               "%1\r\n"
+                                               "CT\r\n"
+                                               "\r\n"
+                                               "\r\n"
+                                               " \r\n"
+                                               ":next\r\n"
+                                               "\r\n"
+                                               "call qel.bat CT  \r\n"
+                                               "\r\n"
+                                               ":end\r\n"
+                                               "del qeltemp.bat >nul\r\n")
+                                    .arg(QLatin1String(d))
+                                    .toLatin1();
     QCOMPARE(qel::scenario::encode(f).bytes, expected);
     QCOMPARE(expected.count("\r\n"), 19);
 }
@@ -152,8 +183,7 @@ void TestScenarioFile::savedAndReadInTheCodePage()
     f.fileName = QStringLiteral("a.qel");
     f.appletFlag = QStringLiteral("app");
     f.picture = QStringLiteral(" ");
-    const QByteArray expected =
-        scenarioFile({.description = descriptionBytes, .fileName = "a.qel", .flight = flightBytes});
+    const QByteArray expected = flightOnlyFile("a.qel", flightBytes, "app", descriptionBytes);
     const auto encoded = qel::scenario::encode(f);
     QCOMPARE(encoded.error, QString());
     QCOMPARE(encoded.bytes, expected);
@@ -170,8 +200,7 @@ void TestScenarioFile::cutOffCharacterIsADamagedFile()
 {
     const CodePageSetting setting(932);
     QEL_SKIP_UNLESS_IN_USE(setting);
-    const QByteArray file =
-        scenarioFile({.description = "\x93\x8c\x8b", .fileName = "a.qel", .flight = "x.stn"});
+    const QByteArray file = flightOnlyFile("a.qel", "x.stn", "app", "\x93\x8c\x8b");
     const auto decoded = qel::scenario::decode(file);
     QVERIFY2(decoded.error.contains("Line 9"), qPrintable(decoded.error));
     Scenario f;

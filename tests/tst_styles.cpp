@@ -1,5 +1,6 @@
 // The style choices of the main window and the three style dialogs: which code each choice
 // writes, and when a dialog exists, shows, and forgets its choice.
+#include "codetable.h"
 #include "editorcontrols.h"
 #include "editorfixture.h"
 #include "editorwindow.h"
@@ -89,36 +90,18 @@ void TestStyles::plainOptionsWriteTheirCodes_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("code");
-    QTest::newRow("Light") << "Option1"
-                           << "Text2"
-                           << "L";
-    QTest::newRow("Medium") << "Option2"
-                            << "Text2"
-                            << "M";
-    QTest::newRow("Dense") << "Option3"
-                           << "Text2"
-                           << "D";
-    QTest::newRow("Multi-texture") << "Option6"
-                                   << "Text2"
-                                   << "S";
-    QTest::newRow("Summer") << "Option8"
-                            << "Text5"
-                            << "FSUM";
-    QTest::newRow("Dry Summer") << "Option9"
-                                << "Text5"
-                                << "FSUMD";
-    QTest::newRow("Winter") << "Option10"
-                            << "Text5"
-                            << "FWIN";
-    QTest::newRow("Default") << "Option11"
-                             << "Text5"
-                             << "FDEF";
-    QTest::newRow("Set1") << "Option24"
-                          << "Text22"
-                          << "SET1";
-    QTest::newRow("Set2") << "Option25"
-                          << "Text22"
-                          << "SET2";
+    for (const codetable::CloudStyle& style : codetable::cloudStyles) {
+        if (*style.code && !*style.dialog)
+            QTest::newRow(style.caption) << style.option << "Text2" << style.code;
+    }
+    const auto plain = [](std::span<const codetable::Plain> rows, const char* field) {
+        for (const codetable::Plain& row : rows) {
+            if (*row.code)
+                QTest::newRow(row.caption) << row.option << field << row.code;
+        }
+    };
+    plain(codetable::groundTextures, "Text5");
+    plain(codetable::cloudSets, "Text22");
 }
 
 void TestStyles::plainOptionsWriteTheirCodes()
@@ -146,15 +129,12 @@ void TestStyles::noChangesWritesTheEmptyString_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("noChanges");
     QTest::addColumn<QString>("field");
-    QTest::newRow("cloud style") << "Option3"
-                                 << "Option21"
-                                 << "Text2";
-    QTest::newRow("ground texture") << "Option10"
-                                    << "Option28"
-                                    << "Text5";
-    QTest::newRow("cloud set") << "Option25"
-                               << "Option26"
-                               << "Text22";
+    QTest::newRow("cloud style") << codetable::cloudStyle("D").option
+                                 << codetable::cloudStyle("").option << "Text2";
+    QTest::newRow("ground texture") << codetable::groundTexture("FWIN").option
+                                    << codetable::groundTexture("").option << "Text5";
+    QTest::newRow("cloud set") << codetable::cloudSet("SET2").option
+                               << codetable::cloudSet("").option << "Text22";
 }
 
 void TestStyles::noChangesWritesTheEmptyString()
@@ -179,52 +159,29 @@ void TestStyles::variantStyles_data()
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QStringList>("choices");
     QTest::addColumn<QString>("code");
-    QTest::newRow("Overcast, OK at once") << "Option4"
-                                          << "Form6"
-                                          << "O"
-                                          << "Option1" << QStringList{} << "O";
-    QTest::newRow("Overcast, Gray") << "Option4"
-                                    << "Form6"
-                                    << "O"
-                                    << "Option1" << QStringList{"Option2"} << "OG";
-    QTest::newRow("Overcast, Gray then Wind Swept")
-        << "Option4"
-        << "Form6"
-        << "O"
-        << "Option1" << QStringList{"Option2", "Option3"} << "WS";
-    QTest::newRow("Overcast, Gray then Bright")
-        << "Option4"
-        << "Form6"
-        << "O"
-        << "Option1" << QStringList{"Option2", "Option1"} << "O";
-    QTest::newRow("Front, OK at once") << "Option5"
-                                       << "Form7"
-                                       << "UB"
-                                       << "Option1" << QStringList{} << "UB";
-    QTest::newRow("Front, Broken Bands") << "Option5"
-                                         << "Form7"
-                                         << "UB"
-                                         << "Option1" << QStringList{"Option2"} << "BB";
-    QTest::newRow("Front, Turbulent") << "Option5"
-                                      << "Form7"
-                                      << "UB"
-                                      << "Option1" << QStringList{"Option3"} << "TB";
-    QTest::newRow("Cirrus, OK at once is Dense") << "Option7"
-                                                 << "Form3"
-                                                 << "CD"
-                                                 << "Option2" << QStringList{} << "CD";
-    QTest::newRow("Cirrus, Light") << "Option7"
-                                   << "Form3"
-                                   << "CD"
-                                   << "Option2" << QStringList{"Option1"} << "CL";
-    QTest::newRow("Cirrus, Cirro-Cumulous") << "Option7"
-                                            << "Form3"
-                                            << "CD"
-                                            << "Option2" << QStringList{"Option3"} << "CC";
-    QTest::newRow("Cirrus, Jet Trails") << "Option7"
-                                        << "Form3"
-                                        << "CD"
-                                        << "Option2" << QStringList{"Option4"} << "CT";
+    // Each variant of the table chosen alone, then two in turn: the codes chosen in the dialog.
+    QList<QByteArrayList> ways;
+    for (const codetable::CloudStyle& style : codetable::cloudStyles) {
+        if (*style.dialog)
+            ways << QByteArrayList{style.code};
+    }
+    ways << QByteArrayList{"OG", "WS"} << QByteArrayList{"OG", "O"};
+    for (const QByteArrayList& codes : ways) {
+        QStringList choices;
+        QByteArrayList captions;
+        for (const QByteArray& code : codes) {
+            const codetable::CloudStyle& way = codetable::cloudStyle(QLatin1String(code));
+            // The preset is selected already: "OK" at once takes it, unless another came first.
+            if (*way.variant || !choices.isEmpty())
+                choices << (*way.variant ? way.variant : codetable::presetVariant(way.dialog));
+            captions << way.variantCaption;
+        }
+        const codetable::CloudStyle& last = codetable::cloudStyle(QLatin1String(codes.last()));
+        QTest::addRow("%s, %s%s", last.caption, choices.isEmpty() ? "OK at once: " : "",
+                      captions.join(" then ").constData())
+            << last.option << last.dialog << codetable::preset(last.dialog).code
+            << codetable::presetVariant(last.dialog) << choices << last.code;
+    }
 }
 
 void TestStyles::variantStyles()

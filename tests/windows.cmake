@@ -38,9 +38,9 @@ endforeach()
 # The clipboard is one for the whole Wine session and X display, not one per process as on the
 # offscreen platform: suites that put something on it, or expect what they put there to stay,
 # take turns.
-# tst_common puts bitmaps there to read them back (clipboardBitmapLayouts), in both of its runs.
+# tst_dib puts bitmaps there to read them back (clipboardBitmapLayouts).
 foreach(suite tst_editorwindow tst_photo_windowsize tst_photowindow tst_photoscaling tst_photoshare
-              tst_common)
+              tst_dib)
     if(TEST ${suite})
         set_property(TEST ${suite} APPEND PROPERTY RESOURCE_LOCK clipboard)
     endif()
@@ -49,12 +49,12 @@ endforeach()
 # Scenario text follows the system's ANSI code page: once as in Western Europe (windows-1252),
 # once as in Central Europe (windows-1250), which Wine takes from the locale; the scenario file's
 # bytes also in Cyrillic, Greek and Japanese (two bytes a character), converted by Windows.
-if(TARGET tst_common)
-    set_property(TEST tst_common APPEND PROPERTY ENVIRONMENT "QEL_EXPECT_CODE_PAGE=1252")
-    add_test(NAME tst_common_cp1250 COMMAND tst_common)
-    set_tests_properties(tst_common_cp1250 PROPERTIES
+if(TARGET tst_codepages)
+    set_property(TEST tst_codepages APPEND PROPERTY ENVIRONMENT "QEL_EXPECT_CODE_PAGE=1252")
+    add_test(NAME tst_codepages_cp1250 COMMAND tst_codepages)
+    set_tests_properties(tst_codepages_cp1250 PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=windows;LC_ALL=pl_PL.UTF-8;QEL_EXPECT_CODE_PAGE=1250"
-        TIMEOUT 900 RESOURCE_LOCK clipboard)
+        TIMEOUT 900)
 endif()
 if(TARGET tst_scenariofile)
     foreach(page 1250:pl_PL 1251:ru_RU 1253:el_GR 932:ja_JP)
@@ -69,6 +69,17 @@ if(TARGET tst_scenariofile)
             FAIL_REGULAR_EXPRESSION "savedAndReadInTheCodePage\\(${number}\\) Another")
     endforeach()
 endif()
+
+# The per-user settings are in the registry of the one Wine prefix, not in a folder of each suite's
+# own: the suites that remember a simulator folder there, or clear it for a while and put it back
+# (OwnSettings, CodePageSetting), take turns.
+foreach(suite tst_paths tst_simulatorfolder tst_picker tst_editorwindow tst_codepages
+              tst_codepages_cp1250 tst_scenariofile tst_scenariofile_cp1250 tst_scenariofile_cp1251
+              tst_scenariofile_cp1253 tst_scenariofile_cp932)
+    if(TEST ${suite})
+        set_property(TEST ${suite} APPEND PROPERTY RESOURCE_LOCK settings)
+    endif()
+endforeach()
 
 # On Linux the programs take the code page that Wine gives the launcher in the same locale: Wine
 # itself says which, under each locale, to a small Windows program.

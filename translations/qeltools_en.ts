@@ -270,6 +270,10 @@ Install Wine, or start the program on Windows.</source>
 The file that was there is unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qel::LimitedLineEdit</name>

@@ -150,7 +150,7 @@ QString replaceWith(const QFileInfo& target, const std::function<bool(QIODevice&
 // ../disk2/qel, which holds T.qel -> ../shared/T.qel, Qt's way leads to the simulator's own
 // shared/T.qel, the system's to disk2/shared/T.qel. So each step starts from the link's real
 // folder, as the system's own does (tested against the kernel by
-// tst_common::replaceWritesWhatTheSystemReads).
+// tst_safefile::replaceWritesWhatTheSystemReads).
 std::optional<QString> linkedFile(const QString& path)
 {
     QByteArray current =

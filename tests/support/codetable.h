@@ -39,6 +39,15 @@ inline const CloudStyle cloudStyles[] = {
     {"CT", "Option7", "Cirrus/Jet Trails", "Form3", "Option4", "Jet Trails"},
 };
 
+// The variant a style dialog has selected when it is made, its preset: the row above with the
+// variant "".
+struct Preset {
+    const char* dialog;
+    const char* variant;
+};
+
+inline const Preset presets[] = {{"Form3", "Option2"}, {"Form6", "Option1"}, {"Form7", "Option1"}};
+
 struct Plain {
     const char* code;
     const char* option;
@@ -69,6 +78,22 @@ template <typename Row> const Row& find(std::span<const Row> rows, const QString
 inline const CloudStyle& cloudStyle(const QString& code)
 {
     return find<CloudStyle>(cloudStyles, code);
+}
+inline const char* presetVariant(const QString& dialog)
+{
+    for (const Preset& preset : presets) {
+        if (dialog == QLatin1String(preset.dialog))
+            return preset.variant;
+    }
+    qFatal("no dialog %s in the table", qPrintable(dialog));
+}
+inline const CloudStyle& preset(const QString& dialog)
+{
+    for (const CloudStyle& style : cloudStyles) {
+        if (dialog == QLatin1String(style.dialog) && !*style.variant)
+            return style;
+    }
+    qFatal("no preset for %s in the table", qPrintable(dialog));
 }
 inline const Plain& groundTexture(const QString& code)
 {
