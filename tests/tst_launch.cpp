@@ -105,12 +105,7 @@ void TestLaunch::photoToolSearchOrder()
     QDir().mkpath(pathFolder);
     PathForTest path(pathFolder);
     const QString marker = m_scratch->filePath(QStringLiteral("marker"));
-    // The name the search tries first: the system's own program file name.
-#ifdef Q_OS_WIN
-    const QString tool = QStringLiteral("qelphoto.exe");
-#else
-    const QString tool = QStringLiteral("qelphoto");
-#endif
+    const QString tool = standin::photoTool;
     if (besideProgram)
         standin::write(m_programFolder->filePath(tool), marker, "program");
     if (inCurrentFolder)

@@ -118,8 +118,7 @@ private:
     // The photo tool beside the editor, which records in `marker` how it was started.
     void standInPhotoTool(const QString& marker)
     {
-        standin::write(m_programFolder->filePath(qel::launch::photoToolNames().constFirst()),
-                       marker, "photo tool");
+        standin::write(m_programFolder->filePath(standin::photoTool), marker, "photo tool");
     }
     // Stands in for the folder of the editor's program; made afresh for each test.
     std::unique_ptr<QTemporaryDir> m_programFolder;

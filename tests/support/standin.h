@@ -19,6 +19,13 @@ namespace standin {
 inline const QString windowsProgram = QFileInfo(QStringLiteral(QEL_STANDIN_EXE)).absoluteFilePath();
 #endif
 
+// The photo tool's program file, the name the editor looks for first.
+#ifdef Q_OS_WIN
+inline const QString photoTool = QStringLiteral("qelphoto.exe");
+#else
+inline const QString photoTool = QStringLiteral("qelphoto");
+#endif
+
 // Writes a stand-in program at `path` that records in `marker`.
 inline void write(const QString& path, const QString& marker, const QByteArray& who = "ran")
 {
