@@ -40,8 +40,9 @@ dib::Picture fromPackedFormat(UINT format, qint64 maxPixels)
     return picture;
 }
 
-// A device-dependent bitmap, asked of the system as 32-bit top-down rows: the very layout of a
-// QImage in Format_RGB32.
+// A device-dependent bitmap, asked of the system as 32-bit top-down rows straight into a QImage in
+// Format_RGB32, their very layout. QImage::fromHBITMAP would hold the picture twice at once: it
+// reads the rows into a buffer of its own, then copies them into the image.
 dib::Picture fromBitmap(qint64 maxPixels)
 {
     auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
