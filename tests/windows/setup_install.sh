@@ -194,8 +194,12 @@ chattr +i "$sim3/$backup"
 wine "$sim3/$uninstaller" /S "_?=$folder3"
 status=$?
 chattr -i "$sim3/$backup"
-[ $status != 0 ] && [ "$(ls -R "$sim3")" = "$installed" ] && wine reg query "$key" >/dev/null 2>&1 ||
+if [ $status = 0 ] || [ "$(ls -R "$sim3")" != "$installed" ] || ! wine reg query "$key" >/dev/null 2>&1; then
+    # What differs, so that a failure says which of the three it was.
+    diff <(echo "$installed") <(ls -R "$sim3")
+    wine reg query "$key" >/dev/null 2>&1 || echo "the uninstall entry is gone"
     fail "uninstall with a backup folder that cannot be written: exit $status, or it removed files"
+fi
 # Uninstalling in place leaves only the uninstaller, which cannot remove itself; run again, or
 # twice at once, it removes nothing of what is there.
 uninstall_leaves_the_addons() { # HOW
