@@ -12,6 +12,7 @@
 #include "imageview.h"
 #include "limitedlineedit.h"
 #include "modalanswerer.h"
+#include "scenariotemplate.h"
 #include "simfolder.h"
 
 #include <QCheckBox>
@@ -28,27 +29,14 @@ namespace {
 
 QByteArray openedFile(const QByteArray& picture)
 {
-    return QStringLiteral("@echo off\r\n"
-                          "goto next\r\n"
-                          "Opened\r\n"
-                          "opened.qel\r\n"
-                          " \r\n"
-                          "%1\r\n"
-                          "B.stn\r\n"
-                          "opened.qel\r\n"
-                          "Opened\r\n"
-                          "M\r\n"
-                          "FDEF\r\n"
-                          "SET2\r\n"
-                          " \r\n"
-                          ":next\r\n"
-                          "\r\n"
-                          "call qel.bat M FDEF SET2\r\n"
-                          "\r\n"
-                          ":end\r\n"
-                          "del qeltemp.bat >nul\r\n")
-        .arg(QLatin1String(picture))
-        .toLatin1();
+    return scenarioFile({.description = "Opened",
+                         .fileName = "opened.qel",
+                         .applet = " ",
+                         .picture = picture,
+                         .flight = "B.stn",
+                         .style = "M",
+                         .ground = "FDEF",
+                         .set = "SET2"});
 }
 
 // A bitmap header that claims 30000 × 30000 pixels of 24 bits and holds four.

@@ -12,6 +12,7 @@
 #include "modalanswerer.h"
 #include "openscenariodialog.h"
 #include "picturepicker.h"
+#include "scenariotemplate.h"
 #include "simfolder.h"
 #include "styledialog.h"
 #include "styledialogs.h"
@@ -97,30 +98,15 @@ QString unnamedIn(QWidget& window)
                    : QString();
 }
 
-// A scenario file with the given style code, written out by hand.
+// A scenario file with the given style code.
 QByteArray scenarioScript(const QByteArray& style)
 {
-    return QStringLiteral("@echo off\r\n"
-                          "goto next\r\n"
-                          "Evening\r\n"
-                          "eve.qel\r\n"
-                          "app\r\n"
-                          " \r\n"
-                          "Meigs.stn\r\n"
-                          "eve.qel\r\n"
-                          "Evening\r\n"
-                          "%1\r\n"
-                          "FWIN\r\n"
-                          "SET1\r\n"
-                          "app\r\n"
-                          ":next\r\n"
-                          "\r\n"
-                          "call qel.bat %1 FWIN SET1\r\n"
-                          "\r\n"
-                          ":end\r\n"
-                          "del qeltemp.bat >nul\r\n")
-        .arg(QLatin1String(style))
-        .toLatin1();
+    return scenarioFile({.description = "Evening",
+                         .fileName = "eve.qel",
+                         .flight = "Meigs.stn",
+                         .style = style,
+                         .ground = "FWIN",
+                         .set = "SET1"});
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "opendialog.h"
 #include "openscenario.h"
 #include "openscenariodialog.h"
+#include "scenariotemplate.h"
 #include "simfolder.h"
 #include "styledialog.h"
 #include "styledialogs.h"
@@ -30,47 +31,6 @@
 using namespace qel::editor;
 
 namespace {
-
-// The lines of a scenario file that the cases here vary, as bytes in the file; the others are
-// those of a file with nothing chosen.
-struct ScenarioLines {
-    QByteArray description = {};
-    QByteArray fileName = {};
-    QByteArray applet = "app";
-    QByteArray picture = " ";
-    QByteArray flight = " ";
-    QByteArray style = {};
-    QByteArray ground = {};
-    QByteArray set = {};
-};
-
-// A scenario file written out by hand, with the lines of `s` in their places.
-QByteArray scenarioFile(const ScenarioLines& s)
-{
-    return QStringLiteral("@echo off\r\n"
-                          "goto next\r\n"
-                          "%1\r\n"
-                          "%2\r\n"
-                          "%3\r\n"
-                          "%4\r\n"
-                          "%5\r\n"
-                          "%2\r\n"
-                          "%1\r\n"
-                          "%6\r\n"
-                          "%7\r\n"
-                          "%8\r\n"
-                          "%3\r\n"
-                          ":next\r\n"
-                          "\r\n"
-                          "call qel.bat %6 %7 %8\r\n"
-                          "\r\n"
-                          ":end\r\n"
-                          "del qeltemp.bat >nul\r\n")
-        .arg(QLatin1String(s.description), QLatin1String(s.fileName), QLatin1String(s.applet),
-             QLatin1String(s.picture), QLatin1String(s.flight), QLatin1String(s.style),
-             QLatin1String(s.ground), QLatin1String(s.set))
-        .toLatin1();
-}
 
 // Bytes 0x80 to 0xFF and the characters windows-1252 gives them (the five unassigned bytes stand
 // for the C1 controls of the same value).

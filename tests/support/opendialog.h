@@ -2,6 +2,7 @@
 
 #include "filelist.h"
 #include "modalanswerer.h"
+#include "scenariotemplate.h"
 #include "simfolder.h"
 #include "styledialogs.h"
 
@@ -54,26 +55,8 @@ inline QDialog* holdHiddenVariant(QWidget& form, ModalAnswerer& a, SimFolder& si
 {
     answerStyleDialog(a, QLatin1String(dialog));
     option(&form, QLatin1String(styleOption))->click();
-    const QString held = "@echo off\r\n"
-                         "goto next\r\n"
-                         "\r\n"
-                         "held.qel\r\n"
-                         "app\r\n"
-                         " \r\n"
-                         " \r\n"
-                         "held.qel\r\n"
-                         "\r\n"
-                         "%1\r\n"
-                         "\r\n"
-                         "\r\n"
-                         "app\r\n"
-                         ":next\r\n"
-                         "\r\n"
-                         "call qel.bat %1  \r\n"
-                         "\r\n"
-                         ":end\r\n"
-                         "del qeltemp.bat >nul\r\n";
-    sim.write(QStringLiteral("qel/held.qel"), held.arg(QLatin1String(code)).toLatin1());
+    sim.write(QStringLiteral("qel/held.qel"),
+              scenarioFile({.fileName = "held.qel", .style = code}));
     expectOpen(a, QStringLiteral("held.qel"));
     control<QPushButton>(form, "Command11")->click();
     return keptStyleDialog(form, dialog);
