@@ -59,11 +59,10 @@ void TestPaths::virtualStoreMergesWithTheFolder()
 #ifndef Q_OS_WIN
     QSKIP("Windows' own redirection");
 #else
-    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX"));
-    QVERIFY(sim.isValid());
-    const QString simPath = QDir::fromNativeSeparators(sim.path());
-    QDir copy(qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/VirtualStore") +
-              simPath.mid(2));
+    const BelowProgramFiles sim;
+    QVERIFY(sim.dir.isValid());
+    const QString simPath = sim.path();
+    QDir copy = sim.copy();
     auto write = [](const QString& path, const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
@@ -106,23 +105,22 @@ void TestPaths::noToTheQuestionLeavesTheVirtualStoreAsItWas()
 #ifndef Q_OS_WIN
     QSKIP("Windows' VirtualStore");
 #else
-    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX"));
-    QVERIFY(sim.isValid());
-    const QString simPath = QDir::fromNativeSeparators(sim.path());
+    const BelowProgramFiles sim;
+    QVERIFY(sim.dir.isValid());
+    const QString simPath = sim.path();
     const QDir qel(simPath + "/qel");
     QVERIFY(QDir().mkpath(qel.path()));
     QFile old(qel.filePath("Old.qel"));
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
-    const QString store = qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/VirtualStore");
-    const QDir copy(store + simPath.mid(2) + "/qel");
+    const QDir copy(sim.copy().filePath("qel"));
     const auto cleanUp = qScopeGuard([&] {
         setImmutable(qel.path(), false);
-        QDir(store + simPath.mid(2)).removeRecursively();
+        sim.copy().removeRecursively();
     });
     QVERIFY(setImmutable(qel.path(), true));
     const DiskGuard simGuard(simPath);
-    const DiskGuard storeGuard(store);
+    const DiskGuard storeGuard(BelowProgramFiles::store());
     const qel::files::SaveTarget target = qel::files::saveTarget(qel, "old.qel");
     int writes = 0;
     const auto write = [&writes](const QString& path) {

@@ -404,11 +404,10 @@ void TestPhotoAutoSave::unwritableFolderBelowProgramFiles()
 #ifndef Q_OS_WIN
     QSKIP("Windows' VirtualStore");
 #else
-    QTemporaryDir sim(qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX"));
-    QVERIFY(sim.isValid());
+    const BelowProgramFiles sim;
+    QVERIFY(sim.dir.isValid());
     const QDir real(sim.path());
-    QDir copy(qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/VirtualStore") +
-              QDir::fromNativeSeparators(sim.path()).mid(2));
+    QDir copy = sim.copy();
     QVERIFY(QDir().mkpath(copy.path()));
     for (int n = 1; n <= 10; ++n)
         put(real, name(n), photoBytes(QStringLiteral("real %1").arg(n)));

@@ -14,6 +14,17 @@
 #include <windows.h>
 #endif
 
+// A folder of the test's own below Program Files, and its copy in the user's VirtualStore, where
+// Windows sends what an old program writes there: the folder's path after the drive, below
+// %LOCALAPPDATA%\VirtualStore. The copy is not made.
+struct BelowProgramFiles {
+    QTemporaryDir dir{qEnvironmentVariable("ProgramFiles") + QStringLiteral("/qeltest-XXXXXX")};
+
+    QString path() const { return QDir::fromNativeSeparators(dir.path()); }
+    static QString store() { return qEnvironmentVariable("LOCALAPPDATA") + "/VirtualStore"; }
+    QDir copy() const { return QDir(store() + path().mid(2)); }
+};
+
 // The whole path by the short 8.3 names of its files and folders ("C:/PROG~5P2/..."); empty where
 // the system gives none (Linux, or a Windows disk without short names).
 inline QString shortPath(const QString& path)
