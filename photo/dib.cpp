@@ -62,14 +62,13 @@ quint32 pixelAt(const uchar* row, int x, int bytes)
 // 248 instead of 255, a mask of more than 8 bits black, and takes the pixels of a V4 or V5
 // header with masks from 12 bytes too far on (tst_dib::clipboardBitmaps and
 // clipboardBitmapLayouts, the 16-bit and mask rows). Without masks, 16 bits are 5 a colour.
-void readMasked(QByteArrayView bytes, qint64 pixelsAt, bool topDown, QImage& image)
+void readMasked(QByteArrayView bytes, qint64 pixelsAt, qint64 stride, bool topDown, QImage& image)
 {
     const bool masked = le32(bytes, 16) == withMasks;
     const Channel rgb[3] = {Channel(masked ? le32(bytes, 40) : 0x7c00u),
                             Channel(masked ? le32(bytes, 44) : 0x03e0u),
                             Channel(masked ? le32(bytes, 48) : 0x001fu)};
     const int bytesPerPixel = le16(bytes, 14) / 8;
-    const qint64 stride = (qint64(image.width()) * bytesPerPixel + 3) / 4 * 4;
     const auto* pixels = reinterpret_cast<const uchar*>(bytes.data()) + pixelsAt;
     for (int y = 0; y < image.height(); ++y) {
         const uchar* row = pixels + stride * (topDown ? y : image.height() - 1 - y);
@@ -199,7 +198,7 @@ Picture fromPacked(QByteArrayView bytes, qint64 maxPixels)
     if (image.isNull())
         return {{}, size}; // more than memory holds
     if (byHand)
-        readMasked(bytes, pixelsAt, height < 0, image);
+        readMasked(bytes, pixelsAt, stride, height < 0, image);
     else if (!readThroughQt(reader, image))
         return {};
     image.convertTo(QImage::Format_RGB32); // a screen has no transparency
